@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <thread>
+#include <vector>
 
 #include "guaku_texts.h"
 
@@ -32,13 +34,27 @@ TEST(TextForms, ConstantBlockIsLeftByteForByte) {
 
 TEST(TextForms, CountedBlockComesBackAtItsCount) {
     for (const auto& taker : kTextTakers) {
-        for (int32_t count : {1, 2, 1000}) {
+        for (int32_t count : {1, 2, 1000, 0, -2}) {  // broken counts come back too
             const TextBlock block(gbk("乙"), count);
             const auto before = block.words();
             taker.call(block.chars());
             EXPECT_EQ(block.words(), before) << taker.name << " count " << count;
         }
     }
+}
+
+// Runtimes hand one block to several threads; the count must survive
+// concurrent calls that each take and drop a reference.
+TEST(TextForms, SharedCountedBlockSurvivesConcurrentCalls) {
+    const TextBlock block(gbk("乙"), 1);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&] {
+            for (int i = 0; i < 20000; ++i) GetBiHua(block.chars());
+        });
+    }
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(block.count(), 1);
 }
 
 TEST(TextForms, NegativeLengthAndNullReadAsEmpty) {
