@@ -11,6 +11,7 @@ run_packages=(
 )
 test_packages=(
   xvfb xauth unicode-data clang-14 libclang-rt-14-dev binutils
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
 )
 
 packages=("${run_packages[@]}")
@@ -26,5 +27,9 @@ echo "installing: ${missing[*]}"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
 export DEBIAN_FRONTEND=noninteractive
+# Wine runs the 32-bit Windows build of guaku, which needs i386 packages.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+fi
 $SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+$SUDO apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -48,6 +48,10 @@
 #define GUAKU_CALL
 #endif
 
+/* How the exports are declared: exported while building the library,
+ * imported from the DLL on Windows. A caller that links its own
+ * definitions (a test harness, say) may define GUAKU_API beforehand. */
+#ifndef GUAKU_API
 #if defined(_WIN32)
 #if defined(GUAKU_BUILDING)
 #define GUAKU_API __declspec(dllexport)
@@ -58,6 +62,7 @@
 #define GUAKU_API __attribute__((visibility("default")))
 #else
 #define GUAKU_API
+#endif
 #endif
 
 #ifdef __cplusplus
