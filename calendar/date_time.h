@@ -1,0 +1,24 @@
+// The date-time value every calendar operation takes: a double counting days
+// from 1899-12-30 00:00, its fraction the time of day (2.0 is 1900-01-01,
+// 32.5 is 1900-01-31 12:00). Gregorian arithmetic goes through <chrono>.
+#pragma once
+
+#include <chrono>
+#include <optional>
+
+namespace calendar {
+
+using DateTime = double;
+
+inline constexpr std::chrono::sys_days kDateTimeEpoch{std::chrono::year{1899} / 12 / 30};
+
+// The date-time value of the midnight that begins `day`.
+constexpr DateTime DateTimeOf(std::chrono::sys_days day) { return (day - kDateTimeEpoch).count(); }
+
+// The Gregorian day `date` falls on, its time of day dropped. Only values
+// from 0001-01-01 to 9999-12-31 name a day; every other double (NaN, the
+// infinities and huge magnitudes too) gives nothing, so no caller ever turns
+// such a value into an integer.
+std::optional<std::chrono::year_month_day> CivilDateOf(DateTime date);
+
+}  // namespace calendar
