@@ -1,0 +1,27 @@
+// Sexagenary (stem-branch) counts of year, month and day.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "calendar/date_time.h"
+
+namespace calendar {
+
+// `CycleIndices`: running counts, not reduced modulo 60; index i names stem
+// i mod 10 and branch i mod 12, so every multiple of 60 is 甲子.
+struct CycleIndices {
+    std::int32_t yearIndex = 0;
+    std::int32_t monthIndex = 0;
+    std::int32_t dayIndex = 0;
+
+    friend bool operator==(const CycleIndices&, const CycleIndices&) = default;
+};
+
+// `CycleIndicesOf`: the counts of `date`. The year changes at the moment of
+// 立春, the month at the midnight that begins the day of its opening term.
+// Nothing for dates before 1900 (and for values that name no day); a caller
+// that keeps a record leaves it as it was.
+std::optional<CycleIndices> CycleIndicesOf(DateTime date);
+
+}  // namespace calendar
