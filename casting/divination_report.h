@@ -1,0 +1,25 @@
+// The thirteen-line report of a casting: who asked and when, the method,
+// the lunar date, the four pillars, and the five hexagrams side by side,
+// names over line figures, top line first, the moving line marked.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "casting_record.h"
+#include "moment_facts.h"
+
+namespace casting {
+
+struct Person {
+    std::string name;  // as typed, GBK
+    std::string age;   // as typed
+};
+
+// Frames the five names in the record into 12-byte cells, marks the moving
+// line for the report and clears the mark again afterwards. The Gregorian
+// line prints the moment as entered, also when hour 23 moved the facts on.
+std::vector<std::string> ComposeReport(CastingRecord& record, const MomentFacts& facts, const Person& person,
+                                       const Moment& moment);
+
+}  // namespace casting

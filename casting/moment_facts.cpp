@@ -1,0 +1,96 @@
+#include "moment_facts.h"
+
+#include <string_view>
+
+#include "calendar/calendar_names.h"
+#include "calendar/lunar_conversion.h"
+#include "calendar/sexagenary.h"
+#include "convert_error.h"
+#include "guaku_calls.h"
+
+namespace casting {
+namespace {
+
+using namespace std::chrono;
+
+constexpr char kLunarDatePrefix[] = "农历：";
+
+calendar::DateTime DateOf(const Moment& m) {
+    const year_month_day ymd{year{m.year}, month{static_cast<unsigned>(m.month)},
+                             day{static_cast<unsigned>(m.day)}};
+    const bool valid = m.year >= 1 && m.year <= 9999 && m.month >= 1 && m.month <= 12 && m.day >= 1 &&
+                       m.day <= 31 && ymd.ok();
+    if (!valid) {
+        throw ConvertError("'" + std::to_string(m.year) + "-" + std::to_string(m.month) + "-" +
+                           std::to_string(m.day) + "' is not a valid date");
+    }
+    return calendar::DateTimeOf(sys_days{ymd});
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Bytes 1-2 and 3-4 of a pillar text; empty for a text too short to hold them.
+std::string_view StemOf(std::string_view pillar) { return pillar.size() >= 2 ? pillar.substr(0, 2) : ""; }
+std::string_view BranchOf(std::string_view pillar) { return pillar.size() >= 4 ? pillar.substr(2, 2) : ""; }
+
+// Sets `number` to i when `name` equals the i-th of `count` names.
+template <typename NameOf>
+void MatchNumber(std::string_view name, int count, NameOf nameOf, int& number) {
+    for (int i = 1; i <= count; ++i) {
+        if (name == nameOf(i)) number = i;
+    }
+}
+
+// Stem i is the stem of sexagenary index i - 1 (甲子, 乙丑, ...), branch i
+// the branch of the same index.
+std::string StemName(int i) { return std::string(StemOf(calendar::GanZhiName(i - 1))); }
+std::string BranchName(int i) { return std::string(BranchOf(calendar::GanZhiName(i - 1))); }
+std::string MonthName(int i) { return calendar::LunarMonthName(i, false); }
+
+}  // namespace
+
+void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& facts) {
+    calendar::DateTime date = DateOf(moment);
+    if (moment.hour == 23) date += 1;
+    holder.SetDate(date);
+    date = holder.Date();
+
+    // A date before the lunar table (January 1900) has no lunar names, so
+    // the text names none and the numbers keep their values.
+    const calendar::LunarDate lunar = calendar::SolarToLunar(date);
+    const std::string monthName = lunar.year != 0 ? calendar::LunarMonthName(lunar.month, false) : "";
+    const std::string dayName = calendar::LunarDayName(lunar.day);
+    facts.LunarDateText = kLunarDatePrefix;
+    if (lunar.year != 0) facts.LunarDateText += calendar::ChineseYearText(lunar.year) + monthName + dayName;
+
+    if (const auto indices = calendar::CycleIndicesOf(date)) {
+        facts.YearPillarText = calendar::GanZhiName(indices->yearIndex);
+        facts.MonthPillarText = calendar::GanZhiName(indices->monthIndex);
+        facts.DayPillarText = calendar::GanZhiName(indices->dayIndex);
+    }
+    const int hourIndex = HourPillarIndex(StemOf(facts.DayPillarText), moment.hour);
+    facts.HourPillarText = calendar::GanZhiName(hourIndex).substr(0, 4);
+
+    const struct {
+        const std::string& text;
+        int& stem;
+        int& branch;
+    } pillars[] = {
+        {facts.YearPillarText, facts.YearStem, facts.YearBranch},
+        {facts.MonthPillarText, facts.MonthStem, facts.MonthBranch},
+        {facts.DayPillarText, facts.DayStem, facts.DayBranch},
+        {facts.HourPillarText, facts.HourStem, facts.HourBranch},
+    };
+    for (const auto& pillar : pillars) {
+        MatchNumber(StemOf(pillar.text), 10, StemName, pillar.stem);
+        MatchNumber(BranchOf(pillar.text), 12, BranchName, pillar.branch);
+    }
+    MatchNumber(Trimmed(monthName), 12, MonthName, facts.LunarMonth);
+    MatchNumber(Trimmed(dayName), 30, calendar::LunarDayName, facts.LunarDay);
+}
+
+}  // namespace casting

@@ -1,0 +1,35 @@
+// The facts of the chosen moment: lunar date, the four pillars, and the
+// numbers the casting methods add up, read back out of those texts.
+#pragma once
+
+#include <string>
+
+#include "date_holder.h"
+
+namespace casting {
+
+// The moment as entered in the main window.
+struct Moment {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+};
+
+struct MomentFacts {
+    int YearStem = 0, MonthStem = 0, DayStem = 0, HourStem = 0;          // 1..10, 甲 .. 癸
+    int YearBranch = 0, MonthBranch = 0, DayBranch = 0, HourBranch = 0;  // 1..12, 子 .. 亥
+    int LunarMonth = 0;  // 1..12; a leap month counts as the month it repeats
+    int LunarDay = 0;    // 1..30
+    std::string LunarDateText;  // "农历：" + year, month and day names
+    std::string YearPillarText, MonthPillarText, DayPillarText, HourPillarText;  // stem + branch
+};
+
+// Moves `calendar` to the moment's date (the next day for hour 23, whose 子
+// hour belongs to the next day) and computes the facts of the date it then
+// holds. A number whose text matches no name keeps its value. Throws
+// ConvertError ("'Y-M-D' is not a valid date") for a day that does not
+// exist, before anything changes.
+void ComputeMomentFacts(const Moment& moment, DateHolder& calendar, MomentFacts& facts);
+
+}  // namespace casting

@@ -1,0 +1,159 @@
+#include "casting/casting_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "gbk.h"
+
+namespace {
+
+using namespace std::chrono;
+using casting::CommandOutcome;
+using casting::MessageKind;
+using testing_support::gbk;
+using testing_support::utf8;
+
+const calendar::DateTime kStartDate = calendar::DateTimeOf(sys_days{year{2010} / 9 / 13});
+
+struct EngineFixture : testing::Test {
+    casting::PlainDateHolder calendar{kStartDate};
+    casting::ClockTime clock{12, 30};
+    casting::CastingEngine engine{calendar, [this] { return clock; }};
+
+    void SetUp() override {
+        engine.moment = {2010, 9, 13, 17};
+        engine.person = {gbk("某人"), "30"};
+    }
+
+    std::string Primary() { return utf8(engine.record.HexagramNames(1)); }
+    std::string Method() { return utf8(engine.record.MethodText); }
+    casting::CastNumbers Numbers() {
+        return {engine.record.UpperTrigram, engine.record.LowerTrigram, engine.record.MovingLine};
+    }
+};
+
+TEST_F(EngineFixture, EachMethodCastsItsHexagram) {
+    const struct {
+        const char* what;
+        std::function<CommandOutcome(casting::CastingEngine&)> command;
+        casting::CastNumbers numbers;
+        const char* primary;  // framed by the report
+        const char* method;
+    } rows[] = {
+        {"traditional", [](auto& e) { return e.CastTraditional(); }, {1, 3, 3}, "  天火同人  ", "传统起卦"},
+        {"stems", [](auto& e) { return e.CastByStems(); }, {4, 8, 4}, "   雷地豫   ", "日期天干数起卦"},
+        {"branches", [](auto& e) { return e.CastByBranches(); }, {8, 2, 2}, "   地泽临   ", "日期地支数起卦"},
+        {"clock 12:30", [](auto& e) { return e.CastByClock(); }, {4, 6, 4}, "   雷水解   ", "时分起卦"},
+        {"question", [](auto& e) { return e.CastByQuestion(gbk("猜我吃的什么")); }, {8, 7, 3}, "   地山谦   ",
+         "问话字的笔画数起卦"},
+        {"character 天", [](auto& e) { return e.CastByCharacter(gbk("天")); }, {4, 2, 2}, "  雷泽归妹  ",
+         "单字笔画数起卦"},
+        {"manual", [](auto& e) { return e.CastManually(8, 1, 6); }, {8, 1, 6}, "   地天泰   ", "手工指定起卦"},
+        {"number 7", [](auto& e) { return e.CastByNumber("7"); }, {7, 2, 5}, "   山泽损   ", "数字起卦"},
+        {"number 1 2 3", [](auto& e) { return e.CastByNumber("1 2 3"); }, {1, 2, 3}, "   天泽履   ", "数字起卦"},
+        {"number 12345", [](auto& e) { return e.CastByNumber("12345"); }, {3, 4, 3}, "  火雷噬嗑  ", "数字起卦"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.command(engine), CommandOutcome{}) << row.what;
+        EXPECT_EQ(Numbers(), row.numbers) << row.what;
+        EXPECT_EQ(Primary(), row.primary) << row.what;
+        EXPECT_EQ(Method(), row.method) << row.what;
+        ASSERT_EQ(engine.report.size(), 13u) << row.what;
+        EXPECT_EQ(utf8(engine.report[2]), std::string("  起卦方式： ") + row.method);
+    }
+}
+
+TEST_F(EngineFixture, NameCastingSplitsSurnameFromGivenName) {
+    // 兑 (7 strokes) 坤 (8 strokes): 艮 over 坤, moving line 3.
+    engine.person.name = gbk("兑 坤");
+    EXPECT_EQ(engine.CastByName(), CommandOutcome{});
+    EXPECT_EQ(Numbers(), (casting::CastNumbers{7, 8, 3}));
+    EXPECT_EQ(Primary(), "   山地剥   ");
+    EXPECT_EQ(utf8(engine.report[0]), "  姓名： 兑 坤  性别：   年龄： 30");
+    const auto first = engine.report;
+    EXPECT_EQ(engine.CastByName(), CommandOutcome{});
+    EXPECT_EQ(engine.report, first) << "the same name casts the same way twice";
+}
+
+TEST_F(EngineFixture, RefusedInputLeavesTheLastCastingInPlace) {
+    ASSERT_EQ(engine.CastTraditional(), CommandOutcome{});
+    const casting::CastingRecord record = engine.record;
+    const std::vector<std::string> report = engine.report;
+    engine.moment = {2011, 3, 1, 10};  // a check before the facts leaves them too
+
+    const struct {
+        const char* what;
+        std::function<CommandOutcome(casting::CastingEngine&)> command;
+        CommandOutcome outcome;
+    } rows[] = {
+        {"empty question", [](auto& e) { return e.CastByQuestion(gbk(" 　 ")); },
+         {MessageKind::Information, gbk("参数错误：请输入汉字！")}},
+        {"two characters", [](auto& e) { return e.CastByCharacter(gbk("天地")); },
+         {MessageKind::Information, gbk("参数错误：请输入汉字！")}},
+        {"no character", [](auto& e) { return e.CastByCharacter(""); },
+         {MessageKind::Information, gbk("参数错误：请输入汉字！")}},
+        {"one-character name", [](auto& e) {
+             e.person.name = gbk(" 某 ");
+             return e.CastByName();
+         },
+         {MessageKind::Information, gbk("参数错误：请输入汉字姓名！")}},
+        {"empty number", [](auto& e) { return e.CastByNumber(gbk("　")); },
+         {MessageKind::Plain, gbk("参数错误：请检查是否输入完整！")}},
+        {"letter in number", [](auto& e) { return e.CastByNumber("12x"); },
+         {MessageKind::Error, "'x' is not a valid integer value"}},
+        {"no such day", [](auto& e) {
+             e.moment = {2011, 2, 29, 10};
+             return e.CastTraditional();
+         },
+         {MessageKind::Error, "'2011-2-29' is not a valid date"}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.command(engine), row.outcome) << row.what;
+        EXPECT_EQ(engine.report, report) << row.what;
+        EXPECT_EQ(engine.record.texts, record.texts) << row.what;
+        EXPECT_EQ(engine.record.PrimaryLines, record.PrimaryLines) << row.what;
+        EXPECT_EQ(engine.record.MovingLine, record.MovingLine) << row.what;
+    }
+}
+
+TEST_F(EngineFixture, QuestionCheckComesAfterTheFactsAreRefreshed) {
+    ASSERT_EQ(engine.CastTraditional(), CommandOutcome{});
+    engine.moment = {2010, 9, 13, 23};
+    EXPECT_EQ(engine.CastByQuestion("").kind, MessageKind::Information);
+    EXPECT_EQ(utf8(engine.facts.DayPillarText), "丁卯");
+    EXPECT_EQ(calendar.Date(), kStartDate + 1);
+
+    engine.moment = {2010, 9, 20, 10};
+    EXPECT_EQ(engine.CastByCharacter("").kind, MessageKind::Information);
+    EXPECT_EQ(calendar.Date(), kStartDate + 1) << "the character check comes first";
+}
+
+TEST_F(EngineFixture, TwoAsciiLettersPassTheCharacterCheckWithNoStrokes) {
+    EXPECT_EQ(engine.CastByCharacter("ab"), CommandOutcome{});
+    EXPECT_EQ(engine.record.UpperTrigram, 8);
+}
+
+TEST_F(EngineFixture, NumberCastingNeverDependsOnTheCastingBefore) {
+    ASSERT_EQ(engine.CastByNumber("2468"), CommandOutcome{});
+    const auto first = engine.report;
+    ASSERT_EQ(engine.CastByNumber("88"), CommandOutcome{});
+    EXPECT_EQ(utf8(engine.record.HexagramNames(1)), "   坤为地   ");
+    ASSERT_EQ(engine.CastByNumber("2468"), CommandOutcome{});
+    EXPECT_EQ(engine.report, first);
+}
+
+TEST_F(EngineFixture, ReportShowsTheEnteredHourWhileFactsMoveToTheNextDay) {
+    engine.moment = {2010, 9, 13, 23};
+    ASSERT_EQ(engine.CastTraditional(), CommandOutcome{});
+    EXPECT_EQ(utf8(engine.report[1]), "  公历：2010年9月13日23时");
+    EXPECT_EQ(utf8(engine.report[3]), "  农历：二零一零年八月初七");
+    EXPECT_EQ(utf8(engine.report[4]), "  年建: 庚寅  月建: 乙酉  日建: 丁卯  时建: 庚子");
+}
+
+TEST_F(EngineFixture, ClearingTheReportKeepsTheRecord) {
+    ASSERT_EQ(engine.CastTraditional(), CommandOutcome{});
+    engine.ClearReport();
+    EXPECT_TRUE(engine.report.empty());
+    EXPECT_EQ(engine.record.UpperTrigram, 1);
+}
+
+}  // namespace

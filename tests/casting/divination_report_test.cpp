@@ -1,0 +1,85 @@
+#include "casting/divination_report.h"
+
+#include <gtest/gtest.h>
+
+#include "casting/hexagram_derivation.h"
+#include "gbk.h"
+
+namespace {
+
+using testing_support::gbk;
+using testing_support::utf8;
+
+struct ReportFixture : testing::Test {
+    casting::CastingRecord record;
+    casting::MomentFacts facts;
+
+    void SetUp() override {
+        record.SetStartValues();
+        record.UpperTrigram = 1;
+        record.LowerTrigram = 3;
+        record.MovingLine = 3;
+        record.MethodText = gbk("传统起卦");
+        record.SexText = gbk("男");
+        casting::DeriveHexagrams(record);
+        facts.LunarDateText = gbk("农历：二零一零年八月初六");
+        facts.YearPillarText = gbk("庚寅");
+        facts.MonthPillarText = gbk("乙酉");
+        facts.DayPillarText = gbk("丙寅");
+        facts.HourPillarText = gbk("丁酉");
+    }
+
+    std::vector<std::string> Report(const casting::Person& person, const casting::Moment& moment) {
+        std::vector<std::string> lines;
+        for (const std::string& line : casting::ComposeReport(record, facts, person, moment)) {
+            lines.push_back(utf8(line));
+        }
+        return lines;
+    }
+};
+
+TEST_F(ReportFixture, WritesTheThirteenLinesOfAReading) {
+    const std::vector<std::string> expected = {
+        "  姓名： 某人  性别： 男  年龄： 30",
+        "  公历：2010年9月13日17时",
+        "  起卦方式： 传统起卦",
+        "  农历：二零一零年八月初六",
+        "  年建: 庚寅  月建: 乙酉  日建: 丙寅  时建: 丁酉",
+        "     本卦        互卦        变卦        错卦        综卦",
+        "   天火同人     天风姤     天雷无妄     地水师     火天大有  ",
+        "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
+        "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄　▄▄",
+        "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
+        "  ▄▄▄▄▄* ▄▄▄▄▄  ▄▄　▄▄  ▄▄　▄▄  ▄▄▄▄▄",
+        "  ▄▄　▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄  ▄▄▄▄▄",
+        "  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
+    };
+    EXPECT_EQ(Report({gbk("某人"), "30"}, {2010, 9, 13, 17}), expected);
+}
+
+TEST_F(ReportFixture, EveryLineKeepsItsByteWidths) {
+    const auto lines = casting::ComposeReport(record, facts, {gbk("某人"), "30"}, {2010, 9, 13, 17});
+    EXPECT_EQ(lines[5].size(), 57u);
+    EXPECT_EQ(lines[6].size(), 1u + 5 * 12);
+    for (int row = 7; row < 13; ++row) EXPECT_EQ(lines[row].size(), 5u * 12) << row;
+}
+
+TEST_F(ReportFixture, EmptyPersonLeavesTheLabelsAlone) {
+    record.SexText.clear();
+    EXPECT_EQ(Report({}, {2010, 9, 13, 17})[0], "  姓名：   性别：   年龄： ");
+}
+
+TEST_F(ReportFixture, MarksOnlyTheMovingLineAndClearsTheMarkAfterwards) {
+    for (int moving = 1; moving <= 6; ++moving) {
+        SetUp();
+        record.MovingLine = moving;
+        const auto lines = casting::ComposeReport(record, facts, {}, {2010, 9, 13, 17});
+        for (int row = 7; row < 13; ++row) {
+            const bool marked = lines[row].substr(12, 2) == "* ";
+            EXPECT_EQ(marked, row == 13 - moving) << "moving line " << moving << ", row " << row;
+        }
+        for (int line = 1; line <= 6; ++line) EXPECT_EQ(record.LineMarks(line), "  ");
+    }
+}
+
+}  // namespace

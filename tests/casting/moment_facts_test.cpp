@@ -1,0 +1,116 @@
+#include "casting/moment_facts.h"
+
+#include <gtest/gtest.h>
+
+#include "casting/convert_error.h"
+#include "gbk.h"
+
+namespace {
+
+using namespace std::chrono;
+using casting::Moment;
+using casting::MomentFacts;
+using testing_support::utf8;
+
+calendar::DateTime DayOf(int y, unsigned m, unsigned d) {
+    return calendar::DateTimeOf(sys_days{year{y} / month{m} / day{d}});
+}
+
+struct Facts {
+    std::string lunarDate, year, month, day, hour;
+    int stems[4], branches[4], lunarMonth, lunarDay;
+};
+
+void ExpectFacts(const MomentFacts& f, const Facts& e) {
+    EXPECT_EQ(utf8(f.LunarDateText), e.lunarDate);
+    EXPECT_EQ(utf8(f.YearPillarText), e.year);
+    EXPECT_EQ(utf8(f.MonthPillarText), e.month);
+    EXPECT_EQ(utf8(f.DayPillarText), e.day);
+    EXPECT_EQ(utf8(f.HourPillarText), e.hour);
+    EXPECT_EQ((std::vector<int>{f.YearStem, f.MonthStem, f.DayStem, f.HourStem}),
+              std::vector<int>(e.stems, e.stems + 4));
+    EXPECT_EQ((std::vector<int>{f.YearBranch, f.MonthBranch, f.DayBranch, f.HourBranch}),
+              std::vector<int>(e.branches, e.branches + 4));
+    EXPECT_EQ(f.LunarMonth, e.lunarMonth);
+    EXPECT_EQ(f.LunarDay, e.lunarDay);
+}
+
+TEST(MomentFacts, ComputesTheFactsOfAMoment) {
+    const struct {
+        Moment moment;
+        calendar::DateTime heldDate;
+        Facts facts;
+    } rows[] = {
+        {{2010, 9, 13, 17}, DayOf(2010, 9, 13),
+         {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "丁酉", {7, 2, 3, 4}, {3, 10, 3, 10}, 8, 6}},
+        // Hour 23 belongs to the next day's 子 hour.
+        {{2010, 9, 13, 23}, DayOf(2010, 9, 14),
+         {"农历：二零一零年八月初七", "庚寅", "乙酉", "丁卯", "庚子", {7, 2, 4, 7}, {3, 10, 4, 1}, 8, 7}},
+        {{2010, 9, 13, 0}, DayOf(2010, 9, 13),
+         {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "戊子", {7, 2, 3, 5}, {3, 10, 3, 1}, 8, 6}},
+        // In the leap fourth month of 2020 the month is named as the fourth.
+        {{2020, 6, 1, 12}, DayOf(2020, 6, 1),
+         {"农历：二零二零年四月初十", "庚子", "辛巳", "乙亥", "壬午", {7, 8, 2, 9}, {1, 6, 12, 7}, 4, 10}},
+        // Hours outside the clock count as the 子 hour and do not move the day.
+        {{2010, 9, 13, -5}, DayOf(2010, 9, 13),
+         {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "戊子", {7, 2, 3, 5}, {3, 10, 3, 1}, 8, 6}},
+    };
+    for (const auto& row : rows) {
+        casting::PlainDateHolder holder(0);
+        MomentFacts facts;
+        casting::ComputeMomentFacts(row.moment, holder, facts);
+        EXPECT_EQ(holder.Date(), row.heldDate);
+        ExpectFacts(facts, row.facts);
+    }
+}
+
+TEST(MomentFacts, ADayThatDoesNotExistChangesNothing) {
+    casting::PlainDateHolder holder(DayOf(2010, 9, 13));
+    MomentFacts facts;
+    casting::ComputeMomentFacts({2010, 9, 13, 17}, holder, facts);
+    const MomentFacts before = facts;
+    const struct {
+        Moment moment;
+        const char* message;
+    } rows[] = {
+        {{2011, 2, 29, 10}, "'2011-2-29' is not a valid date"},
+        {{2010, 4, 31, 23}, "'2010-4-31' is not a valid date"},
+        {{2010, 13, 1, 0}, "'2010-13-1' is not a valid date"},
+        {{2010, 0, 1, 0}, "'2010-0-1' is not a valid date"},
+        {{0, 1, 1, 0}, "'0-1-1' is not a valid date"},
+    };
+    for (const auto& row : rows) {
+        try {
+            casting::ComputeMomentFacts(row.moment, holder, facts);
+            ADD_FAILURE() << "no error for " << row.message;
+        } catch (const casting::ConvertError& e) {
+            EXPECT_STREQ(e.what(), row.message);
+        }
+        EXPECT_EQ(holder.Date(), DayOf(2010, 9, 13));
+        EXPECT_EQ(facts.LunarDateText, before.LunarDateText);
+        EXPECT_EQ(facts.DayStem, before.DayStem);
+    }
+}
+
+TEST(MomentFacts, ADateTheHolderRefusesLeavesItsOwnDate) {
+    // 2100-12-31 at hour 23 would be 2101-01-01: the holder keeps its date.
+    casting::PlainDateHolder holder(DayOf(2010, 9, 13));
+    MomentFacts facts;
+    casting::ComputeMomentFacts({2100, 12, 31, 23}, holder, facts);
+    EXPECT_EQ(holder.Date(), DayOf(2010, 9, 13));
+    EXPECT_EQ(utf8(facts.DayPillarText), "丙寅");
+    EXPECT_EQ(utf8(facts.HourPillarText), "戊子");  // hour 23 of a 丙 day
+}
+
+TEST(MomentFacts, BeforeTheLunarTableTheLunarNumbersKeepTheirValues) {
+    casting::PlainDateHolder holder(0);
+    MomentFacts facts;
+    casting::ComputeMomentFacts({2010, 9, 13, 17}, holder, facts);
+    casting::ComputeMomentFacts({1900, 1, 15, 17}, holder, facts);
+    EXPECT_EQ(utf8(facts.LunarDateText), "农历：");
+    EXPECT_EQ(facts.LunarMonth, 8);
+    EXPECT_EQ(facts.LunarDay, 6);
+    EXPECT_EQ(utf8(facts.DayPillarText), "戊子");  // 1900-01-15: the pillars still count
+}
+
+}  // namespace
