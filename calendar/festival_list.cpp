@@ -1,0 +1,134 @@
+#include "calendar/festival_list.h"
+
+#include <optional>
+#include <span>
+
+namespace calendar {
+namespace {
+
+using namespace std::chrono;
+
+struct BuiltInFestival {
+    const char* key;
+    const char* text;
+};
+const BuiltInFestival kSolarFestivals[] = {
+#include "solar_festivals.inc"
+};
+const BuiltInFestival kLunarFestivals[] = {
+#include "lunar_festivals.inc"
+};
+const BuiltInFestival kWeekFestivals[] = {
+#include "week_festivals.inc"
+};
+
+constexpr std::int32_t kRed = 0x0000FF, kPurple = 0x800080, kNavy = 0x800000;
+
+// Two numbers of up to two digits as a four-digit key; empty, a key no
+// lookup matches, when either does not fit.
+std::string keyOf(int high, int low) {
+    if (high < 0 || high > 99 || low < 0 || low > 99) return {};
+    return {static_cast<char>('0' + high / 10), static_cast<char>('0' + high % 10), static_cast<char>('0' + low / 10),
+            static_cast<char>('0' + low % 10)};
+}
+
+std::string solarKeyOf(DateTime date) {
+    const auto day = CivilDateOf(date);
+    if (!day) return {};
+    return keyOf(static_cast<int>(static_cast<unsigned>(day->month())), static_cast<int>(static_cast<unsigned>(day->day())));
+}
+
+std::string lunarKeyOf(const LunarDate& date) { return keyOf(date.month, date.day); }
+
+int weekFromMonthEnd(const year_month_day& day) {
+    const unsigned lastDay = static_cast<unsigned>((day.year() / day.month() / last).day());  // [28, 31]
+    return static_cast<int>((lastDay - static_cast<unsigned>(day.day())) / 7 + 1);         // [1, 5]
+}
+
+// The weekday keys of a day: counted from the month's start, then from its end.
+std::array<std::string, 2> weekKeysOf(DateTime date) {
+    const auto day = CivilDateOf(date);
+    if (!day) return {};
+    const int month = static_cast<int>(static_cast<unsigned>(day->month()));
+    const int weekday = static_cast<int>(std::chrono::weekday{sys_days{*day}}.c_encoding());  // [0, 6]
+    const int fromStart = (static_cast<int>(static_cast<unsigned>(day->day())) - 1) / 7 + 1;  // [1, 5]
+    return {keyOf(month, fromStart * 10 + weekday), keyOf(month, (weekFromMonthEnd(*day) + 4) * 10 + weekday)};
+}
+
+std::optional<Festival> festivalNamed(const SortedStringList& lines, const std::string& key) {
+    if (key.empty()) return std::nullopt;
+    const auto at = lines.IndexOfName(key);
+    if (!at) return std::nullopt;
+    const SortedStringList::Line& line = lines[*at];
+    return Festival{line.text.substr(key.size() + 1), line.value};
+}
+
+std::optional<std::int32_t> markOf(const SortedStringList& lines, const std::string& key) {
+    if (key.empty()) return std::nullopt;
+    const auto at = lines.IndexOf(key);
+    if (!at) return std::nullopt;
+    return lines[*at].value;
+}
+
+// The result of the last key that finds something, or `result` when none does.
+template <typename Result, typename Find>
+Result lastFound(const std::array<std::string, 2>& keys, Find find, Result result) {
+    for (const std::string& key : keys) {
+        if (const auto found = find(key)) result = *found;
+    }
+    return result;
+}
+
+}  // namespace
+
+TFestivalList::TFestivalList() {
+    const struct {
+        int kind;
+        std::int32_t colour;
+        std::span<const BuiltInFestival> festivals;
+    } builtIn[] = {{0, kRed, kSolarFestivals}, {1, kPurple, kLunarFestivals}, {2, kNavy, kWeekFestivals}};
+    for (const auto& list : builtIn) {
+        for (const BuiltInFestival& festival : list.festivals) AddFestival(list.kind, festival.key, list.colour, festival.text);
+    }
+}
+
+bool TFestivalList::AddFestival(int kind, std::string_view key, std::int32_t colour, std::string_view text) {
+    if (kind < 0 || kind > 2 || key.empty() || text.empty()) return false;
+    SortedStringList& lines = lists_[static_cast<std::size_t>(kind)];
+    if (const auto old = lines.IndexOfName(key)) lines.Delete(*old);
+    lines.Add(std::string(key) + '=' + std::string(TrimmedText(text)), colour);
+    return true;
+}
+
+Festival TFestivalList::SolarFestival(DateTime date) const {
+    return festivalNamed(Lines(FestivalLines::SolarFestivals), solarKeyOf(date)).value_or(Festival{});
+}
+
+Festival TFestivalList::LunarFestival(const LunarDate& date) const {
+    return festivalNamed(Lines(FestivalLines::LunarFestivals), lunarKeyOf(date)).value_or(Festival{});
+}
+
+Festival TFestivalList::WeekFestival(DateTime date) const {
+    const SortedStringList& lines = Lines(FestivalLines::WeekFestivals);
+    return lastFound(weekKeysOf(date), [&](const std::string& key) { return festivalNamed(lines, key); }, Festival{});
+}
+
+std::int32_t TFestivalList::SolarMark(DateTime date) const {
+    return markOf(Lines(FestivalLines::SolarMarks), solarKeyOf(date)).value_or(kNoMark);
+}
+
+std::int32_t TFestivalList::LunarMark(const LunarDate& date) const {
+    return markOf(Lines(FestivalLines::LunarMarks), lunarKeyOf(date)).value_or(kNoMark);
+}
+
+std::int32_t TFestivalList::WeekMark(DateTime date) const {
+    const SortedStringList& lines = Lines(FestivalLines::WeekMarks);
+    return lastFound(weekKeysOf(date), [&](const std::string& key) { return markOf(lines, key); }, kNoMark);
+}
+
+int WeekFromMonthEnd(DateTime date) {
+    const auto day = CivilDateOf(date);
+    return day ? weekFromMonthEnd(*day) : 0;
+}
+
+}  // namespace calendar

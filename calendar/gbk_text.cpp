@@ -1,0 +1,35 @@
+#include "calendar/gbk_text.h"
+
+#include <algorithm>
+
+namespace calendar {
+namespace {
+
+unsigned char folded(unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
+bool isLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+bool isBlankOrControl(unsigned char c) { return c <= ' '; }
+
+}  // namespace
+
+int CompareText(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const unsigned char x = a[i], y = b[i];
+        if (x == y && isLeadByte(x) && i + 1 < common) {
+            ++i;  // the same lead byte: its trail byte is compared unfolded
+            const unsigned char xt = a[i], yt = b[i];
+            if (xt != yt) return xt < yt ? -1 : 1;
+            continue;
+        }
+        if (folded(x) != folded(y)) return folded(x) < folded(y) ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+std::string_view TrimmedText(std::string_view text) {
+    while (!text.empty() && isBlankOrControl(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlankOrControl(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace calendar
