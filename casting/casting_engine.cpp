@@ -24,8 +24,8 @@ ClockTime LocalClock() {
     return {local.tm_hour, local.tm_min};
 }
 
-CastingEngine::CastingEngine(DateHolder& calendar, std::function<ClockTime()> clock)
-    : calendar_(calendar), clock_(std::move(clock)) {
+CastingEngine::CastingEngine(DateHolder& calendar, ReportSink& report, std::function<ClockTime()> clock)
+    : calendar_(calendar), report_(report), clock_(std::move(clock)) {
     record.SetStartValues();
 }
 
@@ -35,7 +35,11 @@ void CastingEngine::N5Click() { DeriveNuclear(record); }
 void CastingEngine::N6Click() { DeriveChanged(record); }
 void CastingEngine::N7Click() { DeriveOpposite(record); }
 void CastingEngine::N8Click() { DeriveReversed(record); }
-void CastingEngine::N11Click() { report = ComposeReport(record, facts, person, moment); }
+void CastingEngine::N11Click() {
+    const std::vector<std::string> lines = ComposeReport(record, facts, person, moment);
+    report_.Clear();
+    for (const std::string& line : lines) report_.AppendLine(line);
+}
 
 CommandOutcome CastingEngine::Run(const std::function<CommandOutcome()>& command) {
     try {

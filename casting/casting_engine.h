@@ -40,14 +40,31 @@ struct ClockTime {
 // The computer's local clock.
 ClockTime LocalClock();
 
+// Where the report goes: the window's read-only text view, line by line.
+class ReportSink {
+public:
+    virtual ~ReportSink() = default;
+    virtual void Clear() = 0;
+    virtual void AppendLine(const std::string& line) = 0;  // GBK
+};
+
+// A report kept as lines, for use without a window.
+class ReportLines final : public ReportSink {
+public:
+    void Clear() override { lines.clear(); }
+    void AppendLine(const std::string& line) override { lines.push_back(line); }
+
+    std::vector<std::string> lines;
+};
+
 class CastingEngine {
 public:
-    // `calendar` holds the casting date; `clock` is read by 时分起卦.
-    explicit CastingEngine(DateHolder& calendar, std::function<ClockTime()> clock = LocalClock);
+    // `calendar` holds the casting date, `report` receives the report;
+    // `clock` is read by 时分起卦.
+    CastingEngine(DateHolder& calendar, ReportSink& report, std::function<ClockTime()> clock = LocalClock);
 
     CastingRecord record;
     MomentFacts facts;
-    std::vector<std::string> report;  // the report view's lines, GBK
     Person person;
     Moment moment;
 
@@ -72,7 +89,7 @@ public:
     CommandOutcome CastByNumber(std::string_view number);  // 报数: digits of a number
 
     // What the page buttons do to the report view.
-    void ClearReport() { report.clear(); }
+    void ClearReport() { report_.Clear(); }
 
 private:
     // Runs `command`, turning a conversion error into the error box; the
@@ -85,6 +102,7 @@ private:
     static std::vector<int> StrokesOfUnits(std::string_view text);
 
     DateHolder& calendar_;
+    ReportSink& report_;
     std::function<ClockTime()> clock_;
 };
 

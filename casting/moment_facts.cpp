@@ -1,5 +1,6 @@
 #include "moment_facts.h"
 
+#include <array>
 #include <string_view>
 
 #include "calendar/calendar_names.h"
@@ -37,19 +38,28 @@ std::string_view Trimmed(std::string_view text) {
 std::string_view StemOf(std::string_view pillar) { return pillar.size() >= 2 ? pillar.substr(0, 2) : ""; }
 std::string_view BranchOf(std::string_view pillar) { return pillar.size() >= 4 ? pillar.substr(2, 2) : ""; }
 
-// Sets `number` to i when `name` equals the i-th of `count` names.
-template <typename NameOf>
-void MatchNumber(std::string_view name, int count, NameOf nameOf, int& number) {
-    for (int i = 1; i <= count; ++i) {
-        if (name == nameOf(i)) number = i;
-    }
+// The names the facts' numbers are read back from: entry i - 1 is the
+// name of number i. Stem i and branch i are those of sexagenary index
+// i - 1 (甲子, 乙丑, ...).
+template <int Count, typename NameOf>
+std::array<std::string, Count> NameTable(NameOf nameOf) {
+    std::array<std::string, Count> names;
+    for (int i = 1; i <= Count; ++i) names[i - 1] = nameOf(i);
+    return names;
 }
 
-// Stem i is the stem of sexagenary index i - 1 (甲子, 乙丑, ...), branch i
-// the branch of the same index.
-std::string StemName(int i) { return std::string(StemOf(calendar::GanZhiName(i - 1))); }
-std::string BranchName(int i) { return std::string(BranchOf(calendar::GanZhiName(i - 1))); }
-std::string MonthName(int i) { return calendar::LunarMonthName(i, false); }
+const auto kStemNames = NameTable<10>([](int i) { return std::string(StemOf(calendar::GanZhiName(i - 1))); });
+const auto kBranchNames = NameTable<12>([](int i) { return std::string(BranchOf(calendar::GanZhiName(i - 1))); });
+const auto kMonthNames = NameTable<12>([](int i) { return calendar::LunarMonthName(i, false); });
+const auto kDayNames = NameTable<30>([](int i) { return calendar::LunarDayName(i); });
+
+// Sets `number` to i when `name` equals the i-th name; leaves it otherwise.
+template <std::size_t Count>
+void MatchNumber(std::string_view name, const std::array<std::string, Count>& names, int& number) {
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (name == names[i]) number = static_cast<int>(i) + 1;
+    }
+}
 
 }  // namespace
 
@@ -86,11 +96,11 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
         {facts.HourPillarText, facts.HourStem, facts.HourBranch},
     };
     for (const auto& pillar : pillars) {
-        MatchNumber(StemOf(pillar.text), 10, StemName, pillar.stem);
-        MatchNumber(BranchOf(pillar.text), 12, BranchName, pillar.branch);
+        MatchNumber(StemOf(pillar.text), kStemNames, pillar.stem);
+        MatchNumber(BranchOf(pillar.text), kBranchNames, pillar.branch);
     }
-    MatchNumber(Trimmed(monthName), 12, MonthName, facts.LunarMonth);
-    MatchNumber(Trimmed(dayName), 30, calendar::LunarDayName, facts.LunarDay);
+    MatchNumber(Trimmed(monthName), kMonthNames, facts.LunarMonth);
+    MatchNumber(Trimmed(dayName), kDayNames, facts.LunarDay);
 }
 
 }  // namespace casting

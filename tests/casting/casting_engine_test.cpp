@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
+
 #include "gbk.h"
 
 namespace {
@@ -16,8 +19,9 @@ const calendar::DateTime kStartDate = calendar::DateTimeOf(sys_days{year{2010} /
 
 struct EngineFixture : testing::Test {
     casting::PlainDateHolder calendar{kStartDate};
+    casting::ReportLines report;
     casting::ClockTime clock{12, 30};
-    casting::CastingEngine engine{calendar, [this] { return clock; }};
+    casting::CastingEngine engine{calendar, report, [this] { return clock; }};
 
     void SetUp() override {
         engine.moment = {2010, 9, 13, 17};
@@ -57,8 +61,8 @@ TEST_F(EngineFixture, EachMethodCastsItsHexagram) {
         EXPECT_EQ(Numbers(), row.numbers) << row.what;
         EXPECT_EQ(Primary(), row.primary) << row.what;
         EXPECT_EQ(Method(), row.method) << row.what;
-        ASSERT_EQ(engine.report.size(), 13u) << row.what;
-        EXPECT_EQ(utf8(engine.report[2]), std::string("  起卦方式： ") + row.method);
+        ASSERT_EQ(report.lines.size(), 13u) << row.what;
+        EXPECT_EQ(utf8(report.lines[2]), std::string("  起卦方式： ") + row.method);
     }
 }
 
@@ -68,16 +72,16 @@ TEST_F(EngineFixture, NameCastingSplitsSurnameFromGivenName) {
     EXPECT_EQ(engine.CastByName(), CommandOutcome{});
     EXPECT_EQ(Numbers(), (casting::CastNumbers{7, 8, 3}));
     EXPECT_EQ(Primary(), "   山地剥   ");
-    EXPECT_EQ(utf8(engine.report[0]), "  姓名： 兑 坤  性别：   年龄： 30");
-    const auto first = engine.report;
+    EXPECT_EQ(utf8(report.lines[0]), "  姓名： 兑 坤  性别：   年龄： 30");
+    const auto first = report.lines;
     EXPECT_EQ(engine.CastByName(), CommandOutcome{});
-    EXPECT_EQ(engine.report, first) << "the same name casts the same way twice";
+    EXPECT_EQ(report.lines, first) << "the same name casts the same way twice";
 }
 
 TEST_F(EngineFixture, RefusedInputLeavesTheLastCastingInPlace) {
     ASSERT_EQ(engine.CastTraditional(), CommandOutcome{});
     const casting::CastingRecord record = engine.record;
-    const std::vector<std::string> report = engine.report;
+    const std::vector<std::string> lastReport = report.lines;
     engine.moment = {2011, 3, 1, 10};  // a check before the facts leaves them too
 
     const struct {
@@ -108,7 +112,7 @@ TEST_F(EngineFixture, RefusedInputLeavesTheLastCastingInPlace) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.command(engine), row.outcome) << row.what;
-        EXPECT_EQ(engine.report, report) << row.what;
+        EXPECT_EQ(report.lines, lastReport) << row.what;
         EXPECT_EQ(engine.record.texts, record.texts) << row.what;
         EXPECT_EQ(engine.record.PrimaryLines, record.PrimaryLines) << row.what;
         EXPECT_EQ(engine.record.MovingLine, record.MovingLine) << row.what;
@@ -134,26 +138,70 @@ TEST_F(EngineFixture, TwoAsciiLettersPassTheCharacterCheckWithNoStrokes) {
 
 TEST_F(EngineFixture, NumberCastingNeverDependsOnTheCastingBefore) {
     ASSERT_EQ(engine.CastByNumber("2468"), CommandOutcome{});
-    const auto first = engine.report;
+    const auto first = report.lines;
     ASSERT_EQ(engine.CastByNumber("88"), CommandOutcome{});
     EXPECT_EQ(utf8(engine.record.HexagramNames(1)), "   坤为地   ");
     ASSERT_EQ(engine.CastByNumber("2468"), CommandOutcome{});
-    EXPECT_EQ(engine.report, first);
+    EXPECT_EQ(report.lines, first);
 }
 
 TEST_F(EngineFixture, ReportShowsTheEnteredHourWhileFactsMoveToTheNextDay) {
     engine.moment = {2010, 9, 13, 23};
     ASSERT_EQ(engine.CastTraditional(), CommandOutcome{});
-    EXPECT_EQ(utf8(engine.report[1]), "  公历：2010年9月13日23时");
-    EXPECT_EQ(utf8(engine.report[3]), "  农历：二零一零年八月初七");
-    EXPECT_EQ(utf8(engine.report[4]), "  年建: 庚寅  月建: 乙酉  日建: 丁卯  时建: 庚子");
+    EXPECT_EQ(utf8(report.lines[1]), "  公历：2010年9月13日23时");
+    EXPECT_EQ(utf8(report.lines[3]), "  农历：二零一零年八月初七");
+    EXPECT_EQ(utf8(report.lines[4]), "  年建: 庚寅  月建: 乙酉  日建: 丁卯  时建: 庚子");
 }
 
 TEST_F(EngineFixture, ClearingTheReportKeepsTheRecord) {
     ASSERT_EQ(engine.CastTraditional(), CommandOutcome{});
     engine.ClearReport();
-    EXPECT_TRUE(engine.report.empty());
+    EXPECT_TRUE(report.lines.empty());
     EXPECT_EQ(engine.record.UpperTrigram, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Any input a window can hand over, however odd, casts a whole reading or is
+// refused; nothing else happens.
+TEST_F(EngineFixture, AnyInputGivesAValidCastingOrAMessage) {
+    std::mt19937 random(20101013);
+    auto anyInt = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto anyBytes = [&](int maxLength, int low, int high) {
+        std::string bytes(anyInt(0, maxLength), '\0');
+        for (char& c : bytes) c = static_cast<char>(anyInt(low, high));
+        return bytes;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        engine.moment = {anyInt(1900, 2100), anyInt(1, 12), anyInt(1, 28),
+                         round % 10 == 0 ? anyInt(INT_MIN, INT_MAX) : anyInt(-3, 26)};
+        engine.person.name = anyBytes(40, 0x01, 0xFF);
+        clock = {anyInt(0, 23), anyInt(0, 59)};
+        const std::string text = round % 3 == 0 ? anyBytes(300, 0x01, 0xFF) : anyBytes(60, 0xA1, 0xFE);
+        CommandOutcome outcome;
+        switch (round % 9) {
+            case 0: outcome = engine.CastTraditional(); break;
+            case 1: outcome = engine.CastByClock(); break;
+            case 2: outcome = engine.CastByStems(); break;
+            case 3: outcome = engine.CastByBranches(); break;
+            case 4: outcome = engine.CastByQuestion(text); break;
+            case 5: outcome = engine.CastByCharacter(text.substr(0, anyInt(0, 3))); break;
+            case 6: outcome = engine.CastByName(); break;
+            case 7: outcome = engine.CastManually(anyInt(1, 8), anyInt(1, 8), anyInt(1, 6)); break;
+            case 8: outcome = engine.CastByNumber(round % 2 ? anyBytes(20, '0', '9') : anyBytes(20, ' ', 'z')); break;
+        }
+        if (outcome.kind != MessageKind::None) continue;
+        ASSERT_GE(engine.record.UpperTrigram, 1);
+        ASSERT_LE(engine.record.UpperTrigram, 8);
+        ASSERT_GE(engine.record.LowerTrigram, 1);
+        ASSERT_LE(engine.record.LowerTrigram, 8);
+        ASSERT_GE(engine.record.MovingLine, 1);
+        ASSERT_LE(engine.record.MovingLine, 6);
+        ASSERT_EQ(report.lines.size(), 13u) << "round " << round;
+        for (int row = 7; row < 13; ++row) ASSERT_EQ(report.lines[row].size(), 60u);
+    }
 }
 
 }  // namespace
