@@ -15,9 +15,7 @@ namespace {
 using calendar::CycleIndices;
 using calendar::CycleIndicesOf;
 using calendar_test::at;
-
-const std::string kOpeningTerms[12] = {"小寒", "立春", "惊蛰", "清明", "立夏", "芒种",
-                                       "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
+using testing_support::utf8;
 
 TEST(CycleIndicesOf, CountsYearMonthAndDay) {
     const struct {
@@ -32,44 +30,38 @@ TEST(CycleIndicesOf, CountsYearMonthAndDay) {
         {at(2024, 1, 15, 12), {159, 1501, 45314}, "癸卯乙丑戊寅"},
         {at(1900, 1, 1), {35, 12, 10}, "己亥丙子甲戌"},
         {at(2000, 1, 1), {135, 1212, 36534}, "己卯丙子戊午"},
-        {at(2100, 12, 31, 23, 59), {236, 2424, 73423}, "庚申戊子丁未"},
     };
     for (const auto& row : rows) {
         const auto got = CycleIndicesOf(row.date);
         ASSERT_TRUE(got.has_value()) << row.date;
         EXPECT_EQ(*got, row.indices) << row.date;
-        EXPECT_EQ(testing_support::utf8(calendar::GanZhiName(got->yearIndex) + calendar::GanZhiName(got->monthIndex) +
-                                        calendar::GanZhiName(got->dayIndex)),
-                  row.pillars)
-            << row.date;
+        EXPECT_EQ(utf8(calendar::GanZhiName(got->yearIndex) + calendar::GanZhiName(got->monthIndex) +
+                       calendar::GanZhiName(got->dayIndex)),
+                  row.pillars);
     }
-}
-
-TEST(CycleIndicesOf, GivesNothingBefore1900) {
-    for (double date : {at(1899, 12, 31, 23, 59), at(1800, 6, 1), 1.0, 0.0, -1.0}) {
-        EXPECT_FALSE(CycleIndicesOf(date).has_value()) << date;
-    }
-    for (double date : calendar_test::kNotADay) EXPECT_FALSE(CycleIndicesOf(date).has_value()) << date;
+    for (double date : {at(1899, 12, 31, 23, 59), 1.0, -1.0}) EXPECT_FALSE(CycleIndicesOf(date)) << date;
+    for (double date : calendar_test::kNotADay) EXPECT_FALSE(CycleIndicesOf(date)) << date;
 }
 
 // Every day of 1900..2100: the day count steps by one; the month count steps
 // by one on the day of each month-opening term and only then; the year count
-// steps once, on the day of 立春, and the month that 立春 opens is a 寅 month.
+// steps during the day of 立春, which opens a 寅 month.
 TEST(CycleIndicesOf, StepsDayByDayMonthByTermAndYearBySpring) {
+    const std::string openingTerms[12] = {"小寒", "立春", "惊蛰", "清明", "立夏", "芒种",
+                                          "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
     CycleIndices previous = *CycleIndicesOf(at(1900, 1, 1));
+    bool springBefore = false;
     for (calendar::DateTime date = at(1900, 1, 2); date <= at(2100, 12, 31); ++date) {
         const CycleIndices now = *CycleIndicesOf(date);
+        const std::string term = utf8(calendar::SolarTermName(date));
         ASSERT_EQ(now.dayIndex, previous.dayIndex + 1) << date;
-        const std::string term = testing_support::utf8(calendar::SolarTermName(date));
-        const bool opensMonth = std::ranges::count(kOpeningTerms, term) == 1;
-        ASSERT_EQ(now.monthIndex, previous.monthIndex + opensMonth) << date;
-        if (term == "立春") {
+        ASSERT_EQ(now.monthIndex, previous.monthIndex + std::ranges::count(openingTerms, term)) << date;
+        ASSERT_EQ(now.yearIndex, previous.yearIndex + springBefore) << date;
+        springBefore = term == "立春";
+        if (springBefore) {
             ASSERT_EQ(now.monthIndex % 12, 2) << date;
-            const auto afterSpring = CycleIndicesOf(std::nextafter(date + 1, 0.0));
-            ASSERT_EQ(afterSpring->yearIndex, now.yearIndex + 1) << date;
+            ASSERT_EQ(CycleIndicesOf(std::nextafter(date + 1, 0.0))->yearIndex, now.yearIndex + 1) << date;
         }
-        const bool springDayBefore = testing_support::utf8(calendar::SolarTermName(date - 1)) == "立春";
-        ASSERT_EQ(now.yearIndex, previous.yearIndex + springDayBefore) << date;
         previous = now;
     }
 }
