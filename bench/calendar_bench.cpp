@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr calendar::DateTime kFirstDay = 32.0;    // 1900-01-31
-constexpr calendar::DateTime kEndDay = 73416.0;   // 2101-01-01
+constexpr calendar::DateTime kFirstDay = 32.0;   // 1900-01-31
+constexpr calendar::DateTime kEndDay = 73416.0;  // 2101-01-01
 
 // The next day of the range, back to its first after its last.
 calendar::DateTime nextDay(calendar::DateTime date) { return date + 1 < kEndDay ? date + 1 : kFirstDay; }

@@ -47,8 +47,8 @@ std::string AnimalName(int index) { return kAnimalNames[cyclePosition(index, 12)
 
 std::string LunarDayName(int day) {
     if (day < 1 || day > 30) return {};
-    const int tens = (day - 1) / 10;        // [0, 2]
-    const int units = day - 10 * tens;      // [1, 10]
+    const int tens = (day - 1) / 10;    // [0, 2]
+    const int units = day - 10 * tens;  // [1, 10]
     // 二十 and 三十 are counted tens, not 十 or 廿 with a prefix.
     if (tens > 0 && units == 10) return std::string(kNumeralNames[tens + 1]) + kNumeralNames[10];
     return std::string(kDayPrefixes[tens]) + kNumeralNames[units];

@@ -6,7 +6,7 @@ namespace calendar {
 
 std::optional<std::chrono::year_month_day> CivilDateOf(DateTime date) {
     using namespace std::chrono;
-    static constexpr DateTime kFirst = DateTimeOf(year{1} / 1 / 1);     // -693593
+    static constexpr DateTime kFirst = DateTimeOf(year{1} / 1 / 1);    // -693593
     static constexpr DateTime kEnd = DateTimeOf(year{10000} / 1 / 1);  // 2958466
     static_assert(-kFirst <= days::max().count() && kEnd <= days::max().count());
     if (!(date >= kFirst && date < kEnd)) return std::nullopt;  // NaN fails both tests

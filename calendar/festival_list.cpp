@@ -35,24 +35,24 @@ std::string keyOf(int high, int low) {
 std::string solarKeyOf(DateTime date) {
     const auto day = CivilDateOf(date);
     if (!day) return {};
-    return keyOf(static_cast<int>(static_cast<unsigned>(day->month())), static_cast<int>(static_cast<unsigned>(day->day())));
+    return keyOf(MonthOf(*day), DayOf(*day));
 }
 
 std::string lunarKeyOf(const LunarDate& date) { return keyOf(date.month, date.day); }
 
 int weekFromMonthEnd(const year_month_day& day) {
-    const unsigned lastDay = static_cast<unsigned>((day.year() / day.month() / last).day());  // [28, 31]
-    return static_cast<int>((lastDay - static_cast<unsigned>(day.day())) / 7 + 1);         // [1, 5]
+    const int lastDay = DayOf(year_month_day{day.year() / day.month() / last});  // [28, 31]
+    return (lastDay - DayOf(day)) / 7 + 1;                                       // [1, 5]
 }
 
 // The weekday keys of a day: counted from the month's start, then from its end.
 std::array<std::string, 2> weekKeysOf(DateTime date) {
     const auto day = CivilDateOf(date);
     if (!day) return {};
-    const int month = static_cast<int>(static_cast<unsigned>(day->month()));
-    const int weekday = static_cast<int>(std::chrono::weekday{sys_days{*day}}.c_encoding());  // [0, 6]
-    const int fromStart = (static_cast<int>(static_cast<unsigned>(day->day())) - 1) / 7 + 1;  // [1, 5]
-    return {keyOf(month, fromStart * 10 + weekday), keyOf(month, (weekFromMonthEnd(*day) + 4) * 10 + weekday)};
+    const int month = MonthOf(*day);
+    const int dayOfWeek = static_cast<int>(weekday{sys_days{*day}}.c_encoding());  // [0, 6] from Sunday
+    const int fromStart = (DayOf(*day) - 1) / 7 + 1;                               // [1, 5]
+    return {keyOf(month, fromStart * 10 + dayOfWeek), keyOf(month, (weekFromMonthEnd(*day) + 4) * 10 + dayOfWeek)};
 }
 
 std::optional<Festival> festivalNamed(const SortedStringList& lines, const std::string& key) {
@@ -88,7 +88,9 @@ TFestivalList::TFestivalList() {
         std::span<const BuiltInFestival> festivals;
     } builtIn[] = {{0, kRed, kSolarFestivals}, {1, kPurple, kLunarFestivals}, {2, kNavy, kWeekFestivals}};
     for (const auto& list : builtIn) {
-        for (const BuiltInFestival& festival : list.festivals) AddFestival(list.kind, festival.key, list.colour, festival.text);
+        for (const BuiltInFestival& festival : list.festivals) {
+            AddFestival(list.kind, festival.key, list.colour, festival.text);
+        }
     }
 }
 
@@ -110,7 +112,8 @@ Festival TFestivalList::LunarFestival(const LunarDate& date) const {
 
 Festival TFestivalList::WeekFestival(DateTime date) const {
     const SortedStringList& lines = Lines(FestivalLines::WeekFestivals);
-    return lastFound(weekKeysOf(date), [&](const std::string& key) { return festivalNamed(lines, key); }, Festival{});
+    return lastFound(
+        weekKeysOf(date), [&](const std::string& key) { return festivalNamed(lines, key); }, Festival{});
 }
 
 std::int32_t TFestivalList::SolarMark(DateTime date) const {
@@ -123,7 +126,8 @@ std::int32_t TFestivalList::LunarMark(const LunarDate& date) const {
 
 std::int32_t TFestivalList::WeekMark(DateTime date) const {
     const SortedStringList& lines = Lines(FestivalLines::WeekMarks);
-    return lastFound(weekKeysOf(date), [&](const std::string& key) { return markOf(lines, key); }, kNoMark);
+    return lastFound(
+        weekKeysOf(date), [&](const std::string& key) { return markOf(lines, key); }, kNoMark);
 }
 
 int WeekFromMonthEnd(DateTime date) {

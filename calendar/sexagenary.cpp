@@ -10,8 +10,8 @@ std::optional<CycleIndices> CycleIndicesOf(DateTime date) {
     using namespace std::chrono;
     const auto day = CivilDateOf(date);
     if (!day || day->year() < year{1900}) return std::nullopt;
-    const int y = static_cast<int>(day->year());                           // [1900, 9999]
-    const int m = static_cast<int>(static_cast<unsigned>(day->month()));  // [1, 12]
+    const int y = static_cast<int>(day->year());  // [1900, 9999]
+    const int m = MonthOf(*day);                  // [1, 12]
 
     // 小寒 in January, 立春 in February, …, 大雪 in December.
     const DateTime opening = SolarTermMoment(y, 2 * (m - 1));
@@ -19,8 +19,8 @@ std::optional<CycleIndices> CycleIndicesOf(DateTime date) {
     const bool monthOpened = std::floor(opening) <= date;
 
     CycleIndices indices;
-    indices.yearIndex = y - 1864 - beforeSpring;  // 1864 is a 甲子 year
-    indices.monthIndex = (y - 1900) * 12 + m + 11 + monthOpened;  // 小寒 1900 opens 丁丑 (13)
+    indices.yearIndex = y - 1864 - beforeSpring;                                      // 1864 is a 甲子 year
+    indices.monthIndex = (y - 1900) * 12 + m + 11 + monthOpened;                      // 小寒 1900 opens 丁丑 (13)
     indices.dayIndex = (sys_days{*day} - sys_days{year{1900} / 1 / 1}).count() + 10;  // 1900-01-01 is 甲戌
     return indices;
 }

@@ -44,7 +44,7 @@ std::string SolarTermName(DateTime date) {
     const auto day = CivilDateOf(date);
     if (!day) return {};
     const int year = static_cast<int>(day->year());
-    const int first = 2 * (static_cast<int>(static_cast<unsigned>(day->month())) - 1);  // [0, 22]
+    const int first = 2 * (MonthOf(*day) - 1);  // [0, 22]
     for (const int term : {first, first + 1}) {
         if (std::floor(SolarTermMoment(year, term)) == date) return kTermNames[term];
     }

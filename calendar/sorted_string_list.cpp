@@ -7,8 +7,9 @@ namespace {
 
 // The first line not ordered before `text`.
 auto firstNotBefore(const std::vector<SortedStringList::Line>& lines, std::string_view text) {
-    return std::ranges::lower_bound(lines, text, [](std::string_view a, std::string_view b) { return CompareText(a, b) < 0; },
-                                    &SortedStringList::Line::text);
+    return std::ranges::lower_bound(
+        lines, text, [](std::string_view a, std::string_view b) { return CompareText(a, b) < 0; },
+        &SortedStringList::Line::text);
 }
 
 }  // namespace

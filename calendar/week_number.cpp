@@ -14,7 +14,7 @@ int WeekNumber(DateTime date, bool useISO8601) {
         return (thursday - januaryFirst).count() / 7 + 1;  // [1, 53]
     }
     const sys_days januaryFirst{day->year() / January / 1};
-    const int dayOfYear = (today - januaryFirst).count();  // [0, 365]
+    const int dayOfYear = (today - januaryFirst).count();                               // [0, 365]
     return (dayOfYear + static_cast<int>(weekday{januaryFirst}.c_encoding())) / 7 + 1;  // [1, 54]
 }
 

@@ -17,8 +17,13 @@ inline calendar::DateTime at(int y, unsigned m, unsigned d, int hour = 0, int mi
 // Doubles that name no day: every date-time operation must treat them as
 // outside its range.
 inline constexpr double kNotADay[] = {
-    std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-    -std::numeric_limits<double>::infinity(), 1e300, -1e300, 1e18, 4294967296.0,
+    std::numeric_limits<double>::quiet_NaN(),
+    std::numeric_limits<double>::infinity(),
+    -std::numeric_limits<double>::infinity(),
+    1e300,
+    -1e300,
+    1e18,
+    4294967296.0,
     2958466.0,  // 10000-01-01
     -693594.0,  // 0000-12-31
 };

@@ -97,7 +97,7 @@ TEST(FestivalText, JoinsTheFestivalsOfADay) {
         {at(2024, 5, 12), "国际护士节 国际母亲节", kRed},
         {at(2017, 10, 4), "中秋节 世界动物日 国际减轻自然灾害日(减灾日)", kPurple},
         {at(2023, 3, 23), "龙抬头节 世界气象日", kPurple},  // 2nd day of the leap 2nd month
-        {at(1900, 1, 30), "除夕", kPurple},                  // before the table, eve of its first day
+        {at(1900, 1, 30), "除夕", kPurple},                 // before the table, eve of its first day
         {at(2024, 1, 28), "世界麻风日", kNavy},
         {at(2024, 1, 7), "黑人日", kNavy},
         {at(2024, 1, 2), "", -1},
@@ -146,7 +146,7 @@ TEST(FestivalText, FindsEvesAndWeekdayFestivalsOnEveryDay) {
 
 TEST(FestivalMark, PrefersLunarThenSolarThenWeekdayMarks) {
     TFestivalList list;
-    list.Lines(FestivalLines::LunarMarks).Add("0101", 1);    // 2024-02-10
+    list.Lines(FestivalLines::LunarMarks).Add("0101", 1);  // 2024-02-10
     list.Lines(FestivalLines::SolarMarks).Add("0210", 2);
     list.Lines(FestivalLines::SolarMarks).Add("0211", -5);   // a negative mark is no mark
     list.Lines(FestivalLines::WeekMarks).Add("0220", 3);     // 2nd Sunday of February: 2024-02-11

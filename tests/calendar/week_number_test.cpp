@@ -15,9 +15,8 @@ TEST(WeekNumber, NumbersKnownDates) {
         calendar::DateTime date;
         int sundayFirst, iso;
     } rows[] = {
-        {at(2023, 1, 1), 1, 52},    {at(2023, 1, 8), 2, 1},  {at(2024, 1, 6), 1, 1},
-        {at(2024, 1, 7), 2, 1},     {at(2024, 12, 31), 53, 1}, {at(2000, 12, 31), 54, 52},
-        {at(2021, 1, 3, 18), 2, 53},
+        {at(2023, 1, 1), 1, 52},   {at(2023, 1, 8), 2, 1},     {at(2024, 1, 6), 1, 1},      {at(2024, 1, 7), 2, 1},
+        {at(2024, 12, 31), 53, 1}, {at(2000, 12, 31), 54, 52}, {at(2021, 1, 3, 18), 2, 53},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(WeekNumber(row.date, false), row.sundayFirst) << row.date;
