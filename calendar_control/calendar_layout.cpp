@@ -1,0 +1,82 @@
+#include "calendar_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kLargestRounded = 16777216.0;  // 2^24
+
+}  // namespace
+
+int RoundHalfEven(double x) {
+    if (std::isnan(x)) return 0;
+    x = std::clamp(x, -kLargestRounded, kLargestRounded);
+    const double below = std::floor(x);
+    const double fraction = x - below;
+    double result = below;
+    if (fraction > 0.5) {
+        result = below + 1;
+    } else if (fraction == 0.5) {
+        result = std::fmod(below, 2.0) == 0.0 ? below : below + 1;
+    }
+    return static_cast<int>(result);
+}
+
+CalendarBands BandsOfClient(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    CalendarBands bands;
+    bands.cellWidth = width / 7;
+    bands.cellHeight = height / 8;
+    const int h = bands.cellHeight;
+    bands.title = {0, 0, width, h};
+    bands.week = {0, h, width, 2 * h};
+    bands.days = {0, 2 * h, width, height};
+    return bands;
+}
+
+CellBoxes CellBoxesOf(TNongCalStyle lunarStyle, TNongCalStyle ftvStyle, int cellWidth, int cellHeight,
+                      double horizonScale, double verticalScale) {
+    const int w = cellWidth;
+    const int h = cellHeight;
+    const int hw = RoundHalfEven(w / horizonScale);
+    const int vh = RoundHalfEven(h / verticalScale);
+
+    const bool hasBottom = lunarStyle == csBottom || ftvStyle == csBottom;
+    const bool hasRight = lunarStyle == csRight || ftvStyle == csRight;
+    // A bottom band spans the whole cell width; a right-hand column stops at
+    // the bottom band when there is one.
+    const TRect bottomBand{0, h - vh, w, h};
+    const TRect rightColumn{w - hw, 0, w, hasBottom ? h - vh : h};
+    const auto boxOf = [&](TNongCalStyle style) {
+        if (style == csBottom) return bottomBand;
+        if (style == csRight) return rightColumn;
+        return TRect{};
+    };
+
+    CellBoxes boxes;
+    boxes.dayNum = {0, 0, hasRight ? w - hw : w, hasBottom ? h - vh : h};
+    boxes.lunar = boxOf(lunarStyle);
+    boxes.ftv = boxOf(ftvStyle);
+    return boxes;
+}
+
+ArrowBoxes ArrowBoxesOf(const TRect& title, int glyphWidth, int glyphHeight) {
+    const int top = (title.bottom - glyphHeight) / 2;
+    const int bottom = top + glyphHeight;
+    ArrowBoxes arrows;
+    arrows.prevYear = {title.left + 5, top, title.left + 5 + glyphWidth, bottom};
+    arrows.prevMonth = {arrows.prevYear.right + 1, top, arrows.prevYear.right + 1 + glyphWidth, bottom};
+    arrows.nextYear = {title.right - 5 - glyphWidth, top, title.right - 5, bottom};
+    arrows.nextMonth = {arrows.nextYear.left - 1 - glyphWidth, top, arrows.nextYear.left - 1, bottom};
+    return arrows;
+}
+
+int FitSize(const std::function<QSize(int size)>& extentAt, int width, int height) {
+    for (int size = kSmallestFittedSize; size <= kLargestFittedSize; ++size) {
+        const QSize extent = extentAt(size);
+        if (extent.width() > width || extent.height() > height) return size - 1;
+    }
+    return kLargestFittedSize;
+}

@@ -1,0 +1,16 @@
+// The calendar's fonts are named by the faces of the system the program was
+// designed on ("宋体", "Arial Black", "Arial", "Times New Roman"). This maps
+// each to fonts installed here, Noto CJK for the Chinese characters, so that
+// Chinese text always renders and measures the same way.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Installs the face substitutions into Qt's font matching. Needs a
+// QGuiApplication; calling it again changes nothing.
+void InstallFontSubstitutions();
+
+// The installed families a face stands for, best first; empty for a face
+// without a substitution (it is then matched by Qt as it is).
+QStringList SubstitutesOfFace(const QString& face);

@@ -1,0 +1,266 @@
+// TNongCalendar: a month-view calendar control with lunar days, solar terms
+// and festivals. It shows one Gregorian month as six weeks of seven days
+// under a title band (year and month between four arrows) and a weekday
+// band, and keeps one selected date.
+//
+// The control also carries the calendar engine's operations as methods of
+// its own, and holds a casting's date: other code writes a date into it and
+// reads back what it kept (a year outside 1900..2100 is refused).
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calendar/date_time.h"
+#include "calendar/festival_list.h"
+#include "calendar/lunar_conversion.h"
+#include "calendar/sexagenary.h"
+#include "calendar_control/cal_color.h"
+#include "calendar_control/cal_font.h"
+#include "calendar_control/calendar_canvas.h"
+#include "calendar_control/calendar_hint.h"
+#include "calendar_control/calendar_layout.h"
+#include "calendar_control/nong_cal_colors.h"
+#include "casting/date_holder.h"
+
+
+class TNongCalendar : public QWidget, public casting::DateHolder {
+    Q_OBJECT
+
+public:
+    using DateTime = calendar::DateTime;
+
+    static constexpr int kFirstYear = 1900;
+    static constexpr int kLastYear = 2100;
+    static constexpr int kDefaultWidth = 300;
+    static constexpr int kDefaultHeight = 210;
+    // A scale whose magnitude is below this is ignored.
+    static constexpr double kSmallestScale = 0.001;
+
+    explicit TNongCalendar(QWidget* parent = nullptr);
+    ~TNongCalendar() override;
+
+    // ---- Properties ----
+
+    const TNongCalColors& CalColors() const { return *colors_; }
+    TNongCalColors& CalColors() { return *colors_; }
+    // Copies `colors` into the owned set (see TNongCalColors::Assign).
+    void SetCalColors(const TNongCalColors& colors);
+
+    const calendar::TFestivalList& FtvList() const { return *ftvList_; }
+    calendar::TFestivalList& FtvList() { return *ftvList_; }
+    // Copies the lists of `list` into the owned festival lists.
+    void SetFtvList(const calendar::TFestivalList& list);
+
+    TNongCalStyle LunarCalStyle() const { return lunarCalStyle_; }
+    void SetLunarCalStyle(TNongCalStyle style);
+    TNongCalStyle FtvCalStyle() const { return ftvCalStyle_; }
+    void SetFtvCalStyle(TNongCalStyle style);
+
+    // The picture stretched behind the grid with ShowBackImage; only
+    // referenced, and forgotten when the label is destroyed.
+    QLabel* BackImage() const { return backImage_; }
+    void SetBackImage(QLabel* image);
+
+    bool ShowVertical() const { return showVertical_; }
+    void SetShowVertical(bool on);
+    bool ChineseEar() const { return chineseEar_; }
+    void SetChineseEar(bool on);
+    bool UseISO8601() const { return useISO8601_; }
+    void SetUseISO8601(bool on);
+
+    // The selected date, always a whole day.
+    DateTime Date() const override { return date_; }
+    // The date change: a year outside 1900..2100 or the selected day again
+    // changes nothing; otherwise the day of `date` is selected, the grid
+    // follows, OnChange is raised and the changed parts are repainted.
+    void SetDate(DateTime date) override;
+
+    bool ShowBackMonth() const { return showBackMonth_; }
+    void SetShowBackMonth(bool on);
+    bool ShowBackImage() const { return showBackImage_; }
+    void SetShowBackImage(bool on);
+    bool ShowArrow() const { return showArrow_; }
+    void SetShowArrow(bool on);
+    double VerticalScale() const { return verticalScale_; }
+    void SetVerticalScale(double scale);
+    double HorizonScale() const { return horizonScale_; }
+    void SetHorizonScale(double scale);
+    bool AutoFontSize() const { return autoFontSize_; }
+    void SetAutoFontSize(bool on);
+    bool ShowBorder() const { return showBorder_; }
+    void SetShowBorder(bool on);
+    bool ShowGrid() const { return showGrid_; }
+    void SetShowGrid(bool on);
+    bool EnWeekName() const { return enWeekName_; }
+    void SetEnWeekName(bool on);
+    bool SmoothText() const { return smoothText_; }
+    void SetSmoothText(bool on);
+    bool ShadowFont() const { return shadowFont_; }
+    void SetShadowFont(bool on);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool on) { showHint_ = on; }
+
+    // The control's own font (face "宋体", GB2312 at start); after a font of
+    // the colour set changes at run time it is DayTextFont.
+    const TCalFont& Font() const { return font_; }
+    void SetFont(const TCalFont& font);
+    // The background colour, which fills the day grid; it follows DayBackColor.
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+
+    // ---- Date state ----
+
+    // Sets the year (clamped to 1900..2100), keeping month and day; a day
+    // the month does not have in that year becomes the month's last day.
+    void SetYear(int year);
+    int Year() const { return year_; }
+    int Month() const { return month_; }
+    int Day() const { return day_; }
+
+    DateTime FirstGridDate() const { return firstGridDate_; }
+    // The date of the first cell: the weekday of column 0 (Sunday, or Monday
+    // with UseISO8601) on or before the day before the 1st of the month, so
+    // one to seven days of the previous month lead the grid.
+    void ComputeFirstGridDate();
+
+    // The cell box of a date of the shown grid, in client coordinates.
+    TRect CellRectOfDate(DateTime date) const;
+
+    // Raises OnChange.
+    virtual void Change();
+
+    // ---- Layout ----
+
+    // Recomputes the bands, the boxes inside a cell, the fitted font sizes,
+    // FtvMaxLen and the arrow boxes from the client size and the styles.
+    void UpdateLayout();
+    // The largest font size from 5 up at which `text` (GBK) fits `width` ×
+    // `height` in the canvas font's face: 4 when size 5 does not fit, at
+    // most 1000.
+    int FitFontSize(std::string_view text, int width, int height);
+
+    int CellWidth() const { return cellWidth_; }
+    int CellHeight() const { return cellHeight_; }
+    const TRect& TitleRect() const { return titleRect_; }
+    const TRect& WeekRect() const { return weekRect_; }
+    const TRect& DaysRect() const { return daysRect_; }
+    const TRect& DayNumRect() const { return dayNumRect_; }
+    const TRect& LunarRect() const { return lunarRect_; }
+    const TRect& FtvRect() const { return ftvRect_; }
+    const TRect& PrevYearRect() const { return prevYearRect_; }
+    const TRect& PrevMonthRect() const { return prevMonthRect_; }
+    const TRect& NextMonthRect() const { return nextMonthRect_; }
+    const TRect& NextYearRect() const { return nextYearRect_; }
+    // The longest festival text, in bytes, drawn without shortening; at least 6.
+    int FtvMaxLen() const { return ftvMaxLen_; }
+
+    const TRect& SelectedCellRect() const { return selectedCellRect_; }
+    const TRect& HoverCellRect() const { return hoverCellRect_; }
+    bool UserSelecting() const { return userSelecting_; }
+
+    TCalendarHint* Hint() const { return hint_.get(); }
+    TCalendarCanvas& Canvas() { return *canvas_; }
+
+    // True once the control's window has been created (its first show).
+    bool WindowCreated() const { return windowCreated_; }
+
+    // Requests a repaint of the whole control, or of one rectangle (an empty
+    // one requests nothing). The background is not erased.
+    virtual void Invalidate();
+    virtual void InvalidateRect(const TRect& rect);
+
+    // ---- Calendar engine operations ----
+
+    static int LunarYearDays(int year);
+    static int LeapMonthOf(int year);
+    static int LeapMonthDays(int year);
+    static int LunarMonthDays(int year, int month);
+    static calendar::LunarDate SolarToLunar(DateTime date);
+    static std::optional<calendar::CycleIndices> CycleIndicesOf(DateTime date);
+    static DateTime SolarTermMoment(int year, int term);
+    static std::string SolarTermName(DateTime date);
+    static std::string GanZhiName(int index);
+    static std::string AnimalName(int index);
+    static std::string LunarDayName(int day);
+    static std::string LunarMonthName(int month, bool leap);
+    static std::string ChineseYearText(int year);
+    static std::string WeekdayName(int index);
+    // Week of the year by the control's UseISO8601.
+    int WeekNumber(DateTime date) const;
+    // The day's festivals from the control's FtvList.
+    std::string FestivalText(DateTime date, std::int32_t& colour) const;
+    std::string FestivalText(DateTime date) const;
+    std::int32_t FestivalMark(DateTime date) const;
+
+signals:
+    // Raised after every accepted date change, the new state in place.
+    void OnChange(TNongCalendar* sender);
+
+protected:
+    // The window's creation: the layout runs and the background takes
+    // DayBackColor.
+    virtual void CreateWnd();
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class TNongCalColors;
+
+    void decodeDate();
+    std::string titleSample() const;
+    std::string weekSample() const;
+    std::string daySample() const;
+    void fitFonts();
+    void measureFtvMaxLen();
+    void placeArrows();
+
+    std::unique_ptr<TCalendarCanvas> canvas_;
+
+    DateTime date_ = 0;
+    std::uint16_t year_ = 0, month_ = 0, day_ = 0;
+    DateTime firstGridDate_ = 0;
+
+    std::unique_ptr<TNongCalColors> colors_;
+    std::unique_ptr<calendar::TFestivalList> ftvList_;
+    std::unique_ptr<TCalendarHint> hint_;
+
+    TCalFont font_;
+    TColor color_ = 0;
+
+    TNongCalStyle lunarCalStyle_ = csRight;
+    TNongCalStyle ftvCalStyle_ = csBottom;
+    QPointer<QLabel> backImage_;
+    bool showVertical_ = false;
+    bool chineseEar_ = false;
+    bool useISO8601_ = false;
+    bool showBackMonth_ = true;
+    bool showBackImage_ = false;
+    bool showArrow_ = true;
+    double verticalScale_ = 4.0;
+    double horizonScale_ = 2.5;
+    bool autoFontSize_ = true;
+    bool showBorder_ = false;
+    bool showGrid_ = false;
+    bool enWeekName_ = false;
+    bool smoothText_ = false;
+    bool shadowFont_ = false;
+    bool showHint_ = true;
+
+    int cellWidth_ = 0;
+    int cellHeight_ = 0;
+    TRect titleRect_, weekRect_, daysRect_;
+    TRect dayNumRect_, lunarRect_, ftvRect_;
+    TRect prevYearRect_, prevMonthRect_, nextMonthRect_, nextYearRect_;
+    int ftvMaxLen_ = 6;
+    TRect selectedCellRect_;
+    TRect hoverCellRect_;
+    bool userSelecting_ = false;
+    bool windowCreated_ = false;
+};
