@@ -4,6 +4,13 @@
 
 #include "calendar_control/gbk_qt.h"
 
+namespace {
+
+// A few thousand extents cover every sample at every size a layout tries.
+constexpr std::size_t kMaxRememberedExtents = 8192;
+
+}  // namespace
+
 TCalendarCanvas::TCalendarCanvas(const QWidget& owner) : owner_(owner) {}
 
 TCalendarCanvas::~TCalendarCanvas() = default;
@@ -33,8 +40,22 @@ const QFontMetrics& TCalendarCanvas::metrics() const {
 }
 
 QSize TCalendarCanvas::TextExtent(std::string_view gbk) const {
+    // Only what shapes the glyphs is part of the key: the colour and the
+    // character set do not change an extent.
+    std::string key = font_.name;
+    key += '\0';
+    key += std::to_string(font_.style);
+    key += '\0';
+    key += std::to_string(font_.PixelHeight());
+    key += '\0';
+    key += gbk;
+    if (const auto found = extents_.find(key); found != extents_.end()) return found->second;
+
     const QFontMetrics& fm = metrics();
-    return {fm.horizontalAdvance(QStringFromGbk(gbk)), fm.height()};
+    const QSize extent(fm.horizontalAdvance(QStringFromGbk(gbk)), fm.height());
+    if (extents_.size() >= kMaxRememberedExtents) extents_.clear();
+    extents_.emplace(std::move(key), extent);
+    return extent;
 }
 
 void TCalendarCanvas::SetSize(QSize size) {

@@ -12,7 +12,9 @@
 #include <QPainter>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "calendar_control/cal_color.h"
 #include "calendar_control/cal_font.h"
@@ -48,8 +50,12 @@ public:
     TCanvasBrush& Brush() { return brush_; }
 
     // Width and height of a text in the current font: its advance, and the
-    // font's ascent plus descent.
+    // font's ascent plus descent. Extents are remembered per face, style,
+    // pixel height and text, since fitting fonts measures the same samples
+    // at the same sizes on every layout.
     QSize TextExtent(std::string_view gbk) const;
+    // Forgets the remembered extents (for instance after fonts were installed).
+    void ClearExtentCache() { extents_.clear(); }
     int TextWidth(std::string_view gbk) const { return TextExtent(gbk).width(); }
     int TextHeight(std::string_view gbk) const { return TextExtent(gbk).height(); }
 
@@ -84,4 +90,5 @@ private:
     QImage image_;
     mutable std::optional<QFont> qfont_;
     mutable std::optional<QFontMetrics> metrics_;
+    mutable std::unordered_map<std::string, QSize> extents_;
 };

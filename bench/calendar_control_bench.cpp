@@ -1,0 +1,51 @@
+// The calendar control's layout: one UpdateLayout, font fitting and the
+// festival measuring loop included, at the default size and at four times
+// its width and height. Runs in an offscreen Qt application.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <chrono>
+
+#include "calendar_control/font_faces.h"
+#include "calendar_control/nong_calendar.h"
+
+namespace {
+
+void BM_UpdateLayout(benchmark::State& state) {
+    TNongCalendar calendar;
+    calendar.SetDate(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{2010} / 9 / 13}));
+    calendar.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    calendar.UpdateLayout();  // the fonts of every fitted size are loaded once
+    for (auto _ : state) {
+        calendar.UpdateLayout();
+        benchmark::DoNotOptimize(calendar.FtvMaxLen());
+    }
+}
+BENCHMARK(BM_UpdateLayout)->Args({300, 210})->Args({1200, 840})->Unit(benchmark::kMicrosecond);
+
+// The first layout after the remembered text extents are gone: every fitted
+// size is measured through Qt's font engines again.
+void BM_UpdateLayoutUnmeasured(benchmark::State& state) {
+    TNongCalendar calendar;
+    calendar.SetDate(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{2010} / 9 / 13}));
+    calendar.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        calendar.Canvas().ClearExtentCache();
+        calendar.UpdateLayout();
+        benchmark::DoNotOptimize(calendar.FtvMaxLen());
+    }
+}
+BENCHMARK(BM_UpdateLayoutUnmeasured)->Args({300, 210})->Args({1200, 840})->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
