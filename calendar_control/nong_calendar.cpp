@@ -90,16 +90,30 @@ void TNongCalendar::SetFtvList(const calendar::TFestivalList& list) {
     if (&list != ftvList_.get()) ftvList_->Assign(list);
 }
 
-void TNongCalendar::SetLunarCalStyle(TNongCalStyle style) {
-    if (!assign(lunarCalStyle_, style)) return;
+// A setter of a value that only shows: a new value repaints.
+template <typename T>
+void TNongCalendar::assignAndRepaint(T& field, const T& value) {
+    if (assign(field, value)) Invalidate();
+}
+
+// A setter of a value the layout reads: a new value lays out and repaints.
+template <typename T>
+void TNongCalendar::assignAndLayOut(T& field, const T& value) {
+    if (!assign(field, value)) return;
     UpdateLayout();
     Invalidate();
 }
 
-void TNongCalendar::SetFtvCalStyle(TNongCalStyle style) {
-    if (!assign(ftvCalStyle_, style)) return;
-    UpdateLayout();
-    Invalidate();
+void TNongCalendar::SetLunarCalStyle(TNongCalStyle style) { assignAndLayOut(lunarCalStyle_, style); }
+void TNongCalendar::SetFtvCalStyle(TNongCalStyle style) { assignAndLayOut(ftvCalStyle_, style); }
+void TNongCalendar::SetAutoFontSize(bool on) { assignAndLayOut(autoFontSize_, on); }
+
+void TNongCalendar::SetVerticalScale(double scale) {
+    if (usableScale(scale)) assignAndLayOut(verticalScale_, scale);
+}
+
+void TNongCalendar::SetHorizonScale(double scale) {
+    if (usableScale(scale)) assignAndLayOut(horizonScale_, scale);
 }
 
 void TNongCalendar::SetBackImage(QLabel* image) {
@@ -108,43 +122,20 @@ void TNongCalendar::SetBackImage(QLabel* image) {
     Invalidate();
 }
 
-#define REPAINTING_SETTER(Name, field) \
-    void TNongCalendar::Set##Name(bool on) { \
-        if (assign(field, on)) Invalidate(); \
-    }
-REPAINTING_SETTER(ShowVertical, showVertical_)
-REPAINTING_SETTER(ChineseEar, chineseEar_)
-REPAINTING_SETTER(ShowBackMonth, showBackMonth_)
-REPAINTING_SETTER(ShowBackImage, showBackImage_)
-REPAINTING_SETTER(ShowArrow, showArrow_)
-REPAINTING_SETTER(ShowBorder, showBorder_)
-REPAINTING_SETTER(ShowGrid, showGrid_)
-REPAINTING_SETTER(EnWeekName, enWeekName_)
-REPAINTING_SETTER(SmoothText, smoothText_)
-REPAINTING_SETTER(ShadowFont, shadowFont_)
-#undef REPAINTING_SETTER
+void TNongCalendar::SetShowVertical(bool on) { assignAndRepaint(showVertical_, on); }
+void TNongCalendar::SetChineseEar(bool on) { assignAndRepaint(chineseEar_, on); }
+void TNongCalendar::SetShowBackMonth(bool on) { assignAndRepaint(showBackMonth_, on); }
+void TNongCalendar::SetShowBackImage(bool on) { assignAndRepaint(showBackImage_, on); }
+void TNongCalendar::SetShowArrow(bool on) { assignAndRepaint(showArrow_, on); }
+void TNongCalendar::SetShowBorder(bool on) { assignAndRepaint(showBorder_, on); }
+void TNongCalendar::SetShowGrid(bool on) { assignAndRepaint(showGrid_, on); }
+void TNongCalendar::SetEnWeekName(bool on) { assignAndRepaint(enWeekName_, on); }
+void TNongCalendar::SetSmoothText(bool on) { assignAndRepaint(smoothText_, on); }
+void TNongCalendar::SetShadowFont(bool on) { assignAndRepaint(shadowFont_, on); }
 
 void TNongCalendar::SetUseISO8601(bool on) {
     if (!assign(useISO8601_, on)) return;
     ComputeFirstGridDate();
-    Invalidate();
-}
-
-void TNongCalendar::SetVerticalScale(double scale) {
-    if (!usableScale(scale) || !assign(verticalScale_, scale)) return;
-    UpdateLayout();
-    Invalidate();
-}
-
-void TNongCalendar::SetHorizonScale(double scale) {
-    if (!usableScale(scale) || !assign(horizonScale_, scale)) return;
-    UpdateLayout();
-    Invalidate();
-}
-
-void TNongCalendar::SetAutoFontSize(bool on) {
-    if (!assign(autoFontSize_, on)) return;
-    UpdateLayout();
     Invalidate();
 }
 
@@ -154,9 +145,7 @@ void TNongCalendar::SetFont(const TCalFont& font) {
     Invalidate();
 }
 
-void TNongCalendar::SetColor(TColor color) {
-    if (assign(color_, color)) Invalidate();
-}
+void TNongCalendar::SetColor(TColor color) { assignAndRepaint(color_, color); }
 
 // ---- Date state ----
 

@@ -213,6 +213,10 @@ protected:
 private:
     friend class TNongCalColors;
 
+    template <typename T>
+    void assignAndRepaint(T& field, const T& value);
+    template <typename T>
+    void assignAndLayOut(T& field, const T& value);
     void decodeDate();
     std::string titleSample() const;
     std::string weekSample() const;
