@@ -22,25 +22,6 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     for (const Case& c : cases) EXPECT_EQ(RoundHalfEven(c.x), c.expected) << c.x;
 }
 
-TEST(CalendarBands, DefaultClientOf300By210) {
-    const CalendarBands bands = BandsOfClient(300, 210);
-    EXPECT_EQ(bands.cellWidth, 42);
-    EXPECT_EQ(bands.cellHeight, 26);
-    EXPECT_EQ(bands.title, (TRect{0, 0, 300, 26}));
-    EXPECT_EQ(bands.week, (TRect{0, 26, 300, 52}));
-    EXPECT_EQ(bands.days, (TRect{0, 52, 300, 210}));
-}
-
-TEST(CalendarBands, TinyAndNegativeClientsGiveZeroCells) {
-    for (const auto& [w, h] : std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {9, 1}, {6, 7}, {-5, -9}}) {
-        const CalendarBands bands = BandsOfClient(w, h);
-        EXPECT_TRUE(bands.cellWidth == 0 || bands.cellHeight == 0) << w << "x" << h;
-        EXPECT_GE(bands.days.right, 0);
-        EXPECT_GE(bands.days.bottom, bands.days.top);
-    }
-    EXPECT_EQ(BandsOfClient(9, 1).cellWidth, 1);
-}
-
 // A 42 × 26 cell with the default scales: a right-hand column 17 wide
 // (42 / 2.5 = 16.8) and a bottom band 6 high (26 / 4 = 6.5, to even).
 TEST(CellBoxes, AllNineStylePairs) {
