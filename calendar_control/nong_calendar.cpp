@@ -31,8 +31,13 @@ constexpr int kFtvMinLen = 6;
 // The Julian day of 1899-12-30, where date-time values count from.
 constexpr qint64 kJulianDayOfEpoch = 2415019;
 
+// Today's date, kept inside the years the control accepts even when the
+// clock is far off.
 calendar::DateTime Today() {
-    return static_cast<calendar::DateTime>(QDate::currentDate().toJulianDay() - kJulianDayOfEpoch);
+    const qint64 today = QDate::currentDate().toJulianDay() - kJulianDayOfEpoch;
+    const auto first = static_cast<qint64>(calendar::DateTimeOf(sys_days{year{TNongCalendar::kFirstYear} / 1 / 1}));
+    const auto last = static_cast<qint64>(calendar::DateTimeOf(sys_days{year{TNongCalendar::kLastYear} / 12 / 31}));
+    return static_cast<calendar::DateTime>(std::clamp(today, first, last));
 }
 
 std::string repeated(std::string_view text, int times) {
@@ -58,8 +63,6 @@ bool usableScale(double scale) {
 TNongCalendar::TNongCalendar(QWidget* parent) : QWidget(parent) {
     InstallFontSubstitutions();
     canvas_ = std::make_unique<TCalendarCanvas>(*this);
-    // The control paints every pixel itself; a repaint request never erases.
-    setAttribute(Qt::WA_OpaquePaintEvent);
 
     date_ = Today();
     decodeDate();
