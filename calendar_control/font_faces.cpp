@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 #include <array>
 
@@ -39,7 +40,9 @@ QStringList SubstitutesOfFace(const QString& face) {
 
 void InstallFontSubstitutions() {
     static bool installed = false;
-    if (installed) return;
+    // The font database needs the GUI application; without one, wait for a
+    // later call.
+    if (installed || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return;
     installed = true;
     for (const auto& entry : kSubstitutions) {
         const QString face = QString::fromUtf16(entry.face);

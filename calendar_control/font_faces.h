@@ -7,8 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-// Installs the face substitutions into Qt's font matching. Needs a
-// QGuiApplication; calling it again changes nothing.
+// Installs the face substitutions into Qt's font matching. Does nothing
+// before a QGuiApplication exists; once installed, calling it again changes
+// nothing.
 void InstallFontSubstitutions();
 
 // The installed families a face stands for, best first; empty for a face
