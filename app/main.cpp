@@ -1,13 +1,13 @@
 // yaopan: casting and reading hexagrams by the plum-blossom method.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "calendar_control/font_faces.h"
+#include "main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("爻盘 · 梅花易数"));
-    window.setFixedSize(976, 547);
-    window.move(203, 110);
+    InstallFontSubstitutions();
+    TForm1 window;
     window.show();
     return app.exec();
 }

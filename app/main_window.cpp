@@ -1,0 +1,404 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <climits>
+
+#include "calendar_control/gbk_qt.h"
+#include "calendar_control/nong_calendar.h"
+#include "input_fields.h"
+#include "report_view.h"
+#include "roll_panel.h"
+
+namespace {
+
+constexpr int kQuestionMaxBytes = 50;
+
+// Places `widget` at client coordinates, as the window description does.
+template <typename W>
+W* Placed(W* widget, int left, int top, int width, int height) {
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QLabel* NewLabel(const QString& text, QWidget* parent, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+}  // namespace
+
+TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kProductTitle);
+    setFixedSize(976, 547);
+    move(203, 110);
+
+    // The calendar lies under the reference panel, so it is made first.
+    NongCalendar1 = Placed(new TNongCalendar(this), 760, 192, 9, 1);
+    NongCalendar1->setObjectName(QStringLiteral("NongCalendar1"));
+
+    BuildMenus();
+    BuildToolbox();
+    BuildPersonAndMoment();
+    BuildInputPages();
+
+    bsSkinRichEdit1 = Placed(new ReportView(this), 150, 174, 496, 301);
+    bsSkinRichEdit1->setObjectName(QStringLiteral("bsSkinRichEdit1"));
+    bsSkinRichEdit1->setAccessibleName(QStringLiteral("卦象"));
+    bsSkinRichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bsSkinRichEdit1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu2->popup(bsSkinRichEdit1->mapToGlobal(at)); });
+    // The report menu is the window's own context menu too.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu2->popup(mapToGlobal(at)); });
+
+    bsSkinExPanel6 = Placed(new RollPanel(QStringLiteral("八卦干支开悟图"), 527, this), 648, 22, 329, 527);
+    bsSkinExPanel6->setObjectName(QStringLiteral("bsSkinExPanel6"));
+
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+int TForm1::MonthLength(int year, int month) const {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+void TForm1::BuildMenus() {
+    bsSkinMainMenuBar1 = Placed(new QMenuBar(this), 0, 0, 976, 22);
+    bsSkinMainMenuBar1->setObjectName(QStringLiteral("bsSkinMainMenuBar1"));
+    bsSkinMainMenuBar1->addMenu(QStringLiteral("文件"))->setObjectName(QStringLiteral("N1"));
+    bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"))->setObjectName(QStringLiteral("N3"));
+    QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));
+    help->setObjectName(QStringLiteral("N2"));
+    N15 = help->addAction(QStringLiteral("问题反馈"));
+    N16 = help->addAction(QStringLiteral("关于我们"));
+    N17 = help->addAction(QStringLiteral("理论机制"));
+    N18 = help->addAction(QStringLiteral("最新软件"));
+
+    // The casting pipeline's steps, as a command menu that is never shown.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    N9 = PopupMenu1->addAction(QStringLiteral("时间"), this, [this] { engine_->N9Click(); });
+    N10 = PopupMenu1->addAction(QStringLiteral("计算"));
+    N4 = PopupMenu1->addAction(QStringLiteral("本卦"), this, [this] { engine_->N4Click(); });
+    N5 = PopupMenu1->addAction(QStringLiteral("互卦"), this, [this] { engine_->N5Click(); });
+    N6 = PopupMenu1->addAction(QStringLiteral("变卦"), this, [this] { engine_->N6Click(); });
+    N7 = PopupMenu1->addAction(QStringLiteral("错卦"), this, [this] { engine_->N7Click(); });
+    N8 = PopupMenu1->addAction(QStringLiteral("综卦"), this, [this] { engine_->N8Click(); });
+    N11 = PopupMenu1->addAction(QStringLiteral("运行"), this, [this] { engine_->N11Click(); });
+    N12 = PopupMenu1->addAction(QStringLiteral("试验"));
+
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    N13 = PopupMenu2->addAction(QStringLiteral("全选"), this, &TForm1::N13Click);
+    PopupMenu2->addSeparator();
+    N14 = PopupMenu2->addAction(QStringLiteral("复制"), this, &TForm1::N14Click);
+    PopupMenu2->addSeparator();
+    N19 = PopupMenu2->addAction(QStringLiteral("显示象意"));
+    PopupMenu2->addSeparator();
+    N20 = PopupMenu2->addAction(QStringLiteral("显示开悟图"));
+}
+
+QPushButton* TForm1::NewButton(const QString& caption, const char* name, void (TForm1::*handler)(),
+                               QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(caption);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+void TForm1::BuildToolbox() {
+    bsSkinExPanel1 = Placed(new RollPanel(QStringLiteral("工具箱"), 525, this), 0, 22, 146, 525);
+    bsSkinExPanel1->setObjectName(QStringLiteral("bsSkinExPanel1"));
+    auto* groups = new QVBoxLayout(bsSkinExPanel1->body());
+    groups->setContentsMargins(0, 0, 0, 0);
+    groups->setSpacing(0);
+
+    struct Button {
+        const char* caption;
+        const char* name;
+        void (TForm1::*handler)();
+        QPushButton* TForm1::*field;
+    };
+    struct Group {
+        const char* caption;
+        int height;
+        std::vector<Button> buttons;  // reading order, two to a row
+    };
+    const Group toolbox[] = {
+        {"时间起卦法", 116,
+         {{"传统起卦", "bsSkinButton1", &TForm1::bsSkinButton1Click, &TForm1::bsSkinButton1},
+          {"天干起卦", "bsSkinButton3", &TForm1::bsSkinButton3Click, &TForm1::bsSkinButton3},
+          {"时分起卦", "bsSkinButton2", &TForm1::bsSkinButton2Click, &TForm1::bsSkinButton2},
+          {"地支起卦", "bsSkinButton9", &TForm1::bsSkinButton9Click, &TForm1::bsSkinButton9}}},
+        {"姓名起卦法", 100,
+         {{"姓名起卦", "bsSkinButton4", &TForm1::bsSkinButton4Click, &TForm1::bsSkinButton4},
+          {"单字起卦", "bsSkinButton8", &TForm1::bsSkinButton8Click, &TForm1::bsSkinButton8}}},
+        {"问话起卦法", 100, {{"问话起卦", "bsSkinButton7", &TForm1::bsSkinButton7Click, &TForm1::bsSkinButton7}}},
+        {"自定起卦法", 100,
+         {{"自定起卦", "bsSkinButton5", &TForm1::bsSkinButton5Click, &TForm1::bsSkinButton5},
+          {"报数起卦", "bsSkinButton6", &TForm1::bsSkinButton6Click, &TForm1::bsSkinButton6}}},
+    };
+    for (const Group& g : toolbox) {
+        auto* group = new RollPanel(QString::fromUtf8(g.caption), g.height, bsSkinExPanel1->body());
+        for (std::size_t i = 0; i < g.buttons.size(); ++i) {
+            const Button& b = g.buttons[i];
+            QPushButton* button = NewButton(QString::fromUtf8(b.caption), b.name, b.handler, group->body());
+            button->setGeometry(i % 2 == 0 ? 2 : 74, 12 + static_cast<int>(i / 2) * 31, 67, 21);
+            this->*b.field = button;
+        }
+        groups->addWidget(group);
+    }
+    groups->addStretch(1);
+}
+
+void TForm1::BuildPersonAndMoment() {
+    GroupBox1 = Placed(new QGroupBox(this), 216, 24, 369, 97);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+
+    NewLabel(QStringLiteral("姓名："), GroupBox1, 12, 25);
+    bsSkinEdit1 = Placed(new QLineEdit(GroupBox1), 52, 21, 59, 21);
+    NewLabel(QStringLiteral("性别："), GroupBox1, 126, 25);
+    RadioButton1 = Placed(new QRadioButton(QStringLiteral("男"), GroupBox1), 166, 23, 40, 18);
+    RadioButton2 = Placed(new QRadioButton(QStringLiteral("女"), GroupBox1), 208, 23, 40, 18);
+    NewLabel(QStringLiteral("年龄："), GroupBox1, 262, 25);
+    bsSkinEdit5 = Placed(new QLineEdit(GroupBox1), 302, 21, 41, 21);
+
+    NewLabel(QStringLiteral("公历： "), GroupBox1, 12, 66);
+    bsSkinSpinEdit1 = Placed(new SpinEdit(1900, 2100, 4, GroupBox1), 52, 62, 58, 21);
+    NewLabel(QStringLiteral("年"), GroupBox1, 112, 66);
+    bsSkinSpinEdit2 = Placed(new SpinEdit(1, 12, 2, GroupBox1), 130, 62, 44, 21);
+    NewLabel(QStringLiteral("月"), GroupBox1, 176, 66);
+    bsSkinSpinEdit3 = Placed(new SpinEdit(1, 31, 2, GroupBox1), 194, 62, 44, 21);
+    NewLabel(QStringLiteral("日"), GroupBox1, 240, 66);
+    bsSkinSpinEdit4 = Placed(new SpinEdit(INT_MIN, INT_MAX, 0, GroupBox1), 258, 62, 64, 21);
+    NewLabel(QStringLiteral("时"), GroupBox1, 324, 66);
+
+    const struct {
+        QWidget* field;
+        const char* name;
+        const char* accessibleName;
+    } fields[] = {
+        {bsSkinEdit1, "bsSkinEdit1", "姓名"},         {RadioButton1, "RadioButton1", "男"},
+        {RadioButton2, "RadioButton2", "女"},         {bsSkinSpinEdit1, "bsSkinSpinEdit1", "年"},
+        {bsSkinSpinEdit2, "bsSkinSpinEdit2", "月"},   {bsSkinSpinEdit3, "bsSkinSpinEdit3", "日"},
+        {bsSkinSpinEdit4, "bsSkinSpinEdit4", "时"},   {bsSkinEdit5, "bsSkinEdit5", "年龄"},
+    };
+    QWidget* previous = nullptr;
+    for (const auto& f : fields) {
+        f.field->setObjectName(QString::fromLatin1(f.name));
+        f.field->setAccessibleName(QString::fromUtf8(f.accessibleName));
+        if (previous != nullptr) setTabOrder(previous, f.field);
+        previous = f.field;
+    }
+
+    connect(bsSkinSpinEdit1, &QSpinBox::valueChanged, this, &TForm1::bsSkinSpinEdit1Change);
+    connect(bsSkinSpinEdit2, &QSpinBox::valueChanged, this, &TForm1::bsSkinSpinEdit2Change);
+    connect(bsSkinSpinEdit3, &QSpinBox::valueChanged, this, &TForm1::bsSkinSpinEdit3Change);
+    connect(RadioButton1, &QRadioButton::clicked, this, &TForm1::RadioButton1Click);
+    connect(RadioButton2, &QRadioButton::clicked, this, &TForm1::RadioButton2Click);
+}
+
+QWidget* TForm1::NewInputPage(const QString& label, QWidget* input, const QString& hint, QPushButton* confirm) {
+    auto* page = new QWidget;
+    NewLabel(label, page, 8, 15);
+    input->setParent(page);
+    input->move(input->x() > 0 ? input->x() : 120, 12);
+    if (!hint.isEmpty()) NewLabel(hint, page, input->x() + input->width() + 8, 15);
+    confirm->setParent(page);
+    confirm->setGeometry(380, 10, 89, 25);
+    return page;
+}
+
+void TForm1::BuildInputPages() {
+    bsSkinNotebook1 = Placed(new QStackedWidget(this), 151, 121, 494, 52);
+    bsSkinNotebook1->setObjectName(QStringLiteral("bsSkinNotebook1"));
+    const QString confirmCaption = QStringLiteral("确认起卦");
+    QFont pageFont = font();
+    pageFont.setPixelSize(16);
+
+    auto newEdit = [&](const char* name, const char* accessibleName, int width) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setAccessibleName(QString::fromUtf8(accessibleName));
+        edit->setFont(pageFont);
+        edit->resize(width, 24);
+        return edit;
+    };
+    bsSkinEdit2 = newEdit("bsSkinEdit2", "问话", 233);
+    LimitToGbkBytes(bsSkinEdit2, kQuestionMaxBytes);
+    bsSkinEdit3 = newEdit("bsSkinEdit3", "汉字", 28);
+    bsSkinEdit4 = newEdit("bsSkinEdit4", "数字", 145);
+    bsSkinButton10 = NewButton(confirmCaption, "bsSkinButton10", &TForm1::bsSkinButton10Click, nullptr);
+    bsSkinButton11 = NewButton(confirmCaption, "bsSkinButton11", &TForm1::bsSkinButton11Click, nullptr);
+    bsSkinButton12 = NewButton(confirmCaption, "bsSkinButton12", &TForm1::bsSkinButton12Click, nullptr);
+    bsSkinButton13 = NewButton(confirmCaption, "bsSkinButton13", &TForm1::bsSkinButton13Click, nullptr);
+
+    // Page 3: three fixed lists in trigram-number and line order.
+    auto* manual = new QWidget;
+    const QStringList trigrams = {QStringLiteral("乾"), QStringLiteral("兑"), QStringLiteral("离"),
+                                  QStringLiteral("震"), QStringLiteral("巽"), QStringLiteral("坎"),
+                                  QStringLiteral("艮"), QStringLiteral("坤")};
+    const QStringList lines = {QStringLiteral("初爻"), QStringLiteral("二爻"), QStringLiteral("三爻"),
+                               QStringLiteral("四爻"), QStringLiteral("五爻"), QStringLiteral("六爻")};
+    auto newList = [&](const QString& label, const char* name, const char* accessibleName,
+                       const QStringList& items, int left) {
+        NewLabel(label, manual, left, 15);
+        auto* list = Placed(new QComboBox(manual), left + 40, 12, 64, 24);
+        list->setObjectName(QString::fromLatin1(name));
+        list->setAccessibleName(QString::fromUtf8(accessibleName));
+        list->setEditable(false);
+        list->addItems(items);
+        return list;
+    };
+    bsSkinComboBox2 = newList(QStringLiteral("上卦："), "bsSkinComboBox2", "上卦", trigrams, 8);
+    bsSkinComboBox3 = newList(QStringLiteral("下卦："), "bsSkinComboBox3", "下卦", trigrams, 126);
+    bsSkinComboBox4 = newList(QStringLiteral("动爻："), "bsSkinComboBox4", "动爻", lines, 244);
+    bsSkinButton12->setParent(manual);
+    bsSkinButton12->setGeometry(380, 10, 89, 25);
+
+    bsSkinNotebook1->addWidget(new QWidget);  // 0: blank
+    bsSkinNotebook1->addWidget(NewInputPage(QStringLiteral("输入问话内容："), bsSkinEdit2,
+                                            QStringLiteral("例如：猜我吃的什么"), bsSkinButton10));
+    bsSkinNotebook1->addWidget(
+        NewInputPage(QStringLiteral("请输入一个汉字："), bsSkinEdit3, QStringLiteral("可以用做测字"), bsSkinButton11));
+    bsSkinNotebook1->addWidget(manual);
+    bsSkinNotebook1->addWidget(NewInputPage(QStringLiteral("请输入数字："), bsSkinEdit4,
+                                            QStringLiteral("例如：QQ号吗 手机号码等"), bsSkinButton13));
+    for (int unused = 5; unused <= 7; ++unused) bsSkinNotebook1->addWidget(new QWidget);
+}
+
+void TForm1::SetField(SpinEdit* field, int value, void (TForm1::*rule)()) {
+    {
+        const QSignalBlocker quiet(field);
+        field->setValue(value);
+    }
+    if (rule != nullptr) (this->*rule)();
+}
+
+void TForm1::FormCreate() {
+    services_.openWebPage(kMakersBlogPage);
+    const QDateTime now = services_.now();
+    NongCalendar1->SetDate(calendar::DateTimeOf(std::chrono::sys_days{
+        std::chrono::year{now.date().year()} / now.date().month() / now.date().day()}));
+    SetField(bsSkinSpinEdit1, now.date().year(), &TForm1::bsSkinSpinEdit1Change);
+    SetField(bsSkinSpinEdit2, now.date().month(), &TForm1::bsSkinSpinEdit2Change);
+    SetField(bsSkinSpinEdit3, now.date().day(), &TForm1::bsSkinSpinEdit3Change);
+    SetField(bsSkinSpinEdit4, now.time().hour(), nullptr);
+    // The engine starts with the record's line texts, figures and blank marks.
+    engine_ = std::make_unique<casting::CastingEngine>(*NongCalendar1, *bsSkinRichEdit1, [this] {
+        const QTime time = services_.now().time();
+        return casting::ClockTime{time.hour(), time.minute()};
+    });
+    bsSkinNotebook1->setCurrentIndex(0);
+    bsSkinRichEdit1->Clear();
+}
+
+void TForm1::bsSkinSpinEdit1Change() {
+    const int year = bsSkinSpinEdit1->value();
+    if (year > 1900 && year < 2100) NongCalendar1->SetYear(year);
+}
+
+void TForm1::bsSkinSpinEdit2Change() {
+    const int length = MonthLength(bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value());
+    if (bsSkinSpinEdit3->value() > length) bsSkinSpinEdit3->setValue(length);
+}
+
+void TForm1::bsSkinSpinEdit3Change() {
+    // Lowering the bound pulls a larger value down to it.
+    bsSkinSpinEdit3->setMaximum(MonthLength(bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value()));
+}
+
+void TForm1::RadioButton1Click() {
+    if (RadioButton1->isChecked()) engine_->record.SexText = GbkFromQString(RadioButton1->text());
+}
+
+void TForm1::RadioButton2Click() {
+    if (RadioButton2->isChecked()) engine_->record.SexText = GbkFromQString(RadioButton2->text());
+}
+
+void TForm1::Cast(const std::function<casting::CommandOutcome(casting::CastingEngine&)>& command) {
+    engine_->person = {GbkFromQString(bsSkinEdit1->text()), GbkFromQString(bsSkinEdit5->text())};
+    engine_->moment = {bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value(), bsSkinSpinEdit3->value(),
+                       bsSkinSpinEdit4->value()};
+    const casting::CommandOutcome outcome = command(*engine_);
+    if (outcome.kind != casting::MessageKind::None) {
+        services_.showMessage(this, outcome.kind, QStringFromGbk(outcome.message));
+    }
+}
+
+void TForm1::bsSkinButton1Click() {
+    bsSkinNotebook1->setCurrentIndex(0);
+    Cast([](auto& e) { return e.CastTraditional(); });
+}
+
+void TForm1::bsSkinButton2Click() {
+    Cast([](auto& e) { return e.CastByClock(); });
+}
+
+void TForm1::bsSkinButton3Click() {
+    bsSkinNotebook1->setCurrentIndex(0);
+    Cast([](auto& e) { return e.CastByStems(); });
+}
+
+void TForm1::bsSkinButton9Click() {
+    bsSkinNotebook1->setCurrentIndex(0);
+    Cast([](auto& e) { return e.CastByBranches(); });
+}
+
+void TForm1::bsSkinButton4Click() {
+    bsSkinNotebook1->setCurrentIndex(0);
+    Cast([](auto& e) { return e.CastByName(); });
+}
+
+void TForm1::OpenInputPage(int page, QLineEdit* edit) {
+    engine_->ClearReport();
+    bsSkinNotebook1->setCurrentIndex(page);
+    if (edit != nullptr) edit->clear();
+}
+
+void TForm1::bsSkinButton7Click() { OpenInputPage(1, bsSkinEdit2); }
+void TForm1::bsSkinButton8Click() { OpenInputPage(2, bsSkinEdit3); }
+void TForm1::bsSkinButton5Click() { OpenInputPage(3, nullptr); }
+void TForm1::bsSkinButton6Click() { OpenInputPage(4, bsSkinEdit4); }
+
+void TForm1::bsSkinButton10Click() {
+    const std::string question = GbkFromQString(bsSkinEdit2->text());
+    Cast([&](auto& e) { return e.CastByQuestion(question); });
+}
+
+void TForm1::bsSkinButton11Click() {
+    const std::string character = GbkFromQString(bsSkinEdit3->text());
+    Cast([&](auto& e) { return e.CastByCharacter(character); });
+}
+
+void TForm1::bsSkinButton12Click() {
+    const int upper = bsSkinComboBox2->currentIndex() + 1, lower = bsSkinComboBox3->currentIndex() + 1,
+              line = bsSkinComboBox4->currentIndex() + 1;
+    Cast([=](auto& e) { return e.CastManually(upper, lower, line); });
+}
+
+void TForm1::bsSkinButton13Click() {
+    const std::string number = GbkFromQString(bsSkinEdit4->text());
+    Cast([&](auto& e) { return e.CastByNumber(number); });
+}
+
+void TForm1::N13Click() { bsSkinRichEdit1->selectAll(); }
+void TForm1::N14Click() { bsSkinRichEdit1->copy(); }

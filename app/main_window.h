@@ -1,0 +1,107 @@
+// The main window: toolbox of casting methods, the person and the moment,
+// the input pages, the report view and the reference panel. The casting
+// itself is the casting engine's; the window feeds it its fields and
+// shows what it reports.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "casting/casting_engine.h"
+#include "shell_services.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class RollPanel;
+class ReportView;
+class SpinEdit;
+class TNongCalendar;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(ShellServices services = DesktopShellServices(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Days of a Gregorian month.
+    virtual int MonthLength(int year, int month) const;
+
+    const casting::CastingEngine& engine() const { return *engine_; }
+
+    void bsSkinSpinEdit1Change();  // year rule
+    void bsSkinSpinEdit2Change();  // month rule
+    void bsSkinSpinEdit3Change();  // day rule
+    void RadioButton1Click();
+    void RadioButton2Click();
+
+    void bsSkinButton1Click();   // 传统起卦
+    void bsSkinButton2Click();   // 时分起卦
+    void bsSkinButton3Click();   // 天干起卦
+    void bsSkinButton9Click();   // 地支起卦
+    void bsSkinButton4Click();   // 姓名起卦
+    void bsSkinButton7Click();   // 问话起卦: the question page
+    void bsSkinButton8Click();   // 单字起卦: the single-character page
+    void bsSkinButton5Click();   // 自定起卦: the manual page
+    void bsSkinButton6Click();   // 报数起卦: the number page
+    void bsSkinButton10Click();  // confirm the question
+    void bsSkinButton11Click();  // confirm the character
+    void bsSkinButton12Click();  // confirm the manual casting
+    void bsSkinButton13Click();  // confirm the number
+
+    void N13Click();  // 全选
+    void N14Click();  // 复制
+
+private:
+    // Start-up: the makers' page, today's date, the fields from the clock,
+    // the casting record's start values, page 0 and an empty report.
+    void FormCreate();
+    void BuildMenus();
+    void BuildToolbox();
+    void BuildPersonAndMoment();
+    void BuildInputPages();
+    QWidget* NewInputPage(const QString& label, QWidget* input, const QString& hint, QPushButton* confirm);
+    QPushButton* NewButton(const QString& caption, const char* name, void (TForm1::*handler)(), QWidget* parent);
+    // Sets a field and runs its change rule once, whether or not the value
+    // changes, as start-up requires.
+    void SetField(SpinEdit* field, int value, void (TForm1::*rule)());
+    // Shows input page `page`, empties the report view and `edit`.
+    void OpenInputPage(int page, QLineEdit* edit);
+    // Hands the fields to the engine, runs `command` and shows its message.
+    void Cast(const std::function<casting::CommandOutcome(casting::CastingEngine&)>& command);
+
+    ShellServices services_;
+
+public:
+    // The controls, under the names the casting steps and tests refer to.
+    QMenuBar* bsSkinMainMenuBar1;
+    QMenu* PopupMenu1;  // the pipeline steps, attached to nothing
+    QMenu* PopupMenu2;  // the report menu
+    QAction *N9, *N10, *N4, *N5, *N6, *N7, *N8, *N11, *N12;
+    QAction *N13, *N14, *N19, *N20;
+    QAction *N15, *N16, *N17, *N18;
+    RollPanel* bsSkinExPanel1;
+    QPushButton *bsSkinButton1, *bsSkinButton2, *bsSkinButton3, *bsSkinButton4, *bsSkinButton5, *bsSkinButton6,
+        *bsSkinButton7, *bsSkinButton8, *bsSkinButton9, *bsSkinButton10, *bsSkinButton11, *bsSkinButton12,
+        *bsSkinButton13;
+    QGroupBox* GroupBox1;
+    QLineEdit* bsSkinEdit1;  // name
+    QRadioButton *RadioButton1, *RadioButton2;
+    SpinEdit *bsSkinSpinEdit1, *bsSkinSpinEdit2, *bsSkinSpinEdit3, *bsSkinSpinEdit4;
+    QLineEdit* bsSkinEdit5;  // age
+    QStackedWidget* bsSkinNotebook1;
+    QLineEdit *bsSkinEdit2, *bsSkinEdit3, *bsSkinEdit4;  // question, character, number
+    QComboBox *bsSkinComboBox2, *bsSkinComboBox3, *bsSkinComboBox4;
+    ReportView* bsSkinRichEdit1;
+    RollPanel* bsSkinExPanel6;
+    TNongCalendar* NongCalendar1;
+
+private:
+    std::unique_ptr<casting::CastingEngine> engine_;
+};

@@ -1,0 +1,35 @@
+#include "shell_services.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+
+const QUrl kMakersBlogPage(QStringLiteral("https://yaopan.example/blog/"));
+const QUrl kMakersShopPage(QStringLiteral("https://yaopan.example/shop/"));
+const QString kProductTitle = QStringLiteral("爻盘 · 梅花易数起卦");
+
+namespace {
+
+void ShowMessageBox(QWidget* owner, casting::MessageKind kind, const QString& text) {
+    switch (kind) {
+        case casting::MessageKind::None: return;
+        case casting::MessageKind::Information:
+            QMessageBox(QMessageBox::Information, QStringLiteral("提示"), text, QMessageBox::Ok, owner).exec();
+            return;
+        case casting::MessageKind::Plain:
+            QMessageBox(QMessageBox::NoIcon, kProductTitle, text, QMessageBox::Ok, owner).exec();
+            return;
+        case casting::MessageKind::Error:
+            QMessageBox(QMessageBox::Critical, kProductTitle, text, QMessageBox::Ok, owner).exec();
+            return;
+    }
+}
+
+}  // namespace
+
+ShellServices DesktopShellServices() {
+    return {
+        [](const QUrl& page) { QDesktopServices::openUrl(page); },
+        ShowMessageBox,
+        [] { return QDateTime::currentDateTime(); },
+    };
+}

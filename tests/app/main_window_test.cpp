@@ -1,0 +1,351 @@
+// The main window end to end: clicks and typing on the real widgets, the
+// casting engine behind them, message boxes and the browser intercepted.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QInputMethodEvent>
+#include <QTest>
+
+#include "calendar_control/nong_calendar.h"
+#include "qt_printers.h"
+#include "main_window.h"
+#include "report_view.h"
+#include "input_fields.h"
+
+namespace {
+
+struct Message {
+    casting::MessageKind kind;
+    QString text;
+    bool operator==(const Message&) const = default;
+};
+
+const QStringList kSampleReport = {
+    "  姓名： 某人  性别： 男  年龄： 30",
+    "  公历：2010年9月13日17时",
+    "  起卦方式： 传统起卦",
+    "  农历：二零一零年八月初六",
+    "  年建: 庚寅  月建: 乙酉  日建: 丙寅  时建: 丁酉",
+    "     本卦        互卦        变卦        错卦        综卦",
+    "   天火同人     天风姤     天雷无妄     地水师     火天大有  ",
+    "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
+    "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄　▄▄",
+    "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
+    "  ▄▄▄▄▄* ▄▄▄▄▄  ▄▄　▄▄  ▄▄　▄▄  ▄▄▄▄▄",
+    "  ▄▄　▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄  ▄▄▄▄▄",
+    "  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
+};
+
+class MainWindowTest : public testing::Test {
+protected:
+    QDateTime now{QDate(2010, 9, 13), QTime(17, 5)};
+    QList<QUrl> opened;
+    QList<Message> messages;
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override {
+        ShellServices services{
+            [this](const QUrl& page) { opened.append(page); },
+            [this](QWidget*, casting::MessageKind kind, const QString& text) { messages.append({kind, text}); },
+            [this] { return now; },
+        };
+        form = std::make_unique<TForm1>(services);
+    }
+
+    QStringList Report() const {
+        const QString text = form->bsSkinRichEdit1->toPlainText();
+        return text.isEmpty() ? QStringList() : text.split('\n');
+    }
+
+    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Types `text` as a person would: ASCII key by key, Chinese through the
+    // input method's commit.
+    static void Type(QLineEdit* edit, const QString& text) {
+        edit->clear();
+        edit->setFocus();
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClicks(edit, QString(c));
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(QString(c));
+                QApplication::sendEvent(edit, &commit);
+            }
+        }
+    }
+
+    void EnterSamplePerson() {
+        Type(form->bsSkinEdit1, "某人");
+        Type(form->bsSkinEdit5, "30");
+        QTest::mouseClick(form->RadioButton1, Qt::LeftButton, {}, QPoint(5, 9));
+    }
+
+    calendar::DateTime CalendarDate() const { return form->NongCalendar1->Date(); }
+};
+
+calendar::DateTime DayOf(int y, unsigned m, unsigned d) {
+    return calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{y} / m / d});
+}
+
+TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
+    EXPECT_EQ(form->bsSkinSpinEdit1->value(), 2010);
+    EXPECT_EQ(form->bsSkinSpinEdit2->value(), 9);
+    EXPECT_EQ(form->bsSkinSpinEdit3->value(), 13);
+    EXPECT_EQ(form->bsSkinSpinEdit4->value(), 17);
+    EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), 0);
+    EXPECT_TRUE(Report().isEmpty());
+    EXPECT_EQ(CalendarDate(), DayOf(2010, 9, 13));
+    EXPECT_EQ(opened, QList<QUrl>{kMakersBlogPage});
+    EXPECT_EQ(form->size(), QSize(976, 547));
+    EXPECT_EQ(form->windowTitle(), kProductTitle);
+    EXPECT_TRUE(form->engine().record.SexText.empty());
+}
+
+TEST_F(MainWindowTest, TraditionalCastingWritesTheSampleReport) {
+    EnterSamplePerson();
+    Click(form->bsSkinButton1);
+    EXPECT_EQ(Report(), kSampleReport);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, EveryCastingButtonWritesItsReading) {
+    now.setTime(QTime(12, 30));  // what 时分起卦 reads; the fields keep 17
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        const char* method;
+        const char* names;  // line 7
+        int page;           // the input page shown afterwards
+    } rows[] = {
+        {"traditional", [&] { Click(form->bsSkinButton1); }, "传统起卦",
+         "   天火同人     天风姤     天雷无妄     地水师     火天大有  ", 0},
+        {"stems", [&] { Click(form->bsSkinButton3); }, "日期天干数起卦",
+         "    雷地豫      水山蹇      坤为地     风天小畜     地山谦   ", 0},
+        {"branches", [&] { Click(form->bsSkinButton9); }, "日期地支数起卦",
+         "    地泽临      地雷复      地雷复      天山遁      风地观   ", 0},
+        {"clock", [&] {
+             form->bsSkinNotebook1->setCurrentIndex(2);
+             Click(form->bsSkinButton2);
+         },
+         "时分起卦", "    雷水解     水火既济     地水师     风火家人     水山蹇   ", 2},
+        {"question", [&] {
+             Click(form->bsSkinButton7);
+             Type(form->bsSkinEdit2, "猜我吃的什么");
+             Click(form->bsSkinButton10);
+         },
+         "问话字的笔画数起卦", "    地山谦      雷水解      坤为地      天泽履      雷地豫   ", 1},
+        {"character", [&] {
+             Click(form->bsSkinButton8);
+             Type(form->bsSkinEdit3, "天");
+             Click(form->bsSkinButton11);
+         },
+         "单字笔画数起卦", "   雷泽归妹    水火既济     震为雷      风山渐      风山渐   ", 2},
+        {"manual", [&] {
+             Click(form->bsSkinButton5);
+             form->bsSkinComboBox2->setCurrentIndex(7);
+             form->bsSkinComboBox4->setCurrentIndex(5);
+             Click(form->bsSkinButton12);
+         },
+         "手工指定起卦", "    地天泰     雷泽归妹    山天大畜     天地否      天地否   ", 3},
+        {"number", [&] {
+             Click(form->bsSkinButton6);
+             Type(form->bsSkinEdit4, "12345");
+             Click(form->bsSkinButton13);
+         },
+         "数字起卦", "   火雷噬嗑     水山蹇      离为火      水风井      山火贲   ", 4},
+    };
+    for (const auto& row : rows) {
+        row.act();
+        const QStringList report = Report();
+        ASSERT_EQ(report.size(), 13) << row.what;
+        EXPECT_EQ(report[2], QStringLiteral("  起卦方式： ") + QString::fromUtf8(row.method)) << row.what;
+        EXPECT_EQ(report[6], QString::fromUtf8(row.names)) << row.what;
+        EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), row.page) << row.what;
+    }
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, NameCastingUsesTheNameField) {
+    Type(form->bsSkinEdit1, "兑坤");
+    form->bsSkinNotebook1->setCurrentIndex(4);
+    Click(form->bsSkinButton4);
+    ASSERT_EQ(Report().size(), 13);
+    EXPECT_EQ(Report()[6].left(10), QStringLiteral("    山地剥   "));
+    EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, RefusedInputShowsItsBoxAndKeepsTheReport) {
+    EnterSamplePerson();
+    Click(form->bsSkinButton1);
+    const QStringList before = Report();
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        Message message;
+    } rows[] = {
+        {"empty question", [&] {
+             form->bsSkinNotebook1->setCurrentIndex(1);
+             Type(form->bsSkinEdit2, "　 ");
+             Click(form->bsSkinButton10);
+         },
+         {casting::MessageKind::Information, "参数错误：请输入汉字！"}},
+        {"one-character name", [&] {
+             Type(form->bsSkinEdit1, "某");
+             Click(form->bsSkinButton4);
+             Type(form->bsSkinEdit1, "某人");
+         },
+         {casting::MessageKind::Information, "参数错误：请输入汉字姓名！"}},
+        {"empty number", [&] {
+             form->bsSkinEdit4->clear();
+             Click(form->bsSkinButton13);
+         },
+         {casting::MessageKind::Plain, "参数错误：请检查是否输入完整！"}},
+        {"letter in the number", [&] {
+             Type(form->bsSkinEdit4, "13a");
+             Click(form->bsSkinButton13);
+         },
+         {casting::MessageKind::Error, "'a' is not a valid integer value"}},
+        {"29 February reached by changing only the year", [&] {
+             form->bsSkinSpinEdit1->setValue(2012);
+             form->bsSkinSpinEdit2->setValue(2);
+             form->bsSkinSpinEdit3->setValue(29);
+             form->bsSkinSpinEdit1->setValue(2011);
+             Click(form->bsSkinButton1);
+             form->bsSkinSpinEdit1->setValue(2010);
+             form->bsSkinSpinEdit2->setValue(9);
+             form->bsSkinSpinEdit3->setValue(13);
+         },
+         {casting::MessageKind::Error, "'2011-2-29' is not a valid date"}},
+    };
+    for (const auto& row : rows) {
+        messages.clear();
+        row.act();
+        EXPECT_EQ(messages, QList<Message>{row.message}) << row.what;
+        EXPECT_EQ(Report(), before) << row.what;
+    }
+}
+
+TEST_F(MainWindowTest, HourTwentyThreeKeepsTheEnteredHourInTheReport) {
+    form->bsSkinSpinEdit4->setValue(23);
+    Click(form->bsSkinButton1);
+    ASSERT_EQ(Report().size(), 13);
+    EXPECT_EQ(Report()[1], QStringLiteral("  公历：2010年9月13日23时"));
+    EXPECT_EQ(Report()[3], QStringLiteral("  农历：二零一零年八月初七"));
+    EXPECT_EQ(CalendarDate(), DayOf(2010, 9, 14));
+}
+
+TEST_F(MainWindowTest, DateFieldsFollowTheirRules) {
+    // Month change lowers a day the month cannot hold.
+    form->bsSkinSpinEdit3->setValue(31);  // the bound is 30 in September
+    EXPECT_EQ(form->bsSkinSpinEdit3->value(), 30);
+    form->bsSkinSpinEdit2->setValue(2);
+    EXPECT_EQ(form->bsSkinSpinEdit3->value(), 28);
+    form->bsSkinSpinEdit1->setValue(2012);
+    form->bsSkinSpinEdit2->setValue(3);
+    form->bsSkinSpinEdit2->setValue(2);
+    EXPECT_EQ(form->bsSkinSpinEdit3->value(), 28) << "a smaller day stays";
+
+    // The calendar follows years strictly between 1900 and 2100.
+    form->bsSkinSpinEdit1->setValue(2099);
+    EXPECT_EQ(*calendar::CivilDateOf(CalendarDate()), std::chrono::year{2099} / 9 / 13);
+    form->bsSkinSpinEdit1->setValue(2100);
+    EXPECT_EQ(*calendar::CivilDateOf(CalendarDate()), std::chrono::year{2099} / 9 / 13);
+    form->bsSkinSpinEdit1->setValue(1900);
+    EXPECT_EQ(*calendar::CivilDateOf(CalendarDate()), std::chrono::year{2099} / 9 / 13);
+    EXPECT_EQ(form->MonthLength(2000, 2), 29);
+    EXPECT_EQ(form->MonthLength(1900, 2), 28);
+    EXPECT_EQ(form->MonthLength(2100, 12), 31);
+}
+
+TEST_F(MainWindowTest, PageButtonsOpenTheirPageAndClearTheReport) {
+    const struct {
+        QPushButton* TForm1::*button;
+        int page;
+        QLineEdit* TForm1::*edit;
+    } rows[] = {
+        {&TForm1::bsSkinButton7, 1, &TForm1::bsSkinEdit2},
+        {&TForm1::bsSkinButton8, 2, &TForm1::bsSkinEdit3},
+        {&TForm1::bsSkinButton5, 3, nullptr},
+        {&TForm1::bsSkinButton6, 4, &TForm1::bsSkinEdit4},
+    };
+    for (const auto& row : rows) {
+        Click(form->bsSkinButton1);
+        if (row.edit != nullptr) (form.get()->*row.edit)->setText("x");
+        Click(form.get()->*row.button);
+        EXPECT_TRUE(Report().isEmpty()) << row.page;
+        EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), row.page);
+        if (row.edit != nullptr) {
+            EXPECT_TRUE((form.get()->*row.edit)->text().isEmpty());
+        }
+    }
+}
+
+TEST_F(MainWindowTest, SexFollowsTheLastRadioButtonClicked) {
+    QTest::mouseClick(form->RadioButton1, Qt::LeftButton, {}, QPoint(5, 9));
+    QTest::mouseClick(form->RadioButton2, Qt::LeftButton, {}, QPoint(5, 9));
+    Click(form->bsSkinButton1);
+    EXPECT_EQ(Report()[0], QStringLiteral("  姓名：   性别： 女  年龄： "));
+    EXPECT_FALSE(form->RadioButton1->isChecked());
+}
+
+TEST_F(MainWindowTest, QuestionEditHoldsAtMostFiftyBytes) {
+    Click(form->bsSkinButton7);
+    Type(form->bsSkinEdit2, QString(30, QChar(0x5929)));  // 30 × 天 = 60 bytes
+    EXPECT_EQ(form->bsSkinEdit2->text(), QString(25, QChar(0x5929)));
+    form->bsSkinEdit2->setText(QString(49, 'a') + QStringLiteral("天"));
+    EXPECT_EQ(form->bsSkinEdit2->text(), QString(49, 'a')) << "never half a character";
+}
+
+TEST_F(MainWindowTest, AnyTypedTextCastsOrIsRefused) {
+    Click(form->bsSkinButton1);
+    const QString inputs[] = {
+        QStringLiteral("😀😀"), QStringLiteral("한국"), QString(10000, '7'), QStringLiteral("\t\x01\x7f"),
+        QStringLiteral("٣٤"), QString(),
+    };
+    for (const QString& input : inputs) {
+        for (auto [edit, confirm] : {std::pair{form->bsSkinEdit2, form->bsSkinButton10},
+                                     std::pair{form->bsSkinEdit3, form->bsSkinButton11},
+                                     std::pair{form->bsSkinEdit4, form->bsSkinButton13}}) {
+            messages.clear();
+            const QStringList before = Report();
+            edit->setText(input);
+            Click(confirm);
+            if (messages.isEmpty()) {
+                EXPECT_EQ(Report().size(), 13) << input.left(10).toStdString();
+                continue;
+            }
+            EXPECT_EQ(Report(), before) << input.left(10).toStdString();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, SelectAllAndCopyPutTheWholeReportOnTheClipboard) {
+    EnterSamplePerson();
+    Click(form->bsSkinButton1);
+    form->N13->trigger();
+    form->N14->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), kSampleReport.join('\n'));
+}
+
+TEST_F(MainWindowTest, EveryInputHasAnAccessibleName) {
+    const std::pair<QWidget*, const char*> inputs[] = {
+        {form->bsSkinEdit1, "姓名"},     {form->RadioButton1, "男"},      {form->RadioButton2, "女"},
+        {form->bsSkinEdit5, "年龄"},     {form->bsSkinSpinEdit1, "年"},   {form->bsSkinSpinEdit2, "月"},
+        {form->bsSkinSpinEdit3, "日"},   {form->bsSkinSpinEdit4, "时"},   {form->bsSkinEdit2, "问话"},
+        {form->bsSkinEdit3, "汉字"},     {form->bsSkinComboBox2, "上卦"}, {form->bsSkinComboBox3, "下卦"},
+        {form->bsSkinComboBox4, "动爻"}, {form->bsSkinEdit4, "数字"},     {form->bsSkinRichEdit1, "卦象"},
+    };
+    for (const auto& [input, name] : inputs) EXPECT_EQ(input->accessibleName(), QString::fromUtf8(name));
+    for (QPushButton* button : form->findChildren<QPushButton*>()) {
+        EXPECT_EQ(button->accessibleName(), button->text());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+// GoogleTest main for widget tests: one QApplication on the offscreen
+// platform (unless another is chosen), a fixed locale, the program's fonts.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "calendar_control/font_faces.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
