@@ -1,0 +1,26 @@
+#include "smooth_surface.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+
+QColor ColorOfRgb(TColor color) { return QColor(color & 0xFFu, (color >> 8) & 0xFFu, (color >> 16) & 0xFFu); }
+
+QColor TSmoothSurface::Resolve(TColor color) const {
+    if ((color & 0xFF000000u) != 0xFF000000u) return ColorOfRgb(color);
+    if (ResolveSystemColor) return ResolveSystemColor(color);
+    // Only the window-text colour is asked for by the renderer itself.
+    const QPalette palette = QGuiApplication::palette();
+    return color == kSystemWindowText ? palette.color(QPalette::WindowText) : QColor(Qt::black);
+}
+
+QFont ScaledAliasedFont(const QFont& font, int scale) {
+    QFont scaled(font);
+    int pixels = font.pixelSize();
+    if (pixels <= 0) pixels = static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0));
+    // Qt refuses pixel sizes below 1; a huge size only costs memory.
+    scaled.setPixelSize(std::clamp(pixels, 1, 1 << 14) * scale);
+    scaled.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    return scaled;
+}

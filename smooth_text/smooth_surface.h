@@ -1,0 +1,39 @@
+// The drawing surface the smooth text renderer draws on: an image that it
+// does not own, with the current font, font colour and brush that every call
+// reads. The owner (the calendar's canvas) keeps these fields up to date
+// before it asks for a text.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <cstdint>
+#include <functional>
+
+// Colour values: 0x00BBGGRR, or 0xFF000000 + n for the system colour n.
+using TColor = std::uint32_t;
+
+enum TBrushStyle { bsSolid, bsClear };
+
+struct TSmoothSurface {
+    QImage* Image = nullptr;  // the target; drawing does nothing while it is null
+    QFont Font;
+    int Escapement = 0;  // rotation of the font, tenths of a degree counterclockwise
+    TColor FontColor = 0;
+    TBrushStyle BrushStyle = bsSolid;
+    TColor BrushColor = 0xFFFFFF;
+    // Resolves system colours (the calendar passes its palette lookup);
+    // without one they come from the application palette.
+    std::function<QColor(TColor)> ResolveSystemColor;
+
+    QColor Resolve(TColor color) const;
+};
+
+inline constexpr TColor kSystemWindowText = 0xFF000008u;
+
+// The colour 0x00BBGGRR, its top byte ignored.
+QColor ColorOfRgb(TColor color);
+
+// The font scaled `scale` times in height, drawn without anti-aliasing, so
+// that text rendered with it has only fully lit and fully dark samples.
+QFont ScaledAliasedFont(const QFont& font, int scale);
