@@ -1,15 +1,16 @@
 // The calendar's one drawing surface: a current font, pen and brush, text
-// measuring, and text, fill and frame drawing into an off-screen image that
-// the paint handler copies to the screen. Measuring and drawing go through
-// the same fonts, so a laid-out box fits what is drawn in it, and a text
-// renderer that blends with the background can read the pixels under a text.
-// Texts are GBK and converted to Qt strings here.
+// measuring, and text, fill, frame and line drawing into an off-screen image
+// that the paint handler copies to the screen. Measuring and drawing go
+// through the same fonts, so a laid-out box fits what is drawn in it, and a
+// text renderer that blends with the background can read the pixels under a
+// text. Texts are GBK and converted to Qt strings here.
 #pragma once
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@
 #include "calendar_control/cal_font.h"
 #include "calendar_control/calendar_layout.h"
 
+class QPixmap;
 class QWidget;
 
 struct TCanvasPen {
@@ -65,6 +67,13 @@ public:
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
 
+    // One painter for a whole paint: between Begin and End every drawing
+    // operation goes through it and is clipped to `clip`. Outside a paint
+    // each operation opens a painter of its own and draws unclipped.
+    void Begin(const QRegion& clip);
+    void End();
+    bool Painting() const { return painter_ != nullptr; }
+
     // Drawing. The text's top-left corner is at (x, y), in the font colour;
     // a solid brush fills the text's extent first. FillRect fills with the
     // brush colour (even when the brush is clear); FrameRect draws a
@@ -72,6 +81,18 @@ public:
     void TextOut(int x, int y, std::string_view gbk);
     void FillRect(const TRect& rect);
     void FrameRect(const TRect& rect);
+    // A line in the pen from (x1, y1) up to, not including, (x2, y2).
+    // Horizontal and vertical lines are exact pixel runs, `Pen().width`
+    // pixels thick below or right of the line's start.
+    void Line(int x1, int y1, int x2, int y2);
+    // The outline of `rect` in the pen, just inside it, and its inside
+    // filled with the brush unless the brush is clear.
+    void Rectangle(const TRect& rect);
+    // The keyboard-focus frame: every other pixel along the edge of `rect`
+    // inverted, so drawing it twice restores the pixels beneath.
+    void DrawFocusRect(const TRect& rect);
+    // `picture` scaled to cover `rect`; a null picture draws nothing.
+    void StretchDraw(const TRect& rect, const QPixmap& picture);
 
     QColor Resolve(TColor color) const;
 
@@ -82,12 +103,17 @@ private:
         qfont_.reset();
         metrics_.reset();
     }
+    // Runs `draw` with the paint's painter, or with a painter of its own
+    // outside a paint.
+    template <typename Draw>
+    void withPainter(Draw&& draw);
 
     const QWidget& owner_;
     TCalFont font_;
     TCanvasPen pen_;
     TCanvasBrush brush_;
     QImage image_;
+    std::unique_ptr<QPainter> painter_;
     mutable std::optional<QFont> qfont_;
     mutable std::optional<QFontMetrics> metrics_;
     mutable std::unordered_map<std::string, QSize> extents_;

@@ -75,6 +75,7 @@ TNongCalendar::TNongCalendar(QWidget* parent) : QWidget(parent) {
     font_.color = SystemColor(kColorWindowText);
     QWidget::setFont(ToQFont(font_));
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // the hint follows the pointer without a button held
     hint_ = std::make_unique<TCalendarHint>(this);
     color_ = colors_->DayBackColor();
 }
@@ -273,7 +274,15 @@ void TNongCalendar::fitFonts() {
                                                        RoundHalfEven(0.9 * daysRect_.Height())));
     set.SetFittedSize(fiTitleTextFont,
                       FitFontSize(titleSample(), titleRect_.right, RoundHalfEven(0.8 * titleRect_.Height())));
-    set.SetFittedSize(fiWeekTextFont, FitFontSize(weekSample(), RoundHalfEven(0.9 * cellWidth_), cellHeight_));
+    // The band writes the weekday names 星期日…星期六 (or English short
+    // names, narrower still), which are wider than many locales' abbreviated
+    // names; the font fits both, so the names never run into each other.
+    const int weekWidth = RoundHalfEven(0.9 * cellWidth_);
+    set.SetFittedSize(fiWeekTextFont,
+                      std::min(FitFontSize(weekSample(), weekWidth, cellHeight_),
+                               FitFontSize(WeekdayName(static_cast<int>(weekday{sys_days{year{year_} / month{month_} /
+                                                                                       day{day_}}}.c_encoding())),
+                                           weekWidth, cellHeight_)));
     set.SetFittedSize(fiDayTextFont, FitFontSize(daySample(), dayNumRect_.right, dayNumRect_.bottom));
 
     // A vertical right-hand line holds three characters one under another.

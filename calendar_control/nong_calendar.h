@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -176,6 +177,32 @@ public:
     virtual void Invalidate();
     virtual void InvalidateRect(const TRect& rect);
 
+    // ---- Painting ----
+
+    // Paints the parts of the control that meet `region` into the canvas
+    // image (Canvas().Image()); the paint handler then copies the region to
+    // the screen. Painting reads the layout and writes only SelectedCellRect.
+    void Paint(const QRegion& region);
+
+    enum TTextAlignment {
+        taCentre,     // centred both ways
+        taTopCentre,  // centred horizontally at the box's top
+        taLeftMiddle  // at the box's left, centred vertically
+    };
+
+    // ---- Mouse, keys and hint ----
+
+    // Selects the day of the cell under (x, y), a point in client
+    // coordinates, as the user's choice. Points outside the 7 × 6 cells, and
+    // every point while a cell size is zero, are ignored.
+    void SelectCellAt(int x, int y);
+    // The hint's facts of a day: Gregorian date with weekday and week
+    // number, lunar date, sexagenary year, month and day, and, when the day
+    // has festivals, their text; labelled lines joined by line feeds (GBK).
+    std::string DayHintText(DateTime date) const;
+    // Raises OnClick.
+    virtual void Click();
+
     // ---- Calendar engine operations ----
 
     static int LunarYearDays(int year);
@@ -202,8 +229,42 @@ public:
 signals:
     // Raised after every accepted date change, the new state in place.
     void OnChange(TNongCalendar* sender);
+    // Raised by a left click on the control and by Enter.
+    void OnClick(TNongCalendar* sender);
+    // Raised for every key press before the control acts on it; a handler
+    // may change `key` (a Qt::Key), and the control then acts on that key,
+    // or on none when it becomes 0.
+    void OnKeyDown(TNongCalendar* sender, int& key, Qt::KeyboardModifiers shift);
 
 protected:
+    // Draws a text in the canvas's current font and colour with its top-left
+    // corner at (x, y), without filling behind it. Every text of the paint
+    // is drawn through here: when SmoothText is on, this is where the smooth
+    // text renderer draws it; while no renderer is attached the text is
+    // drawn plainly in either case.
+    virtual void DrawText(int x, int y, std::string_view text);
+    // One text in a box: its top-left corner where `alignment` centres it,
+    // half of any excess overhanging on each side.
+    void DrawAligned(std::string_view text, const TRect& box, TTextAlignment alignment);
+    // The lunar line of `date` in `box` (moved to the cell): the solar term,
+    // else the sexagenary day with ChineseEar, else the lunar day, or the
+    // lunar month's name on its first day.
+    void DrawLunarText(const TRect& box, DateTime date);
+    // The festival line of `date` in `box`, shortened to FtvMaxLen bytes.
+    void DrawFestivalText(const TRect& box, DateTime date);
+    // Six column lines through the weekday band and the grid, and a line at
+    // the top of each of the six rows.
+    void DrawGridLines();
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    // Claims the arrow keys, so no shortcut or focus chain takes them away.
+    bool event(QEvent* event) override;
+
     // The window's creation: the layout runs and the background takes
     // DayBackColor.
     virtual void CreateWnd();
@@ -224,6 +285,18 @@ private:
     void fitFonts();
     void measureFtvMaxLen();
     void placeArrows();
+
+    void paintTitle();
+    void paintWeekdays();
+    void paintCell(const TRect& box, DateTime date, int weekday);
+    void placeLine(std::string_view text, const TRect& box, TNongCalStyle style);
+    // The cell under (x, y): false outside the 7 × 6 cells or while a cell
+    // size is zero.
+    bool cellAt(int x, int y, int& column, int& row) const;
+    // The selected date moved by whole months, the day shortened to the
+    // target month's last day where needed.
+    void stepMonths(int months);
+    void updateHint(int x, int y);
 
     std::unique_ptr<TCalendarCanvas> canvas_;
 
@@ -267,4 +340,8 @@ private:
     TRect hoverCellRect_;
     bool userSelecting_ = false;
     bool windowCreated_ = false;
+    // The hint holds the facts of HoverCellRect's cell (no arrow name since).
+    bool hintHoldsCell_ = false;
+    // A left press on the control waits for its release, which is a click.
+    bool leftPressed_ = false;
 };

@@ -1,0 +1,267 @@
+// TNongCalendar's painting: the title band with its arrows, the weekday
+// band, the background of the grid and the 42 day cells.
+#include <QDate>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <cstdio>
+
+#include "calendar_control/cell_texts.h"
+#include "calendar_control/nong_calendar.h"
+
+namespace {
+
+// The Julian day of 1899-12-30, where date-time values count from.
+constexpr qint64 kJulianDayOfEpoch = 2415019;
+
+// Today as a date-time value, as the clock says (not clamped to the years
+// the control accepts: a today outside them is simply not in the grid).
+calendar::DateTime CurrentDay() {
+    return static_cast<calendar::DateTime>(QDate::currentDate().toJulianDay() - kJulianDayOfEpoch);
+}
+
+constexpr TColor kTodayOutline = 0x0000FF;  // red
+
+// The weekday numbers of the Sunday and Saturday columns (a Sunday at the
+// end of an ISO week counts 7).
+bool isSunday(int weekday) { return weekday == 0 || weekday == 7; }
+bool isSaturday(int weekday) { return weekday == 6; }
+
+int monthOf(calendar::DateTime date) {
+    const auto civil = calendar::CivilDateOf(date);
+    return civil ? calendar::MonthOf(*civil) : 0;
+}
+
+}  // namespace
+
+void TNongCalendar::paintEvent(QPaintEvent* event) {
+    Paint(event->region());
+    QPainter screen(this);
+    for (const QRect& rect : event->region()) screen.drawImage(rect, canvas_->Image(), rect);
+}
+
+void TNongCalendar::Paint(const QRegion& region) {
+    TCalendarCanvas& canvas = *canvas_;
+    canvas.SetSize(size());
+    canvas.Begin(region);
+    // The painter ends with the paint, also when a step throws.
+    struct EndPaint {
+        TCalendarCanvas& canvas;
+        ~EndPaint() { canvas.End(); }
+    } endPaint{canvas};
+    const auto meets = [&](const TRect& box) { return !box.IsEmpty() && region.intersects(box.ToQRect()); };
+
+    canvas.SetFont(font_);
+    if (meets(titleRect_)) paintTitle();
+    if (meets(weekRect_)) paintWeekdays();
+
+    canvas.Brush() = {color_, false};
+    canvas.FillRect(daysRect_);
+    if (showBackImage_ && backImage_ != nullptr) canvas.StretchDraw(daysRect_, backImage_->pixmap());
+    canvas.Brush().clear = true;
+
+    if (showBackMonth_) {
+        canvas.SetFont(colors_->BackMonthTextFont());
+        const std::string month = std::to_string(month_);
+        const QSize extent = canvas.TextExtent(month);
+        DrawText(daysRect_.left + (width() - extent.width()) / 2,
+                 daysRect_.top + (daysRect_.Height() - extent.height()) / 2, month);
+    }
+    if (showBorder_) {
+        canvas.Brush() = {colors_->BorderColor(), false};
+        canvas.FrameRect({0, 0, width(), height()});
+        canvas.Brush().clear = true;
+    }
+    if (showGrid_) DrawGridLines();
+
+    TRect box{daysRect_.left, daysRect_.top, daysRect_.left + cellWidth_, daysRect_.top + cellHeight_};
+    const int lastColumn = useISO8601_ ? 7 : 6;
+    for (int i = 0; i < 42; ++i) {
+        const int weekday = i % 7 + (useISO8601_ ? 1 : 0);
+        if (meets(box)) paintCell(box, firstGridDate_ + i, weekday);
+        box = weekday == lastColumn
+                  ? TRect{daysRect_.left, box.bottom, daysRect_.left + cellWidth_, box.bottom + cellHeight_}
+                  : box.Offset(cellWidth_, 0);
+    }
+}
+
+void TNongCalendar::paintTitle() {
+    TCalendarCanvas& canvas = *canvas_;
+    canvas.Brush() = {colors_->TitleBackColor(), false};
+    canvas.FillRect(titleRect_);
+    canvas.Brush().clear = true;
+    canvas.SetFont(colors_->TitleTextFont());
+
+    std::string title;
+    if (chineseEar_) {
+        if (const auto cycle = CycleIndicesOf(date_)) {
+            title = GanZhiName(cycle->yearIndex) + "(" + AnimalName(cycle->yearIndex) + ")年" +
+                    GanZhiName(cycle->monthIndex) + "月";
+        }
+    } else if (enWeekName_) {
+        title = std::string(EnglishMonthName(month_, true)) + " " + std::to_string(year_);
+    } else {
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d年%d月", year_, month_);
+        title = text;
+    }
+    DrawAligned(title, titleRect_, taCentre);
+
+    if (!showArrow_) return;
+    canvas.SetFontColor(colors_->ArrowColor());
+    canvas.SetFontSize(canvas.Font().size * 3 / 5);
+    DrawAligned("《", prevYearRect_, taCentre);
+    DrawAligned("〈", prevMonthRect_, taCentre);
+    DrawAligned("〉", nextMonthRect_, taCentre);
+    DrawAligned("》", nextYearRect_, taCentre);
+}
+
+void TNongCalendar::paintWeekdays() {
+    TCalendarCanvas& canvas = *canvas_;
+    canvas.Brush() = {colors_->WeekBackColor(), false};
+    canvas.FillRect(weekRect_);
+    canvas.Brush().clear = true;
+
+    const TCalFont& font = colors_->WeekTextFont();
+    TRect box{weekRect_.left, weekRect_.top, weekRect_.left + cellWidth_, weekRect_.top + cellHeight_};
+    for (int k = 0; k < 7; ++k, box = box.Offset(cellWidth_, 0)) {
+        const int weekday = k + (useISO8601_ ? 1 : 0);
+        canvas.SetFont(font);
+        if (isSunday(weekday)) canvas.SetFontColor(colors_->SundayColor());
+        if (isSaturday(weekday)) canvas.SetFontColor(colors_->SaturdayColor());
+        const std::string name = enWeekName_ ? std::string(EnglishDayName(weekday, false)) : WeekdayName(weekday);
+        DrawAligned(name, box, taCentre);
+    }
+    if (!showGrid_) {
+        canvas.Pen() = {font.color, 1};
+        canvas.Line(2, weekRect_.bottom - 2, weekRect_.right - 2, weekRect_.bottom - 2);
+    }
+}
+
+void TNongCalendar::DrawGridLines() {
+    TCalendarCanvas& canvas = *canvas_;
+    canvas.Pen() = {colors_->GridColor(), 1};
+    for (int k = 1; k <= 6; ++k) canvas.Line(k * cellWidth_, weekRect_.top, k * cellWidth_, daysRect_.bottom);
+    for (int k = 0; k <= 5; ++k) {
+        const int y = weekRect_.bottom + k * cellHeight_;
+        canvas.Line(0, y, daysRect_.right, y);
+    }
+}
+
+void TNongCalendar::paintCell(const TRect& box, DateTime date, int weekday) {
+    TCalendarCanvas& canvas = *canvas_;
+    const bool trailing = monthOf(date) != month_;
+    canvas.SetFont(colors_->DayTextFont());
+    if (trailing) {
+        canvas.SetFontColor(colors_->TrailingTextColor());
+    } else if (isSunday(weekday)) {
+        canvas.SetFontColor(colors_->SundayColor());
+    } else if (isSaturday(weekday)) {
+        canvas.SetFontColor(colors_->SaturdayColor());
+    }
+
+    if (const std::int32_t mark = FestivalMark(date); mark >= 0) {
+        canvas.Brush() = {static_cast<TColor>(mark), false};
+        canvas.FillRect(box);
+    }
+    if (date == date_) {
+        canvas.Brush() = {colors_->HightlightBackColor(), false};
+        canvas.FillRect(box);
+        canvas.SetFontColor(colors_->HightlightTextColor());
+        selectedCellRect_ = box;
+        canvas.DrawFocusRect({box.left + 2, box.top + 2, box.right - 2, box.bottom - 2});
+    }
+    canvas.Brush().clear = true;
+
+    if (date == CurrentDay()) {
+        canvas.Pen() = {kTodayOutline, 1};
+        canvas.Rectangle(box);
+    }
+
+    const auto civil = calendar::CivilDateOf(date);
+    const std::string number = civil ? std::to_string(calendar::DayOf(*civil)) : std::string();
+    DrawAligned(number, dayNumRect_.Offset(box.left, box.top), taCentre);
+
+    if (!ftvRect_.IsEmpty() && lunarCalStyle_ == ftvCalStyle_) {
+        // One box for both lines: a festival takes it from the lunar line.
+        if (!FestivalText(date).empty()) {
+            DrawFestivalText(ftvRect_.Offset(box.left, box.top), date);
+        } else {
+            DrawLunarText(lunarRect_.Offset(box.left, box.top), date);
+        }
+        return;
+    }
+    if (!lunarRect_.IsEmpty()) DrawLunarText(lunarRect_.Offset(box.left, box.top), date);
+    if (!ftvRect_.IsEmpty()) DrawFestivalText(ftvRect_.Offset(box.left, box.top), date);
+}
+
+void TNongCalendar::DrawLunarText(const TRect& box, DateTime date) {
+    TCalendarCanvas& canvas = *canvas_;
+    canvas.SetFont(colors_->LunarTextFont());
+    std::string text = SolarTermName(date);
+    if (!text.empty()) {
+        canvas.SetFontColor(colors_->LunarTermColor());
+    } else if (chineseEar_) {
+        const auto cycle = CycleIndicesOf(date);
+        if (!cycle) return;  // before the sexagenary count begins
+        text = GanZhiName(cycle->dayIndex);
+    } else {
+        const calendar::LunarDate lunar = SolarToLunar(date);
+        if (lunar.day == 0) return;  // outside the lunar table
+        text = lunar.day == 1 ? LunarMonthName(lunar.month, lunar.isLeap) : LunarDayName(lunar.day);
+    }
+    if (monthOf(date) != month_) canvas.SetFontColor(colors_->TrailingTextColor());
+    placeLine(text, box, lunarCalStyle_);
+}
+
+void TNongCalendar::DrawFestivalText(const TRect& box, DateTime date) {
+    std::int32_t colour = -1;
+    const std::string festivals = FestivalText(date, colour);
+    if (festivals.empty()) return;
+    const std::string text = ShortenFestivalText(festivals, ftvMaxLen_);
+
+    TCalendarCanvas& canvas = *canvas_;
+    canvas.SetFont(colors_->FtvTextFont());
+    if (monthOf(date) != month_) {
+        canvas.SetFontColor(colors_->TrailingTextColor());
+    } else if (colour >= 0) {
+        canvas.SetFontColor(static_cast<TColor>(colour));
+    }
+    placeLine(text, box, ftvCalStyle_);
+}
+
+void TNongCalendar::placeLine(std::string_view text, const TRect& box, TNongCalStyle style) {
+    if (style != csRight) {
+        DrawAligned(text, box, taTopCentre);
+        return;
+    }
+    if (!showVertical_) {
+        DrawAligned(text, box, taLeftMiddle);
+        return;
+    }
+    // Top to bottom, one character a line, at most three characters.
+    const int lineHeight = canvas_->TextHeight(text);
+    int y = box.top + box.Height() / 3 - lineHeight;
+    std::size_t pos = 0;
+    for (int line = 0; line < 3 && pos < text.size(); ++line, y += lineHeight) {
+        const std::size_t length = GbkCharLength(text, pos);
+        DrawText(box.left + 2, y, text.substr(pos, length));
+        pos += length;
+    }
+}
+
+void TNongCalendar::DrawAligned(std::string_view text, const TRect& box, TTextAlignment alignment) {
+    const QSize extent = canvas_->TextExtent(text);
+    int x = box.left, y = box.top;
+    if (alignment != taLeftMiddle) x += (box.Width() - extent.width()) / 2;
+    if (alignment != taTopCentre) y += (box.Height() - extent.height()) / 2;
+    DrawText(x, y, text);
+}
+
+void TNongCalendar::DrawText(int x, int y, std::string_view text) {
+    TCalendarCanvas& canvas = *canvas_;
+    const bool clear = canvas.Brush().clear;
+    canvas.Brush().clear = true;  // texts never fill behind themselves
+    canvas.TextOut(x, y, text);
+    canvas.Brush().clear = clear;
+}
