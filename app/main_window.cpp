@@ -15,7 +15,10 @@
 
 #include "calendar_control/gbk_qt.h"
 #include "calendar_control/nong_calendar.h"
+#include "information_dialog.h"
 #include "input_fields.h"
+#include "picture_view.h"
+#include "reference_panel.h"
 #include "report_view.h"
 #include "roll_panel.h"
 
@@ -67,6 +70,11 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
 
     bsSkinExPanel6 = Placed(new RollPanel(QStringLiteral("八卦干支开悟图"), 527, this), 648, 22, 329, 527);
     bsSkinExPanel6->setObjectName(QStringLiteral("bsSkinExPanel6"));
+    const ReferencePanel reference = BuildReferencePanel(bsSkinExPanel6->body());
+    bsSkinNotebook2 = reference.bsSkinNotebook2;
+    Image1 = reference.Image1;
+    bsSkinPageControl1 = reference.bsSkinPageControl1;
+    connect(Image1, &PictureView::clicked, this, &TForm1::Image1Click);
 
     FormCreate();
 }
@@ -86,10 +94,10 @@ void TForm1::BuildMenus() {
     bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"))->setObjectName(QStringLiteral("N3"));
     QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("N2"));
-    N15 = help->addAction(QStringLiteral("问题反馈"));
-    N16 = help->addAction(QStringLiteral("关于我们"));
-    N17 = help->addAction(QStringLiteral("理论机制"));
-    N18 = help->addAction(QStringLiteral("最新软件"));
+    N15 = help->addAction(QStringLiteral("问题反馈"), this, &TForm1::N15Click);
+    N16 = help->addAction(QStringLiteral("关于我们"), this, &TForm1::N16Click);
+    N17 = help->addAction(QStringLiteral("理论机制"), this, &TForm1::N17Click);
+    N18 = help->addAction(QStringLiteral("最新软件"), this, &TForm1::N18Click);
 
     // The casting pipeline's steps, as a command menu that is never shown.
     PopupMenu1 = new QMenu(this);
@@ -110,9 +118,9 @@ void TForm1::BuildMenus() {
     PopupMenu2->addSeparator();
     N14 = PopupMenu2->addAction(QStringLiteral("复制"), this, &TForm1::N14Click);
     PopupMenu2->addSeparator();
-    N19 = PopupMenu2->addAction(QStringLiteral("显示象意"));
+    N19 = PopupMenu2->addAction(QStringLiteral("显示象意"), this, &TForm1::N19Click);
     PopupMenu2->addSeparator();
-    N20 = PopupMenu2->addAction(QStringLiteral("显示开悟图"));
+    N20 = PopupMenu2->addAction(QStringLiteral("显示开悟图"), this, &TForm1::N20Click);
 }
 
 QPushButton* TForm1::NewButton(const QString& caption, const char* name, void (TForm1::*handler)(),
@@ -402,3 +410,20 @@ void TForm1::bsSkinButton13Click() {
 
 void TForm1::N13Click() { bsSkinRichEdit1->selectAll(); }
 void TForm1::N14Click() { bsSkinRichEdit1->copy(); }
+
+// Switching pages leaves the selected trigram tab as it is.
+void TForm1::N19Click() { bsSkinNotebook2->setCurrentIndex(ReferencePanel::kTrigramsPage); }
+void TForm1::N20Click() { bsSkinNotebook2->setCurrentIndex(ReferencePanel::kChartPage); }
+void TForm1::Image1Click() { services_.openWebPage(kMakersShopPage); }
+
+void TForm1::OpenInformation(int page, const QString& title) {
+    TForm2 dialog(services_.openWebPage, this);
+    dialog.PageControl1->setCurrentIndex(page);
+    dialog.setWindowTitle(title);
+    dialog.exec();
+}
+
+void TForm1::N15Click() { OpenInformation(0, QStringLiteral("问题反馈")); }
+void TForm1::N16Click() { OpenInformation(1, QStringLiteral("关于我们")); }
+void TForm1::N17Click() { OpenInformation(2, QStringLiteral("理论机制")); }
+void TForm1::N18Click() { OpenInformation(3, QStringLiteral("最新成果")); }

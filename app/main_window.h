@@ -18,7 +18,9 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class PictureView;
 class QStackedWidget;
+class QTabWidget;
 class RollPanel;
 class ReportView;
 class SpinEdit;
@@ -55,8 +57,15 @@ public:
     void bsSkinButton12Click();  // confirm the manual casting
     void bsSkinButton13Click();  // confirm the number
 
-    void N13Click();  // 全选
-    void N14Click();  // 复制
+    void N13Click();    // 全选
+    void N14Click();    // 复制
+    void N19Click();    // 显示象意: the trigram tabs
+    void N20Click();    // 显示开悟图: the chart
+    void Image1Click(); // the chart opens the makers' shop page
+    void N15Click();    // 问题反馈
+    void N16Click();    // 关于我们
+    void N17Click();    // 理论机制
+    void N18Click();    // 最新软件
 
 private:
     // Start-up: the makers' page, today's date, the fields from the clock,
@@ -71,6 +80,8 @@ private:
     // Sets a field and runs its change rule once, whether or not the value
     // changes, as start-up requires.
     void SetField(SpinEdit* field, int value, void (TForm1::*rule)());
+    // Opens the information dialog modally on `page` with `title`.
+    void OpenInformation(int page, const QString& title);
     // Shows input page `page`, empties the report view and `edit`.
     void OpenInputPage(int page, QLineEdit* edit);
     // Hands the fields to the engine, runs `command` and shows its message.
@@ -100,6 +111,9 @@ public:
     QComboBox *bsSkinComboBox2, *bsSkinComboBox3, *bsSkinComboBox4;
     ReportView* bsSkinRichEdit1;
     RollPanel* bsSkinExPanel6;
+    QStackedWidget* bsSkinNotebook2;  // the reference panel's pages: chart, empty, trigram tabs
+    PictureView* Image1;
+    QTabWidget* bsSkinPageControl1;
     TNongCalendar* NongCalendar1;
 
 private:

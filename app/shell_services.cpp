@@ -3,8 +3,12 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
-const QUrl kMakersBlogPage(QStringLiteral("https://yaopan.example/blog/"));
-const QUrl kMakersShopPage(QStringLiteral("https://yaopan.example/shop/"));
+#include "installed_pages.h"
+
+// The makers have no web site: their "blog" is the page about this program
+// and their "shop" the page about its companion library and calendar control.
+const QUrl kMakersBlogPage = InstalledPage("yaopan.html");
+const QUrl kMakersShopPage = InstalledPage("companions.html");
 const QString kProductTitle = QStringLiteral("爻盘 · 梅花易数起卦");
 
 namespace {

@@ -1,0 +1,42 @@
+// The information dialog of the help menu: feedback and contact, about the
+// makers, how the theory is checked, and a picture of the newest work. The
+// opener chooses the page and the title; the tab row lies above the client
+// area, so the user sees only that page.
+#pragma once
+
+#include <QDialog>
+#include <QUrl>
+#include <functional>
+
+class PictureView;
+class QPushButton;
+class QTabWidget;
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 492;
+    static constexpr int kClientHeight = 442;
+
+    // `openWebPage` opens the makers' pages; its failures are not reported.
+    explicit TForm2(std::function<void(const QUrl&)> openWebPage, QWidget* parent = nullptr);
+
+    void bsSkinButtonLabel1Click();  // the blog link
+    void bsSkinButtonLabel2Click();  // the shop link
+    void Image1Click();              // the page-3 picture: the blog
+
+    QTabWidget* PageControl1;
+    QWidget *TabSheet1, *TabSheet2, *TabSheet3, *TabSheet4;
+    QPushButton *bsSkinButtonLabel1, *bsSkinButtonLabel2;
+    QPushButton *Button1, *Button2, *Button3;  // 关闭 on pages 1, 2 and 0
+    PictureView* Image1;
+
+private:
+    QWidget* BuildFeedbackPage();
+    QWidget* BuildAboutPage();
+    QWidget* BuildVerificationPage();
+    QWidget* BuildLatestWorkPage();
+    QPushButton* NewCloseButton(QWidget* page, const char* name, int left, int top, int width);
+
+    std::function<void(const QUrl&)> openWebPage_;
+};

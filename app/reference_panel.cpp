@@ -1,0 +1,64 @@
+#include "reference_panel.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "fitted_text_label.h"
+#include "jpeg_image.h"
+#include "picture_view.h"
+#include "trigram_texts.h"
+
+namespace {
+
+constexpr int kFirstShownTab = 1;  // 坎
+
+// The texts never scroll: each takes the largest size up to 13 pixels at
+// which it fits its tab.
+QLabel* NewTextLabel(const TrigramText& text, int number) {
+    auto* label = new FittedTextLabel(text.lines.join(QLatin1Char('\n')), 13, 9);
+    label->setObjectName(QStringLiteral("bsSkinTextLabel%1").arg(number));
+    label->setMargin(3);
+    return label;
+}
+
+}  // namespace
+
+ReferencePanel BuildReferencePanel(QWidget* body) {
+    ReferencePanel panel;
+    panel.bsSkinNotebook2 = new QStackedWidget(body);
+    panel.bsSkinNotebook2->setObjectName(QStringLiteral("bsSkinNotebook2"));
+    panel.bsSkinNotebook2->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panel.bsSkinNotebook2);
+
+    panel.Image1 = new PictureView(LoadJpeg(QStringLiteral(":/pictures/chart.jpg")), PictureView::Fit::Stretch);
+    panel.Image1->setObjectName(QStringLiteral("Image1"));
+    panel.Image1->setAccessibleName(QStringLiteral("八卦干支开悟图"));
+    panel.bsSkinNotebook2->addWidget(panel.Image1);
+    panel.bsSkinNotebook2->addWidget(new QWidget);
+
+    panel.bsSkinPageControl1 = new QTabWidget;
+    panel.bsSkinPageControl1->setObjectName(QStringLiteral("bsSkinPageControl1"));
+    panel.bsSkinPageControl1->setTabPosition(QTabWidget::West);
+    panel.bsSkinPageControl1->setUsesScrollButtons(false);
+    int number = 0;
+    for (const TrigramText& text : TrigramTexts()) {
+        ++number;
+        auto* sheet = new QWidget;
+        sheet->setObjectName(QStringLiteral("bsSkinTabSheet%1").arg(number));
+        auto* sheetLayout = new QVBoxLayout(sheet);
+        sheetLayout->setContentsMargins(0, 0, 0, 0);
+        QLabel* label = NewTextLabel(text, number);
+        sheetLayout->addWidget(label);
+        panel.bsSkinTextLabel.append(label);
+        panel.bsSkinPageControl1->addTab(sheet, text.name);
+    }
+    panel.bsSkinPageControl1->setCurrentIndex(kFirstShownTab);
+    panel.bsSkinNotebook2->addWidget(panel.bsSkinPageControl1);
+
+    panel.bsSkinNotebook2->setCurrentIndex(ReferencePanel::kChartPage);
+    return panel;
+}

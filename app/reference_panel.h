@@ -1,0 +1,26 @@
+// The contents of the reference panel: a notebook without tabs whose page 0
+// is the eight-trigram chart and page 2 a tab per trigram with its
+// reference text. Page 1 stays empty.
+#pragma once
+
+#include <QList>
+
+class PictureView;
+class QLabel;
+class QStackedWidget;
+class QTabWidget;
+class QWidget;
+
+struct ReferencePanel {
+    static constexpr int kChartPage = 0;
+    static constexpr int kTrigramsPage = 2;
+
+    QStackedWidget* bsSkinNotebook2;
+    PictureView* Image1;               // the chart
+    QTabWidget* bsSkinPageControl1;    // tabs 乾 坎 艮 震 巽 离 坤 兑 down the left edge
+    QList<QLabel*> bsSkinTextLabel;    // the eight texts, in tab order
+};
+
+// Fills `body` with the notebook, showing the chart, with 坎 as the
+// selected trigram tab.
+ReferencePanel BuildReferencePanel(QWidget* body);

@@ -1,0 +1,26 @@
+#include "trigram_texts.h"
+
+#include <QFile>
+
+QList<TrigramText> TrigramTexts() {
+    struct Source {
+        const char* name;
+        const char* resource;
+    };
+    static constexpr Source kTabOrder[] = {
+        {"乾", ":/trigram_texts/qian.txt"}, {"坎", ":/trigram_texts/kan.txt"},
+        {"艮", ":/trigram_texts/gen.txt"},  {"震", ":/trigram_texts/zhen.txt"},
+        {"巽", ":/trigram_texts/xun.txt"},  {"离", ":/trigram_texts/li.txt"},
+        {"坤", ":/trigram_texts/kun.txt"},  {"兑", ":/trigram_texts/dui.txt"},
+    };
+    QList<TrigramText> texts;
+    for (const Source& source : kTabOrder) {
+        TrigramText text{QString::fromUtf8(source.name), {}};
+        QFile file(QString::fromLatin1(source.resource));
+        if (file.open(QIODevice::ReadOnly)) {
+            text.lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        }
+        texts.append(text);
+    }
+    return texts;
+}

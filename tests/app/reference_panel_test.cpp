@@ -1,0 +1,106 @@
+// The reference panel beside the report: the chart and the trigram tabs,
+// switched by the report menu, and the chart's link to the shop page.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "main_window.h"
+#include "picture_view.h"
+#include "qt_printers.h"
+#include "roll_panel.h"
+
+namespace {
+
+class ReferencePanelTest : public testing::Test {
+protected:
+    QList<QUrl> opened;
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override {
+        ShellServices services = DesktopShellServices();
+        services.openWebPage = [this](const QUrl& page) { opened.append(page); };
+        services.now = [] { return QDateTime(QDate(2010, 9, 13), QTime(17, 5)); };
+        form = std::make_unique<TForm1>(services);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        opened.clear();  // the start-up page
+    }
+
+    QString SelectedTab() const {
+        return form->bsSkinPageControl1->tabText(form->bsSkinPageControl1->currentIndex());
+    }
+};
+
+TEST_F(ReferencePanelTest, StartsOnTheChartWithTheTrigramTabsReadyOnKan) {
+    EXPECT_FALSE(form->bsSkinExPanel6->isRolledUp());
+    EXPECT_EQ(form->bsSkinNotebook2->count(), 3);
+    EXPECT_EQ(form->bsSkinNotebook2->currentWidget(), form->Image1);
+    EXPECT_TRUE(form->Image1->isVisible());
+    EXPECT_EQ(form->Image1->picture().size(), QSize(445, 690));
+    // Drawn stretched over the whole page below the caption bar.
+    EXPECT_EQ(form->Image1->size(), form->bsSkinNotebook2->contentsRect().size());
+    EXPECT_GE(form->Image1->height(), 500);
+
+    QStringList tabs;
+    for (int i = 0; i < form->bsSkinPageControl1->count(); ++i) tabs.append(form->bsSkinPageControl1->tabText(i));
+    EXPECT_EQ(tabs, QString("乾 坎 艮 震 巽 离 坤 兑").split(' '));
+    EXPECT_EQ(form->bsSkinPageControl1->tabPosition(), QTabWidget::West);
+    EXPECT_EQ(SelectedTab(), "坎");
+}
+
+TEST_F(ReferencePanelTest, ReportMenuSwitchesPagesAndKeepsTheChosenTab) {
+    form->N19->trigger();
+    EXPECT_EQ(form->bsSkinNotebook2->currentWidget(), form->bsSkinPageControl1);
+    EXPECT_EQ(SelectedTab(), "坎");
+
+    QTest::mouseClick(form->bsSkinPageControl1->tabBar(), Qt::LeftButton, {},
+                      form->bsSkinPageControl1->tabBar()->tabRect(3).center());
+    EXPECT_EQ(SelectedTab(), "震");
+
+    form->N20->trigger();
+    EXPECT_EQ(form->bsSkinNotebook2->currentWidget(), form->Image1);
+    form->N20->trigger();  // already shown: nothing changes
+    EXPECT_EQ(form->bsSkinNotebook2->currentWidget(), form->Image1);
+
+    form->N19->trigger();
+    EXPECT_EQ(SelectedTab(), "震");
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(ReferencePanelTest, OnlyTheChartOpensTheShopPage) {
+    QTest::mouseClick(form->Image1, Qt::LeftButton);
+    EXPECT_EQ(opened, QList<QUrl>{kMakersShopPage});
+    EXPECT_TRUE(kMakersShopPage.isLocalFile());
+
+    opened.clear();
+    form->N19->trigger();
+    QTest::mouseClick(form->bsSkinPageControl1->currentWidget(), Qt::LeftButton);
+    QTest::mouseClick(form->Image1, Qt::RightButton);
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+// The texts do not scroll, so each must fit its tab whole, word-wrapped,
+// and nothing may edit them.
+TEST_F(ReferencePanelTest, EveryTrigramTextFitsItsTabAndIsReadOnly) {
+    form->N19->trigger();
+    for (int i = 0; i < form->bsSkinPageControl1->count(); ++i) {
+        form->bsSkinPageControl1->setCurrentIndex(i);
+        QWidget* sheet = form->bsSkinPageControl1->currentWidget();
+        auto* text = sheet->findChild<QLabel*>(QStringLiteral("bsSkinTextLabel%1").arg(i + 1));
+        ASSERT_NE(text, nullptr) << i;
+        SCOPED_TRACE(text->text().left(12).toStdString());
+        EXPECT_EQ(sheet->objectName(), QStringLiteral("bsSkinTabSheet%1").arg(i + 1));
+        EXPECT_TRUE(text->wordWrap());
+        EXPECT_EQ(text->size(), sheet->size());
+        EXPECT_LE(text->heightForWidth(text->width()), text->height());
+        EXPECT_GE(text->font().pixelSize(), 11) << "too small to read";
+        EXPECT_FALSE(text->textInteractionFlags() & Qt::TextEditable);
+        EXPECT_TRUE(text->text().startsWith("「天时」："));
+    }
+}
+
+}  // namespace
