@@ -1,9 +1,11 @@
-// The calendar control's layout: one UpdateLayout, font fitting and the
-// festival measuring loop included, at the default size and at four times
-// its width and height. Runs in an offscreen Qt application.
+// The calendar control's layout (one UpdateLayout, font fitting and the
+// festival measuring loop included) and its full repaint, at the default
+// size and at four times its width and height. Runs in an offscreen Qt
+// application.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QImage>
 #include <chrono>
 
 #include "calendar_control/font_faces.h"
@@ -36,6 +38,39 @@ void BM_UpdateLayoutUnmeasured(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UpdateLayoutUnmeasured)->Args({300, 210})->Args({1200, 840})->Unit(benchmark::kMicrosecond);
+
+// One paint of the whole control into its canvas: title, weekday band, the
+// month behind the grid and 42 cells with their engine look-ups.
+void BM_FullPaint(benchmark::State& state) {
+    TNongCalendar calendar;
+    calendar.SetDate(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{2010} / 9 / 13}));
+    calendar.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    calendar.show();
+    const QRegion whole(calendar.rect());
+    calendar.Paint(whole);  // glyph caches warm
+    for (auto _ : state) {
+        calendar.Paint(whole);
+        benchmark::DoNotOptimize(calendar.Canvas().Image().constBits());
+    }
+}
+BENCHMARK(BM_FullPaint)->Args({300, 210})->Args({1200, 840})->Unit(benchmark::kMicrosecond);
+
+// The same through Qt's paint event: the paint handler paints the canvas
+// and copies it to the paint device (here an image, as a window's backing
+// store would be).
+void BM_FullRepaint(benchmark::State& state) {
+    TNongCalendar calendar;
+    calendar.SetDate(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{2010} / 9 / 13}));
+    calendar.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    calendar.show();
+    QImage target(calendar.size(), QImage::Format_ARGB32_Premultiplied);
+    calendar.render(&target);
+    for (auto _ : state) {
+        calendar.render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_FullRepaint)->Args({300, 210})->Args({1200, 840})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
