@@ -10,7 +10,7 @@ run_packages=(
   googletest libgtest-dev libbenchmark-dev
 )
 test_packages=(
-  xvfb xauth unicode-data clang-14 libclang-rt-14-dev binutils
+  xvfb xauth xdotool unicode-data clang-14 libclang-rt-14-dev binutils
   g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
 )
 
