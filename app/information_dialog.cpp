@@ -45,7 +45,7 @@ QLabel* NewParagraphs(const QString& text, QWidget* page, int left, int top, int
 // A flat button that looks like a link: its caption is `lead` followed by
 // the address, shortened in the middle to fit; the tooltip has it whole.
 QPushButton* NewLinkLabel(const QString& lead, const QUrl& address, QWidget* page, int left, int top, int width) {
-    auto* link = Placed(new QPushButton(page), left, top, width, 18);
+    auto* link = Placed(new QPushButton(page), left, top, width, 16);
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
     link->setStyleSheet(QStringLiteral(
@@ -113,7 +113,7 @@ QWidget* TForm2::BuildFeedbackPage() {
     bsSkinButtonLabel1 = NewLinkLabel(QStringLiteral("作者博客："), kMakersBlogPage, page, 228, 328, 233);
     bsSkinButtonLabel1->setObjectName(QStringLiteral("bsSkinButtonLabel1"));
     connect(bsSkinButtonLabel1, &QPushButton::clicked, this, &TForm2::bsSkinButtonLabel1Click);
-    bsSkinButtonLabel2 = NewLinkLabel(QStringLiteral("作品小店："), kMakersShopPage, page, 240, 348, 233);
+    bsSkinButtonLabel2 = NewLinkLabel(QStringLiteral("作品小店："), kMakersShopPage, page, 240, 344, 233);
     bsSkinButtonLabel2->setObjectName(QStringLiteral("bsSkinButtonLabel2"));
     connect(bsSkinButtonLabel2, &QPushButton::clicked, this, &TForm2::bsSkinButtonLabel2Click);
     Button3 = NewCloseButton(page, "Button3", 392, 392, 75);

@@ -1,6 +1,9 @@
 #include "reference_panel.h"
 
 #include <QLabel>
+#include <QProxyStyle>
+#include <QStyleOption>
+#include <QTabBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -13,6 +16,23 @@
 namespace {
 
 constexpr int kFirstShownTab = 1;  // 坎
+
+// Tabs down the left edge would turn their captions on their side; a
+// one-character Chinese caption reads better upright.
+class UprightTabCaptions : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_TabBarTabLabel) {
+            if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
+                drawItemText(painter, tab->rect, Qt::AlignCenter, tab->palette, tab->state & State_Enabled,
+                             tab->text, QPalette::WindowText);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 // The texts never scroll: each takes the largest size up to 13 pixels at
 // which it fits its tab.
@@ -44,6 +64,9 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
     panel.bsSkinPageControl1->setObjectName(QStringLiteral("bsSkinPageControl1"));
     panel.bsSkinPageControl1->setTabPosition(QTabWidget::West);
     panel.bsSkinPageControl1->setUsesScrollButtons(false);
+    auto* captions = new UprightTabCaptions;
+    captions->setParent(panel.bsSkinPageControl1->tabBar());
+    panel.bsSkinPageControl1->tabBar()->setStyle(captions);
     int number = 0;
     for (const TrigramText& text : TrigramTexts()) {
         ++number;
