@@ -14,6 +14,7 @@
 
 #include "calendar_control/nong_calendar.h"
 #include "qt_printers.h"
+#include "sample_reading.h"
 #include "main_window.h"
 #include "report_view.h"
 #include "input_fields.h"
@@ -26,21 +27,11 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-const QStringList kSampleReport = {
-    "  姓名： 某人  性别： 男  年龄： 30",
-    "  公历：2010年9月13日17时",
-    "  起卦方式： 传统起卦",
-    "  农历：二零一零年八月初六",
-    "  年建: 庚寅  月建: 乙酉  日建: 丙寅  时建: 丁酉",
-    "     本卦        互卦        变卦        错卦        综卦",
-    "   天火同人     天风姤     天雷无妄     地水师     火天大有  ",
-    "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
-    "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄　▄▄",
-    "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
-    "  ▄▄▄▄▄* ▄▄▄▄▄  ▄▄　▄▄  ▄▄　▄▄  ▄▄▄▄▄",
-    "  ▄▄　▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄  ▄▄▄▄▄",
-    "  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
-};
+QStringList SampleReport() {
+    QStringList lines;
+    for (const char* line : testing_support::kSampleReport) lines.append(QString::fromUtf8(line));
+    return lines;
+}
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -111,7 +102,7 @@ TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
 TEST_F(MainWindowTest, TraditionalCastingWritesTheSampleReport) {
     EnterSamplePerson();
     Click(form->bsSkinButton1);
-    EXPECT_EQ(Report(), kSampleReport);
+    EXPECT_EQ(Report(), SampleReport());
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -331,7 +322,7 @@ TEST_F(MainWindowTest, SelectAllAndCopyPutTheWholeReportOnTheClipboard) {
     Click(form->bsSkinButton1);
     form->N13->trigger();
     form->N14->trigger();
-    EXPECT_EQ(QApplication::clipboard()->text(), kSampleReport.join('\n'));
+    EXPECT_EQ(QApplication::clipboard()->text(), SampleReport().join('\n'));
 }
 
 TEST_F(MainWindowTest, EveryInputHasAnAccessibleName) {

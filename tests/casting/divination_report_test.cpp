@@ -4,6 +4,7 @@
 
 #include "casting/hexagram_derivation.h"
 #include "gbk.h"
+#include "sample_reading.h"
 
 namespace {
 
@@ -39,21 +40,8 @@ struct ReportFixture : testing::Test {
 };
 
 TEST_F(ReportFixture, WritesTheThirteenLinesOfAReading) {
-    const std::vector<std::string> expected = {
-        "  姓名： 某人  性别： 男  年龄： 30",
-        "  公历：2010年9月13日17时",
-        "  起卦方式： 传统起卦",
-        "  农历：二零一零年八月初六",
-        "  年建: 庚寅  月建: 乙酉  日建: 丙寅  时建: 丁酉",
-        "     本卦        互卦        变卦        错卦        综卦",
-        "   天火同人     天风姤     天雷无妄     地水师     火天大有  ",
-        "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
-        "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄　▄▄",
-        "  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
-        "  ▄▄▄▄▄* ▄▄▄▄▄  ▄▄　▄▄  ▄▄　▄▄  ▄▄▄▄▄",
-        "  ▄▄　▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄  ▄▄▄▄▄",
-        "  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄  ▄▄　▄▄  ▄▄▄▄▄",
-    };
+    const std::vector<std::string> expected(std::begin(testing_support::kSampleReport),
+                                            std::end(testing_support::kSampleReport));
     EXPECT_EQ(Report({gbk("某人"), "30"}, {2010, 9, 13, 17}), expected);
 }
 
