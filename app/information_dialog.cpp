@@ -13,6 +13,7 @@
 
 #include "jpeg_image.h"
 #include "picture_view.h"
+#include "resource_text.h"
 #include "shell_services.h"
 #include "verification_chart.h"
 
@@ -42,19 +43,13 @@ QLabel* NewParagraphs(const QString& text, QWidget* page, int left, int top, int
     return label;
 }
 
-// A flat button that looks like a link: its caption is `lead` followed by
-// the address, shortened in the middle to fit; the tooltip has it whole.
-QPushButton* NewLinkLabel(const QString& lead, const QUrl& address, QWidget* page, int left, int top, int width) {
-    auto* link = Placed(new QPushButton(page), left, top, width, 16);
-    link->setFlat(true);
-    link->setCursor(Qt::PointingHandCursor);
-    link->setStyleSheet(QStringLiteral(
-        "QPushButton { border: none; padding: 0; text-align: left; color: palette(link); text-decoration: underline; }"));
-    const QString whole = lead + address.toString();
-    link->setText(QFontMetrics(link->font()).elidedText(whole, Qt::ElideMiddle, width));
-    link->setToolTip(whole);
-    link->setAccessibleName(whole);
-    return link;
+// A page of the client area's size with its heading near the top.
+QWidget* NewPage(const char* name, const QString& heading) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    page->resize(485, 442);
+    NewHeading(heading, page, 16);
+    return page;
 }
 
 }  // namespace
@@ -97,80 +92,72 @@ QPushButton* TForm2::NewCloseButton(QWidget* page, const char* name, int left, i
     return button;
 }
 
+QPushButton* TForm2::NewLinkLabel(QWidget* page, const char* name, const QString& lead, const QUrl& address,
+                                  QPoint at, void (TForm2::*handler)()) {
+    constexpr int kWidth = 233;
+    auto* link = Placed(new QPushButton(page), at.x(), at.y(), kWidth, 16);
+    link->setObjectName(QString::fromLatin1(name));
+    link->setFlat(true);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setStyleSheet(QStringLiteral(
+        "QPushButton { border: none; padding: 0; text-align: left; color: palette(link); text-decoration: underline; }"));
+    // The address is shortened in the middle to fit; the tooltip has it whole.
+    const QString whole = lead + address.toString();
+    link->setText(QFontMetrics(link->font()).elidedText(whole, Qt::ElideMiddle, kWidth));
+    link->setToolTip(whole);
+    link->setAccessibleName(whole);
+    connect(link, &QPushButton::clicked, this, handler);
+    return link;
+}
+
 QWidget* TForm2::BuildFeedbackPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet1"));
-    page->resize(485, 442);
-    NewHeading(QStringLiteral("简介"), page, 16);
-    NewParagraphs(QStringLiteral(
-                      "爻盘是一个按梅花易数起卦、排卦的小程序：填上人物与时间，选一种起卦方法，"
-                      "即得本卦、互卦、变卦、错卦、综卦及其爻象，右侧的开悟图与象意可供断卦时查阅。\n\n"
-                      "程序由 yaopan 开发者编写，随附 guaku 卦库与农历月历控件。使用中遇到问题，"
-                      "发现卦名、笔画或历法有误，或者有改进的想法，都欢迎告诉我们。下面两个页面随程序一同安装，"
-                      "不联网也能打开，页中写有反馈的办法。\n\n"
-                      "反馈时请写明程序版本、所用的起卦方法、输入的内容和看到的结果，我们好照样重现、尽快改正。"),
-                  page, 40, 60, 405, 250);
-    bsSkinButtonLabel1 = NewLinkLabel(QStringLiteral("作者博客："), kMakersBlogPage, page, 228, 328, 233);
-    bsSkinButtonLabel1->setObjectName(QStringLiteral("bsSkinButtonLabel1"));
-    connect(bsSkinButtonLabel1, &QPushButton::clicked, this, &TForm2::bsSkinButtonLabel1Click);
-    bsSkinButtonLabel2 = NewLinkLabel(QStringLiteral("作品小店："), kMakersShopPage, page, 240, 344, 233);
-    bsSkinButtonLabel2->setObjectName(QStringLiteral("bsSkinButtonLabel2"));
-    connect(bsSkinButtonLabel2, &QPushButton::clicked, this, &TForm2::bsSkinButtonLabel2Click);
+    QWidget* page = NewPage("TabSheet1", QStringLiteral("简介"));
+    NewParagraphs(ResourceText(QStringLiteral(":/information/feedback.txt")), page, 40, 60, 405, 250);
+    bsSkinButtonLabel1 = NewLinkLabel(page, "bsSkinButtonLabel1", QStringLiteral("作者博客："), kMakersBlogPage,
+                                      {228, 328}, &TForm2::bsSkinButtonLabel1Click);
+    bsSkinButtonLabel2 = NewLinkLabel(page, "bsSkinButtonLabel2", QStringLiteral("作品小店："), kMakersShopPage,
+                                      {240, 344}, &TForm2::bsSkinButtonLabel2Click);
     Button3 = NewCloseButton(page, "Button3", 392, 392, 75);
     return page;
 }
 
+// A ruled table: the first line of the file is the header, the rest rows,
+// cells separated by tabs.
 QWidget* TForm2::BuildAboutPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet2"));
-    page->resize(485, 442);
-    NewHeading(QStringLiteral("关于我们"), page, 16);
-    const QList<QPair<QString, QString>> rows = {
-        {"开发者", "yaopan 开发者（the yaopan developers），一个自愿维护本程序的小团队"},
-        {"作品", "爻盘：梅花易数起卦程序，九种起卦方法，五卦并排的起卦报告"},
-        {"卦库", "guaku：笔画、卦名、时柱、旬空、刻柱、奇门局数六个函数，任何程序都可调用"},
-        {"日历", "农历月历控件：农历、节气、干支、节日与提示窗"},
-        {"平台", "Linux 桌面，Qt 6 界面；卦库另有 32 位 Windows 版本"},
-        {"原则", "不联网、不存档、不收集任何数据；所有表格对照典籍与公开数据"},
-        {"联系", "见“问题反馈”页上的两个随附页面"},
-    };
-    auto* table = Placed(new QTableWidget(static_cast<int>(rows.size()), 2, page), 20, 60, 445, 330);
+    QWidget* page = NewPage("TabSheet2", QStringLiteral("关于我们"));
+    QStringList lines = ResourceText(QStringLiteral(":/information/about.tsv")).split(QLatin1Char('\n'));
+    const QStringList header = lines.takeFirst().split(QLatin1Char('\t'));
+    auto* table = Placed(new QTableWidget(static_cast<int>(lines.size()), static_cast<int>(header.size()), page),
+                         20, 60, 445, 330);
     table->setObjectName(QStringLiteral("AboutTable"));
-    table->setHorizontalHeaderLabels({QStringLiteral("项目"), QStringLiteral("说明")});
+    table->setHorizontalHeaderLabels(header);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setShowGrid(true);
     table->setWordWrap(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
-    for (int row = 0; row < rows.size(); ++row) {
-        table->setItem(row, 0, new QTableWidgetItem(rows[row].first));
-        table->setItem(row, 1, new QTableWidgetItem(rows[row].second));
+    for (int row = 0; row < lines.size(); ++row) {
+        const QStringList cells = lines[row].split(QLatin1Char('\t'));
+        for (int column = 0; column < cells.size() && column < header.size(); ++column) {
+            table->setItem(row, column, new QTableWidgetItem(cells[column]));
+        }
     }
     Button1 = NewCloseButton(page, "Button1", 384, 410, 91);
     return page;
 }
 
 QWidget* TForm2::BuildVerificationPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet3"));
-    page->resize(485, 442);
-    NewHeading(QStringLiteral("理论验证机制"), page, 16);
-    NewParagraphs(QStringLiteral("程序里的每条规则都取自传统梅花易数的起卦法与类象。我们不改动理论本身，"
-                                 "只核对程序是否忠实照做。核对分三路进行，互相印证："),
-                  page, 30, 56, 425, 44);
+    QWidget* page = NewPage("TabSheet3", QStringLiteral("理论验证机制"));
+    NewParagraphs(ResourceText(QStringLiteral(":/information/verification_intro.txt")), page, 30, 56, 425, 44);
     Placed(new VerificationChart(QStringLiteral("理论验证"),
                                  {QStringLiteral("典籍对照"), QStringLiteral("程序测试"), QStringLiteral("案例复核")},
                                  page),
            60, 106, 365, 86);
-    NewParagraphs(QStringLiteral(
-                      "典籍对照：卦名、笔画、干支、节气与八卦类象，逐条对照通行典籍和公开的标准数据。\n\n"
-                      "程序测试：起卦、排卦与历法换算由自动测试把关，1900 至 2100 年逐日换算全部核过。\n\n"
-                      "案例复核：用户寄来的起卦实例由两人分别手算，再与程序结果比对，有出入即记为问题，查明改正。"),
-                  page, 30, 206, 425, 190);
+    NewParagraphs(ResourceText(QStringLiteral(":/information/verification_branches.txt")), page, 30, 206, 425, 190);
     Button2 = NewCloseButton(page, "Button2", 376, 412, 91);
     return page;
 }

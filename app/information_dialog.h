@@ -37,6 +37,9 @@ private:
     QWidget* BuildVerificationPage();
     QWidget* BuildLatestWorkPage();
     QPushButton* NewCloseButton(QWidget* page, const char* name, int left, int top, int width);
+    // A flat button that looks like a link, captioned `lead` and the address.
+    QPushButton* NewLinkLabel(QWidget* page, const char* name, const QString& lead, const QUrl& address, QPoint at,
+                              void (TForm2::*handler)());
 
     std::function<void(const QUrl&)> openWebPage_;
 };

@@ -1,6 +1,6 @@
 #include "trigram_texts.h"
 
-#include <QFile>
+#include "resource_text.h"
 
 QList<TrigramText> TrigramTexts() {
     struct Source {
@@ -15,12 +15,8 @@ QList<TrigramText> TrigramTexts() {
     };
     QList<TrigramText> texts;
     for (const Source& source : kTabOrder) {
-        TrigramText text{QString::fromUtf8(source.name), {}};
-        QFile file(QString::fromLatin1(source.resource));
-        if (file.open(QIODevice::ReadOnly)) {
-            text.lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        }
-        texts.append(text);
+        texts.append({QString::fromUtf8(source.name),
+                      ResourceText(QString::fromLatin1(source.resource)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)});
     }
     return texts;
 }

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -102,6 +104,23 @@ TEST_F(DialogTest, LinksAndPictureOpenTheMakersPagesAndTheDialogStays) {
     EXPECT_EQ(opened.last(), kMakersBlogPage);
     EXPECT_EQ(opened.size(), 3);
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// The page texts are resources; a missing one would leave a page blank.
+TEST_F(DialogTest, TextPagesShowTheirContents) {
+    for (QWidget* page : {dialog.TabSheet1, dialog.TabSheet3}) {
+        int filled = 0;
+        for (const QLabel* label : page->findChildren<QLabel*>()) filled += label->text().size() > 40 ? 1 : 0;
+        EXPECT_GE(filled, 1) << page->objectName().toStdString();
+    }
+    const auto* table = dialog.TabSheet2->findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->columnCount(), 2);
+    EXPECT_GE(table->rowCount(), 3);
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (int column = 0; column < table->columnCount(); ++column)
+            EXPECT_FALSE(table->item(row, column) == nullptr || table->item(row, column)->text().isEmpty())
+                << row << "," << column;
 }
 
 TEST_F(DialogTest, PicturePageShowsTheColourPictureWithoutCloseButton) {
