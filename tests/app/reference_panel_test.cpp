@@ -2,12 +2,15 @@
 // switched by the report menu, and the chart's link to the shop page.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
+#include "jpeg_image.h"
 #include "main_window.h"
 #include "picture_view.h"
 #include "qt_printers.h"
@@ -50,6 +53,16 @@ TEST_F(ReferencePanelTest, StartsOnTheChartWithTheTrigramTabsReadyOnKan) {
     EXPECT_EQ(tabs, QString("乾 坎 艮 震 巽 离 坤 兑").split(' '));
     EXPECT_EQ(form->bsSkinPageControl1->tabPosition(), QTabWidget::West);
     EXPECT_EQ(SelectedTab(), "坎");
+}
+
+TEST_F(ReferencePanelTest, RollButtonFoldsThePanelToItsCaptionAndBack) {
+    QTest::mouseClick(form->bsSkinExPanel6->rollButton(), Qt::LeftButton);
+    EXPECT_EQ(form->bsSkinExPanel6->height(), RollPanel::kCaptionHeight);
+    EXPECT_FALSE(form->bsSkinNotebook2->isVisible());
+    QTest::mouseClick(form->bsSkinExPanel6->rollButton(), Qt::LeftButton);
+    EXPECT_EQ(form->bsSkinExPanel6->height(), 527);
+    EXPECT_EQ(form->bsSkinNotebook2->currentWidget(), form->Image1);
+    EXPECT_TRUE(form->Image1->isVisible());
 }
 
 TEST_F(ReferencePanelTest, ReportMenuSwitchesPagesAndKeepsTheChosenTab) {
@@ -101,6 +114,24 @@ TEST_F(ReferencePanelTest, EveryTrigramTextFitsItsTabAndIsReadOnly) {
         EXPECT_FALSE(text->textInteractionFlags() & Qt::TextEditable);
         EXPECT_TRUE(text->text().startsWith("「天时」："));
     }
+}
+
+// A picture that did not decode leaves its page blank, and still clicks.
+TEST(PictureView, BlankWhenThePictureDidNotDecode) {
+    QFile file(QStringLiteral(":/pictures/chart.jpg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    PictureView view(DecodeJpeg(file.readAll().left(5000)), PictureView::Fit::Stretch);
+    view.resize(60, 90);
+    const QImage shown = view.grab().toImage();
+    bool uniform = true;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) uniform = uniform && shown.pixel(x, y) == shown.pixel(0, 0);
+    EXPECT_TRUE(uniform);
+
+    int clicks = 0;
+    QObject::connect(&view, &PictureView::clicked, [&clicks] { ++clicks; });
+    QTest::mouseClick(&view, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace
