@@ -176,8 +176,8 @@ TEST(NongCalendarHint, DayFacts) {
     Calendar cal;
     EXPECT_EQ(utf8(cal.DayHintText(Ymd(2010, 9, 13))),
               "公元= 2010年9月13日 星期一  第38周\n农历= 二零一零年八月初六\n干支= 庚寅(虎)年乙酉月丙寅日");
-    EXPECT_EQ(utf8(cal.DayHintText(Ymd(2010, 9, 10))).substr(utf8(cal.DayHintText(Ymd(2010, 9, 10))).rfind('\n')),
-              "\n节日= 教师节");
+    const std::string tenth = utf8(cal.DayHintText(Ymd(2010, 9, 10)));
+    EXPECT_EQ(tenth.substr(tenth.rfind('\n')), "\n节日= 教师节");
     // A leap month names itself as the cell's lunar line does.
     EXPECT_NE(utf8(cal.DayHintText(Ymd(2020, 6, 1))).find("闰四月"), std::string::npos);
     // Before the lunar table and the sexagenary count the labels stay empty.
