@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -98,6 +99,10 @@ TEST_F(DialogTest, LinksAndPictureOpenTheMakersPagesAndTheDialogStays) {
     QTest::mouseClick(dialog.bsSkinButtonLabel2, Qt::LeftButton);
     EXPECT_EQ(opened, (QList<QUrl>{kMakersBlogPage, kMakersShopPage}));
     EXPECT_TRUE(dialog.bsSkinButtonLabel1->toolTip().startsWith("作者博客：file://"));
+    // Both pages are shipped files, so the links work offline.
+    for (const QUrl& page : {kMakersBlogPage, kMakersShopPage}) {
+        EXPECT_TRUE(QFileInfo(page.toLocalFile()).isFile()) << page.toString().toStdString();
+    }
 
     dialog.PageControl1->setCurrentIndex(3);
     QTest::mouseClick(dialog.Image1, Qt::LeftButton, {}, QPoint(100, 100));
