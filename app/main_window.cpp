@@ -51,6 +51,7 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
     // The calendar lies under the reference panel, so it is made first.
     NongCalendar1 = Placed(new TNongCalendar(this), 760, 192, 9, 1);
     NongCalendar1->setObjectName(QStringLiteral("NongCalendar1"));
+    DescribeCalendar();
 
     BuildMenus();
     BuildToolbox();
@@ -85,6 +86,25 @@ int TForm1::MonthLength(int year, int month) const {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+void TForm1::DescribeCalendar() {
+    constexpr TColor kNavy = 0x800000;
+    NongCalendar1->SetDate(40434);  // 2010-09-13, until start-up sets today
+    NongCalendar1->SetShowHint(true);
+    NongCalendar1->SetVerticalScale(4.0);
+    NongCalendar1->SetHorizonScale(2.5);
+    TNongCalColors& colors = NongCalendar1->CalColors();
+    colors.SetLunarTermColor(kNavy);
+    TCalFont font = NongCalendar1->Font();
+    font.SetPixelHeight(11);
+    NongCalendar1->SetFont(font);
+    // The first layout fits these sizes anew.
+    for (int i = 0; i < kCalFontCount; ++i) {
+        TCalFont calendarFont = colors.Font(i);
+        calendarFont.SetPixelHeight(5);
+        colors.SetFont(i, calendarFont);
+    }
 }
 
 void TForm1::BuildMenus() {

@@ -71,6 +71,9 @@ private:
     // Start-up: the makers' page, today's date, the fields from the clock,
     // the casting record's start values, page 0 and an empty report.
     void FormCreate();
+    // The hidden calendar's properties as the window sets them; its month
+    // view is never seen, only its date and computations are used.
+    void DescribeCalendar();
     void BuildMenus();
     void BuildToolbox();
     void BuildPersonAndMoment();
