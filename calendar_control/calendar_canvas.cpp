@@ -189,3 +189,13 @@ void TCalendarCanvas::StretchDraw(const TRect& rect, const QPixmap& picture) {
     if (rect.IsEmpty() || picture.isNull()) return;
     withPainter([&](QPainter& painter) { painter.drawPixmap(rect.ToQRect(), picture); });
 }
+
+void TCalendarCanvas::DrawImage(int x, int y, const QImage& pixels) {
+    if (pixels.isNull()) return;
+    withPainter([&](QPainter& painter) {
+        const auto mode = painter.compositionMode();
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(x, y, pixels);
+        painter.setCompositionMode(mode);
+    });
+}

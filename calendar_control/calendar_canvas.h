@@ -93,6 +93,9 @@ public:
     void DrawFocusRect(const TRect& rect);
     // `picture` scaled to cover `rect`; a null picture draws nothing.
     void StretchDraw(const TRect& rect, const QPixmap& picture);
+    // `pixels` copied onto the image with their top-left corner at (x, y),
+    // replacing what is there (clipped to the paint).
+    void DrawImage(int x, int y, const QImage& pixels);
 
     QColor Resolve(TColor color) const;
 

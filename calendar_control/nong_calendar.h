@@ -27,6 +27,7 @@
 #include "calendar_control/calendar_canvas.h"
 #include "calendar_control/calendar_hint.h"
 #include "calendar_control/calendar_layout.h"
+#include "calendar_control/calendar_smooth_text.h"
 #include "calendar_control/nong_cal_colors.h"
 #include "casting/date_holder.h"
 
@@ -239,9 +240,8 @@ signals:
 protected:
     // Draws a text in the canvas's current font and colour with its top-left
     // corner at (x, y), without filling behind it. Every text of the paint
-    // is drawn through here: when SmoothText is on, this is where the smooth
-    // text renderer draws it; while no renderer is attached the text is
-    // drawn plainly in either case.
+    // is drawn through here: while SmoothText is on, the paint's smooth text
+    // renderer draws it, else the canvas draws it plainly.
     virtual void DrawText(int x, int y, std::string_view text);
     // One text in a box: its top-left corner where `alignment` centres it,
     // half of any excess overhanging on each side.
@@ -299,6 +299,8 @@ private:
     void updateHint(int x, int y);
 
     std::unique_ptr<TCalendarCanvas> canvas_;
+    // Exists only during a paint with SmoothText on.
+    std::unique_ptr<TCalendarSmoothText> smoothRenderer_;
 
     DateTime date_ = 0;
     std::uint16_t year_ = 0, month_ = 0, day_ = 0;

@@ -44,11 +44,17 @@ void TNongCalendar::Paint(const QRegion& region) {
     TCalendarCanvas& canvas = *canvas_;
     canvas.SetSize(size());
     canvas.Begin(region);
-    // The painter ends with the paint, also when a step throws.
+    // The painter ends with the paint, and the smooth text renderer is
+    // freed with it, also when a step throws.
     struct EndPaint {
         TCalendarCanvas& canvas;
-        ~EndPaint() { canvas.End(); }
-    } endPaint{canvas};
+        std::unique_ptr<TCalendarSmoothText>& renderer;
+        ~EndPaint() {
+            renderer.reset();
+            canvas.End();
+        }
+    } endPaint{canvas, smoothRenderer_};
+    if (smoothText_) smoothRenderer_ = std::make_unique<TCalendarSmoothText>(canvas, shadowFont_);
     const auto meets = [&](const TRect& box) { return !box.IsEmpty() && region.intersects(box.ToQRect()); };
 
     canvas.SetFont(font_);
@@ -259,6 +265,10 @@ void TNongCalendar::DrawAligned(std::string_view text, const TRect& box, TTextAl
 }
 
 void TNongCalendar::DrawText(int x, int y, std::string_view text) {
+    if (smoothRenderer_) {
+        smoothRenderer_->TextOut(x, y, text);
+        return;
+    }
     TCalendarCanvas& canvas = *canvas_;
     const bool clear = canvas.Brush().clear;
     canvas.Brush().clear = true;  // texts never fill behind themselves

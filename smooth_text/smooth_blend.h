@@ -27,7 +27,6 @@ public:
     // (QImage::Format_BGR888), as large as the mask.
     QImage& ForeBmp() { return foreBmp_; }
     const QImage& ForeBmp() const { return foreBmp_; }
-    const QImage& WorkImage() const { return work_; }
 
     // `alpha` is a percentage, 0 to 100 (values outside are clamped).
     void Blend(int x, int y, TColor color, int alpha, const TSmoothMask& mask);
@@ -37,6 +36,7 @@ public:
     void Assign(const TSmoothBlend& source) { foreBmp_ = source.foreBmp_; }
 
 private:
+    void copyFromSurface(const QImage& target, int x, int y);
     template <typename ColorAt>
     void blend(const TSmoothSurface& surface, int x, int y, int alpha, const TSmoothMask& mask, ColorAt colorAt);
 

@@ -9,6 +9,7 @@
 
 #include "calendar_control/gbk_qt.h"
 #include "smooth_text/smooth_font.h"
+#include "smooth_text/smooth_mask_cache.h"
 #include "smooth_text/smooth_surface.h"
 
 namespace {
@@ -20,35 +21,69 @@ int strideOf(int width) { return (width + 3) / 4 * 4; }
 // Rounds halves to the even neighbour (the default floating-point mode).
 int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-// Each level's reduction of one block whose top-left sample is at column
-// `c` of rows r0..r3. Level 1 counts the top-right and bottom-left samples
-// half, so its nine weights add up to 8 and a shift replaces the division.
-template <int Level>
-int reduceBlock(const std::uint8_t* const* rows, int c) {
-    if constexpr (Level == 0) {
-        int sum = 0;
-        for (int r = 0; r < 4; ++r)
-            sum += rows[r][c] + rows[r][c + 1] + rows[r][c + 2] + rows[r][c + 3];
-        return sum >> 4;
-    } else if constexpr (Level == 1) {
-        return (rows[0][c] + rows[0][c + 1] + (rows[0][c + 2] >> 1) + rows[1][c] + rows[1][c + 1] + rows[1][c + 2] +
-                (rows[2][c] >> 1) + rows[2][c + 1] + rows[2][c + 2]) >>
-               3;
-    } else if constexpr (Level == 2) {
-        return (rows[0][c] + rows[0][c + 1] + rows[1][c] + rows[1][c + 1]) >> 2;
-    } else {
-        return rows[0][c];
+// `Step` is the distance between samples in bytes: 1 in a grey image, 4 in
+// a 32-bit one (whose first byte, blue, is read).
+template <int Step>
+std::uint8_t sampleAt(const std::uint8_t* line, int column) {
+    return line[column * Step];
+}
+
+// Levels 0 and 2 weigh every sample alike: add each column's samples over
+// the block's rows first, then the block's columns.
+template <int Level, int Step>
+void reduceUniform(const QImage& samples, TSmoothMask& mask) {
+    constexpr int scale = kScaleOfLevel[Level];
+    constexpr int shift = Level == 0 ? 4 : 2;
+    const int wide = mask.Width() * scale;
+    std::vector<int> columns(static_cast<std::size_t>(wide));
+    for (int y = 0; y < mask.Height(); ++y) {
+        std::fill(columns.begin(), columns.end(), 0);
+        for (int r = 0; r < scale; ++r) {
+            const std::uint8_t* line = samples.constScanLine(y * scale + r);
+            for (int i = 0; i < wide; ++i) columns[i] += sampleAt<Step>(line, i);
+        }
+        std::uint8_t* out = mask.ScanLine(y);
+        const int* c = columns.data();
+        for (int x = 0; x < mask.Width(); ++x, c += scale) {
+            int sum = c[0] + c[1];
+            if constexpr (scale == 4) sum += c[2] + c[3];
+            out[x] = static_cast<std::uint8_t>(sum >> shift);
+        }
     }
 }
 
-template <int Level>
-void reduceRows(const QImage& samples, TSmoothMask& mask) {
+// Level 1 counts the top-right and bottom-left samples half (each halved by
+// a shift before the sum), so its nine weights add up to 8 and a shift
+// replaces the division. Level 3 takes the sample itself.
+template <int Level, int Step>
+void reduceWeighted(const QImage& samples, TSmoothMask& mask) {
     constexpr int scale = kScaleOfLevel[Level];
     for (int y = 0; y < mask.Height(); ++y) {
-        const std::uint8_t* rows[4];
-        for (int r = 0; r < scale; ++r) rows[r] = samples.constScanLine(y * scale + r);
+        const std::uint8_t* s[3];
+        for (int r = 0; r < scale; ++r) s[r] = samples.constScanLine(y * scale + r);
         std::uint8_t* out = mask.ScanLine(y);
-        for (int x = 0; x < mask.Width(); ++x) out[x] = static_cast<std::uint8_t>(reduceBlock<Level>(rows, x * scale));
+        for (int x = 0; x < mask.Width(); ++x) {
+            const int c = x * scale;
+            if constexpr (Level == 1) {
+                out[x] = static_cast<std::uint8_t>(
+                    (sampleAt<Step>(s[0], c) + sampleAt<Step>(s[0], c + 1) + (sampleAt<Step>(s[0], c + 2) >> 1) +
+                     sampleAt<Step>(s[1], c) + sampleAt<Step>(s[1], c + 1) + sampleAt<Step>(s[1], c + 2) +
+                     (sampleAt<Step>(s[2], c) >> 1) + sampleAt<Step>(s[2], c + 1) + sampleAt<Step>(s[2], c + 2)) >>
+                    3);
+            } else {
+                out[x] = sampleAt<Step>(s[0], c);
+            }
+        }
+    }
+}
+
+template <int Step>
+void reduceAtLevel(int level, const QImage& samples, TSmoothMask& mask) {
+    switch (level) {
+        case 0: reduceUniform<0, Step>(samples, mask); break;
+        case 1: reduceWeighted<1, Step>(samples, mask); break;
+        case 2: reduceUniform<2, Step>(samples, mask); break;
+        default: reduceWeighted<3, Step>(samples, mask); break;
     }
 }
 
@@ -71,7 +106,7 @@ const std::uint8_t* TSmoothMask::ScanLine(int row) const { return const_cast<TSm
 QSize TSmoothMask::TextExtent(std::string_view gbk, QPoint* origin) const {
     const TSmoothSurface* surface = owner_ ? owner_->Surface() : nullptr;
     if (!surface) return QSize(0, 0);
-    const QFontMetrics metrics(ScaledAliasedFont(surface->Font, scale_));
+    const QFontMetrics& metrics = scaledMetrics(surface->Font);
     const QString text = QStringFromGbk(gbk);
     int width = metrics.horizontalAdvance(text);
     int height = metrics.height();
@@ -103,19 +138,41 @@ QSize TSmoothMask::TextExtent(std::string_view gbk, QPoint* origin) const {
     return size;
 }
 
-void TSmoothMask::DrawMask(std::string_view gbk) { DrawMask(gbk, TextExtent(gbk), QPoint(0, 0)); }
+void TSmoothMask::DrawMask(std::string_view gbk) {
+    const TSmoothSurface* surface = owner_ ? owner_->Surface() : nullptr;
+    if (!surface) return;
+    // Everything the rendering depends on: the font, its rotation, the level
+    // and the text.
+    std::string key = surface->Font.key().toStdString();
+    key += '\0';
+    key += std::to_string(surface->Escapement);
+    key += '\0';
+    key += std::to_string(quality_);
+    key += '\0';
+    key += gbk;
+    if (const TSmoothCachedMask* known = FindSmoothMask(key)) {
+        Resize(known->size.width(), known->size.height());
+        imageStride_ = known->imageStride;
+        data_ = known->data;
+        return;
+    }
+    DrawMask(gbk, TextExtent(gbk), QPoint(0, 0));
+    RememberSmoothMask(std::move(key), {QSize(width_, height_), imageStride_, data_});
+}
 
 void TSmoothMask::DrawMask(std::string_view gbk, QSize size, QPoint point) {
     const TSmoothSurface* surface = owner_ ? owner_->Surface() : nullptr;
     if (!surface) return;
     size = size.expandedTo(QSize(0, 0));
-    // Lives only while this text is rendered: at level 0 it is 16 times the mask.
-    QImage samples(size.width() * scale_, size.height() * scale_, QImage::Format_Grayscale8);
+    // Lives only while this text is rendered: at level 0 it is 16 times the
+    // mask. 32-bit, because Qt draws text into it several times faster than
+    // into an 8-bit grey image; white on black, every channel is 0 or 255.
+    QImage samples(size.width() * scale_, size.height() * scale_, QImage::Format_RGB32);
     if (!samples.isNull()) {
         samples.fill(0);
+        const QFontMetrics& metrics = scaledMetrics(surface->Font);
         QPainter painter(&samples);
-        const QFont font = ScaledAliasedFont(surface->Font, scale_);
-        painter.setFont(font);
+        painter.setFont(scaledFont_);
         painter.setPen(QColor(255, 255, 255));
         QPoint at(point.x() * scale_, point.y() * scale_);
         if (surface->Escapement != 0) {
@@ -128,7 +185,7 @@ void TSmoothMask::DrawMask(std::string_view gbk, QSize size, QPoint point) {
         // other way.
         painter.translate(at);
         painter.rotate(-surface->Escapement / 10.0);
-        painter.drawText(QPoint(0, QFontMetrics(font).ascent()), QStringFromGbk(gbk));
+        painter.drawText(QPoint(0, metrics.ascent()), QStringFromGbk(gbk));
     }
     Reduce(samples, size);
 }
@@ -137,15 +194,24 @@ void TSmoothMask::Reduce(const QImage& samples, QSize size) {
     Resize(size.width(), size.height());
     imageStride_ = strideOf(size.width() * scale_);
     // An image that could not be allocated, or is too small, leaves the mask empty.
-    if (samples.format() != QImage::Format_Grayscale8 || samples.width() < width_ * scale_ ||
-        samples.height() < height_ * scale_)
-        return;
-    switch (quality_) {
-        case 0: reduceRows<0>(samples, *this); break;
-        case 1: reduceRows<1>(samples, *this); break;
-        case 2: reduceRows<2>(samples, *this); break;
-        default: reduceRows<3>(samples, *this); break;
+    if (samples.width() < width_ * scale_ || samples.height() < height_ * scale_) return;
+    if (samples.format() == QImage::Format_Grayscale8) {
+        reduceAtLevel<1>(quality_, samples, *this);
+    } else if (samples.format() == QImage::Format_RGB32) {
+        // The blue byte is the first of each pixel in memory on little-endian machines.
+        static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
+        reduceAtLevel<4>(quality_, samples, *this);
     }
+}
+
+const QFontMetrics& TSmoothMask::scaledMetrics(const QFont& surfaceFont) const {
+    if (!scaledMetrics_ || madeAtScale_ != scale_ || !(madeFrom_ == surfaceFont)) {
+        madeFrom_ = surfaceFont;
+        madeAtScale_ = scale_;
+        scaledFont_ = ScaledAliasedFont(surfaceFont, scale_);
+        scaledMetrics_.emplace(scaledFont_);
+    }
+    return *scaledMetrics_;
 }
 
 void TSmoothMask::Resize(int width, int height) {

@@ -3,9 +3,12 @@
 // (0 empty, 255 full). Rows are kept bottom row first; ScanLine hides that.
 #pragma once
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QPoint>
 #include <QSize>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -47,8 +50,9 @@ public:
     // Renders the text with its top-left corner at `point` into a mask of `size`.
     void DrawMask(std::string_view gbk, QSize size, QPoint point);
 
-    // Reduces a supersampled 8-bit grey image (at least size × Scale) into
-    // the mask, which takes `size`. DrawMask does this after rendering.
+    // Reduces a supersampled image (at least size × Scale) of white text on
+    // black into the mask, which takes `size`: an 8-bit grey image, or a
+    // 32-bit one whose blue byte is read. DrawMask does this after rendering.
     void Reduce(const QImage& samples, QSize size);
 
     // Makes the mask `width` × `height` with every value 0 (negative sizes are 0).
@@ -58,6 +62,11 @@ public:
     void Assign(const TSmoothMask& source);
 
 private:
+    // The surface font scaled by Scale, drawn aliased, and its metrics; made
+    // again only when the surface font or the level changes, since making
+    // them costs more than measuring a text.
+    const QFontMetrics& scaledMetrics(const QFont& surfaceFont) const;
+
     TSmoothFont* owner_;
     int quality_ = 1;
     int scale_ = 3;
@@ -66,4 +75,8 @@ private:
     int imageStride_ = 0;
     int stride_ = 0;
     std::vector<std::uint8_t> data_;
+    mutable QFont madeFrom_;
+    mutable int madeAtScale_ = 0;
+    mutable QFont scaledFont_;
+    mutable std::optional<QFontMetrics> scaledMetrics_;
 };

@@ -25,6 +25,11 @@ struct TSmoothSurface {
     // Resolves system colours (the calendar passes its palette lookup);
     // without one they come from the application palette.
     std::function<QColor(TColor)> ResolveSystemColor;
+    // Puts a finished rectangle onto the image at (x, y), replacing its
+    // pixels. An owner that is painting on the image (with its own painter
+    // and clip) passes its drawing here; without it the image is painted
+    // directly.
+    std::function<void(int x, int y, const QImage& pixels)> PutImage;
 
     QColor Resolve(TColor color) const;
 };
