@@ -108,8 +108,14 @@ void TForm1::DescribeCalendar() {
 }
 
 void TForm1::BuildMenus() {
-    bsSkinMainMenuBar1 = Placed(new QMenuBar(this), 0, 0, 976, 22);
+    bsSkinMainMenuBar1 = new QMenuBar(this);
     bsSkinMainMenuBar1->setObjectName(QStringLiteral("bsSkinMainMenuBar1"));
+    // The Chinese face is taller than the style's item padding allows for in
+    // the bar's 22 pixels, which would fold every menu behind the overflow
+    // button; slimmer padding keeps them on the bar. (Styled before it is
+    // placed: restyling lays the bar out anew.)
+    bsSkinMainMenuBar1->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 1px 8px; }"));
+    bsSkinMainMenuBar1->setGeometry(0, 0, 976, 22);
     bsSkinMainMenuBar1->addMenu(QStringLiteral("文件"))->setObjectName(QStringLiteral("N1"));
     bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"))->setObjectName(QStringLiteral("N3"));
     QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -96,6 +97,11 @@ TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
     EXPECT_EQ(opened, QList<QUrl>{kMakersBlogPage});
     EXPECT_EQ(form->size(), QSize(976, 547));
     EXPECT_EQ(form->windowTitle(), kProductTitle);
+    // Every menu of the bar has room on it (none folded behind the overflow).
+    EXPECT_LE(form->bsSkinMainMenuBar1->sizeHint().height(), form->bsSkinMainMenuBar1->height());
+    for (QAction* menu : form->bsSkinMainMenuBar1->actions()) {
+        EXPECT_FALSE(form->bsSkinMainMenuBar1->actionGeometry(menu).isEmpty()) << menu->text().toStdString();
+    }
     EXPECT_TRUE(form->engine().record.SexText.empty());
 }
 
