@@ -1,8 +1,9 @@
 // Blends a colour, or the per-pixel colours of ForeBmp, through a coverage
-// mask onto the surface. The rectangle under the text is gathered into a
-// 24-bit work image (the brush colour, or the surface's own pixels when the
-// brush is clear), mixed with the colour where the mask covers, and copied
-// back whole.
+// mask onto the surface. The rectangle under the text is gathered into an
+// opaque 32-bit work image (the brush colour, or the surface's own pixels
+// when the brush is clear; the surface is taken as opaque), mixed with the
+// colour where the mask covers, and copied back whole. 32 bits, as the
+// surface holds them, so neither copy converts pixels.
 #pragma once
 
 #include <QImage>

@@ -9,6 +9,7 @@
 
 #include "gbk.h"
 #include "smooth_text/smooth_font_ex.h"
+#include "smooth_text/smooth_mask_cache.h"
 
 namespace {
 
@@ -63,6 +64,30 @@ TEST_F(FontFixture, EdgesGetIntermediateCoverageAtEveryLevel) {
             const int v = font.Mask().ScanLine(y)[x];
             ASSERT_TRUE(v == 0 || v == 255) << v;
         }
+}
+
+TEST_F(FontFixture, RememberedMasksAreThoseOfTheirOwnFontAndLevel) {
+    const auto rendered = [&] {
+        font.Mask().DrawMask(text);
+        std::vector<int> values{font.Mask().Width(), font.Mask().Height()};
+        for (int y = 0; y < font.Mask().Height(); ++y)
+            values.insert(values.end(), font.Mask().ScanLine(y), font.Mask().ScanLine(y) + font.Mask().Width());
+        return values;
+    };
+    ClearSmoothMaskCache();
+    const auto fresh = rendered();
+    EXPECT_EQ(rendered(), fresh);
+    surface.Font.setBold(true);
+    const auto bold = rendered();
+    surface.Font.setBold(false);
+    font.SetQuality(1);
+    const auto level1 = rendered();
+    font.SetQuality(0);
+    EXPECT_NE(bold, fresh);
+    EXPECT_NE(level1, fresh);
+    EXPECT_EQ(rendered(), fresh);
+    ClearSmoothMaskCache();
+    EXPECT_EQ(rendered(), fresh);
 }
 
 TEST_F(FontFixture, TheShadowLiesAtItsOffsetFromTheTextInsideTheReportedBox) {

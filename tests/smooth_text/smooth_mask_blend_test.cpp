@@ -12,11 +12,12 @@
 
 namespace {
 
-// A supersampled image of one block with the listed samples lit.
-QImage blockOf(int scale, const std::vector<std::pair<int, int>>& lit) {
-    QImage samples(scale, scale, QImage::Format_Grayscale8);
-    samples.fill(0);
-    for (auto [row, column] : lit) samples.scanLine(row)[column] = 255;
+// A supersampled image of one block with the listed samples lit, grey or
+// 32-bit as the renderer draws it.
+QImage blockOf(int scale, const std::vector<std::pair<int, int>>& lit, QImage::Format format) {
+    QImage samples(scale, scale, format);
+    samples.fill(Qt::black);
+    for (auto [row, column] : lit) samples.setPixelColor(column, row, Qt::white);
     return samples;
 }
 
@@ -45,12 +46,13 @@ TEST(SmoothMask, EachLevelReducesABlockWithItsOwnWeights) {
         {2, wholeBlock(2), 255},
         {3, {{0, 0}}, 255},
     };
-    for (const Case& c : cases) {
-        TSmoothMask mask;
-        mask.SetQuality(c.level);
-        mask.Reduce(blockOf(mask.Scale(), c.lit), QSize(1, 1));
-        EXPECT_EQ(mask.ScanLine(0)[0], c.expected) << "level " << c.level;
-    }
+    for (const Case& c : cases)
+        for (QImage::Format format : {QImage::Format_Grayscale8, QImage::Format_RGB32}) {
+            TSmoothMask mask;
+            mask.SetQuality(c.level);
+            mask.Reduce(blockOf(mask.Scale(), c.lit, format), QSize(1, 1));
+            EXPECT_EQ(mask.ScanLine(0)[0], c.expected) << "level " << c.level << " format " << format;
+        }
 }
 
 TEST(SmoothMask, RowsAreReachedTopFirstAndOnlyInsideTheMask) {

@@ -1,14 +1,17 @@
 // Runs the smooth text renderer's tests in an offscreen Qt application with
-// a fixed locale.
+// a fixed locale and the calendar's font substitutions.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLocale>
+
+#include "calendar_control/font_faces.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
