@@ -18,30 +18,6 @@ struct Reports {
     }
 };
 
-TEST(SmoothSettings, DefaultsAreTheDocumentedOnes) {
-    const TSmoothEffect effect;
-    EXPECT_EQ(effect.Alpha(), 100);
-    EXPECT_EQ(effect.Blur(), 0);
-    EXPECT_EQ(effect.Angle(), 0);
-    EXPECT_EQ(effect.Noise(), 0);
-    EXPECT_EQ(effect.Spray(), 0);
-    EXPECT_FALSE(effect.Outline() || effect.HorzMirror() || effect.VertMirror());
-    const TSmoothShadow& shadow = effect.Shadow();
-    EXPECT_FALSE(shadow.Enabled());
-    EXPECT_EQ(shadow.Blur(), 80);
-    EXPECT_EQ(shadow.Alpha(), 70);
-    EXPECT_EQ(shadow.Color(), 4473924u);
-    EXPECT_EQ(shadow.OffsetX(), 2);
-    EXPECT_EQ(shadow.OffsetY(), 2);
-    EXPECT_FALSE(effect.Gradual().Enabled());
-    EXPECT_EQ(effect.Gradual().Style(), gsLeftToRight);
-    EXPECT_EQ(effect.Gradual().StartColor(), 16777215u);
-    EXPECT_EQ(effect.Gradual().EndColor(), 0u);
-    EXPECT_FALSE(effect.Texture().Enabled());
-    EXPECT_EQ(effect.Texture().Mode(), tmTiled);
-    EXPECT_TRUE(effect.Texture().Picture().IsEmpty());
-}
-
 TEST(SmoothSettings, SettersClampIntoTheirRangeAndReportOnlyChanges) {
     struct Case {
         const char* name;
