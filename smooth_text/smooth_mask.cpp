@@ -23,6 +23,7 @@ int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 // `Step` is the distance between samples in bytes: 1 in a grey image, 4 in
 // a 32-bit one (whose first byte, blue, is read).
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
 template <int Step>
 std::uint8_t sampleAt(const std::uint8_t* line, int column) {
     return line[column * Step];
@@ -30,16 +31,18 @@ std::uint8_t sampleAt(const std::uint8_t* line, int column) {
 
 // Levels 0 and 2 weigh every sample alike: add each column's samples over
 // the block's rows first, then the block's columns.
+// Each reduces the mask rows first .. last - 1 from samples whose top row
+// is that of mask row `first`.
 template <int Level, int Step>
-void reduceUniform(const QImage& samples, TSmoothMask& mask) {
+void reduceUniform(const QImage& samples, TSmoothMask& mask, int first, int last) {
     constexpr int scale = kScaleOfLevel[Level];
     constexpr int shift = Level == 0 ? 4 : 2;
     const int wide = mask.Width() * scale;
     std::vector<int> columns(static_cast<std::size_t>(wide));
-    for (int y = 0; y < mask.Height(); ++y) {
+    for (int y = first; y < last; ++y) {
         std::fill(columns.begin(), columns.end(), 0);
         for (int r = 0; r < scale; ++r) {
-            const std::uint8_t* line = samples.constScanLine(y * scale + r);
+            const std::uint8_t* line = samples.constScanLine((y - first) * scale + r);
             for (int i = 0; i < wide; ++i) columns[i] += sampleAt<Step>(line, i);
         }
         std::uint8_t* out = mask.ScanLine(y);
@@ -56,11 +59,11 @@ void reduceUniform(const QImage& samples, TSmoothMask& mask) {
 // a shift before the sum), so its nine weights add up to 8 and a shift
 // replaces the division. Level 3 takes the sample itself.
 template <int Level, int Step>
-void reduceWeighted(const QImage& samples, TSmoothMask& mask) {
+void reduceWeighted(const QImage& samples, TSmoothMask& mask, int first, int last) {
     constexpr int scale = kScaleOfLevel[Level];
-    for (int y = 0; y < mask.Height(); ++y) {
+    for (int y = first; y < last; ++y) {
         const std::uint8_t* s[3];
-        for (int r = 0; r < scale; ++r) s[r] = samples.constScanLine(y * scale + r);
+        for (int r = 0; r < scale; ++r) s[r] = samples.constScanLine((y - first) * scale + r);
         std::uint8_t* out = mask.ScanLine(y);
         for (int x = 0; x < mask.Width(); ++x) {
             const int c = x * scale;
@@ -78,14 +81,18 @@ void reduceWeighted(const QImage& samples, TSmoothMask& mask) {
 }
 
 template <int Step>
-void reduceAtLevel(int level, const QImage& samples, TSmoothMask& mask) {
+void reduceAtLevel(int level, const QImage& samples, TSmoothMask& mask, int first, int last) {
     switch (level) {
-        case 0: reduceUniform<0, Step>(samples, mask); break;
-        case 1: reduceWeighted<1, Step>(samples, mask); break;
-        case 2: reduceUniform<2, Step>(samples, mask); break;
-        default: reduceWeighted<3, Step>(samples, mask); break;
+        case 0: reduceUniform<0, Step>(samples, mask, first, last); break;
+        case 1: reduceWeighted<1, Step>(samples, mask, first, last); break;
+        case 2: reduceUniform<2, Step>(samples, mask, first, last); break;
+        default: reduceWeighted<3, Step>(samples, mask, first, last); break;
     }
 }
+
+// The most samples rendered at once (64 MB at 32 bits); a larger text is
+// rendered and reduced in bands of mask rows.
+constexpr qint64 kMaxSamples = qint64(1) << 24;
 
 }  // namespace
 
@@ -164,43 +171,51 @@ void TSmoothMask::DrawMask(std::string_view gbk, QSize size, QPoint point) {
     const TSmoothSurface* surface = owner_ ? owner_->Surface() : nullptr;
     if (!surface) return;
     size = size.expandedTo(QSize(0, 0));
+    Resize(size.width(), size.height());
+    imageStride_ = strideOf(width_ * scale_);
+    if (width_ == 0 || height_ == 0) return;
+
+    const QFontMetrics& metrics = scaledMetrics(surface->Font);
+    const QString text = QStringFromGbk(gbk);
+    QPoint at(point.x() * scale_, point.y() * scale_);
+    if (surface->Escapement != 0) {
+        QPoint origin;
+        TextExtent(gbk, &origin);
+        at += origin * scale_;
+    }
+    const qint64 rowSamples = qint64(width_) * scale_ * scale_;
+    const int band = static_cast<int>(std::clamp<qint64>(kMaxSamples / rowSamples, 1, height_));
     // Lives only while this text is rendered: at level 0 it is 16 times the
     // mask. 32-bit, because Qt draws text into it several times faster than
     // into an 8-bit grey image; white on black, every channel is 0 or 255.
-    QImage samples(size.width() * scale_, size.height() * scale_, QImage::Format_RGB32);
-    if (!samples.isNull()) {
+    QImage samples(width_ * scale_, band * scale_, QImage::Format_RGB32);
+    if (samples.isNull()) return;  // could not be allocated: the text stays empty
+    for (int first = 0; first < height_; first += band) {
         samples.fill(0);
-        const QFontMetrics& metrics = scaledMetrics(surface->Font);
-        QPainter painter(&samples);
-        painter.setFont(scaledFont_);
-        painter.setPen(QColor(255, 255, 255));
-        QPoint at(point.x() * scale_, point.y() * scale_);
-        if (surface->Escapement != 0) {
-            QPoint origin;
-            TextExtent(gbk, &origin);
-            at += origin * scale_;
+        {
+            QPainter painter(&samples);
+            painter.setFont(scaledFont_);
+            painter.setPen(QColor(255, 255, 255));
+            // The text's top-left corner is the reference point; Qt draws
+            // from the baseline, and turns clockwise where the escapement
+            // turns the other way.
+            painter.translate(at - QPoint(0, first * scale_));
+            painter.rotate(-surface->Escapement / 10.0);
+            painter.drawText(QPoint(0, metrics.ascent()), text);
         }
-        // The text's top-left corner is the reference point; Qt draws from
-        // the baseline, and turns clockwise where the escapement turns the
-        // other way.
-        painter.translate(at);
-        painter.rotate(-surface->Escapement / 10.0);
-        painter.drawText(QPoint(0, metrics.ascent()), QStringFromGbk(gbk));
+        reduceAtLevel<4>(quality_, samples, *this, first, std::min(first + band, height_));
     }
-    Reduce(samples, size);
 }
 
 void TSmoothMask::Reduce(const QImage& samples, QSize size) {
     Resize(size.width(), size.height());
-    imageStride_ = strideOf(size.width() * scale_);
+    imageStride_ = strideOf(width_ * scale_);
     // An image that could not be allocated, or is too small, leaves the mask empty.
     if (samples.width() < width_ * scale_ || samples.height() < height_ * scale_) return;
     if (samples.format() == QImage::Format_Grayscale8) {
-        reduceAtLevel<1>(quality_, samples, *this);
+        reduceAtLevel<1>(quality_, samples, *this, 0, height_);
     } else if (samples.format() == QImage::Format_RGB32) {
-        // The blue byte is the first of each pixel in memory on little-endian machines.
-        static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
-        reduceAtLevel<4>(quality_, samples, *this);
+        reduceAtLevel<4>(quality_, samples, *this, 0, height_);
     }
 }
 

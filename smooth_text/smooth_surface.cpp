@@ -19,8 +19,9 @@ QFont ScaledAliasedFont(const QFont& font, int scale) {
     QFont scaled(font);
     int pixels = font.pixelSize();
     if (pixels <= 0) pixels = static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0));
-    // Qt refuses pixel sizes below 1; a huge size only costs memory.
-    scaled.setPixelSize(std::clamp(pixels, 1, 1 << 14) * scale);
+    // Qt refuses pixel sizes below 1. Far above any size a control shows,
+    // a text's mask and its samples would run to gigabytes.
+    scaled.setPixelSize(std::clamp(pixels, 1, 1 << 11) * scale);
     scaled.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     return scaled;
 }

@@ -203,6 +203,10 @@ TEST_F(FontFixture, FallbacksAndBadInputDrawTheTextPlainlyOrNothing) {
     EXPECT_EQ(image, blank);
     font.TextOut(-500, 300, text);  // wholly outside
     EXPECT_EQ(image, blank);
+    // An absurd font size measures and draws without exhausting memory.
+    surface.Font.setPixelSize(1 << 20);
+    EXPECT_LE(font.TextExtent(text).height(), 8192);
+    font.TextOut(0, 0, text);
     TSmoothFontEx unbound(nullptr);
     unbound.TextOut(0, 0, text);
     EXPECT_EQ(unbound.TextExtent(text), QSize(0, 0));
