@@ -29,10 +29,11 @@ std::uint8_t sampleAt(const std::uint8_t* line, int column) {
     return line[column * Step];
 }
 
+// The reductions below fill the mask rows first .. last - 1 from samples
+// whose top row is that of mask row `first`.
+
 // Levels 0 and 2 weigh every sample alike: add each column's samples over
 // the block's rows first, then the block's columns.
-// Each reduces the mask rows first .. last - 1 from samples whose top row
-// is that of mask row `first`.
 template <int Level, int Step>
 void reduceUniform(const QImage& samples, TSmoothMask& mask, int first, int last) {
     constexpr int scale = kScaleOfLevel[Level];
