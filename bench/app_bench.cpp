@@ -3,11 +3,9 @@
 // platform unless another one is chosen (xcb under Xvfb, say).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
-#include "calendar_control/font_faces.h"
 #include "main_window.h"
 #include "report_view.h"
 
@@ -41,13 +39,3 @@ void WindowToFirstPaint(benchmark::State& state) {
 BENCHMARK(WindowToFirstPaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,11 +4,9 @@
 // application.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <chrono>
 
-#include "calendar_control/font_faces.h"
 #include "calendar_control/nong_calendar.h"
 
 namespace {
@@ -73,14 +71,3 @@ void BM_FullRepaint(benchmark::State& state) {
 BENCHMARK(BM_FullRepaint)->Args({300, 210})->Args({1200, 840})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,11 +6,9 @@
 // on the first paint at a new size). Runs in an offscreen Qt application.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <chrono>
 
-#include "calendar_control/font_faces.h"
 #include "calendar_control/gbk_qt.h"
 #include "calendar_control/nong_calendar.h"
 #include "smooth_text/smooth_font_ex.h"
@@ -20,21 +18,7 @@ namespace {
 
 // One offscreen application with the calendar's fonts, made by the first
 // benchmark that runs.
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "smooth_text_bench";
-    static char* argv[] = {name, nullptr};
-    static const QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        const auto* made = new QApplication(argc, argv);
-        InstallFontSubstitutions();
-        return made;
-    }();
-    (void)app;
-}
-
 void BM_TextOut(benchmark::State& state) {
-    ensureApplication();
     QImage image(200, 80, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     TSmoothSurface surface;
@@ -60,7 +44,6 @@ BENCHMARK(BM_TextOut)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_SmoothFullPaint(benchmark::State& state) {
-    ensureApplication();
     TNongCalendar calendar;
     calendar.SetDate(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{2010} / 9 / 13}));
     calendar.SetSmoothText(true);

@@ -1,0 +1,18 @@
+// Google Benchmark main for the Qt benchmarks: one QApplication on the
+// offscreen platform (unless another is chosen) with the program's fonts.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "calendar_control/font_faces.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
