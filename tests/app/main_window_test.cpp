@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "calendar_control/nong_calendar.h"
+#include "dates.h"
 #include "qt_printers.h"
 #include "sample_reading.h"
 #include "main_window.h"
@@ -82,10 +83,6 @@ protected:
     calendar::DateTime CalendarDate() const { return form->NongCalendar1->Date(); }
 };
 
-calendar::DateTime DayOf(int y, unsigned m, unsigned d) {
-    return calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{y} / m / d});
-}
-
 TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
     EXPECT_EQ(form->bsSkinSpinEdit1->value(), 2010);
     EXPECT_EQ(form->bsSkinSpinEdit2->value(), 9);
@@ -93,7 +90,7 @@ TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
     EXPECT_EQ(form->bsSkinSpinEdit4->value(), 17);
     EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), 0);
     EXPECT_TRUE(Report().isEmpty());
-    EXPECT_EQ(CalendarDate(), DayOf(2010, 9, 13));
+    EXPECT_EQ(CalendarDate(), testing_support::at(2010, 9, 13));
     EXPECT_EQ(opened, QList<QUrl>{kMakersBlogPage});
     EXPECT_EQ(form->size(), QSize(976, 547));
     EXPECT_EQ(form->windowTitle(), kProductTitle);
@@ -235,7 +232,7 @@ TEST_F(MainWindowTest, HourTwentyThreeKeepsTheEnteredHourInTheReport) {
     ASSERT_EQ(Report().size(), 13);
     EXPECT_EQ(Report()[1], QStringLiteral("  公历：2010年9月13日23时"));
     EXPECT_EQ(Report()[3], QStringLiteral("  农历：二零一零年八月初七"));
-    EXPECT_EQ(CalendarDate(), DayOf(2010, 9, 14));
+    EXPECT_EQ(CalendarDate(), testing_support::at(2010, 9, 14));
 }
 
 TEST_F(MainWindowTest, DateFieldsFollowTheirRules) {

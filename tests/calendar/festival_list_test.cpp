@@ -15,7 +15,7 @@ using calendar::Festival;
 using calendar::FestivalLines;
 using calendar::SortedStringList;
 using calendar::TFestivalList;
-using calendar_test::at;
+using testing_support::at;
 using testing_support::gbk;
 using testing_support::utf8;
 
@@ -108,7 +108,7 @@ TEST(FestivalText, JoinsTheFestivalsOfADay) {
         EXPECT_EQ(utf8(calendar::FestivalText(list, row.date, colour)), row.text) << row.date;
         EXPECT_EQ(colour, row.colour) << row.date;
     }
-    for (double date : calendar_test::kNotADay) {
+    for (double date : testing_support::kNotADay) {
         std::int32_t colour = 0;
         EXPECT_EQ(calendar::FestivalText(list, date, colour), "") << date;
         EXPECT_EQ(colour, -1) << date;

@@ -8,7 +8,7 @@ namespace {
 
 using calendar::LunarDate;
 using calendar::SolarToLunar;
-using calendar_test::at;
+using testing_support::at;
 
 TEST(LunarTable, ReadsLengthsAndRefusesYearsOutsideIt) {
     EXPECT_EQ(calendar::LunarYearDays(1900), 384);  // 4BD8: a leap 8th month of 29 days
@@ -41,7 +41,7 @@ TEST(SolarToLunar, ConvertsKnownDates) {
         EXPECT_EQ(got, row.lunar) << row.date << " gave " << got.year << "-" << got.month << "-" << got.day;
     }
     for (double date : {at(1900, 1, 30, 23, 59), at(2101, 1, 1), 0.0, -1.5}) EXPECT_EQ(SolarToLunar(date), LunarDate{});
-    for (double date : calendar_test::kNotADay) EXPECT_EQ(SolarToLunar(date), LunarDate{}) << date;
+    for (double date : testing_support::kNotADay) EXPECT_EQ(SolarToLunar(date), LunarDate{}) << date;
 }
 
 // Every day of the range against the table alone: days step by one, months

@@ -14,7 +14,7 @@ namespace {
 
 using calendar::CycleIndices;
 using calendar::CycleIndicesOf;
-using calendar_test::at;
+using testing_support::at;
 using testing_support::utf8;
 
 TEST(CycleIndicesOf, CountsYearMonthAndDay) {
@@ -40,7 +40,7 @@ TEST(CycleIndicesOf, CountsYearMonthAndDay) {
                   row.pillars);
     }
     for (double date : {at(1899, 12, 31, 23, 59), 1.0, -1.0}) EXPECT_FALSE(CycleIndicesOf(date)) << date;
-    for (double date : calendar_test::kNotADay) EXPECT_FALSE(CycleIndicesOf(date)) << date;
+    for (double date : testing_support::kNotADay) EXPECT_FALSE(CycleIndicesOf(date)) << date;
 }
 
 // Every day of 1900..2100: the day count steps by one; the month count steps

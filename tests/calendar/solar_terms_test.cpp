@@ -13,7 +13,7 @@ namespace {
 
 using calendar::SolarTermMoment;
 using calendar::SolarTermName;
-using calendar_test::at;
+using testing_support::at;
 using testing_support::gbk;
 
 constexpr std::int64_t kMsPerDay = 86400000;
@@ -52,7 +52,7 @@ TEST(SolarTermName, NamesOnlyTheTermDayAtMidnight) {
     EXPECT_EQ(SolarTermName(at(2024, 2, 4)), gbk("立春"));
     EXPECT_EQ(SolarTermName(at(2024, 12, 21)), gbk("冬至"));
     EXPECT_EQ(SolarTermName(at(2024, 2, 4, 12)) + SolarTermName(at(2024, 2, 5)), "");
-    for (double date : calendar_test::kNotADay) EXPECT_EQ(SolarTermName(date), "") << date;
+    for (double date : testing_support::kNotADay) EXPECT_EQ(SolarTermName(date), "") << date;
 }
 
 // Every day of 1900..2100: each year names 24 distinct terms, in the order

@@ -8,7 +8,7 @@
 namespace {
 
 using calendar::WeekNumber;
-using calendar_test::at;
+using testing_support::at;
 
 TEST(WeekNumber, NumbersKnownDates) {
     const struct {
@@ -22,7 +22,7 @@ TEST(WeekNumber, NumbersKnownDates) {
         EXPECT_EQ(WeekNumber(row.date, false), row.sundayFirst) << row.date;
         EXPECT_EQ(WeekNumber(row.date, true), row.iso) << row.date;
     }
-    for (double date : calendar_test::kNotADay) EXPECT_EQ(WeekNumber(date, false) + WeekNumber(date, true), 0);
+    for (double date : testing_support::kNotADay) EXPECT_EQ(WeekNumber(date, false) + WeekNumber(date, true), 0);
 }
 
 // Day by day from 1899 to 2101: the Sunday-first number starts at 1 on

@@ -11,6 +11,7 @@
 
 #include "calendar_control/gbk_qt.h"
 #include "calendar_control/nong_calendar.h"
+#include "dates.h"
 #include "gbk.h"
 
 using testing_support::gbk;
@@ -18,16 +19,11 @@ using testing_support::utf8;
 
 namespace {
 
-calendar::DateTime Ymd(int y, unsigned m, unsigned d) {
-    using namespace std::chrono;
-    return calendar::DateTimeOf(year{y} / month{m} / day{d});
-}
-
 QPoint Centre(const TRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 // A shown calendar at 13 September 2010.
 struct Calendar : TNongCalendar {
-    explicit Calendar(calendar::DateTime date = Ymd(2010, 9, 13)) {
+    explicit Calendar(calendar::DateTime date = testing_support::at(2010, 9, 13)) {
         SetDate(date);
         show();
     }
@@ -61,15 +57,15 @@ TEST(NongCalendarMouse, ClicksOnCellsAndArrows) {
         int changes;
     };
     const Case cases[] = {
-        {Ymd(2010, 9, 13), nullptr, Ymd(2010, 9, 22), 1},
-        {Ymd(2010, 9, 13), nullptr, Ymd(2010, 10, 2), 1},  // a trailing day
-        {Ymd(2010, 9, 13), nullptr, Ymd(2010, 9, 13), 0},  // the selected cell
-        {Ymd(2010, 3, 31), &TNongCalendar::PrevMonthRect, Ymd(2010, 2, 28), 1},
-        {Ymd(2012, 2, 29), &TNongCalendar::PrevYearRect, Ymd(2011, 2, 28), 1},
-        {Ymd(2010, 1, 31), &TNongCalendar::NextMonthRect, Ymd(2010, 2, 28), 1},
-        {Ymd(2010, 12, 31), &TNongCalendar::NextYearRect, Ymd(2011, 12, 31), 1},
-        {Ymd(1900, 1, 15), &TNongCalendar::PrevMonthRect, Ymd(1900, 1, 15), 0},
-        {Ymd(2100, 6, 1), &TNongCalendar::NextYearRect, Ymd(2100, 6, 1), 0},
+        {testing_support::at(2010, 9, 13), nullptr, testing_support::at(2010, 9, 22), 1},
+        {testing_support::at(2010, 9, 13), nullptr, testing_support::at(2010, 10, 2), 1},  // a trailing day
+        {testing_support::at(2010, 9, 13), nullptr, testing_support::at(2010, 9, 13), 0},  // the selected cell
+        {testing_support::at(2010, 3, 31), &TNongCalendar::PrevMonthRect, testing_support::at(2010, 2, 28), 1},
+        {testing_support::at(2012, 2, 29), &TNongCalendar::PrevYearRect, testing_support::at(2011, 2, 28), 1},
+        {testing_support::at(2010, 1, 31), &TNongCalendar::NextMonthRect, testing_support::at(2010, 2, 28), 1},
+        {testing_support::at(2010, 12, 31), &TNongCalendar::NextYearRect, testing_support::at(2011, 12, 31), 1},
+        {testing_support::at(1900, 1, 15), &TNongCalendar::PrevMonthRect, testing_support::at(1900, 1, 15), 0},
+        {testing_support::at(2100, 6, 1), &TNongCalendar::NextYearRect, testing_support::at(2100, 6, 1), 0},
     };
     for (const Case& c : cases) {
         Calendar cal(c.from);
@@ -87,11 +83,11 @@ TEST(NongCalendarMouse, IgnoredPoints) {
     QSignalSpy changes(&cal, &TNongCalendar::OnChange);
     cal.Click({301, 100});
     cal.Click({20, 210});
-    cal.Click(cal.CellCentre(Ymd(2010, 9, 20)), Qt::RightButton);  // the right button only focuses
+    cal.Click(cal.CellCentre(testing_support::at(2010, 9, 20)), Qt::RightButton);  // the right button only focuses
     cal.SetShowArrow(false);
     cal.Click(Centre(cal.PrevMonthRect()));
     EXPECT_EQ(changes.count(), 0);
-    EXPECT_EQ(cal.Date(), Ymd(2010, 9, 13));
+    EXPECT_EQ(cal.Date(), testing_support::at(2010, 9, 13));
 
     cal.resize(9, 1);  // no cells at all
     cal.Click({4, 0});
@@ -104,14 +100,14 @@ TEST(NongCalendarMouse, DraggingSelectsEachCellPassed) {
     Calendar cal;
     QSignalSpy changes(&cal, &TNongCalendar::OnChange);
     QSignalSpy clicks(&cal, &TNongCalendar::OnClick);
-    cal.Press(cal.CellCentre(Ymd(2010, 9, 14)));
+    cal.Press(cal.CellCentre(testing_support::at(2010, 9, 14)));
     EXPECT_TRUE(cal.UserSelecting());
-    cal.Move(cal.CellCentre(Ymd(2010, 9, 15)), Qt::LeftButton);
-    cal.Move(cal.CellCentre(Ymd(2010, 9, 15)) + QPoint(1, 1), Qt::LeftButton);  // the same cell again
-    cal.Move(cal.CellCentre(Ymd(2010, 9, 22)), Qt::LeftButton);
-    cal.Move(cal.CellCentre(Ymd(2010, 9, 29)));  // no button held: no selection
-    cal.Release(cal.CellCentre(Ymd(2010, 9, 29)));
-    EXPECT_EQ(cal.Date(), Ymd(2010, 9, 22));
+    cal.Move(cal.CellCentre(testing_support::at(2010, 9, 15)), Qt::LeftButton);
+    cal.Move(cal.CellCentre(testing_support::at(2010, 9, 15)) + QPoint(1, 1), Qt::LeftButton);  // the same cell again
+    cal.Move(cal.CellCentre(testing_support::at(2010, 9, 22)), Qt::LeftButton);
+    cal.Move(cal.CellCentre(testing_support::at(2010, 9, 29)));  // no button held: no selection
+    cal.Release(cal.CellCentre(testing_support::at(2010, 9, 29)));
+    EXPECT_EQ(cal.Date(), testing_support::at(2010, 9, 22));
     EXPECT_EQ(changes.count(), 3);
     EXPECT_FALSE(cal.UserSelecting());
     EXPECT_EQ(clicks.count(), 1);
@@ -125,22 +121,22 @@ TEST(NongCalendarKeys, Actions) {
         calendar::DateTime to;
     };
     const Case cases[] = {
-        {Ymd(2010, 3, 31), Qt::Key_PageUp, {}, Ymd(2010, 2, 28)},
-        {Ymd(2010, 1, 31), Qt::Key_PageDown, {}, Ymd(2010, 2, 28)},
-        {Ymd(2010, 9, 13), Qt::Key_End, {}, Ymd(2010, 9, 30)},
-        {Ymd(2010, 9, 13), Qt::Key_Home, {}, Ymd(2010, 9, 1)},
-        {Ymd(2010, 9, 1), Qt::Key_Left, {}, Ymd(2010, 8, 31)},
-        {Ymd(2010, 9, 13), Qt::Key_Up, {}, Ymd(2010, 9, 6)},
-        {Ymd(2010, 9, 30), Qt::Key_Right, {}, Ymd(2010, 10, 1)},
-        {Ymd(2010, 9, 13), Qt::Key_Down, {}, Ymd(2010, 9, 20)},
-        {Ymd(2010, 9, 13), Qt::Key_Right, Qt::ControlModifier, Ymd(2010, 9, 13)},
-        {Ymd(2010, 9, 13), Qt::Key_PageDown, Qt::ShiftModifier, Ymd(2010, 9, 13)},
-        {Ymd(2010, 9, 13), Qt::Key_Home, Qt::AltModifier, Ymd(2010, 9, 13)},
-        {Ymd(1900, 1, 1), Qt::Key_Left, {}, Ymd(1900, 1, 1)},
-        {Ymd(1900, 1, 20), Qt::Key_PageUp, {}, Ymd(1900, 1, 20)},
-        {Ymd(2100, 12, 31), Qt::Key_Right, {}, Ymd(2100, 12, 31)},
-        {Ymd(2100, 12, 28), Qt::Key_Down, {}, Ymd(2100, 12, 28)},
-        {Ymd(2010, 9, 13), Qt::Key_A, {}, Ymd(2010, 9, 13)},
+        {testing_support::at(2010, 3, 31), Qt::Key_PageUp, {}, testing_support::at(2010, 2, 28)},
+        {testing_support::at(2010, 1, 31), Qt::Key_PageDown, {}, testing_support::at(2010, 2, 28)},
+        {testing_support::at(2010, 9, 13), Qt::Key_End, {}, testing_support::at(2010, 9, 30)},
+        {testing_support::at(2010, 9, 13), Qt::Key_Home, {}, testing_support::at(2010, 9, 1)},
+        {testing_support::at(2010, 9, 1), Qt::Key_Left, {}, testing_support::at(2010, 8, 31)},
+        {testing_support::at(2010, 9, 13), Qt::Key_Up, {}, testing_support::at(2010, 9, 6)},
+        {testing_support::at(2010, 9, 30), Qt::Key_Right, {}, testing_support::at(2010, 10, 1)},
+        {testing_support::at(2010, 9, 13), Qt::Key_Down, {}, testing_support::at(2010, 9, 20)},
+        {testing_support::at(2010, 9, 13), Qt::Key_Right, Qt::ControlModifier, testing_support::at(2010, 9, 13)},
+        {testing_support::at(2010, 9, 13), Qt::Key_PageDown, Qt::ShiftModifier, testing_support::at(2010, 9, 13)},
+        {testing_support::at(2010, 9, 13), Qt::Key_Home, Qt::AltModifier, testing_support::at(2010, 9, 13)},
+        {testing_support::at(1900, 1, 1), Qt::Key_Left, {}, testing_support::at(1900, 1, 1)},
+        {testing_support::at(1900, 1, 20), Qt::Key_PageUp, {}, testing_support::at(1900, 1, 20)},
+        {testing_support::at(2100, 12, 31), Qt::Key_Right, {}, testing_support::at(2100, 12, 31)},
+        {testing_support::at(2100, 12, 28), Qt::Key_Down, {}, testing_support::at(2100, 12, 28)},
+        {testing_support::at(2010, 9, 13), Qt::Key_A, {}, testing_support::at(2010, 9, 13)},
     };
     for (const Case& c : cases) {
         Calendar cal(c.from);
@@ -165,7 +161,7 @@ TEST(NongCalendarKeys, EnterClicksAndOnKeyDownMayChangeTheKey) {
         if (key == Qt::Key_J) key = Qt::Key_Down;
     });
     QTest::keyClick(&cal, Qt::Key_J);
-    EXPECT_EQ(cal.Date(), Ymd(2010, 9, 20));
+    EXPECT_EQ(cal.Date(), testing_support::at(2010, 9, 20));
 
     // A left release ends the user's selection.
     cal.Release({1, 1});
@@ -174,30 +170,30 @@ TEST(NongCalendarKeys, EnterClicksAndOnKeyDownMayChangeTheKey) {
 
 TEST(NongCalendarHint, DayFacts) {
     Calendar cal;
-    EXPECT_EQ(utf8(cal.DayHintText(Ymd(2010, 9, 13))),
+    EXPECT_EQ(utf8(cal.DayHintText(testing_support::at(2010, 9, 13))),
               "公元= 2010年9月13日 星期一  第38周\n农历= 二零一零年八月初六\n干支= 庚寅(虎)年乙酉月丙寅日");
-    const std::string tenth = utf8(cal.DayHintText(Ymd(2010, 9, 10)));
+    const std::string tenth = utf8(cal.DayHintText(testing_support::at(2010, 9, 10)));
     EXPECT_EQ(tenth.substr(tenth.rfind('\n')), "\n节日= 教师节");
     // A leap month names itself as the cell's lunar line does.
-    EXPECT_NE(utf8(cal.DayHintText(Ymd(2020, 6, 1))).find("闰四月"), std::string::npos);
+    EXPECT_NE(utf8(cal.DayHintText(testing_support::at(2020, 6, 1))).find("闰四月"), std::string::npos);
     // Before the lunar table and the sexagenary count the labels stay empty.
-    EXPECT_NE(utf8(cal.DayHintText(Ymd(1899, 12, 31))).find("农历= \n干支= "), std::string::npos);
+    EXPECT_NE(utf8(cal.DayHintText(testing_support::at(1899, 12, 31))).find("农历= \n干支= "), std::string::npos);
 }
 
 TEST(NongCalendarHint, FollowsThePointerOverCellsAndArrows) {
     Calendar cal;
     TCalendarHint& hint = *cal.Hint();
-    const QPoint cell13 = cal.CellCentre(Ymd(2010, 9, 13));
+    const QPoint cell13 = cal.CellCentre(testing_support::at(2010, 9, 13));
     cal.Move(cell13);
     ASSERT_TRUE(hint.isVisible());
-    EXPECT_EQ(hint.Text(), cal.DayHintText(Ymd(2010, 9, 13)));
+    EXPECT_EQ(hint.Text(), cal.DayHintText(testing_support::at(2010, 9, 13)));
     EXPECT_EQ(cal.HintLines().size(), 3u);
     EXPECT_EQ(cal.HintLines()[1], " 二零一零年八月初六");
     EXPECT_EQ(utf8(hint.HintLabels()[2]), "干支:");
-    EXPECT_EQ(cal.HoverCellRect(), cal.CellRectOfDate(Ymd(2010, 9, 13)));
+    EXPECT_EQ(cal.HoverCellRect(), cal.CellRectOfDate(testing_support::at(2010, 9, 13)));
     EXPECT_GT(hint.LabelWidth(), 0);
 
-    cal.Move(cal.CellCentre(Ymd(2010, 9, 10)));
+    cal.Move(cal.CellCentre(testing_support::at(2010, 9, 10)));
     EXPECT_EQ(cal.HintLines().size(), 4u);
 
     cal.Move(Centre(cal.PrevYearRect()));
@@ -206,12 +202,12 @@ TEST(NongCalendarHint, FollowsThePointerOverCellsAndArrows) {
     EXPECT_EQ(hint.LabelWidth(), 0);
     EXPECT_EQ(hint.width(), QFontMetrics(hint.font()).horizontalAdvance(QString::fromUtf8("上一年")) + 10);
 
-    cal.Move(cal.CellCentre(Ymd(2010, 9, 10)));  // back to the same cell: its facts again
-    EXPECT_EQ(hint.Text(), cal.DayHintText(Ymd(2010, 9, 10)));
+    cal.Move(cal.CellCentre(testing_support::at(2010, 9, 10)));  // back to the same cell: its facts again
+    EXPECT_EQ(hint.Text(), cal.DayHintText(testing_support::at(2010, 9, 10)));
 
     cal.Move({cal.width() / 2, 2});  // the title away from the arrows
     EXPECT_FALSE(hint.isVisible());
-    cal.Move(cal.CellCentre(Ymd(2010, 9, 10)));
+    cal.Move(cal.CellCentre(testing_support::at(2010, 9, 10)));
     EXPECT_TRUE(hint.isVisible());
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&cal, &leave);

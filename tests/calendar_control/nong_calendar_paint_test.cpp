@@ -12,17 +12,13 @@
 #include "calendar_control/calendar_canvas.h"
 #include "calendar_control/cell_texts.h"
 #include "calendar_control/nong_calendar.h"
+#include "dates.h"
 #include "gbk.h"
 
 using testing_support::gbk;
 using testing_support::utf8;
 
 namespace {
-
-calendar::DateTime Ymd(int y, unsigned m, unsigned d) {
-    using namespace std::chrono;
-    return calendar::DateTimeOf(year{y} / month{m} / day{d});
-}
 
 calendar::DateTime Today() { return static_cast<double>(QDate::currentDate().toJulianDay() - 2415019); }
 
@@ -38,7 +34,7 @@ public:
     std::vector<DrawnText> drawn;
 
     RecordingCalendar() {
-        SetDate(Ymd(2010, 9, 13));
+        SetDate(testing_support::at(2010, 9, 13));
         show();  // creates the window: the layout runs
     }
     void PaintAll() {
@@ -132,11 +128,11 @@ TEST(NongCalendarPaint, LunarLineChoiceAndColours) {
     };
     const TColor plain = colors.LunarTextFont().color;
     const Case cases[] = {
-        {Ymd(2010, 9, 8), false, "白露", 0x123456},   // a term on the first day of 八月 wins
-        {Ymd(2010, 9, 9), false, "初二", plain},
-        {Ymd(2010, 9, 13), true, "丙寅", plain},      // sexagenary day
-        {Ymd(2010, 10, 8), false, "寒露", 0x654321},  // trailing colour over the term colour
-        {Ymd(2010, 8, 29), false, "二十", 0x654321},
+        {testing_support::at(2010, 9, 8), false, "白露", 0x123456},   // a term on the first day of 八月 wins
+        {testing_support::at(2010, 9, 9), false, "初二", plain},
+        {testing_support::at(2010, 9, 13), true, "丙寅", plain},      // sexagenary day
+        {testing_support::at(2010, 10, 8), false, "寒露", 0x654321},  // trailing colour over the term colour
+        {testing_support::at(2010, 8, 29), false, "二十", 0x654321},
     };
     for (const Case& c : cases) {
         cal.SetChineseEar(c.chineseEar);
@@ -148,7 +144,7 @@ TEST(NongCalendarPaint, LunarLineChoiceAndColours) {
     }
     // The first day of a lunar month without a term shows the month's name.
     cal.SetChineseEar(false);
-    cal.SetDate(Ymd(2010, 8, 10));
+    cal.SetDate(testing_support::at(2010, 8, 10));
     cal.PaintAll();
     EXPECT_NE(cal.Find("七月"), nullptr);
 }
@@ -163,14 +159,14 @@ TEST(NongCalendarPaint, DayNumbersSelectedAndTrailingColours) {
         const TRect cell = cal.CellRectOfDate(d);
         return cal.In(cal.DayNumRect().Offset(cell.left, cell.top)).at(0);
     };
-    EXPECT_EQ(numberOf(Ymd(2010, 9, 13)).text, "13");
-    EXPECT_EQ(numberOf(Ymd(2010, 9, 13)).color, 0x0A0B0Cu);
-    EXPECT_EQ(numberOf(Ymd(2010, 9, 12)).color, colors.SundayColor());
-    EXPECT_EQ(numberOf(Ymd(2010, 9, 18)).color, colors.SaturdayColor());
-    EXPECT_EQ(numberOf(Ymd(2010, 9, 14)).color, colors.DayTextFont().color);
-    EXPECT_EQ(numberOf(Ymd(2010, 10, 3)).color, 0x654321u);  // a trailing Sunday
+    EXPECT_EQ(numberOf(testing_support::at(2010, 9, 13)).text, "13");
+    EXPECT_EQ(numberOf(testing_support::at(2010, 9, 13)).color, 0x0A0B0Cu);
+    EXPECT_EQ(numberOf(testing_support::at(2010, 9, 12)).color, colors.SundayColor());
+    EXPECT_EQ(numberOf(testing_support::at(2010, 9, 18)).color, colors.SaturdayColor());
+    EXPECT_EQ(numberOf(testing_support::at(2010, 9, 14)).color, colors.DayTextFont().color);
+    EXPECT_EQ(numberOf(testing_support::at(2010, 10, 3)).color, 0x654321u);  // a trailing Sunday
     // The selected day's lunar line keeps its own colour.
-    const TRect selected = cal.CellRectOfDate(Ymd(2010, 9, 13));
+    const TRect selected = cal.CellRectOfDate(testing_support::at(2010, 9, 13));
     EXPECT_EQ(cal.In(cal.LunarRect().Offset(selected.left, selected.top)).at(0).color,
               colors.LunarTextFont().color);
 }
@@ -187,10 +183,10 @@ TEST(NongCalendarPaint, FestivalLineAndTheSharedBox) {
             return texts;
         };
         if (style == csRight) {
-            EXPECT_EQ(textsOf(Ymd(2010, 9, 10)), (std::vector<std::string>{"10", "初三", "教师节"}));
+            EXPECT_EQ(textsOf(testing_support::at(2010, 9, 10)), (std::vector<std::string>{"10", "初三", "教师节"}));
         } else {  // both lines at the bottom: the festival takes the box
-            EXPECT_EQ(textsOf(Ymd(2010, 9, 10)), (std::vector<std::string>{"10", "教师节"}));
-            EXPECT_EQ(textsOf(Ymd(2010, 9, 13)), (std::vector<std::string>{"13", "初六"}));
+            EXPECT_EQ(textsOf(testing_support::at(2010, 9, 10)), (std::vector<std::string>{"10", "教师节"}));
+            EXPECT_EQ(textsOf(testing_support::at(2010, 9, 13)), (std::vector<std::string>{"13", "初六"}));
         }
         EXPECT_EQ(cal.Find("教师节")->color, 0x0000FFu);  // the festival's own colour
     }
@@ -233,10 +229,10 @@ TEST(NongCalendarPaint, VerticalLinesWriteAtMostThreeCharacters) {
     RecordingCalendar cal;
     cal.resize(600, 480);
     cal.SetShowVertical(true);
-    cal.SetDate(Ymd(2020, 5, 23));  // the first day of 闰四月
+    cal.SetDate(testing_support::at(2020, 5, 23));  // the first day of 闰四月
     cal.PaintAll();
-    const TRect cell = cal.CellRectOfDate(Ymd(2020, 5, 23));
-    auto lines = linesOf(cal, Ymd(2020, 5, 23), 23);
+    const TRect cell = cal.CellRectOfDate(testing_support::at(2020, 5, 23));
+    auto lines = linesOf(cal, testing_support::at(2020, 5, 23), 23);
     std::erase_if(lines, [&](const DrawnText& t) { return t.x != cell.left + cal.LunarRect().left + 2; });
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].text + lines[1].text + lines[2].text, "闰四月");
@@ -247,9 +243,9 @@ TEST(NongCalendarPaint, VerticalLinesWriteAtMostThreeCharacters) {
     // here), then written a character a line.
     cal.SetLunarCalStyle(csNone);
     cal.SetFtvCalStyle(csRight);
-    cal.SetDate(Ymd(2010, 9, 13));
+    cal.SetDate(testing_support::at(2010, 9, 13));
     cal.PaintAll();
-    lines = linesOf(cal, Ymd(2010, 9, 8), 8);  // 国际扫盲日 …
+    lines = linesOf(cal, testing_support::at(2010, 9, 8), 8);  // 国际扫盲日 …
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].text + lines[1].text + lines[2].text, "国际…");
 }
@@ -282,7 +278,7 @@ TEST(NongCalendarPaint, Pixels) {
 
     cal.SetShowGrid(true);
     cal.SetShowBorder(true);
-    cal.SetDate(Ymd(2010, 9, 13));
+    cal.SetDate(testing_support::at(2010, 9, 13));
     cal.PaintAll();
     const int cw = cal.CellWidth(), ch = cal.CellHeight(), top = cal.DaysRect().top;
     EXPECT_EQ(cal.Pixel(cw, cal.WeekRect().top + 1), Rgb(0xC00000));  // columns through the weekday band
@@ -293,13 +289,13 @@ TEST(NongCalendarPaint, Pixels) {
         EXPECT_EQ(cal.Pixel(p.x(), p.y()), Rgb(0x0000C0)) << p.x() << "," << p.y();
     }
     // A trailing day's cell background is the day area's colour.
-    const TRect trailing = cal.CellRectOfDate(Ymd(2010, 10, 9));
+    const TRect trailing = cal.CellRectOfDate(testing_support::at(2010, 10, 9));
     EXPECT_EQ(cal.Pixel(trailing.right - 2, trailing.top + 2), Rgb(0xF0F0F0));
 }
 
 TEST(NongCalendarPaint, OnlyWhatMeetsTheRegionIsDrawn) {
     RecordingCalendar cal;
-    const TRect cell = cal.CellRectOfDate(Ymd(2010, 9, 15));
+    const TRect cell = cal.CellRectOfDate(testing_support::at(2010, 9, 15));
     cal.drawn.clear();
     cal.Paint(QRegion(cell.ToQRect()));
     for (const auto& t : cal.drawn) {

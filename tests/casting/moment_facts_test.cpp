@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "casting/convert_error.h"
+#include "dates.h"
 #include "gbk.h"
 
 namespace {
@@ -11,10 +12,6 @@ using namespace std::chrono;
 using casting::Moment;
 using casting::MomentFacts;
 using testing_support::utf8;
-
-calendar::DateTime DayOf(int y, unsigned m, unsigned d) {
-    return calendar::DateTimeOf(sys_days{year{y} / month{m} / day{d}});
-}
 
 struct Facts {
     std::string lunarDate, year, month, day, hour;
@@ -41,18 +38,18 @@ TEST(MomentFacts, ComputesTheFactsOfAMoment) {
         calendar::DateTime heldDate;
         Facts facts;
     } rows[] = {
-        {{2010, 9, 13, 17}, DayOf(2010, 9, 13),
+        {{2010, 9, 13, 17}, testing_support::at(2010, 9, 13),
          {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "丁酉", {7, 2, 3, 4}, {3, 10, 3, 10}, 8, 6}},
         // Hour 23 belongs to the next day's 子 hour.
-        {{2010, 9, 13, 23}, DayOf(2010, 9, 14),
+        {{2010, 9, 13, 23}, testing_support::at(2010, 9, 14),
          {"农历：二零一零年八月初七", "庚寅", "乙酉", "丁卯", "庚子", {7, 2, 4, 7}, {3, 10, 4, 1}, 8, 7}},
-        {{2010, 9, 13, 0}, DayOf(2010, 9, 13),
+        {{2010, 9, 13, 0}, testing_support::at(2010, 9, 13),
          {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "戊子", {7, 2, 3, 5}, {3, 10, 3, 1}, 8, 6}},
         // In the leap fourth month of 2020 the month is named as the fourth.
-        {{2020, 6, 1, 12}, DayOf(2020, 6, 1),
+        {{2020, 6, 1, 12}, testing_support::at(2020, 6, 1),
          {"农历：二零二零年四月初十", "庚子", "辛巳", "乙亥", "壬午", {7, 8, 2, 9}, {1, 6, 12, 7}, 4, 10}},
         // Hours outside the clock count as the 子 hour and do not move the day.
-        {{2010, 9, 13, -5}, DayOf(2010, 9, 13),
+        {{2010, 9, 13, -5}, testing_support::at(2010, 9, 13),
          {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "戊子", {7, 2, 3, 5}, {3, 10, 3, 1}, 8, 6}},
     };
     for (const auto& row : rows) {
@@ -65,7 +62,7 @@ TEST(MomentFacts, ComputesTheFactsOfAMoment) {
 }
 
 TEST(MomentFacts, ADayThatDoesNotExistChangesNothing) {
-    casting::PlainDateHolder holder(DayOf(2010, 9, 13));
+    casting::PlainDateHolder holder(testing_support::at(2010, 9, 13));
     MomentFacts facts;
     casting::ComputeMomentFacts({2010, 9, 13, 17}, holder, facts);
     const MomentFacts before = facts;
@@ -86,7 +83,7 @@ TEST(MomentFacts, ADayThatDoesNotExistChangesNothing) {
         } catch (const casting::ConvertError& e) {
             EXPECT_STREQ(e.what(), row.message);
         }
-        EXPECT_EQ(holder.Date(), DayOf(2010, 9, 13));
+        EXPECT_EQ(holder.Date(), testing_support::at(2010, 9, 13));
         EXPECT_EQ(facts.LunarDateText, before.LunarDateText);
         EXPECT_EQ(facts.DayStem, before.DayStem);
     }
@@ -94,10 +91,10 @@ TEST(MomentFacts, ADayThatDoesNotExistChangesNothing) {
 
 TEST(MomentFacts, ADateTheHolderRefusesLeavesItsOwnDate) {
     // 2100-12-31 at hour 23 would be 2101-01-01: the holder keeps its date.
-    casting::PlainDateHolder holder(DayOf(2010, 9, 13));
+    casting::PlainDateHolder holder(testing_support::at(2010, 9, 13));
     MomentFacts facts;
     casting::ComputeMomentFacts({2100, 12, 31, 23}, holder, facts);
-    EXPECT_EQ(holder.Date(), DayOf(2010, 9, 13));
+    EXPECT_EQ(holder.Date(), testing_support::at(2010, 9, 13));
     EXPECT_EQ(utf8(facts.DayPillarText), "丙寅");
     EXPECT_EQ(utf8(facts.HourPillarText), "戊子");  // hour 23 of a 丙 day
 }

@@ -6,7 +6,7 @@
 
 #include "calendar/date_time.h"
 
-namespace calendar_test {
+namespace testing_support {
 
 // y-m-d at the given time of day.
 inline calendar::DateTime at(int y, unsigned m, unsigned d, int hour = 0, int minute = 0) {
@@ -28,4 +28,4 @@ inline constexpr double kNotADay[] = {
     -693594.0,  // 0000-12-31
 };
 
-}  // namespace calendar_test
+}  // namespace testing_support
