@@ -101,8 +101,9 @@ CommandOutcome CastingEngine::CastByBranches() {
 
 CommandOutcome CastingEngine::CastByQuestion(std::string_view question) {
     return Run([this, question] {
-        // The facts are refreshed before the check, as the question page
-        // has always done.
+        // Unlike the character and name checks, the question's check comes
+        // after the facts are refreshed: a refused question still moves the
+        // calendar to the moment.
         N9Click();
         const std::string text = WithoutSpaces(question);
         if (text.size() < 2) return Refused(MessageKind::Information, kChineseCharactersWanted);
