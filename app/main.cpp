@@ -3,9 +3,11 @@
 
 #include "calendar_control/font_faces.h"
 #include "main_window.h"
+#include "quit_on_terminate.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QuitOnTerminate(app);
     InstallFontSubstitutions();
     TForm1 window;
     window.show();
