@@ -194,15 +194,16 @@ void printList(const std::vector<long>& values) {
 void printYear(int year) {
     std::printf("    {%d, ", year);
     printList(termMinutes(year));
-    std::printf(", ");
-    printList(newMoonMinutes(year));
+    const std::vector<long> newMoons = newMoonMinutes(year);
+    std::printf(", %zu, ", newMoons.size());
+    printList(newMoons);
     std::printf("},\n");
 }
 
 void printBanner(const char* libnovaVersion) {
     std::printf(
         "// The astronomical calendar, Gregorian years %d..%d, a row a year:\n"
-        "//   {year, {the 24 solar terms, 小寒 first}, {the new moons falling in the year}}\n"
+        "//   {year, {the 24 solar terms, 小寒 first}, count, {the new moons falling in the year}}\n"
         "// Moments in minutes from 1899-12-30 00:00 Beijing time (UTC+8), rounded\n"
         "// down so each keeps its day. Apparent geocentric longitudes of date from\n"
         "// libnova %s (Debian libnova-dev): VSOP87 Sun, ELP 2000-82B Moon, IAU 1980\n"
