@@ -2,6 +2,7 @@
 // cycling through every day that the lunar table covers.
 #include <benchmark/benchmark.h>
 
+#include "calendar/astronomical_calendar.h"
 #include "calendar/festival_text.h"
 #include "calendar/lunar_conversion.h"
 #include "calendar/sexagenary.h"
@@ -22,6 +23,15 @@ void BM_SolarToLunar(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SolarToLunar);
+
+void BM_AstronomicalLunarDate(benchmark::State& state) {
+    calendar::DateTime date = kFirstDay;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(calendar::AstronomicalLunarDate(date));
+        date = nextDay(date);
+    }
+}
+BENCHMARK(BM_AstronomicalLunarDate);
 
 void BM_CycleIndicesOf(benchmark::State& state) {
     calendar::DateTime date = kFirstDay;
