@@ -108,7 +108,9 @@ CastingJournal::~CastingJournal() { Close(); }
 void CastingJournal::Open() {
     const auto refuse = [&](const std::string& why) {
         outcome_ = OpenOutcome::Unwritable;
-        message_ = "起卦记录" + Quoted(file_) + "无法写入（" + why + "），新的起卦不会记录；起卦照常进行。";
+        // After a move aside the user still learns where the old file went.
+        if (!message_.empty()) message_ += "\n";
+        message_ += "起卦记录" + Quoted(file_) + "无法写入（" + why + "），新的起卦不会记录；起卦照常进行。";
     };
     std::error_code folderError;
     if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), folderError);
@@ -178,9 +180,6 @@ void CastingJournal::Connect(int flags) {
     db_ = db;
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, kBusyMilliseconds);
-    // Room for the whole search table of a large journal, so that searches
-    // after the first one find its pages in memory.
-    Execute(db_, "PRAGMA cache_size = -32768");
 }
 
 void CastingJournal::MoveAside() {

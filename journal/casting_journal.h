@@ -3,7 +3,8 @@
 // a file that is not a database is moved aside and a new one started, one
 // written by a newer program is only read, and one that cannot be written
 // leaves a journal that records nothing. Each case says so in `message()`,
-// and casting goes on.
+// and casting goes on. Any number of programs may hold the file open at
+// once; one journal object serves one thread at a time.
 #pragma once
 
 #include <sqlite3.h>

@@ -49,20 +49,27 @@ TEST_F(JournalSafetyTest, TwoProgramsRecordingAtOnceLoseNothing) {
 }
 
 TEST_F(JournalSafetyTest, MovesAFileOfGarbageAsideAndStartsAnew) {
-    std::filesystem::create_directories(file.parent_path());
-    const std::string garbage(5000, '\x5A');
-    std::ofstream(file, std::ios::binary) << garbage;
+    const std::string garbages[] = {
+        "0123456789",
+        std::string(4096, '\0'),
+        std::string("SQLite format 3\0", 16) + std::string(5000, '\x5A'),
+    };
+    for (const std::string& garbage : garbages) {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << garbage;
 
-    CastingJournal journal(file);
-    EXPECT_EQ(journal.outcome(), OpenOutcome::MovedAside);
-    EXPECT_NE(journal.message().find(journal.movedTo().string()), std::string::npos) << journal.message();
-    EXPECT_EQ(Bytes(journal.movedTo()), garbage);
-    // The new name says when: the year of the move is in it.
-    const std::time_t now = std::time(nullptr);
-    EXPECT_NE(journal.movedTo().filename().string().find(std::to_string(1900 + std::gmtime(&now)->tm_year)),
-              std::string::npos);
-    EXPECT_TRUE(journal.Record(Casting("王")).ok());
-    EXPECT_EQ(journal.Count(), 1);
+        CastingJournal journal(file);
+        EXPECT_EQ(journal.outcome(), OpenOutcome::MovedAside);
+        EXPECT_NE(journal.message().find(journal.movedTo().string()), std::string::npos) << journal.message();
+        EXPECT_EQ(Bytes(journal.movedTo()), garbage);
+        // The new name says when: the year of the move is in it.
+        const std::time_t now = std::time(nullptr);
+        EXPECT_NE(journal.movedTo().filename().string().find(std::to_string(1900 + std::gmtime(&now)->tm_year)),
+                  std::string::npos);
+        EXPECT_TRUE(journal.Record(Casting("王")).ok());
+        EXPECT_EQ(journal.Count(), 1);
+        std::filesystem::remove_all(file.parent_path());
+    }
 }
 
 TEST_F(JournalSafetyTest, AJournalThatCannotBeWrittenSaysSoOnce) {
