@@ -35,6 +35,18 @@ int ExitCode(pid_t pid) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// The first of two failed writes tells the user why, the second is marked
+// as the same failure again.
+void ExpectToldOnce(const std::function<journal::WriteResult()>& write, WriteFailure failure) {
+    const auto first = write();
+    const auto second = write();
+    EXPECT_EQ(first.failure, failure);
+    EXPECT_FALSE(first.message.empty());
+    EXPECT_FALSE(first.repeated);
+    EXPECT_EQ(second.failure, failure);
+    EXPECT_TRUE(second.repeated);
+}
+
 TEST_F(JournalSafetyTest, TwoProgramsRecordingAtOnceLoseNothing) {
     const auto recordThousand = [&] {
         CastingJournal journal(file);
@@ -77,11 +89,7 @@ TEST_F(JournalSafetyTest, AJournalThatCannotBeWrittenSaysSoOnce) {
     CastingJournal journal(folder / "plain" / "castings.sqlite3");
     EXPECT_EQ(journal.outcome(), OpenOutcome::Unwritable);
     EXPECT_FALSE(journal.message().empty());
-    const auto first = journal.Record(Casting("王")), second = journal.Record(Casting("李"));
-    EXPECT_EQ(first.failure, WriteFailure::Unwritable);
-    EXPECT_FALSE(first.message.empty());
-    EXPECT_FALSE(first.repeated);
-    EXPECT_TRUE(second.repeated);
+    ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::Unwritable);
     EXPECT_EQ(journal.Count(), 0);
     EXPECT_TRUE(journal.List(0, 10).empty());
 }
@@ -97,10 +105,7 @@ TEST_F(JournalSafetyTest, AFullDiskRefusesTheCastingAndKeepsEveryEarlierOne) {
         journal.LimitPages(1);  // no page beyond those in use
         auto big = Casting("丁");
         big.report = std::string(100000, 'r');
-        const auto first = journal.Record(big), second = journal.Record(big);
-        EXPECT_EQ(first.failure, WriteFailure::DiskFull);
-        EXPECT_FALSE(first.message.empty());
-        EXPECT_TRUE(second.repeated);
+        ExpectToldOnce([&] { return journal.Record(big); }, WriteFailure::DiskFull);
     }
     CastingJournal reopened(file);
     for (const auto& entry : stored) EXPECT_EQ(reopened.Get(entry.id), entry);
@@ -120,10 +125,7 @@ TEST_F(JournalSafetyTest, ANewerProgramsJournalIsReadButNeverWritten) {
         CastingJournal journal(file);
         EXPECT_EQ(journal.outcome(), OpenOutcome::ReadOnlyNewerSchema);
         EXPECT_FALSE(journal.message().empty());
-        const auto recorded = journal.Record(Casting("王"));
-        EXPECT_EQ(recorded.failure, WriteFailure::NewerSchema);
-        EXPECT_FALSE(recorded.message.empty());
-        EXPECT_EQ(journal.UpdateNote(1, "x").failure, WriteFailure::NewerSchema);
+        ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::NewerSchema);
     }
     EXPECT_EQ(Bytes(file), before);
 }
