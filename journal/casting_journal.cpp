@@ -1,5 +1,7 @@
 #include "casting_journal.h"
 
+#include <string.h>
+
 #include <ctime>
 #include <functional>
 #include <system_error>
@@ -65,6 +67,18 @@ std::string InsertStatement() {
     std::string placeholders;
     VisitFields(kBlank, [&](const char*, const auto&) { placeholders += placeholders.empty() ? "?" : ", ?"; });
     return "INSERT INTO castings (" + ColumnList() + ") VALUES (" + placeholders + ")";
+}
+
+// holds(text, part): whether `text` holds the bytes of `part`. A byte
+// search is a character search in UTF-8 (no character's bytes begin inside
+// another's), and glibc's memmem is several times quicker than instr(),
+// which steps through the text a character at a time: it keeps a search of
+// the whole journal within a screen refresh or two.
+void Holds(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const void* text = sqlite3_value_text(arguments[0]);
+    const void* part = sqlite3_value_text(arguments[1]);
+    const int textBytes = sqlite3_value_bytes(arguments[0]), partBytes = sqlite3_value_bytes(arguments[1]);
+    sqlite3_result_int(context, text && part && memmem(text, textBytes, part, partBytes) != nullptr);
 }
 
 bool IsNotADatabase(const SqliteError& error) {
@@ -180,6 +194,8 @@ void CastingJournal::Connect(int flags) {
     db_ = db;
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, kBusyMilliseconds);
+    Check(db_, sqlite3_create_function(db_, "holds", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
+                                       Holds, nullptr, nullptr));
 }
 
 void CastingJournal::MoveAside() {
@@ -306,7 +322,7 @@ std::vector<JournalEntry> CastingJournal::List(std::int64_t offset, int limit) {
 
 std::vector<std::int64_t> CastingJournal::Find(std::string_view query) {
     return Reading<std::vector<std::int64_t>>([&] {
-        Statement find(db_, "SELECT id FROM castings_search WHERE instr(text, lower(?)) > 0 ORDER BY id DESC");
+        Statement find(db_, "SELECT id FROM castings_search WHERE holds(text, lower(?)) ORDER BY id DESC");
         find.Bind(1, query);
         std::vector<std::int64_t> ids;
         while (find.Step()) ids.push_back(find.Int(0));
