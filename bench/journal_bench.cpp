@@ -43,7 +43,10 @@ const std::filesystem::path& JournalFile() {
             entry.name = std::string(surnames[random() % 8]) + givenNames[random() % 8];
             entry.sex = "男";
             entry.age = std::to_string(20 + random() % 50);
-            entry.year = 2026, entry.month = 1 + random() % 12, entry.day = 1 + random() % 28, entry.hour = random() % 24;
+            entry.year = 2026;
+            entry.month = 1 + random() % 12;
+            entry.day = 1 + random() % 28;
+            entry.hour = random() % 24;
             entry.method = "时间起卦";
             entry.question = questions[random() % 4];
             for (auto& name : entry.hexagrams) name = hexagrams[random() % 8];

@@ -44,7 +44,8 @@ TEST_F(CastingJournalTest, ListsNewestFirstAPageAtATime) {
     CastingJournal journal(file);
     for (const char* name : {"甲", "乙", "丙", "丁", "戊"}) ASSERT_TRUE(journal.Record(Casting(name)).ok());
     const auto namesOf = [](const std::vector<JournalEntry>& page) {
-        return std::accumulate(page.begin(), page.end(), std::string(), [](auto names, auto& e) { return names + e.name; });
+        return std::accumulate(page.begin(), page.end(), std::string(),
+                               [](auto names, auto& e) { return names + e.name; });
     };
     EXPECT_EQ(journal.Count(), 5);
     EXPECT_EQ(namesOf(journal.List(0, 2)), "戊丁");

@@ -23,18 +23,10 @@ protected:
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     static journal::JournalEntry Casting(const std::string& name, const std::string& question = "明天出行可好") {
-        journal::JournalEntry entry;
-        entry.name = name;
-        entry.sex = "女";
-        entry.age = "36";
-        entry.year = 2026, entry.month = 12, entry.day = 9, entry.hour = 13, entry.minute = 5;
-        entry.method = "问话起卦";
-        entry.question = question;
-        entry.hexagrams = {"乾为天", "乾为天", "天风姤", "坤为地", "乾为天"};
-        entry.movingLine = 1;
-        entry.report = "本卦　乾为天\n变卦　天风姤\n";
-        entry.castAt = 1'796'821'500;
-        return entry;
+        return {.name = name, .sex = "女", .age = "36", .year = 2026, .month = 12, .day = 9, .hour = 13, .minute = 5,
+                .method = "问话起卦", .question = question,
+                .hexagrams = {"乾为天", "乾为天", "天风姤", "坤为地", "乾为天"}, .movingLine = 1,
+                .report = "本卦　乾为天\n变卦　天风姤\n", .castAt = 1'796'821'500, .note = "", .reading = {}};
     }
 
     static std::string Bytes(const std::filesystem::path& path) {

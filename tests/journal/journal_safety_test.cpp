@@ -29,10 +29,10 @@ pid_t Child(const std::function<bool()>& work) {
     return pid;
 }
 
-int ExitCode(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+// The wait status of a child: 0 when it exited with 0.
+int Status(pid_t pid) {
+    int status = -1;
+    return waitpid(pid, &status, 0) == pid ? status : -1;
 }
 
 // The first of two failed writes tells the user why, the second is marked
@@ -55,8 +55,8 @@ TEST_F(JournalSafetyTest, TwoProgramsRecordingAtOnceLoseNothing) {
         return true;
     };
     const pid_t first = Child(recordThousand), second = Child(recordThousand);
-    EXPECT_EQ(ExitCode(first), 0);
-    EXPECT_EQ(ExitCode(second), 0);
+    EXPECT_EQ(Status(first), 0);
+    EXPECT_EQ(Status(second), 0);
     EXPECT_EQ(CastingJournal(file).Count(), 2000);
 }
 
