@@ -1,0 +1,346 @@
+#include "casting_journal.h"
+
+#include <string.h>
+
+#include <ctime>
+#include <functional>
+#include <system_error>
+#include <type_traits>
+
+#include "journal_fields.h"
+#include "journal_schema.h"
+#include "sqlite_statement.h"
+
+namespace journal {
+
+namespace {
+
+// Long enough for another program's casting to go in, short enough that a
+// stuck one does not hang the window.
+constexpr int kBusyMilliseconds = 5000;
+
+const JournalEntry kBlank;
+
+// "name, sex, ..." in the order of VisitFields.
+std::string ColumnList() {
+    std::string columns;
+    VisitFields(kBlank, [&](const char* column, const auto&) {
+        if (!columns.empty()) columns += ", ";
+        columns += column;
+    });
+    return columns;
+}
+
+const std::string kSelect = "SELECT id, " + ColumnList() + " FROM castings ";
+
+void BindFields(Statement& statement, const JournalEntry& entry) {
+    int index = 0;
+    VisitFields(entry, [&](const char*, const auto& field) {
+        using Field = std::decay_t<decltype(field)>;
+        if constexpr (std::is_integral_v<Field>)
+            statement.Bind(++index, static_cast<std::int64_t>(field));
+        else if constexpr (std::is_same_v<Field, std::string>)
+            statement.Bind(++index, std::string_view(field));
+        else
+            statement.Bind(++index, field);
+    });
+}
+
+JournalEntry ReadEntry(const Statement& row) {
+    JournalEntry entry;
+    entry.id = row.Int(0);
+    int column = 0;
+    VisitFields(entry, [&](const char*, auto& field) {
+        using Field = std::decay_t<decltype(field)>;
+        ++column;
+        if constexpr (std::is_integral_v<Field>)
+            field = static_cast<Field>(row.Int(column));
+        else if constexpr (std::is_same_v<Field, std::string>)
+            field = row.Text(column);
+        else
+            field = row.OptionalText(column);
+    });
+    return entry;
+}
+
+std::string InsertStatement() {
+    std::string placeholders;
+    VisitFields(kBlank, [&](const char*, const auto&) { placeholders += placeholders.empty() ? "?" : ", ?"; });
+    return "INSERT INTO castings (" + ColumnList() + ") VALUES (" + placeholders + ")";
+}
+
+// holds(text, part): whether `text` holds the bytes of `part`. A byte
+// search is a character search in UTF-8 (no character's bytes begin inside
+// another's), and glibc's memmem is several times quicker than instr(),
+// which steps through the text a character at a time: it keeps a search of
+// the whole journal within a screen refresh or two.
+void Holds(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const void* text = sqlite3_value_text(arguments[0]);
+    const void* part = sqlite3_value_text(arguments[1]);
+    const int textBytes = sqlite3_value_bytes(arguments[0]), partBytes = sqlite3_value_bytes(arguments[1]);
+    sqlite3_result_int(context, text && part && memmem(text, textBytes, part, partBytes) != nullptr);
+}
+
+bool IsNotADatabase(const SqliteError& error) {
+    return error.primary() == SQLITE_NOTADB || error.primary() == SQLITE_CORRUPT;
+}
+
+WriteFailure FailureOf(const SqliteError& error) {
+    switch (error.primary()) {
+        case SQLITE_FULL:
+            return WriteFailure::DiskFull;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return WriteFailure::Busy;
+        default:
+            return WriteFailure::Unwritable;
+    }
+}
+
+// "20261209T125704Z": the moment a file was moved aside, in its new name.
+std::string UtcStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
+    return stamp;
+}
+
+std::string Quoted(const std::filesystem::path& file) { return "“" + file.string() + "”"; }
+
+std::string NewerSchemaMessage(const std::filesystem::path& file) {
+    return "起卦记录" + Quoted(file) + "由较新版本的程序写成，本程序只能查看，不会改动它，新的起卦也不会记录。";
+}
+
+}  // namespace
+
+CastingJournal::CastingJournal(std::filesystem::path file) : file_(std::move(file)) { Open(); }
+
+CastingJournal::~CastingJournal() { Close(); }
+
+void CastingJournal::Open() {
+    const auto refuse = [&](const std::string& why) {
+        outcome_ = OpenOutcome::Unwritable;
+        // After a move aside the user still learns where the old file went.
+        if (!message_.empty()) message_ += "\n";
+        message_ += "起卦记录" + Quoted(file_) + "无法写入（" + why + "），新的起卦不会记录；起卦照常进行。";
+    };
+    std::error_code folderError;
+    if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), folderError);
+    if (folderError) return refuse(folderError.message());
+
+    // The version is the first thing read from the file: a file that is not
+    // a database shows it here, before anything is written to it.
+    const auto connectAndProbe = [&](int flags) {
+        Connect(flags);
+        const int version = SchemaVersion(db_);
+        Statement tables(db_, "SELECT count(*) FROM sqlite_schema");
+        tables.Step();
+        return version;
+    };
+    constexpr int kReadWrite = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    int version = 0;
+    try {
+        try {
+            version = connectAndProbe(kReadWrite);
+        } catch (const SqliteError& error) {
+            if (!IsNotADatabase(error)) throw;
+            Close();
+            MoveAside();
+            version = connectAndProbe(kReadWrite);
+        }
+    } catch (const std::exception& error) {  // SqliteError, or the rename's filesystem_error
+        Close();
+        return refuse(error.what());
+    }
+
+    if (version > CurrentSchemaVersion()) {
+        // Reopened read-only before anything (not even the journal mode) is
+        // set: the newer program's file stays byte for byte as it was.
+        Close();
+        outcome_ = OpenOutcome::ReadOnlyNewerSchema;
+        message_ = NewerSchemaMessage(file_);
+        try {
+            Connect(SQLITE_OPEN_READONLY);
+            readable_ = true;
+        } catch (const SqliteError&) {
+            Close();
+        }
+        return;
+    }
+
+    try {
+        if (sqlite3_db_readonly(db_, "main") == 1) throw SqliteError(SQLITE_READONLY, "只读");
+        Execute(db_, "PRAGMA journal_mode = WAL");
+        Execute(db_, "PRAGMA synchronous = NORMAL");
+        Migrate(db_);
+        readable_ = true;
+        writable_ = true;
+    } catch (const SqliteError& error) {
+        readable_ = version == CurrentSchemaVersion();
+        refuse(error.what());
+    }
+}
+
+void CastingJournal::Connect(int flags) {
+    sqlite3* db = nullptr;
+    const int result = sqlite3_open_v2(file_.c_str(), &db, flags, nullptr);
+    if (result != SQLITE_OK) {
+        const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
+        sqlite3_close_v2(db);
+        throw SqliteError(result, why);
+    }
+    db_ = db;
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, kBusyMilliseconds);
+    Check(db_, sqlite3_create_function(db_, "holds", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
+                                       Holds, nullptr, nullptr));
+}
+
+void CastingJournal::MoveAside() {
+    std::filesystem::path target = file_.string() + ".unreadable-" + UtcStamp();
+    for (int n = 2; std::filesystem::exists(target); ++n)
+        target = file_.string() + ".unreadable-" + UtcStamp() + "-" + std::to_string(n);
+    std::filesystem::rename(file_, target);
+    // A log beside the file belongs to it, not to the new journal.
+    for (const char* companion : {"-wal", "-shm"}) {
+        std::error_code ignored;
+        std::filesystem::rename(file_.string() + companion, target.string() + companion, ignored);
+    }
+    movedTo_ = target;
+    outcome_ = OpenOutcome::MovedAside;
+    message_ = "起卦记录" + Quoted(file_) + "无法读取，已改名为" + Quoted(target) + "留存，并新建了一份记录。";
+}
+
+void CastingJournal::Close() {
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+WriteResult CastingJournal::Write(const std::function<std::int64_t()>& write) {
+    WriteResult result;
+    std::string why;
+    if (outcome_ == OpenOutcome::ReadOnlyNewerSchema) {
+        result.failure = WriteFailure::NewerSchema;
+    } else if (!writable_) {
+        result.failure = WriteFailure::Unwritable;
+        why = "未能打开";
+    } else {
+        try {
+            result.id = write();
+            if (result.id == 0) result.failure = WriteFailure::NoSuchCasting;
+        } catch (const SqliteError& error) {
+            result.failure = FailureOf(error);
+            why = error.what();
+        }
+    }
+    switch (result.failure) {
+        case WriteFailure::None:
+            break;
+        case WriteFailure::NewerSchema:
+            result.message = NewerSchemaMessage(file_);
+            break;
+        case WriteFailure::Unwritable:
+            result.message = "起卦记录" + Quoted(file_) + "无法写入（" + why + "）；已存的记录完好无损。";
+            break;
+        case WriteFailure::DiskFull:
+            result.message = "磁盘已满，起卦记录" + Quoted(file_) + "写不进去；已存的记录完好无损。";
+            break;
+        case WriteFailure::Busy:
+            result.message = "起卦记录" + Quoted(file_) + "正被其他程序占用，这次没有写入，请稍后再试。";
+            break;
+        case WriteFailure::NoSuchCasting:
+            result.message = "这条起卦记录已不存在。";
+            break;
+    }
+    result.repeated = !result.ok() && result.failure == lastFailure_;
+    lastFailure_ = result.failure;
+    return result;
+}
+
+WriteResult CastingJournal::Record(const JournalEntry& entry) {
+    return Write([&] {
+        JournalEntry stored = entry;
+        if (stored.castAt == 0) stored.castAt = std::time(nullptr);
+        Statement insert(db_, InsertStatement());
+        BindFields(insert, stored);
+        insert.Step();
+        return static_cast<std::int64_t>(sqlite3_last_insert_rowid(db_));
+    });
+}
+
+WriteResult CastingJournal::UpdateNote(std::int64_t id, std::string_view note) {
+    return Write([&] {
+        Statement update(db_, "UPDATE castings SET note = ? WHERE id = ?");
+        update.Bind(1, note);
+        update.Bind(2, id);
+        update.Step();
+        return sqlite3_changes(db_) ? id : 0;
+    });
+}
+
+WriteResult CastingJournal::Delete(std::int64_t id) {
+    return Write([&] {
+        Statement remove(db_, "DELETE FROM castings WHERE id = ?");
+        remove.Bind(1, id);
+        remove.Step();
+        return sqlite3_changes(db_) ? id : 0;
+    });
+}
+
+template <class Result, class Read>
+Result CastingJournal::Reading(Read&& read) {
+    if (!readable_) return Result{};
+    try {
+        return read();
+    } catch (const SqliteError& error) {
+        throw JournalError(error.what());
+    }
+}
+
+std::int64_t CastingJournal::Count() {
+    return Reading<std::int64_t>([&] {
+        // The narrow table holds a row per casting: counting it reads a
+        // few pages, counting the castings would read every report.
+        Statement count(db_, "SELECT count(*) FROM castings_search");
+        count.Step();
+        return count.Int(0);
+    });
+}
+
+std::vector<JournalEntry> CastingJournal::List(std::int64_t offset, int limit) {
+    return Reading<std::vector<JournalEntry>>([&] {
+        Statement list(db_, kSelect + "ORDER BY id DESC LIMIT ? OFFSET ?");
+        list.Bind(1, std::int64_t{limit});
+        list.Bind(2, offset);
+        std::vector<JournalEntry> entries;
+        while (list.Step()) entries.push_back(ReadEntry(list));
+        return entries;
+    });
+}
+
+std::vector<std::int64_t> CastingJournal::Find(std::string_view query) {
+    return Reading<std::vector<std::int64_t>>([&] {
+        Statement find(db_, "SELECT id FROM castings_search WHERE holds(text, lower(?)) ORDER BY id DESC");
+        find.Bind(1, query);
+        std::vector<std::int64_t> ids;
+        while (find.Step()) ids.push_back(find.Int(0));
+        return ids;
+    });
+}
+
+std::optional<JournalEntry> CastingJournal::Get(std::int64_t id) {
+    return Reading<std::optional<JournalEntry>>([&]() -> std::optional<JournalEntry> {
+        Statement get(db_, kSelect + "WHERE id = ?");
+        get.Bind(1, id);
+        if (!get.Step()) return std::nullopt;
+        return ReadEntry(get);
+    });
+}
+
+void CastingJournal::LimitPages(std::int64_t pages) {
+    if (db_) Execute(db_, "PRAGMA max_page_count = " + std::to_string(pages));
+}
+
+}  // namespace journal

@@ -1,0 +1,116 @@
+// The journal of castings: one SQLite file that the window and the command
+// line record into, list, search, reopen and prune. Opening never fails:
+// a file that is not a database is moved aside and a new one started, one
+// written by a newer program is only read, and one that cannot be written
+// leaves a journal that records nothing. Each case says so in `message()`,
+// and casting goes on. Any number of programs may hold the file open at
+// once; one journal object serves one thread at a time.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "journal_entry.h"
+
+namespace journal {
+
+enum class OpenOutcome {
+    Ok,
+    MovedAside,           // the file was not a database; it was renamed, with the time, and a new one started
+    ReadOnlyNewerSchema,  // written by a newer program: listed and searched, never written
+    Unwritable,           // nothing can be recorded; what can be read still is
+};
+
+enum class WriteFailure {
+    None,
+    NewerSchema,    // the journal is open read-only
+    Unwritable,     // the file or its folder cannot be written
+    DiskFull,       // no room for the casting
+    Busy,           // another program held the file longer than the wait
+    NoSuchCasting,  // the id names no stored casting
+};
+
+struct WriteResult {
+    std::int64_t id = 0;  // the casting recorded, changed or deleted
+    WriteFailure failure = WriteFailure::None;
+    std::string message;  // for the user, UTF-8; empty on success
+    // The same failure as the previous write, with no success between:
+    // a caller tells the user once, not at every casting.
+    bool repeated = false;
+
+    bool ok() const { return failure == WriteFailure::None; }
+};
+
+// A read the database refused (an I/O error, a damaged page).
+struct JournalError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class CastingJournal {
+public:
+    // Opens `file`, creating it and its folders as needed.
+    explicit CastingJournal(std::filesystem::path file);
+    ~CastingJournal();
+    CastingJournal(const CastingJournal&) = delete;
+    CastingJournal& operator=(const CastingJournal&) = delete;
+
+    OpenOutcome outcome() const { return outcome_; }
+    // What the user should be told about the opening, UTF-8; empty for Ok.
+    const std::string& message() const { return message_; }
+    const std::filesystem::path& file() const { return file_; }
+    // Where a file that was not a database was moved; empty otherwise.
+    const std::filesystem::path& movedTo() const { return movedTo_; }
+
+    // Stores a casting (its id is ignored) and gives its new id. A failed
+    // write stores nothing and changes nothing stored before.
+    WriteResult Record(const JournalEntry& entry);
+    WriteResult UpdateNote(std::int64_t id, std::string_view note);
+    WriteResult Delete(std::int64_t id);
+
+    // Reads throw JournalError when the database refuses; a journal with no
+    // readable database has no castings.
+    std::int64_t Count();
+    // Castings newest first, from the `offset`-th: a window fetches a
+    // screenful at a time as rows come into view.
+    std::vector<JournalEntry> List(std::int64_t offset, int limit);
+    // The ids of the castings whose name, question, note or one of the five
+    // hexagram names holds `query` (ASCII letters in either case), newest
+    // first. One scan of the search texts; fetch the rows shown with Get.
+    std::vector<std::int64_t> Find(std::string_view query);
+    std::optional<JournalEntry> Get(std::int64_t id);
+
+    // Caps the file at `pages` pages, as a full disk would: for tests of
+    // that path, which a real disk cannot be made to take on demand.
+    void LimitPages(std::int64_t pages);
+
+private:
+    void Open();
+    void Connect(int flags);  // throws SqliteError
+    void MoveAside();
+    void Close();
+    // Runs `write` (which gives the id written, 0 for none) and turns its
+    // failure into the user's message.
+    WriteResult Write(const std::function<std::int64_t()>& write);
+    // Runs `read`, or gives nothing when there are no tables to read.
+    template <class Result, class Read>
+    Result Reading(Read&& read);
+
+    std::filesystem::path file_;
+    std::filesystem::path movedTo_;
+    sqlite3* db_ = nullptr;
+    bool readable_ = false;  // the tables are there
+    bool writable_ = false;
+    OpenOutcome outcome_ = OpenOutcome::Ok;
+    std::string message_;
+    WriteFailure lastFailure_ = WriteFailure::None;
+};
+
+}  // namespace journal

@@ -1,0 +1,46 @@
+// One casting as the journal keeps it. Every text is UTF-8: the journal is
+// an edge like the window and the terminal, and GBK's trail bytes would let
+// a byte-wise search match across characters. Callers convert with
+// text/gbk_utf8.h.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace journal {
+
+// The five hexagrams in the order the report names them.
+enum HexagramRole { Primary, Nuclear, Changed, Opposite, Reversed, HexagramRoleCount };
+
+struct JournalEntry {
+    std::int64_t id = 0;  // given by the journal when recorded; 0 before
+
+    // Who asked.
+    std::string name;
+    std::string sex;
+    std::string age;  // as typed
+
+    // The moment the casting is about, as entered.
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+
+    // The method, and what it was given: the question, character or number
+    // text, or the trigram numbers and line picked by hand (0 when unused).
+    std::string method;
+    std::string question;
+    int manualUpper = 0, manualLower = 0, manualLine = 0;
+
+    std::array<std::string, HexagramRoleCount> hexagrams;  // names, by HexagramRole
+    int movingLine = 0;                                     // 1..6
+    std::string report;                                     // lines joined by '\n'
+
+    std::int64_t castAt = 0;  // seconds since 1970-01-01 UTC; 0 records the present moment
+    std::string note;
+    std::string calendarRule = "table";  // which rule placed the moment in the calendar
+    std::optional<std::string> reading;
+
+    friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
+};
+
+}  // namespace journal

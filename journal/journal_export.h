@@ -1,0 +1,22 @@
+// Castings as files other programs read: CSV for spreadsheets, JSON for
+// scripts. Both carry every stored field under its column name, with the
+// time of casting as ISO 8601 UTC.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "journal_entry.h"
+
+namespace journal {
+
+// RFC 4180: a header row, then a row per casting, lines ending CRLF; a
+// field holding a comma, a quote or a line break is quoted, its quotes
+// doubled. The text is UTF-8 without a byte order mark.
+std::string ToCsv(std::span<const JournalEntry> entries);
+
+// An array of objects, one per casting; `reading` is null where there is
+// none. Bytes that are not UTF-8 come out as U+FFFD.
+std::string ToJson(std::span<const JournalEntry> entries);
+
+}  // namespace journal

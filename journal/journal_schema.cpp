@@ -1,0 +1,80 @@
+#include "journal_schema.h"
+
+#include <string>
+#include <vector>
+
+#include "sqlite_statement.h"
+
+namespace journal {
+
+namespace {
+
+// What a search looks through, lowercased as the query is (SQLite's lower()
+// folds ASCII only, on both sides alike). The unit separator between the
+// fields keeps a query from matching across two of them.
+const std::string kSearchText =
+    "lower(new.name || char(31) || new.question || char(31) || new.note || char(31) || new.primary_name || "
+    "char(31) || new.nuclear_name || char(31) || new.changed_name || char(31) || new.opposite_name || "
+    "char(31) || new.reversed_name)";
+
+// Step n takes a database from version n to n + 1. Steps are only ever
+// appended: a released step is never changed.
+const std::vector<std::string> kSteps = {
+    // 1: the castings, and beside them a narrow table of search texts. A
+    // search scans the narrow table alone, so its cost grows with what is
+    // searched and not with the reports; SQLite's trigram index would not
+    // serve the one- and two-character queries names and hexagrams take.
+    "CREATE TABLE castings ("
+    " id INTEGER PRIMARY KEY,"
+    " name TEXT NOT NULL, sex TEXT NOT NULL, age TEXT NOT NULL,"
+    " year INTEGER NOT NULL, month INTEGER NOT NULL, day INTEGER NOT NULL,"
+    " hour INTEGER NOT NULL, minute INTEGER NOT NULL,"
+    " method TEXT NOT NULL, question TEXT NOT NULL,"
+    " manual_upper INTEGER NOT NULL, manual_lower INTEGER NOT NULL, manual_line INTEGER NOT NULL,"
+    " primary_name TEXT NOT NULL, nuclear_name TEXT NOT NULL, changed_name TEXT NOT NULL,"
+    " opposite_name TEXT NOT NULL, reversed_name TEXT NOT NULL,"
+    " moving_line INTEGER NOT NULL, report TEXT NOT NULL, cast_at INTEGER NOT NULL,"
+    " note TEXT NOT NULL, calendar_rule TEXT NOT NULL, reading TEXT);"
+    "CREATE TABLE castings_search (id INTEGER PRIMARY KEY, text TEXT NOT NULL);"
+    "CREATE TRIGGER castings_search_insert AFTER INSERT ON castings BEGIN"
+    " INSERT INTO castings_search (id, text) VALUES (new.id, " +
+        kSearchText +
+        "); END;"
+        "CREATE TRIGGER castings_search_update AFTER UPDATE ON castings BEGIN"
+        " UPDATE castings_search SET text = " +
+        kSearchText +
+        " WHERE id = new.id; END;"
+        "CREATE TRIGGER castings_search_delete AFTER DELETE ON castings BEGIN"
+        " DELETE FROM castings_search WHERE id = old.id; END;",
+};
+
+}  // namespace
+
+int CurrentSchemaVersion() { return static_cast<int>(kSteps.size()); }
+
+int SchemaVersion(sqlite3* db) {
+    Statement version(db, "PRAGMA user_version");
+    version.Step();
+    return static_cast<int>(version.Int(0));
+}
+
+void Migrate(sqlite3* db) {
+    if (SchemaVersion(db) == CurrentSchemaVersion()) return;
+    Execute(db, "BEGIN IMMEDIATE");
+    try {
+        // Read again inside the transaction: another program may have
+        // migrated between the look and the lock.
+        const int found = SchemaVersion(db);
+        for (int version = found; version < CurrentSchemaVersion(); ++version) Execute(db, kSteps[version]);
+        // A pragma takes no parameters; the number is the program's own.
+        // A newer version found here stays as it is.
+        if (found < CurrentSchemaVersion())
+            Execute(db, "PRAGMA user_version = " + std::to_string(CurrentSchemaVersion()));
+        Execute(db, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+}  // namespace journal

@@ -1,0 +1,115 @@
+#include "journal/casting_journal.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <numeric>
+#include <vector>
+
+#include "journal/journal_location.h"
+#include "journal_folder.h"
+
+using journal::CastingJournal;
+using journal::JournalEntry;
+using journal::WriteFailure;
+
+namespace {
+
+using CastingJournalTest = JournalFolder;
+
+TEST_F(CastingJournalTest, StoresHostileLongAndUnusualTextsExactly) {
+    const std::string texts[] = {
+        "'); DROP TABLE castings;--",
+        "😀🀄 emoji 𝄞",
+        std::string(10000, 'x') + "卦",
+        std::string("with\0nul", 8),
+    };
+    CastingJournal journal(file);
+    ASSERT_EQ(journal.outcome(), journal::OpenOutcome::Ok) << journal.message();
+    for (const std::string& text : texts) {
+        JournalEntry entry = Casting(text, text);
+        entry.note = text;
+        entry.reading = text;
+        const auto recorded = journal.Record(entry);
+        ASSERT_TRUE(recorded.ok()) << recorded.message;
+        entry.id = recorded.id;
+        EXPECT_EQ(journal.Get(entry.id), entry);
+        EXPECT_EQ(journal.Find(text), std::vector<std::int64_t>{entry.id});
+    }
+    CastingJournal reopened(file);
+    EXPECT_EQ(reopened.Count(), std::ssize(texts));
+}
+
+TEST_F(CastingJournalTest, ListsNewestFirstAPageAtATime) {
+    CastingJournal journal(file);
+    for (const char* name : {"甲", "乙", "丙", "丁", "戊"}) ASSERT_TRUE(journal.Record(Casting(name)).ok());
+    const auto namesOf = [](const std::vector<JournalEntry>& page) {
+        return std::accumulate(page.begin(), page.end(), std::string(),
+                               [](auto names, auto& e) { return names + e.name; });
+    };
+    EXPECT_EQ(journal.Count(), 5);
+    EXPECT_EQ(namesOf(journal.List(0, 2)), "戊丁");
+    EXPECT_EQ(namesOf(journal.List(2, 2)), "丙乙");
+    EXPECT_EQ(namesOf(journal.List(4, 2)), "甲");
+    EXPECT_TRUE(journal.List(5, 2).empty());
+}
+
+TEST_F(CastingJournalTest, FindsNamesQuestionsNotesAndHexagramsButNotReports) {
+    CastingJournal journal(file);
+    JournalEntry wang = Casting("王芳", "Job Offer");
+    wang.note = "应验";
+    JournalEntry li = Casting("李", "芳邻");
+    li.hexagrams[journal::Reversed] = "水雷屯";
+    const std::int64_t wangId = journal.Record(wang).id, liId = journal.Record(li).id;
+    const struct {
+        const char* query;
+        std::vector<std::int64_t> ids;
+    } cases[] = {
+        {"芳", {liId, wangId}},  // a name and a question, newest first
+        {"王芳", {wangId}},
+        {"job", {wangId}},  // ASCII in either case
+        {"OFFER", {wangId}},
+        {"应验", {wangId}},
+        {"屯", {liId}},
+        {"李芳", {}},  // no match across two fields
+        {"本卦", {}},  // the report is not searched
+        {"%", {}},     // no pattern characters
+    };
+    for (const auto& c : cases) EXPECT_EQ(journal.Find(c.query), c.ids) << c.query;
+}
+
+TEST_F(CastingJournalTest, EditsNotesAndDeletesAndSaysWhenTheCastingIsGone) {
+    CastingJournal journal(file);
+    const std::int64_t id = journal.Record(Casting("王")).id;
+    ASSERT_TRUE(journal.UpdateNote(id, "后来应验").ok());
+    EXPECT_EQ(journal.Get(id)->note, "后来应验");
+    EXPECT_EQ(journal.Find("应验"), std::vector<std::int64_t>{id});
+
+    ASSERT_TRUE(journal.Delete(id).ok());
+    EXPECT_EQ(journal.Get(id), std::nullopt);
+    EXPECT_TRUE(journal.Find("应验").empty());
+    EXPECT_EQ(journal.Count(), 0);
+    for (const auto& result : {journal.Delete(id), journal.UpdateNote(id, "x")}) {
+        EXPECT_EQ(result.failure, WriteFailure::NoSuchCasting);
+        EXPECT_FALSE(result.message.empty());
+    }
+}
+
+// No other test reads these variables: they are left as the cases set them.
+TEST_F(CastingJournalTest, LivesUnderTheDataFolderTheEnvironmentNames) {
+    const struct {
+        const char* xdg;  // nullptr: unset
+        const char* expected;
+    } cases[] = {
+        {"/data/me", "/data/me/yaopan/castings.sqlite3"},
+        {"relative/data", "/home/me/.local/share/yaopan/castings.sqlite3"},
+        {nullptr, "/home/me/.local/share/yaopan/castings.sqlite3"},
+    };
+    setenv("HOME", "/home/me", 1);
+    for (const auto& c : cases) {
+        c.xdg ? setenv("XDG_DATA_HOME", c.xdg, 1) : unsetenv("XDG_DATA_HOME");
+        EXPECT_EQ(journal::DefaultJournalFile(), c.expected) << (c.xdg ? c.xdg : "unset");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#include "journal/journal_export.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "journal_folder.h"
+
+namespace {
+
+using JournalExportTest = JournalFolder;
+
+TEST_F(JournalExportTest, CsvHasAHeaderCrlfLinesAndQuotesOnlyTheFieldsThatNeedIt) {
+    const struct {
+        std::string name, field;
+    } cases[] = {
+        {"王芳", "王芳"},
+        {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\r\nlines", "\"two\r\nlines\""},
+    };
+    for (const auto& c : cases) {
+        auto entry = Casting(c.name);
+        entry.castAt = 0;
+        const std::string csv = journal::ToCsv(std::vector{entry});
+        EXPECT_TRUE(csv.starts_with("id,name,sex,age,year,")) << csv;
+        EXPECT_TRUE(csv.find("\r\n0," + c.field + ",女,36,2026,") != std::string::npos) << csv;
+        EXPECT_NE(csv.find(",\"本卦　乾为天\n变卦　天风姤\n\",1970-01-01T00:00:00Z,"), std::string::npos);
+        EXPECT_TRUE(csv.ends_with(",table,\r\n"));  // no reading: an empty last field
+    }
+}
+
+TEST_F(JournalExportTest, JsonCarriesEveryFieldAndNullForNoReading) {
+    auto withReading = Casting("王\"}");
+    withReading.id = 1;
+    withReading.reading = "乾：元亨利贞";
+    auto withoutReading = Casting(std::string("bad\xFF"));
+    withoutReading.id = 2;
+    const auto json = nlohmann::json::parse(journal::ToJson(std::vector{withReading, withoutReading}));
+    ASSERT_EQ(json.size(), 2u);
+    EXPECT_EQ(json[0]["name"], "王\"}");
+    EXPECT_EQ(json[0]["reading"], "乾：元亨利贞");
+    EXPECT_EQ(json[0]["changed_name"], "天风姤");
+    EXPECT_EQ(json[0]["moving_line"], 1);
+    EXPECT_EQ(json[0]["cast_at"], "2026-12-09T13:05:00Z");
+    EXPECT_TRUE(json[1]["reading"].is_null());
+    EXPECT_EQ(json[1]["name"], "bad\xEF\xBF\xBD");
+}
+
+}  // namespace
