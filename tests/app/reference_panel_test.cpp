@@ -40,7 +40,7 @@ protected:
 
 TEST_F(ReferencePanelTest, StartsOnTheChartWithTheTrigramTabsReadyOnKan) {
     EXPECT_FALSE(form->bsSkinExPanel6->isRolledUp());
-    EXPECT_EQ(form->bsSkinNotebook2->count(), 3);
+    EXPECT_EQ(form->bsSkinNotebook2->count(), 4);
     EXPECT_EQ(form->bsSkinNotebook2->currentWidget(), form->Image1);
     EXPECT_TRUE(form->Image1->isVisible());
     EXPECT_EQ(form->Image1->picture().size(), QSize(445, 690));
