@@ -39,9 +39,8 @@ TEST(FiveElements, EveryPairRelatesJudgesAndRanksAsTheCyclesSay) {
 
 TEST(FiveElements, EveryMonthBranchHasItsSeasonsElement) {
     const std::string expected = "水土木木土火火土金金土水";  // 子 .. 亥
-    for (int branch = 1; branch <= 12; ++branch) {
-        EXPECT_EQ(utf8(reading::ElementName(reading::ElementOfBranch(branch))), expected.substr(3 * (branch - 1), 3))
-            << "branch " << branch;
+    for (int b = 1; b <= 12; ++b) {
+        EXPECT_EQ(utf8(reading::ElementName(reading::ElementOfBranch(b))), expected.substr(3 * (b - 1), 3)) << b;
     }
 }
 
