@@ -37,13 +37,9 @@ TEST(Reading, TheTrigramHoldingTheMovingLineIsTheUse) {
     }
 }
 
-// The input of a record is its trigrams and line, with its moment's month.
-TEST(Reading, ReadsTheRecordAndRefusesOneWithNoCasting) {
-    casting::CastingRecord record;
-    casting::MomentFacts facts;
-    EXPECT_THROW(reading::ComputeReading(reading::ReadingInputOf(record, facts)), std::invalid_argument);
-    record.UpperTrigram = Qian, record.LowerTrigram = Li, record.MovingLine = 3, facts.MonthBranch = kYou;
-    EXPECT_EQ(reading::ReadingInputOf(record, facts), (reading::ReadingInput{Qian, Li, 3, kYou}));
+TEST(Reading, RefusesARecordWithNoCasting) {
+    EXPECT_THROW(reading::ComputeReading(reading::ReadingInputOf({}, {})), std::invalid_argument);
+    EXPECT_THROW(reading::ComputeReading({Qian, Li, 7, kYou}), std::invalid_argument);
 }
 
 }  // namespace
