@@ -18,6 +18,7 @@
 #include "information_dialog.h"
 #include "input_fields.h"
 #include "picture_view.h"
+#include "reading_page.h"
 #include "reference_panel.h"
 #include "report_view.h"
 #include "roll_panel.h"
@@ -75,6 +76,7 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
     bsSkinNotebook2 = reference.bsSkinNotebook2;
     Image1 = reference.Image1;
     bsSkinPageControl1 = reference.bsSkinPageControl1;
+    readingPage = reference.readingPage;
     connect(Image1, &PictureView::clicked, this, &TForm1::Image1Click);
 
     FormCreate();
@@ -147,6 +149,8 @@ void TForm1::BuildMenus() {
     N19 = PopupMenu2->addAction(QStringLiteral("显示象意"), this, &TForm1::N19Click);
     PopupMenu2->addSeparator();
     N20 = PopupMenu2->addAction(QStringLiteral("显示开悟图"), this, &TForm1::N20Click);
+    PopupMenu2->addSeparator();
+    N21 = PopupMenu2->addAction(QStringLiteral("显示解卦"), this, &TForm1::N21Click);
 }
 
 QPushButton* TForm1::NewButton(const QString& caption, const char* name, void (TForm1::*handler)(),
@@ -375,6 +379,8 @@ void TForm1::Cast(const std::function<casting::CommandOutcome(casting::CastingEn
     const casting::CommandOutcome outcome = command(*engine_);
     if (outcome.kind != casting::MessageKind::None) {
         services_.showMessage(this, outcome.kind, QStringFromGbk(outcome.message));
+    } else {
+        readingPage->SetCasting(reading::ReadingInputOf(engine_->record, engine_->facts));
     }
 }
 
@@ -440,6 +446,7 @@ void TForm1::N14Click() { bsSkinRichEdit1->copy(); }
 // Switching pages leaves the selected trigram tab as it is.
 void TForm1::N19Click() { bsSkinNotebook2->setCurrentIndex(ReferencePanel::kTrigramsPage); }
 void TForm1::N20Click() { bsSkinNotebook2->setCurrentIndex(ReferencePanel::kChartPage); }
+void TForm1::N21Click() { bsSkinNotebook2->setCurrentIndex(ReferencePanel::kReadingPage); }
 void TForm1::Image1Click() { services_.openWebPage(kMakersShopPage); }
 
 void TForm1::OpenInformation(int page, const QString& title) {

@@ -22,6 +22,7 @@ class PictureView;
 class QStackedWidget;
 class QTabWidget;
 class RollPanel;
+class ReadingPage;
 class ReportView;
 class SpinEdit;
 class TNongCalendar;
@@ -61,6 +62,7 @@ public:
     void N14Click();    // 复制
     void N19Click();    // 显示象意: the trigram tabs
     void N20Click();    // 显示开悟图: the chart
+    void N21Click();    // 显示解卦: the reading of the last casting
     void Image1Click(); // the chart opens the makers' shop page
     void N15Click();    // 问题反馈
     void N16Click();    // 关于我们
@@ -98,7 +100,7 @@ public:
     QMenu* PopupMenu1;  // the pipeline steps, attached to nothing
     QMenu* PopupMenu2;  // the report menu
     QAction *N9, *N10, *N4, *N5, *N6, *N7, *N8, *N11, *N12;
-    QAction *N13, *N14, *N19, *N20;
+    QAction *N13, *N14, *N19, *N20, *N21;
     QAction *N15, *N16, *N17, *N18;
     RollPanel* bsSkinExPanel1;
     QPushButton *bsSkinButton1, *bsSkinButton2, *bsSkinButton3, *bsSkinButton4, *bsSkinButton5, *bsSkinButton6,
@@ -114,9 +116,10 @@ public:
     QComboBox *bsSkinComboBox2, *bsSkinComboBox3, *bsSkinComboBox4;
     ReportView* bsSkinRichEdit1;
     RollPanel* bsSkinExPanel6;
-    QStackedWidget* bsSkinNotebook2;  // the reference panel's pages: chart, empty, trigram tabs
+    QStackedWidget* bsSkinNotebook2;  // the reference panel's pages: chart, empty, trigram tabs, reading
     PictureView* Image1;
     QTabWidget* bsSkinPageControl1;
+    ReadingPage* readingPage;
     TNongCalendar* NongCalendar1;
 
 private:

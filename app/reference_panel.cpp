@@ -11,6 +11,7 @@
 #include "fitted_text_label.h"
 #include "jpeg_image.h"
 #include "picture_view.h"
+#include "reading_page.h"
 #include "trigram_texts.h"
 
 namespace {
@@ -81,6 +82,8 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
     }
     panel.bsSkinPageControl1->setCurrentIndex(kFirstShownTab);
     panel.bsSkinNotebook2->addWidget(panel.bsSkinPageControl1);
+    panel.readingPage = new ReadingPage;
+    panel.bsSkinNotebook2->addWidget(panel.readingPage);
 
     panel.bsSkinNotebook2->setCurrentIndex(ReferencePanel::kChartPage);
     return panel;

@@ -1,11 +1,12 @@
 // The contents of the reference panel: a notebook without tabs whose page 0
-// is the eight-trigram chart and page 2 a tab per trigram with its
-// reference text. Page 1 stays empty.
+// is the eight-trigram chart, page 2 a tab per trigram with its reference
+// text and page 3 the reading of the last casting. Page 1 stays empty.
 #pragma once
 
 #include <QList>
 
 class PictureView;
+class ReadingPage;
 class QLabel;
 class QStackedWidget;
 class QTabWidget;
@@ -14,11 +15,13 @@ class QWidget;
 struct ReferencePanel {
     static constexpr int kChartPage = 0;
     static constexpr int kTrigramsPage = 2;
+    static constexpr int kReadingPage = 3;
 
     QStackedWidget* bsSkinNotebook2;
     PictureView* Image1;               // the chart
     QTabWidget* bsSkinPageControl1;    // tabs 乾 坎 艮 震 巽 离 坤 兑 down the left edge
     QList<QLabel*> bsSkinTextLabel;    // the eight texts, in tab order
+    ReadingPage* readingPage;
 };
 
 // Fills `body` with the notebook, showing the chart, with 坎 as the

@@ -1,9 +1,14 @@
-// The reference panel beside the report: the chart and the trigram tabs,
-// switched by the report menu, and the chart's link to the shop page.
+// The reference panel beside the report: the chart, the trigram tabs and the
+// reading, switched by the report menu, and the chart's link to the shop page.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -14,6 +19,8 @@
 #include "main_window.h"
 #include "picture_view.h"
 #include "qt_printers.h"
+#include "reading_page.h"
+#include "report_view.h"
 #include "roll_panel.h"
 
 namespace {
@@ -40,7 +47,7 @@ protected:
 
 TEST_F(ReferencePanelTest, StartsOnTheChartWithTheTrigramTabsReadyOnKan) {
     EXPECT_FALSE(form->bsSkinExPanel6->isRolledUp());
-    EXPECT_EQ(form->bsSkinNotebook2->count(), 3);
+    EXPECT_EQ(form->bsSkinNotebook2->count(), 4);
     EXPECT_EQ(form->bsSkinNotebook2->currentWidget(), form->Image1);
     EXPECT_TRUE(form->Image1->isVisible());
     EXPECT_EQ(form->Image1->picture().size(), QSize(445, 690));
@@ -114,6 +121,44 @@ TEST_F(ReferencePanelTest, EveryTrigramTextFitsItsTabAndIsReadOnly) {
         EXPECT_FALSE(text->textInteractionFlags() & Qt::TextEditable);
         EXPECT_TRUE(text->text().startsWith("「天时」："));
     }
+}
+
+// The fields start on 2010-09-13 at 17, so 传统起卦 casts the sample reading.
+TEST_F(ReferencePanelTest, ReadingPageShowsTheLastCastingFromTheReportMenu) {
+    const QList<QAction*> menu = form->PopupMenu2->actions();
+    EXPECT_EQ(menu.mid(menu.size() - 3), (QList<QAction*>{form->N20, menu[menu.size() - 2], form->N21}));
+    EXPECT_TRUE(menu[menu.size() - 2]->isSeparator());
+    EXPECT_EQ(form->N21->text(), "显示解卦");
+    form->N21->trigger();
+    EXPECT_EQ(form->bsSkinNotebook2->currentWidget(), form->readingPage);
+    EXPECT_TRUE(form->readingPage->toPlainText().startsWith("尚未起卦"));
+
+    form->N20->trigger();
+    QTest::mouseClick(form->bsSkinButton1, Qt::LeftButton);  // while the page is hidden
+    form->N21->trigger();
+    const QString reading = QStringLiteral(
+        "【卦】\n本卦：天火同人　动爻：九三　变卦：天雷无妄\n"
+        "【体用】\n体卦：乾金（上卦）\n用卦：离火（下卦）\n"
+        "【生克】\n用卦　　离火　用克体\n上互卦　乾金　比和\n下互卦　巽木　体克互\n变卦　　震木　体克变\n"
+        "断语：用克体，诸事凶\n"
+        "【旺衰】\n月令酉属金，体卦乾属金：旺\n"
+        "【经文】\n本卦　同人：同人于野，亨。利涉大川，利君子贞。\n"
+        "动爻　九三：伏戎于莽，升其高陵，三岁不兴。\n"
+        "变卦　无妄：元亨利贞。其匪正有眚，不利有攸往。");
+    EXPECT_EQ(form->readingPage->toPlainText(), reading);
+
+    QTest::mouseClick(form->bsSkinButton5, Qt::LeftButton);  // a page button empties the report only
+    EXPECT_TRUE(form->bsSkinRichEdit1->toPlainText().isEmpty());
+    EXPECT_TRUE(form->readingPage->isReadOnly());
+    form->readingPage->selectAll();
+    form->readingPage->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), reading);
+
+    form->bsSkinComboBox2->setCurrentIndex(5);  // 坎 over 坎, line 2, while the page shows
+    form->bsSkinComboBox3->setCurrentIndex(5);
+    form->bsSkinComboBox4->setCurrentIndex(1);
+    QTest::mouseClick(form->bsSkinButton12, Qt::LeftButton);
+    QTRY_VERIFY(form->readingPage->toPlainText().contains("动爻　九二：坎有险，求小得。"));
 }
 
 // A picture that did not decode leaves its page blank, and still clicks.

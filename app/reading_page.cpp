@@ -1,0 +1,47 @@
+#include "reading_page.h"
+
+#include <QTimer>
+#include <stdexcept>
+
+#include "calendar_control/gbk_qt.h"
+#include "reading/reading_layout.h"
+
+namespace {
+
+const QString kNoCastingYet = QStringLiteral("尚未起卦。起卦之后，这里显示本次起卦的体用、生克、旺衰与经文。");
+
+}  // namespace
+
+ReadingPage::ReadingPage(QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName(QStringLiteral("readingPage"));
+    setAccessibleName(QStringLiteral("解卦"));
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void ReadingPage::SetCasting(const reading::ReadingInput& casting) {
+    casting_ = casting;
+    stale_ = true;
+    if (isVisible()) QTimer::singleShot(0, this, [this] { ShowReading(); });
+}
+
+void ReadingPage::showEvent(QShowEvent* event) {
+    QPlainTextEdit::showEvent(event);
+    ShowReading();
+}
+
+void ReadingPage::ShowReading() {
+    if (!stale_) return;
+    stale_ = false;
+    QStringList lines;
+    try {
+        if (casting_) {
+            for (const std::string& line : reading::ReadingLines(reading::ComputeReading(*casting_))) {
+                lines.append(QStringFromGbk(line));
+            }
+        }
+    } catch (const std::invalid_argument&) {
+        lines.clear();  // a record that holds no whole casting reads as none
+    }
+    setPlainText(lines.isEmpty() ? kNoCastingYet : lines.join(QLatin1Char('\n')));
+}

@@ -1,0 +1,30 @@
+// The reference panel's reading page: the reading of the last casting, laid
+// out as text a reader can select and copy; before any casting it says so.
+// The text is built only when the page is on screen, so casting never waits
+// for it.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <optional>
+
+#include "reading/reading.h"
+
+class ReadingPage : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit ReadingPage(QWidget* parent = nullptr);
+
+    // The casting to read from now on. Shown after the current event (the
+    // report's painting) when the page is on screen, else when it is next
+    // shown.
+    void SetCasting(const reading::ReadingInput& casting);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ShowReading();
+
+    std::optional<reading::ReadingInput> casting_;
+    bool stale_ = true;
+};

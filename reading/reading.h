@@ -1,0 +1,61 @@
+// The reading of a casting: which trigram is the body and which the use, how
+// the use, the two nuclear trigrams and the changed trigram stand towards
+// the body, the verdict, the body's strength in the month, and the three
+// classic texts a reader turns to. Texts are GBK.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "casting/casting_record.h"
+#include "casting/moment_facts.h"
+#include "five_elements.h"
+#include "hexagram_texts.h"
+
+namespace reading {
+
+// What a reading is computed from.
+struct ReadingInput {
+    int upperTrigram = 0;  // of the primary hexagram, 1..8 as the casting engine numbers them
+    int lowerTrigram = 0;
+    int movingLine = 0;    // 1..6, bottom first
+    int monthBranch = 0;   // the month pillar's branch, 1..12 from 子
+
+    friend bool operator==(const ReadingInput&, const ReadingInput&) = default;
+};
+
+// The input of the casting a record and its moment's facts hold.
+ReadingInput ReadingInputOf(const casting::CastingRecord& record, const casting::MomentFacts& facts);
+
+// One trigram's standing towards the body.
+struct RelationToBodyRow {
+    std::string_view heading;  // 用卦, 上互卦, 下互卦, 变卦
+    std::string_view role;     // 用, 互, 变: the word the relation is written with
+    int trigram = 0;
+    Element element = Element::Wood;
+    Relation relation = Relation::Same;
+    std::string word;          // 比和, 用生体, 互克体, 变生体, ...
+};
+
+struct Reading {
+    ReadingInput input;
+    int body = 0, use = 0;  // trigram numbers
+    bool useIsUpper = false;
+    // The use trigram; the upper nuclear trigram (lines 3-5 of the primary)
+    // and the lower one (lines 2-4); the trigram that replaced the use in
+    // the changed hexagram.
+    std::array<RelationToBodyRow, 4> relations;
+    std::string_view verdict;  // of the use on the body
+    Element monthElement = Element::Wood;
+    Strength strength = Strength::Prosperous;
+    const HexagramText* primary = nullptr;
+    const HexagramText* changed = nullptr;
+    LineStatement movingStatement;  // the primary's statement of the moving line
+};
+
+// Throws std::invalid_argument for input outside its ranges (as a record
+// holds before any casting).
+Reading ComputeReading(const ReadingInput& input);
+
+}  // namespace reading

@@ -1,0 +1,15 @@
+// A reading laid out as lines of text for a reader: a heading in 【】 before
+// each part, the relation table in aligned columns, then the texts. The
+// page of the window shows these lines; GBK like every text below it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "reading.h"
+
+namespace reading {
+
+std::vector<std::string> ReadingLines(const Reading& reading);
+
+}  // namespace reading
