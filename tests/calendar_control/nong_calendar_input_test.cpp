@@ -269,6 +269,7 @@ TEST(NongCalendarMouse, HandledEventsStayWithTheControl) {
     auto* cal = new Calendar;
     cal->setParent(&parent);
     parent.show();
+    cal->show();
     const QPoint cell = cal->CellCentre(testing_support::at(2010, 9, 20));
     const QPoint arrow = Centre(cal->NextMonthRect());
     cal->Move(cell);
