@@ -47,7 +47,7 @@ if [ -z "$wine_missing" ]; then
   echo "guaku.dll under Wine: passed"
   exit 0
 fi
-echo "guaku.dll under Wine: NOT RUN, Wine could not be installed:"
+echo "guaku.dll under Wine: not run, Wine could not be installed:"
 sed 's/^/  /' <<<"$wine_missing"
 if [ "${YAOPAN_REQUIRE_WINE:-0}" = 1 ]; then
   echo "YAOPAN_REQUIRE_WINE=1: the Wine run is required"
