@@ -11,7 +11,9 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <climits>
+#include <exception>
 
 #include "calendar_control/gbk_qt.h"
 #include "calendar_control/nong_calendar.h"
@@ -128,16 +130,25 @@ void TForm1::BuildMenus() {
     N18 = help->addAction(QStringLiteral("最新软件"), this, &TForm1::N18Click);
 
     // The casting pipeline's steps, as a command menu that is never shown.
+    // They run as the casting buttons do: on the fields, errors as messages.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    N9 = PopupMenu1->addAction(QStringLiteral("时间"), this, [this] { engine_->N9Click(); });
+    const auto step = [this](const QString& caption, void (casting::CastingEngine::*run)()) {
+        return PopupMenu1->addAction(caption, this, [this, run] {
+            Cast([run](casting::CastingEngine& engine) {
+                (engine.*run)();
+                return casting::CommandOutcome{};
+            });
+        });
+    };
+    N9 = step(QStringLiteral("时间"), &casting::CastingEngine::N9Click);
     N10 = PopupMenu1->addAction(QStringLiteral("计算"));
-    N4 = PopupMenu1->addAction(QStringLiteral("本卦"), this, [this] { engine_->N4Click(); });
-    N5 = PopupMenu1->addAction(QStringLiteral("互卦"), this, [this] { engine_->N5Click(); });
-    N6 = PopupMenu1->addAction(QStringLiteral("变卦"), this, [this] { engine_->N6Click(); });
-    N7 = PopupMenu1->addAction(QStringLiteral("错卦"), this, [this] { engine_->N7Click(); });
-    N8 = PopupMenu1->addAction(QStringLiteral("综卦"), this, [this] { engine_->N8Click(); });
-    N11 = PopupMenu1->addAction(QStringLiteral("运行"), this, [this] { engine_->N11Click(); });
+    N4 = step(QStringLiteral("本卦"), &casting::CastingEngine::N4Click);
+    N5 = step(QStringLiteral("互卦"), &casting::CastingEngine::N5Click);
+    N6 = step(QStringLiteral("变卦"), &casting::CastingEngine::N6Click);
+    N7 = step(QStringLiteral("错卦"), &casting::CastingEngine::N7Click);
+    N8 = step(QStringLiteral("综卦"), &casting::CastingEngine::N8Click);
+    N11 = step(QStringLiteral("运行"), &casting::CastingEngine::N11Click);
     N12 = PopupMenu1->addAction(QStringLiteral("试验"));
 
     PopupMenu2 = new QMenu(this);
@@ -250,18 +261,29 @@ void TForm1::BuildPersonAndMoment() {
     connect(bsSkinSpinEdit1, &QSpinBox::valueChanged, this, &TForm1::bsSkinSpinEdit1Change);
     connect(bsSkinSpinEdit2, &QSpinBox::valueChanged, this, &TForm1::bsSkinSpinEdit2Change);
     connect(bsSkinSpinEdit3, &QSpinBox::valueChanged, this, &TForm1::bsSkinSpinEdit3Change);
-    connect(RadioButton1, &QRadioButton::clicked, this, &TForm1::RadioButton1Click);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TForm1::RadioButton2Click);
+    // Checked by a click, by the keyboard, by assistive technology's toggle
+    // action or from code: only toggled() comes in every case.
+    connect(RadioButton1, &QRadioButton::toggled, this, &TForm1::RadioButton1Click);
+    connect(RadioButton2, &QRadioButton::toggled, this, &TForm1::RadioButton2Click);
 }
 
 QWidget* TForm1::NewInputPage(const QString& label, QWidget* input, const QString& hint, QPushButton* confirm) {
+    constexpr int kGap = 8;
     auto* page = new QWidget;
-    NewLabel(label, page, 8, 15);
+    QLabel* caption = NewLabel(label, page, 8, 15);
     input->setParent(page);
     input->move(input->x() > 0 ? input->x() : 120, 12);
-    if (!hint.isEmpty()) NewLabel(hint, page, input->x() + input->width() + 8, 15);
     confirm->setParent(page);
     confirm->setGeometry(380, 10, 89, 25);
+    if (hint.isEmpty()) return page;
+    QLabel* hintLabel = NewLabel(hint, page, input->x() + input->width() + kGap, 15);
+    if (hintLabel->geometry().right() < confirm->x()) return page;
+    // No room before the button: the hint goes under the edit, and the edit
+    // with its caption moves up to make room, keeping its width.
+    const int top = std::max(0, (bsSkinNotebook1->height() - input->height() - hintLabel->height()) / 2);
+    input->move(input->x(), top);
+    caption->move(caption->x(), top + 3);
+    hintLabel->move(input->x(), input->y() + input->height());
     return page;
 }
 
@@ -376,7 +398,13 @@ void TForm1::Cast(const std::function<casting::CommandOutcome(casting::CastingEn
     engine_->person = {GbkFromQString(bsSkinEdit1->text()), GbkFromQString(bsSkinEdit5->text())};
     engine_->moment = {bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value(), bsSkinSpinEdit3->value(),
                        bsSkinSpinEdit4->value()};
-    const casting::CommandOutcome outcome = command(*engine_);
+    // No exception may leave a slot: whatever the engine throws is shown.
+    casting::CommandOutcome outcome;
+    try {
+        outcome = command(*engine_);
+    } catch (const std::exception& error) {
+        outcome = {casting::MessageKind::Error, error.what()};
+    }
     if (outcome.kind != casting::MessageKind::None) {
         services_.showMessage(this, outcome.kind, QStringFromGbk(outcome.message));
     } else {

@@ -7,7 +7,7 @@ namespace {
 
 unsigned char folded(unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
 bool isLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-bool isBlankOrControl(unsigned char c) { return c <= ' '; }
+bool isBlankOrControl(unsigned char c) { return c <= ' ' || c == 0x7F; }
 
 }  // namespace
 

@@ -10,9 +10,9 @@ namespace calendar {
 // as it is, so distinct characters never fold together.
 int CompareText(std::string_view a, std::string_view b);
 
-// `text` without leading and trailing blanks and control characters. The
-// second byte of a two-byte character is never below 0x40, so no character
-// loses a byte.
+// `text` without leading and trailing blanks and control characters (DEL
+// among them). The second byte of a two-byte character is never below 0x40
+// nor 0x7F, so no character loses a byte.
 std::string_view TrimmedText(std::string_view text);
 
 }  // namespace calendar

@@ -37,8 +37,11 @@ std::string_view trimSpaces(std::string_view text) {
 }  // namespace
 
 TCalendarHint::TCalendarHint(QWidget* calendar)
-    : QWidget(calendar, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    // Mouse input passes through to the calendar beneath.
+    : QWidget(calendar, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                            Qt::WindowTransparentForInput) {
+    // Mouse input passes through to the calendar beneath, from the native
+    // window's creation on: pulled under the pointer at a screen's corner,
+    // the hint must not take it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);

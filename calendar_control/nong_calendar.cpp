@@ -126,11 +126,11 @@ void TNongCalendar::SetBackImage(QLabel* image) {
     Invalidate();
 }
 
-void TNongCalendar::SetShowVertical(bool on) { assignAndRepaint(showVertical_, on); }
+void TNongCalendar::SetShowVertical(bool on) { assignAndLayOut(showVertical_, on); }
 void TNongCalendar::SetChineseEar(bool on) { assignAndRepaint(chineseEar_, on); }
 void TNongCalendar::SetShowBackMonth(bool on) { assignAndRepaint(showBackMonth_, on); }
 void TNongCalendar::SetShowBackImage(bool on) { assignAndRepaint(showBackImage_, on); }
-void TNongCalendar::SetShowArrow(bool on) { assignAndRepaint(showArrow_, on); }
+void TNongCalendar::SetShowArrow(bool on) { assignAndLayOut(showArrow_, on); }
 void TNongCalendar::SetShowBorder(bool on) { assignAndRepaint(showBorder_, on); }
 void TNongCalendar::SetShowGrid(bool on) { assignAndRepaint(showGrid_, on); }
 void TNongCalendar::SetEnWeekName(bool on) { assignAndRepaint(enWeekName_, on); }
@@ -140,6 +140,7 @@ void TNongCalendar::SetShadowFont(bool on) { assignAndRepaint(shadowFont_, on); 
 void TNongCalendar::SetUseISO8601(bool on) {
     if (!assign(useISO8601_, on)) return;
     ComputeFirstGridDate();
+    refreshHint();
     Invalidate();
 }
 
@@ -174,6 +175,7 @@ void TNongCalendar::SetDate(DateTime date) {
     Change();
 
     if (firstGridDate_ != previousFirst) {
+        refreshHint();
         InvalidateRect(titleRect_);
         InvalidateRect(daysRect_);
         return;
@@ -266,6 +268,7 @@ void TNongCalendar::UpdateLayout() {
     if (autoFontSize_) fitFonts();
     measureFtvMaxLen();
     if (showArrow_) placeArrows();
+    refreshHint();
 }
 
 void TNongCalendar::fitFonts() {

@@ -297,6 +297,9 @@ private:
     // target month's last day where needed.
     void stepMonths(int months);
     void updateHint(int x, int y);
+    // A still pointer sends no move: when the grid changes under it, a
+    // showing hint is rebuilt for what is now under the pointer.
+    void refreshHint();
 
     std::unique_ptr<TCalendarCanvas> canvas_;
     // Exists only during a paint with SmoothText on.
@@ -340,6 +343,9 @@ private:
     int ftvMaxLen_ = 6;
     TRect selectedCellRect_;
     TRect hoverCellRect_;
+    DateTime hoverDate_ = 0;
+    // Where the pointer was at the last mouse event, in client coordinates.
+    QPoint pointer_;
     bool userSelecting_ = false;
     bool windowCreated_ = false;
     // The hint holds the facts of HoverCellRect's cell (no arrow name since).

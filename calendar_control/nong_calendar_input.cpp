@@ -51,12 +51,15 @@ void TNongCalendar::Click() { emit OnClick(this); }
 
 // ---- Mouse ----
 
+// The control handles every press, move and release it gets: none goes on
+// to the parent.
 void TNongCalendar::mousePressEvent(QMouseEvent* event) {
-    QWidget::mousePressEvent(event);
+    event->accept();
+    pointer_ = event->position().toPoint();
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return;
     leftPressed_ = true;
-    const int x = event->position().toPoint().x(), y = event->position().toPoint().y();
+    const int x = pointer_.x(), y = pointer_.y();
     if (daysRect_.Contains(x, y)) {
         SelectCellAt(x, y);
         return;
@@ -74,14 +77,15 @@ void TNongCalendar::mousePressEvent(QMouseEvent* event) {
 }
 
 void TNongCalendar::mouseMoveEvent(QMouseEvent* event) {
-    QWidget::mouseMoveEvent(event);
-    const QPoint at = event->position().toPoint();
+    event->accept();
+    const QPoint at = pointer_ = event->position().toPoint();
     if (event->buttons() & Qt::LeftButton) SelectCellAt(at.x(), at.y());
     if (showHint_) updateHint(at.x(), at.y());
 }
 
 void TNongCalendar::mouseReleaseEvent(QMouseEvent* event) {
-    QWidget::mouseReleaseEvent(event);
+    event->accept();
+    pointer_ = event->position().toPoint();
     if (event->button() != Qt::LeftButton) return;
     userSelecting_ = false;
     const bool click = leftPressed_ && rect().contains(event->position().toPoint());
@@ -101,14 +105,18 @@ void TNongCalendar::updateHint(int x, int y) {
     if (cellAt(x, y, column, row)) {
         const TRect cell{column * cellWidth_ + daysRect_.left, row * cellHeight_ + daysRect_.top,
                          (column + 1) * cellWidth_ + daysRect_.left, (row + 1) * cellHeight_ + daysRect_.top};
+        const DateTime date = firstGridDate_ + column + 7 * row;
         if (hint_->isHidden() && !hint_->Text().empty()) hint_->show();
-        const bool sameCell = hintHoldsCell_ && cell.left == hoverCellRect_.left && cell.top == hoverCellRect_.top;
+        // The same box may hold another day once the grid has moved.
+        const bool sameCell = hintHoldsCell_ && cell.left == hoverCellRect_.left && cell.top == hoverCellRect_.top &&
+                              date == hoverDate_;
         if (sameCell) return;
         hoverCellRect_ = cell;
+        hoverDate_ = date;
         hintHoldsCell_ = true;
         // Placed once the text has given the window its size, so the window
         // is kept on the screen at the size it shows.
-        hint_->SetText(DayHintText(firstGridDate_ + column + 7 * row));
+        hint_->SetText(DayHintText(date));
         hint_->PlaceAtCursor();
         return;
     }
@@ -128,6 +136,10 @@ void TNongCalendar::updateHint(int x, int y) {
     hintHoldsCell_ = false;
     hint_->SetText(name);
     hint_->PlaceAtCursor();
+}
+
+void TNongCalendar::refreshHint() {
+    if (showHint_ && hint_ && hint_->isVisible()) updateHint(pointer_.x(), pointer_.y());
 }
 
 std::string TNongCalendar::DayHintText(DateTime date) const {

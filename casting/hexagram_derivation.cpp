@@ -36,8 +36,11 @@ void DeriveNuclear(CastingRecord& record) {
 
 void DeriveChanged(CastingRecord& record) {
     std::string lines = record.TrigramLines(record.LowerTrigram) + record.TrigramLines(record.UpperTrigram);
-    char& moving = lines[record.MovingLine - 1];
-    moving = moving == '0' ? '1' : '0';
+    // Before the first casting the record has no moving line: nothing moves.
+    if (record.MovingLine >= 1 && record.MovingLine <= static_cast<int>(lines.size())) {
+        char& moving = lines[record.MovingLine - 1];
+        moving = moving == '0' ? '1' : '0';
+    }
     SetLinesFromText(record.ChangedLines, 1, lines);
     // Only the trigram that holds the moving line has changed.
     record.HexagramNames(kChanged) =

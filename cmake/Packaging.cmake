@@ -15,5 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # The Qt, libjpeg and C++ runtime dependencies, read from the binaries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+# The package carries libguaku.so.${GUAKU_VERSION_MAJOR} at guaku's own version.
+set(CPACK_DEBIAN_PACKAGE_PROVIDES "libguaku${GUAKU_VERSION_MAJOR} (= ${GUAKU_VERSION})")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

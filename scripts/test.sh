@@ -3,10 +3,19 @@
 # the library, engine, calendar-control and smooth-text tests again under
 # AddressSanitizer + UndefinedBehaviorSanitizer; guaku.dll under Wine; and
 # each guaku fuzzer for a few seconds.
+# Wine needs i386 packages, which a mirror may not offer at the moment; then
+# the DLL is still built and its exports checked, the Wine run is reported
+# as not run with apt's reason, and the command still succeeds, unless
+# YAOPAN_REQUIRE_WINE=1. Nothing else is ever left out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$root/scripts/install-deps.sh" test
+wine_missing=""
+if ! wine_log=$("$root/scripts/install-deps.sh" wine 2>&1); then
+  wine_missing=$wine_log
+fi
+if [ -n "$wine_log" ]; then echo "$wine_log"; fi
 
 echo "== build and test"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -23,7 +32,24 @@ cmake --build "$root/build-sanitize" -j "$jobs" --target guaku "${sanitized_test
 (cd "$root/build-sanitize" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -E '^app')
 
 echo "== guaku.dll for 32-bit Windows, under Wine"
-"$root/scripts/test-windows-dll.sh"
+if [ -z "$wine_missing" ]; then
+  "$root/scripts/test-windows-dll.sh"
+else
+  "$root/scripts/test-windows-dll.sh" --no-wine
+fi
 
 echo "== fuzzers"
 "$root/scripts/fuzz.sh" 5
+
+echo "== summary"
+echo "suite, sanitizers, guaku.dll export table, fuzzers: passed"
+if [ -z "$wine_missing" ]; then
+  echo "guaku.dll under Wine: passed"
+  exit 0
+fi
+echo "guaku.dll under Wine: not run, Wine could not be installed:"
+sed 's/^/  /' <<<"$wine_missing"
+if [ "${YAOPAN_REQUIRE_WINE:-0}" = 1 ]; then
+  echo "YAOPAN_REQUIRE_WINE=1: the Wine run is required"
+  exit 1
+fi

@@ -18,11 +18,12 @@ public:
     IniSection& operator=(const IniSection&) = delete;
 
     // The stored integer, or `fallback` for a missing or non-numeric key.
+    // Decimal, as written: a leading 0 or 0x is no base prefix.
     long long readInteger(const char* key, long long fallback) const {
         const QVariant value = store_.value(QLatin1String(key));
         if (!value.isValid()) return fallback;
         bool ok = false;
-        const long long n = value.toString().trimmed().toLongLong(&ok, 0);
+        const long long n = value.toString().trimmed().toLongLong(&ok, 10);
         return ok ? n : fallback;
     }
     // A Boolean is a non-zero integer; "true" and "false" are read too.

@@ -2,9 +2,11 @@
 // casting engine behind them, message boxes and the browser intercepted.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -281,12 +283,76 @@ TEST_F(MainWindowTest, PageButtonsOpenTheirPageAndClearTheReport) {
     }
 }
 
-TEST_F(MainWindowTest, SexFollowsTheLastRadioButtonClicked) {
-    QTest::mouseClick(form->RadioButton1, Qt::LeftButton, {}, QPoint(5, 9));
-    QTest::mouseClick(form->RadioButton2, Qt::LeftButton, {}, QPoint(5, 9));
-    Click(form->bsSkinButton1);
-    EXPECT_EQ(Report()[0], QStringLiteral("  姓名：   性别： 女  年龄： "));
-    EXPECT_FALSE(form->RadioButton1->isChecked());
+TEST_F(MainWindowTest, SexFollowsTheRadioButtonLastChecked) {
+    // A mouse click, the "Toggle" action assistive technology uses, and a
+    // check from code: each must reach the record.
+    const std::pair<const char*, std::function<void(QRadioButton*)>> ways[] = {
+        {"mouse", [](QRadioButton* radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(5, 9)); }},
+        {"accessibility",
+         [](QRadioButton* radio) {
+             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(radio);
+             ASSERT_NE(accessible, nullptr);
+             ASSERT_NE(accessible->actionInterface(), nullptr);
+             accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+         }},
+        {"code", [](QRadioButton* radio) { radio->setChecked(true); }},
+    };
+    for (const auto& [way, check] : ways) {
+        SetUp();
+        check(form->RadioButton1);
+        check(form->RadioButton2);
+        Click(form->bsSkinButton1);
+        ASSERT_EQ(Report().size(), 13) << way;
+        EXPECT_EQ(Report()[0], QStringLiteral("  姓名：   性别： 女  年龄： ")) << way;
+        EXPECT_FALSE(form->RadioButton1->isChecked()) << way;
+        check(form->RadioButton1);
+        Click(form->bsSkinButton1);
+        EXPECT_EQ(Report()[0], QStringLiteral("  姓名：   性别： 男  年龄： ")) << way;
+    }
+}
+
+TEST_F(MainWindowTest, StepActionsTakeTheFieldsAndShowTheirErrors) {
+    // A fresh window: the steps read the fields, as the casting buttons do.
+    for (QAction* step : {form->N9, form->N4, form->N5, form->N6, form->N7, form->N8, form->N11}) {
+        EXPECT_NO_THROW(step->trigger()) << step->text().toStdString();
+    }
+    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(Report().size(), 13);
+    EXPECT_EQ(Report()[1], QStringLiteral("  公历：2010年9月13日17时"));
+
+    form->bsSkinSpinEdit1->setValue(2012);
+    form->bsSkinSpinEdit2->setValue(2);
+    form->bsSkinSpinEdit3->setValue(29);
+    form->bsSkinSpinEdit1->setValue(2011);
+    EXPECT_NO_THROW(form->N9->trigger());
+    EXPECT_EQ(messages, QList<Message>({{casting::MessageKind::Error, "'2011-2-29' is not a valid date"}}));
+}
+
+TEST_F(MainWindowTest, InputPagesShowEveryChildWhole) {
+    // Each child of a page lies inside the page and clear of the others,
+    // with the edits' widths and the confirm button's place as designed.
+    const QRect page(QPoint(), form->bsSkinNotebook1->size());
+    for (int index = 0; index < form->bsSkinNotebook1->count(); ++index) {
+        const QList<QWidget*> children =
+            form->bsSkinNotebook1->widget(index)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        auto name = [](QWidget* w) {
+            auto* label = qobject_cast<QLabel*>(w);
+            return (label != nullptr ? label->text() : w->objectName()).toStdString();
+        };
+        for (qsizetype i = 0; i < children.size(); ++i) {
+            EXPECT_TRUE(page.contains(children[i]->geometry())) << index << " " << name(children[i]);
+            for (qsizetype j = i + 1; j < children.size(); ++j) {
+                EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
+                    << index << " " << name(children[i]) << " / " << name(children[j]);
+            }
+        }
+    }
+    EXPECT_EQ(form->bsSkinEdit2->width(), 233);
+    EXPECT_EQ(form->bsSkinEdit4->width(), 145);
+    for (QPushButton* confirm : {form->bsSkinButton10, form->bsSkinButton11, form->bsSkinButton12,
+                                 form->bsSkinButton13}) {
+        EXPECT_EQ(confirm->geometry(), QRect(380, 10, 89, 25));
+    }
 }
 
 TEST_F(MainWindowTest, QuestionEditHoldsAtMostFiftyBytes) {

@@ -60,7 +60,7 @@ TEST(TFestivalList, StartsWithTheBuiltInFestivals) {
 
 TEST(TFestivalList, AddsReplacesCopiesAndRefuses) {
     TFestivalList list;
-    EXPECT_TRUE(list.AddFestival(0, "0101", 255, gbk("  新年 \t")));
+    EXPECT_TRUE(list.AddFestival(0, "0101", 255, gbk("\x7f  新年 \t\x7f")));
     EXPECT_EQ(list.SolarFestival(at(2024, 1, 1)), (Festival{gbk("新年"), 255}));
     EXPECT_EQ(list.Lines(FestivalLines::SolarFestivals).Count(), 99u);
     EXPECT_TRUE(list.AddFestival(2, "0520", 0x123456, "Mother"));

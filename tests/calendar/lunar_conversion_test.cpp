@@ -46,8 +46,28 @@ TEST(SolarToLunar, ConvertsKnownDates) {
 
 // Every day of the range against the table alone: days step by one, months
 // end at their table length, leap months sit where the table says, and each
-// lunar year holds LunarYearDays days.
+// lunar year holds LunarYearDays days. The table's readers are checked
+// against facts from outside it: known 春节, 端午 and 中秋 across the range,
+// which fall where they do only if each month has its own length.
 TEST(SolarToLunar, WalksEveryDayOfTheTable) {
+    const struct {
+        calendar::DateTime date;
+        int lunarMonth, lunarDay;
+    } known[] = {
+        {at(1901, 2, 19), 1, 1},  {at(1910, 2, 10), 1, 1},  {at(1930, 1, 30), 1, 1},  {at(1949, 1, 29), 1, 1},
+        {at(1970, 2, 6), 1, 1},   {at(1990, 1, 27), 1, 1},  {at(2000, 2, 5), 1, 1},   {at(2030, 2, 3), 1, 1},
+        {at(2050, 1, 23), 1, 1},  {at(1980, 9, 23), 8, 15}, {at(1990, 10, 3), 8, 15}, {at(2000, 9, 12), 8, 15},
+        {at(2010, 9, 22), 8, 15}, {at(2015, 9, 27), 8, 15}, {at(2019, 9, 13), 8, 15}, {at(2020, 10, 1), 8, 15},
+        {at(2021, 9, 21), 8, 15}, {at(2022, 9, 10), 8, 15}, {at(2023, 9, 29), 8, 15}, {at(2024, 9, 17), 8, 15},
+        {at(2010, 6, 16), 5, 5},  {at(2020, 6, 25), 5, 5},  {at(2023, 6, 22), 5, 5},  {at(2024, 6, 10), 5, 5},
+    };
+    for (const auto& k : known) {
+        const LunarDate lunar = SolarToLunar(k.date);
+        EXPECT_EQ(lunar.month, k.lunarMonth) << k.date;
+        EXPECT_EQ(lunar.day, k.lunarDay) << k.date;
+        EXPECT_FALSE(lunar.isLeap) << k.date;
+    }
+
     LunarDate previous = SolarToLunar(at(1900, 1, 31));
     int daysInYear = 1, leapMonths = 0, days = 1;
     for (calendar::DateTime date = at(1900, 2, 1); date <= at(2100, 12, 31); ++date, ++days, ++daysInYear) {

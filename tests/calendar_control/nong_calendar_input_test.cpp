@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
+#include <functional>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -216,6 +218,75 @@ TEST(NongCalendarHint, FollowsThePointerOverCellsAndArrows) {
     cal.SetShowHint(false);
     cal.Move(cell13);
     EXPECT_FALSE(hint.isVisible());
+}
+
+TEST(NongCalendarHint, FollowsTheGridUnderAStillPointer) {
+    // The pointer rests on a cell, or on an arrow, while the grid moves.
+    struct Case {
+        const char* what;
+        std::function<QPoint(Calendar&)> hover;
+        std::function<void(Calendar&, QPoint)> act;
+    };
+    const auto onCell = [](calendar::DateTime date) {
+        return [date](Calendar& cal) { return cal.CellCentre(date); };
+    };
+    const auto key = [](int k) {
+        return [k](Calendar& cal, QPoint) { QTest::keyClick(&cal, static_cast<Qt::Key>(k)); };
+    };
+    const Case cases[] = {
+        {"click on a trailing day", onCell(testing_support::at(2010, 10, 2)),
+         [](Calendar& cal, QPoint at) { cal.Click(at); }},
+        {"PageDown", onCell(testing_support::at(2010, 9, 22)), key(Qt::Key_PageDown)},
+        {"PageUp", onCell(testing_support::at(2010, 9, 22)), key(Qt::Key_PageUp)},
+        {"week rule", onCell(testing_support::at(2010, 9, 22)), [](Calendar& cal, QPoint) { cal.SetUseISO8601(true); }},
+        {"arrow click", [](Calendar& cal) { return Centre(cal.NextMonthRect()); },
+         [](Calendar& cal, QPoint at) { cal.Click(at); }},
+    };
+    for (const Case& c : cases) {
+        Calendar cal;
+        const QPoint at = c.hover(cal);
+        cal.Move(at);
+        ASSERT_TRUE(cal.Hint()->isVisible()) << c.what;
+        const int index = static_cast<int>((at.x() - cal.DaysRect().left) / cal.CellWidth() +
+                                           7 * ((at.y() - cal.DaysRect().top) / cal.CellHeight()));
+        const std::string before = cal.Hint()->Text();
+        c.act(cal, at);
+        const bool overCell = cal.DaysRect().Contains(at.x(), at.y());
+        const std::string expected = overCell ? cal.DayHintText(cal.FirstGridDate() + index) : before;
+        EXPECT_TRUE(cal.Hint()->isVisible()) << c.what;
+        EXPECT_EQ(utf8(cal.Hint()->Text()), utf8(expected)) << c.what;
+        if (overCell) EXPECT_NE(cal.Hint()->Text(), before) << c.what << ": the grid did not move";
+    }
+}
+
+TEST(NongCalendarMouse, HandledEventsStayWithTheControl) {
+    struct Parent : QWidget {
+        int received = 0;
+        void mousePressEvent(QMouseEvent*) override { ++received; }
+        void mouseMoveEvent(QMouseEvent*) override { ++received; }
+        void mouseReleaseEvent(QMouseEvent*) override { ++received; }
+    } parent;
+    auto* cal = new Calendar;
+    cal->setParent(&parent);
+    parent.show();
+    cal->show();
+    const QPoint cell = cal->CellCentre(testing_support::at(2010, 9, 20));
+    const QPoint arrow = Centre(cal->NextMonthRect());
+    cal->Move(cell);
+    cal->Click(cell);
+    cal->Move(cell + QPoint(1, 1), Qt::LeftButton);
+    cal->Click(arrow);
+    cal->Click(cell, Qt::RightButton);
+    cal->Move({cal->width() / 2, 2});
+    EXPECT_EQ(parent.received, 0);
+}
+
+TEST(CalendarHint, TransparentForInputFromItsCreation) {
+    TNongCalendar cal;
+    TCalendarHint& hint = *cal.Hint();
+    hint.winId();  // the native window
+    ASSERT_NE(hint.windowHandle(), nullptr);
+    EXPECT_TRUE(hint.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput));
 }
 
 TEST(CalendarHint, MeasureHintText) {

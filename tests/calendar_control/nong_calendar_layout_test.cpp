@@ -149,6 +149,12 @@ TEST(NongCalendarLayout, ArrowBoxesStayWhileArrowsAreOff) {
     cal.resize(600, 400);
     cal.UpdateLayout();
     EXPECT_EQ(cal.NextYearRect(), laidOut);
+    // Turned on again, they take their place in the control as it now is.
+    cal.SetShowArrow(true);
+    const TRect shown = cal.NextYearRect();
+    cal.UpdateLayout();
+    EXPECT_EQ(shown, cal.NextYearRect());
+    EXPECT_NE(shown, laidOut);
 }
 
 TEST(NongCalendarLayout, AnyClientSizeLaysOut) {

@@ -87,9 +87,9 @@ TEST(NongCalendarProperties, ColourSetDefaults) {
 }
 
 // Each setter with its new value, and whether it lays out anew. Only the
-// style, scale and AutoFontSize setters lay out; every change repaints; a
-// second call with the same value does nothing.
-TEST(NongCalendarProperties, SettersRepaintAndOnlyFiveLayOut) {
+// style, scale, AutoFontSize, ShowVertical and ShowArrow setters lay out;
+// every change repaints; a second call with the same value does nothing.
+TEST(NongCalendarProperties, SettersRepaintAndOnlySevenLayOut) {
     struct Case {
         const char* name;
         std::function<void(TNongCalendar&)> set;
@@ -101,12 +101,12 @@ TEST(NongCalendarProperties, SettersRepaintAndOnlyFiveLayOut) {
         {"VerticalScale", [](TNongCalendar& c) { c.SetVerticalScale(3.0); }, true},
         {"HorizonScale", [](TNongCalendar& c) { c.SetHorizonScale(-2.0); }, true},
         {"AutoFontSize", [](TNongCalendar& c) { c.SetAutoFontSize(false); }, true},
-        {"ShowVertical", [](TNongCalendar& c) { c.SetShowVertical(true); }, false},
+        {"ShowVertical", [](TNongCalendar& c) { c.SetShowVertical(true); }, true},
         {"ChineseEar", [](TNongCalendar& c) { c.SetChineseEar(true); }, false},
         {"UseISO8601", [](TNongCalendar& c) { c.SetUseISO8601(true); }, false},
         {"ShowBackMonth", [](TNongCalendar& c) { c.SetShowBackMonth(false); }, false},
         {"ShowBackImage", [](TNongCalendar& c) { c.SetShowBackImage(true); }, false},
-        {"ShowArrow", [](TNongCalendar& c) { c.SetShowArrow(false); }, false},
+        {"ShowArrow", [](TNongCalendar& c) { c.SetShowArrow(false); }, true},
         {"ShowBorder", [](TNongCalendar& c) { c.SetShowBorder(true); }, false},
         {"ShowGrid", [](TNongCalendar& c) { c.SetShowGrid(true); }, false},
         {"EnWeekName", [](TNongCalendar& c) { c.SetEnWeekName(true); }, false},

@@ -82,36 +82,43 @@ TEST_F(EngineFixture, RefusedInputLeavesTheLastCastingInPlace) {
     ASSERT_EQ(engine.CastTraditional(), CommandOutcome{});
     const casting::CastingRecord record = engine.record;
     const std::vector<std::string> lastReport = report.lines;
-    engine.moment = {2011, 3, 1, 10};  // a check before the facts leaves them too
+    // Whether the facts were refreshed before the check refused the input:
+    // the calendar then stands on this moment's day.
+    const casting::Moment moment{2011, 3, 1, 10};
+    const calendar::DateTime momentDay = calendar::DateTimeOf(sys_days{year{2011} / 3 / 1});
 
     const struct {
         const char* what;
         std::function<CommandOutcome(casting::CastingEngine&)> command;
         CommandOutcome outcome;
+        bool factsRefreshed;
     } rows[] = {
         {"empty question", [](auto& e) { return e.CastByQuestion(gbk(" 　 ")); },
-         {MessageKind::Information, gbk("参数错误：请输入汉字！")}},
+         {MessageKind::Information, gbk("参数错误：请输入汉字！")}, true},
         {"two characters", [](auto& e) { return e.CastByCharacter(gbk("天地")); },
-         {MessageKind::Information, gbk("参数错误：请输入汉字！")}},
+         {MessageKind::Information, gbk("参数错误：请输入汉字！")}, false},
         {"no character", [](auto& e) { return e.CastByCharacter(""); },
-         {MessageKind::Information, gbk("参数错误：请输入汉字！")}},
+         {MessageKind::Information, gbk("参数错误：请输入汉字！")}, false},
         {"one-character name", [](auto& e) {
              e.person.name = gbk(" 某 ");
              return e.CastByName();
          },
-         {MessageKind::Information, gbk("参数错误：请输入汉字姓名！")}},
+         {MessageKind::Information, gbk("参数错误：请输入汉字姓名！")}, false},
         {"empty number", [](auto& e) { return e.CastByNumber(gbk("　")); },
-         {MessageKind::Plain, gbk("参数错误：请检查是否输入完整！")}},
+         {MessageKind::Plain, gbk("参数错误：请检查是否输入完整！")}, false},
         {"letter in number", [](auto& e) { return e.CastByNumber("12x"); },
-         {MessageKind::Error, "'x' is not a valid integer value"}},
+         {MessageKind::Error, "'x' is not a valid integer value"}, true},
         {"no such day", [](auto& e) {
              e.moment = {2011, 2, 29, 10};
              return e.CastTraditional();
          },
-         {MessageKind::Error, "'2011-2-29' is not a valid date"}},
+         {MessageKind::Error, "'2011-2-29' is not a valid date"}, false},
     };
     for (const auto& row : rows) {
+        calendar.SetDate(kStartDate);
+        engine.moment = moment;
         EXPECT_EQ(row.command(engine), row.outcome) << row.what;
+        EXPECT_EQ(calendar.Date(), row.factsRefreshed ? momentDay : kStartDate) << row.what;
         EXPECT_EQ(report.lines, lastReport) << row.what;
         EXPECT_EQ(engine.record.texts, record.texts) << row.what;
         EXPECT_EQ(engine.record.PrimaryLines, record.PrimaryLines) << row.what;

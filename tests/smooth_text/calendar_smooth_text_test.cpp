@@ -4,7 +4,11 @@
 #include <QImage>
 #include <chrono>
 
+#include "calendar_control/calendar_canvas.h"
+#include "calendar_control/calendar_smooth_text.h"
 #include "calendar_control/nong_calendar.h"
+#include "gbk.h"
+#include "smooth_text/smooth_font_ex.h"
 
 namespace {
 
@@ -48,6 +52,45 @@ TEST(CalendarSmoothText, SmoothTextAndItsShadowChangeThePaintedTexts) {
             }
     EXPECT_GT(black, 100);
     EXPECT_EQ(kept, black);
+}
+
+// One text through the calendar's renderer, against the renderer set up by
+// hand with the calendar's look: quality level 0 and the shadow offset by
+// (2, 2) in 0x444444. Each of the three changed gives other pixels.
+TEST(CalendarSmoothText, DrawsAtQualityZeroWithItsShadowOffsetAndColour) {
+    const std::string text = testing_support::gbk("二零一零");
+    QWidget owner;
+    TCalendarCanvas canvas(owner);
+    canvas.SetSize({140, 48});
+    TCalFont font;
+    font.name = testing_support::gbk("宋体");
+    font.SetPixelHeight(24);
+    canvas.SetFont(font);
+    {
+        TCalendarSmoothText calendarText(canvas, true);
+        calendarText.TextOut(4, 4, text);
+    }
+    const auto byHand = [&](int quality, int offsetX, TColor shadowColour) {
+        QImage image(canvas.Image().size(), canvas.Image().format());
+        image.fill(Qt::white);
+        TSmoothSurface surface;
+        surface.Image = &image;
+        surface.Font = ToQFont(font);
+        surface.BrushStyle = bsClear;
+        TSmoothFontEx renderer(&surface);
+        renderer.SetQuality(quality);
+        TSmoothShadow& shadow = renderer.Effect().Shadow();
+        shadow.SetEnabled(true);
+        shadow.SetOffsetX(offsetX);
+        shadow.SetOffsetY(2);
+        shadow.SetColor(shadowColour);
+        renderer.TextOut(4, 4, text);
+        return image;
+    };
+    EXPECT_EQ(canvas.Image(), byHand(0, 2, 0x444444));
+    EXPECT_NE(canvas.Image(), byHand(1, 2, 0x444444));
+    EXPECT_NE(canvas.Image(), byHand(0, 3, 0x444444));
+    EXPECT_NE(canvas.Image(), byHand(0, 2, 0x000000));
 }
 
 TEST(CalendarSmoothText, APartialPaintDrawsSmoothTextsOnlyInsideItsRegion) {

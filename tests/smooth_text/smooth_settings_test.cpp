@@ -183,6 +183,8 @@ TEST_F(IniFixture, StoredIntegersAreCutToTheFieldThenBroughtIntoRange) {
         {"TextureMode", "4", [](const TSmoothEffect& e) { return e.Texture().Mode(); }, tmTiled},
         {"Outline", "7", &TSmoothEffect::Outline, 1},
         {"Spray", "many", &TSmoothEffect::Spray, 0},  // unreadable: the current value stays
+        {"Alpha", "070", &TSmoothEffect::Alpha, 70},   // decimal, as written
+        {"Spray", "0x1F", &TSmoothEffect::Spray, 0},
     };
     for (const Case& c : cases) {
         {
