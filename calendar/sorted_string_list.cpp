@@ -47,18 +47,10 @@ public:
     // Whether `line` equals the text, ignoring case.
     bool Matches(std::string_view line) const { return byBytes_ ? line == text_ : CompareText(line, text_) == 0; }
 
-    // The first line not ordered before the text. Each halving keeps one
-    // side without branching on the outcome: in a sweep of days that is a
-    // coin toss the processor would keep losing.
+    // The first line not ordered before the text.
     Lines::const_iterator Place(const Lines& lines) const {
-        auto first = lines.begin();
-        if (lines.empty()) return first;
-        for (auto length = std::ssize(lines); length > 1;) {
-            const auto half = length / 2;  // the place lies in [first, first + length]
-            first += half * Follows(first[half].text);  // arithmetic, not a jump
-            length -= half;
-        }
-        return first + Follows(first->text);
+        return std::ranges::partition_point(lines,
+                                            [this](const SortedStringList::Line& line) { return Follows(line.text); });
     }
 
 private:
