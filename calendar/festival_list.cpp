@@ -24,60 +24,39 @@ const BuiltInFestival kWeekFestivals[] = {
 
 constexpr std::int32_t kRed = 0x0000FF, kPurple = 0x800080, kNavy = 0x800000;
 
-// Two numbers of up to two digits as a four-digit key; empty, a key no
-// lookup matches, when either does not fit.
-std::string keyOf(int high, int low) {
-    if (high < 0 || high > 99 || low < 0 || low > 99) return {};
-    return {static_cast<char>('0' + high / 10), static_cast<char>('0' + high % 10), static_cast<char>('0' + low / 10),
-            static_cast<char>('0' + low % 10)};
-}
-
-std::string solarKeyOf(DateTime date) {
-    const auto day = CivilDateOf(date);
-    if (!day) return {};
-    return keyOf(MonthOf(*day), DayOf(*day));
-}
-
-std::string lunarKeyOf(const LunarDate& date) { return keyOf(date.month, date.day); }
+FestivalKey lunarKeyOf(const LunarDate& date) { return {date.month, date.day}; }
 
 int weekFromMonthEnd(const year_month_day& day) {
     const int lastDay = DayOf(year_month_day{day.year() / day.month() / last});  // [28, 31]
     return (lastDay - DayOf(day)) / 7 + 1;                                       // [1, 5]
 }
 
-// The weekday keys of a day: counted from the month's start, then from its end.
-std::array<std::string, 2> weekKeysOf(DateTime date) {
-    const auto day = CivilDateOf(date);
-    if (!day) return {};
-    const int month = MonthOf(*day);
-    const int dayOfWeek = static_cast<int>(weekday{sys_days{*day}}.c_encoding());  // [0, 6] from Sunday
-    const int fromStart = (DayOf(*day) - 1) / 7 + 1;                               // [1, 5]
-    return {keyOf(month, fromStart * 10 + dayOfWeek), keyOf(month, (weekFromMonthEnd(*day) + 4) * 10 + dayOfWeek)};
-}
-
-std::optional<Festival> festivalNamed(const SortedStringList& lines, const std::string& key) {
-    if (key.empty()) return std::nullopt;
-    const auto at = lines.IndexOfName(key);
+std::optional<FestivalView> festivalNamed(const SortedStringList& lines, const FestivalKey& key) {
+    const std::string_view name = key.View();
+    if (name.empty()) return std::nullopt;
+    const auto at = lines.IndexOfName(name);
     if (!at) return std::nullopt;
     const SortedStringList::Line& line = lines[*at];
-    return Festival{line.text.substr(key.size() + 1), line.value};
+    return FestivalView{std::string_view(line.text).substr(name.size() + 1), line.value};
 }
 
-std::optional<std::int32_t> markOf(const SortedStringList& lines, const std::string& key) {
-    if (key.empty()) return std::nullopt;
-    const auto at = lines.IndexOf(key);
+std::optional<std::int32_t> markOf(const SortedStringList& lines, const FestivalKey& key) {
+    if (key.View().empty()) return std::nullopt;
+    const auto at = lines.IndexOf(key.View());
     if (!at) return std::nullopt;
     return lines[*at].value;
 }
 
 // The result of the last key that finds something, or `result` when none does.
 template <typename Result, typename Find>
-Result lastFound(const std::array<std::string, 2>& keys, Find find, Result result) {
-    for (const std::string& key : keys) {
+Result lastFound(const std::array<FestivalKey, 2>& keys, Find find, Result result) {
+    for (const FestivalKey& key : keys) {
         if (const auto found = find(key)) result = *found;
     }
     return result;
 }
+
+Festival copied(const FestivalView& festival) { return {std::string(festival.text), festival.colour}; }
 
 }  // namespace
 
@@ -102,32 +81,54 @@ bool TFestivalList::AddFestival(int kind, std::string_view key, std::int32_t col
     return true;
 }
 
-Festival TFestivalList::SolarFestival(DateTime date) const {
-    return festivalNamed(Lines(FestivalLines::SolarFestivals), solarKeyOf(date)).value_or(Festival{});
+Festival TFestivalList::SolarFestival(DateTime date) const { return copied(SolarFestivalView(DayKeys(date))); }
+Festival TFestivalList::LunarFestival(const LunarDate& date) const { return copied(LunarFestivalView(date)); }
+Festival TFestivalList::WeekFestival(DateTime date) const { return copied(WeekFestivalView(DayKeys(date))); }
+
+FestivalView TFestivalList::SolarFestivalView(const DayKeys& day) const {
+    return festivalNamed(Lines(FestivalLines::SolarFestivals), day.solar).value_or(FestivalView{});
 }
 
-Festival TFestivalList::LunarFestival(const LunarDate& date) const {
-    return festivalNamed(Lines(FestivalLines::LunarFestivals), lunarKeyOf(date)).value_or(Festival{});
+FestivalView TFestivalList::LunarFestivalView(const LunarDate& date) const {
+    return festivalNamed(Lines(FestivalLines::LunarFestivals), lunarKeyOf(date)).value_or(FestivalView{});
 }
 
-Festival TFestivalList::WeekFestival(DateTime date) const {
+FestivalView TFestivalList::WeekFestivalView(const DayKeys& day) const {
     const SortedStringList& lines = Lines(FestivalLines::WeekFestivals);
     return lastFound(
-        weekKeysOf(date), [&](const std::string& key) { return festivalNamed(lines, key); }, Festival{});
+        day.week, [&](const FestivalKey& key) { return festivalNamed(lines, key); }, FestivalView{});
 }
 
-std::int32_t TFestivalList::SolarMark(DateTime date) const {
-    return markOf(Lines(FestivalLines::SolarMarks), solarKeyOf(date)).value_or(kNoMark);
+std::int32_t TFestivalList::SolarMark(const DayKeys& day) const {
+    return markOf(Lines(FestivalLines::SolarMarks), day.solar).value_or(kNoMark);
 }
 
 std::int32_t TFestivalList::LunarMark(const LunarDate& date) const {
     return markOf(Lines(FestivalLines::LunarMarks), lunarKeyOf(date)).value_or(kNoMark);
 }
 
-std::int32_t TFestivalList::WeekMark(DateTime date) const {
+std::int32_t TFestivalList::WeekMark(const DayKeys& day) const {
     const SortedStringList& lines = Lines(FestivalLines::WeekMarks);
     return lastFound(
-        weekKeysOf(date), [&](const std::string& key) { return markOf(lines, key); }, kNoMark);
+        day.week, [&](const FestivalKey& key) { return markOf(lines, key); }, kNoMark);
+}
+
+FestivalKey::FestivalKey(int high, int low) {
+    if (high < 0 || high > 99 || low < 0 || low > 99) return;
+    digits_ = {static_cast<char>('0' + high / 10), static_cast<char>('0' + high % 10),
+               static_cast<char>('0' + low / 10), static_cast<char>('0' + low % 10)};
+    size_ = digits_.size();
+}
+
+DayKeys::DayKeys(DateTime date) {
+    const auto day = CivilDateOf(date);
+    if (!day) return;
+    const int month = MonthOf(*day);
+    const int dayOfWeek = static_cast<int>(weekday{sys_days{*day}}.c_encoding());  // [0, 6] from Sunday
+    const int fromStart = (DayOf(*day) - 1) / 7 + 1;                               // [1, 5]
+    solar = {month, DayOf(*day)};
+    week = {FestivalKey(month, fromStart * 10 + dayOfWeek),
+            FestivalKey(month, (weekFromMonthEnd(*day) + 4) * 10 + dayOfWeek)};
 }
 
 int WeekFromMonthEnd(DateTime date) {

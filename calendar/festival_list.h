@@ -44,7 +44,37 @@ struct Festival {
     friend bool operator==(const Festival&, const Festival&) = default;
 };
 
+// A festival found for a day without copying it: its text views the line
+// in the list and lasts until the list changes.
+struct FestivalView {
+    std::string_view text;
+    std::int32_t colour = -1;
+};
+
 inline constexpr std::int32_t kNoMark = -1;
+
+// A four-digit key held in place; empty, a key no lookup matches, when either
+// of its numbers does not fit in two digits.
+class FestivalKey {
+public:
+    FestivalKey() = default;
+    FestivalKey(int high, int low);
+    std::string_view View() const { return {digits_.data(), size_}; }
+
+private:
+    std::array<char, 4> digits_{};
+    std::size_t size_ = 0;
+};
+
+// The Gregorian keys of a day, worked out once for every list it is looked
+// up in: MMDD, and MMWD counted from the start and from the end of the
+// month. All empty for a value that names no day.
+struct DayKeys {
+    explicit DayKeys(DateTime date);
+
+    FestivalKey solar;
+    std::array<FestivalKey, 2> week;
+};
 
 class TFestivalList {
 public:
@@ -75,10 +105,17 @@ public:
     // from its start.
     Festival WeekFestival(DateTime date) const;
 
+    // The same lookups on keys worked out once, without copying.
+    FestivalView SolarFestivalView(const DayKeys& day) const;
+    FestivalView LunarFestivalView(const LunarDate& date) const;
+    FestivalView WeekFestivalView(const DayKeys& day) const;
+
     // Mark values, kNoMark when no mark line is the day's key.
-    std::int32_t SolarMark(DateTime date) const;
+    std::int32_t SolarMark(DateTime date) const { return SolarMark(DayKeys(date)); }
+    std::int32_t SolarMark(const DayKeys& day) const;
     std::int32_t LunarMark(const LunarDate& date) const;
-    std::int32_t WeekMark(DateTime date) const;
+    std::int32_t WeekMark(DateTime date) const { return WeekMark(DayKeys(date)); }
+    std::int32_t WeekMark(const DayKeys& day) const;
 
     friend bool operator==(const TFestivalList&, const TFestivalList&) = default;
 

@@ -5,24 +5,36 @@
 
 namespace calendar {
 
+namespace {
+
+// `text` cut to TrimmedText(text) in place, keeping its buffer.
+void trim(std::string& text) {
+    const std::string_view kept = TrimmedText(text);
+    const std::size_t start = static_cast<std::size_t>(kept.data() - text.data());
+    text.resize(start + kept.size());
+    text.erase(0, start);
+}
+
+}  // namespace
+
 std::string FestivalText(const TFestivalList& list, DateTime date, std::int32_t& colour) {
-    std::string text;
-    colour = -1;
     const LunarDate today = SolarToLunar(date);
     const LunarDate tomorrow = SolarToLunar(date + 1);
+    const DayKeys day(date);
     // A month number that changes overnight (a month running into its leap
     // month keeps it) makes today the eve of tomorrow's month: its day 00.
-    if (today.month != tomorrow.month) {
-        const Festival eve = list.LunarFestival({tomorrow.year, tomorrow.month, 0, false});
-        if (!eve.text.empty()) {
-            text = eve.text;
-            colour = eve.colour;
-        }
-    }
-    for (const Festival& part : {list.LunarFestival(today), list.SolarFestival(date), list.WeekFestival(date)}) {
+    FestivalView eve;
+    if (today.month != tomorrow.month) eve = list.LunarFestivalView({tomorrow.year, tomorrow.month, 0, false});
+    std::string text(eve.text);
+    colour = eve.text.empty() ? -1 : eve.colour;
+    for (const FestivalView& part :
+         {list.LunarFestivalView(today), list.SolarFestivalView(day), list.WeekFestivalView(day)}) {
         if (part.text.empty()) continue;
         if (colour == -1) colour = part.colour;
-        text = TrimmedText(text + ' ' + part.text);
+        // Trimmed after each part: blanks a part ends with are gone before the next joins.
+        text += ' ';
+        text += part.text;
+        trim(text);
     }
     return text;
 }
@@ -33,7 +45,8 @@ std::string FestivalText(const TFestivalList& list, DateTime date) {
 }
 
 std::int32_t FestivalMark(const TFestivalList& list, DateTime date) {
-    for (const std::int32_t mark : {list.LunarMark(SolarToLunar(date)), list.SolarMark(date), list.WeekMark(date)}) {
+    const DayKeys day(date);
+    for (const std::int32_t mark : {list.LunarMark(SolarToLunar(date)), list.SolarMark(day), list.WeekMark(day)}) {
         if (mark >= 0) return mark;
     }
     return kNoMark;

@@ -1,5 +1,9 @@
 #include "calendar/lunar_conversion.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
+
 #include "calendar/lunar_table.h"
 
 namespace calendar {
@@ -15,11 +19,62 @@ static_assert(DateTimeOf(year{2101} / 1 / 28) + 1 - kLunarEpoch == detail::kTabl
               "the table's years must fill 1900-01-31 to 2101-01-28 exactly");
 static_assert(kLunarEnd <= DateTimeOf(year{2101} / 1 / 28));
 
+// Days from 1900-01-31 to the day `date` falls on; nothing outside the range
+// converted.
+std::optional<int> offsetOf(DateTime date) {
+    if (!(date >= kLunarEpoch && date < kLunarEnd)) return std::nullopt;  // NaN fails both tests
+    return static_cast<int>(date - kLunarEpoch);                          // [0, 73383]
+}
+
+constexpr int kTableYears = kLastLunarYear - kFirstLunarYear + 1;
+
+// The year an offset falls in if the table's days were spread evenly over
+// its years, as a position in the table. [0, 200]
+constexpr int evenYearOf(int offset) { return offset * kTableYears / detail::kTableFacts.days; }
+
+// New years stay within weeks of that even spread, so the guess is the year
+// itself or a neighbour. The guess only grows with the offset: checking the
+// first and last day of each year checks every day.
+constexpr bool evenYearWithinOne() {
+    for (int index = 0; index < kTableYears; ++index) {
+        if (evenYearOf(LunarNewYears[index]) < index - 1 || evenYearOf(LunarNewYears[index + 1] - 1) > index + 1) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(evenYearWithinOne());
+
 }  // namespace
 
 LunarDate SolarToLunar(DateTime date) {
-    if (!(date >= kLunarEpoch && date < kLunarEnd)) return {};  // NaN fails both tests
-    int offset = static_cast<int>(date - kLunarEpoch);          // [0, 73383]
+    const std::optional<int> offset = offsetOf(date);
+    if (!offset) return {};
+    int index = evenYearOf(*offset);
+    if (*offset < LunarNewYears[index]) {
+        --index;
+    } else if (*offset >= LunarNewYears[index + 1]) {
+        ++index;
+    }
+    // index: [0, 200]
+    const int year = kFirstLunarYear + index;
+    const int day = *offset - LunarNewYears[index];  // [0, LunarYearDays(year) - 1]
+
+    // Count the months after the first that have begun by the day: a fixed
+    // dozen comparisons, without branches to mispredict.
+    const std::array<std::uint16_t, 13>& starts = LunarMonthStarts[index];
+    int position = 0;
+    for (int next = 1; next < 13; ++next) position += starts[next] <= day;
+    // position: [0, 12], the month in calendar order counting the leap month
+    const int leap = LeapMonthOf(year);
+    const bool afterLeap = leap != 0 && position >= leap;
+    return {year, position + 1 - afterLeap, day - starts[position] + 1, afterLeap && position == leap};
+}
+
+LunarDate ReferenceSolarToLunar(DateTime date) {
+    const std::optional<int> start = offsetOf(date);
+    if (!start) return {};
+    int offset = *start;
 
     // Walk whole years from 1900. Reaching exactly 0 leaves the year advanced:
     // the date is that year's 正月初一.

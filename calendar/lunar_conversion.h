@@ -20,4 +20,8 @@ struct LunarDate {
 // `SolarToLunar`: the lunar date of the day `date` falls on (time of day ignored).
 LunarDate SolarToLunar(DateTime date);
 
+// `ReferenceSolarToLunar`: the same conversion done the slow, evident way,
+// walking year by year from 1900; `SolarToLunar` must always agree with it.
+LunarDate ReferenceSolarToLunar(DateTime date);
+
 }  // namespace calendar

@@ -1,4 +1,5 @@
-// The lunar year table 1900..2100 and the month and year lengths read from it.
+// The lunar year table 1900..2100, the month and year lengths read from it,
+// and the new years and month starts summed from it while compiling.
 // Years outside the table have no months: their lengths are 0.
 #pragma once
 
@@ -95,5 +96,41 @@ static_assert(kTableFacts.leapYears == 74 && kTableFacts.longLeapMonths == 20);
 static_assert(LeapMonthOf(kLastLunarYear) == 0);
 
 }  // namespace detail
+
+// `LunarNewYears`: the 正月初一 of each table year as days after the first
+// one (1900-01-31), at position year - 1900, then the day after the table
+// ends. Summed from LunarInfo while compiling, so a conversion finds its year
+// in a step instead of adding up the years before it.
+inline constexpr std::array<std::int32_t, kLastLunarYear - kFirstLunarYear + 2> LunarNewYears = [] {
+    std::array<std::int32_t, kLastLunarYear - kFirstLunarYear + 2> starts{};
+    for (int year = kFirstLunarYear; year <= kLastLunarYear; ++year) {
+        starts[year - kFirstLunarYear + 1] = starts[year - kFirstLunarYear] + LunarYearDays(year);
+    }
+    return starts;
+}();
+static_assert(LunarNewYears.back() == detail::kTableFacts.days);
+
+// `LunarMonthStarts`: for each table year, at position year - 1900, the day
+// of the year (0 for 正月初一) on which each of its months begins, in calendar
+// order with the leap month in its place; a year of twelve months ends with
+// its length, a day it never reaches. Read from LunarInfo while compiling, so
+// a conversion counts months instead of adding up their lengths.
+inline constexpr std::array<std::array<std::uint16_t, 13>, kLastLunarYear - kFirstLunarYear + 1> LunarMonthStarts = [] {
+    std::array<std::array<std::uint16_t, 13>, kLastLunarYear - kFirstLunarYear + 1> starts{};
+    for (int year = kFirstLunarYear; year <= kLastLunarYear; ++year) {
+        std::array<std::uint16_t, 13>& months = starts[year - kFirstLunarYear];
+        int position = 0, day = 0;
+        for (int month = 1; month <= 12; ++month) {
+            months[position++] = static_cast<std::uint16_t>(day);
+            day += LunarMonthDays(year, month);
+            if (month == LeapMonthOf(year)) {
+                months[position++] = static_cast<std::uint16_t>(day);
+                day += LeapMonthDays(year);
+            }
+        }
+        if (position == 12) months[12] = static_cast<std::uint16_t>(day);
+    }
+    return starts;
+}();
 
 }  // namespace calendar

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,35 @@ TEST(SortedStringList, KeepsCaseInsensitiveOrderAndDropsExactDuplicates) {
     EXPECT_EQ(lines.IndexOf(gbk("d=乤")), 7u);
     EXPECT_EQ(lines.IndexOfName("B"), 3u);
     for (const char* name : {"c", "0101=", "010", ""}) EXPECT_EQ(lines.IndexOfName(name), std::nullopt) << name;
+}
+
+// Texts of digits and signs are found by plain byte order, others by the
+// folded order the lines are kept in: both must find what a scan finds.
+TEST(SortedStringList, FindsWhatAScanFinds) {
+    SortedStringList lines;
+    for (const char* text : {"0101=a", "0101", "01", "0101=", "[", "_=x", "A=1", "a", "Z", "z=2", "@", "0", "1=",
+                             "0101=longer than eight", "01010101=x", "01010101"}) {
+        lines.Add(text);
+    }
+    lines.Add(gbk("0102=丄"));
+    lines.Add(gbk("乤=0"));
+    const auto scan = [&](std::string_view text, bool byName) -> std::optional<std::size_t> {
+        for (std::size_t i = 0; i < lines.Count(); ++i) {
+            const std::string_view line = lines[i].text;
+            const std::string_view name = line.substr(0, line.find('='));
+            if (byName ? name.size() < line.size() && calendar::CompareText(name, text) == 0
+                       : calendar::CompareText(line, text) == 0) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    };
+    for (const char* text : {"0101", "0101=a", "01", "0", "1", "[", "_", "a", "A", "Z", "z", "@", "0102", "01010101",
+                             "0101=longer than eight", "0101=LONGER THAN EIGHT", "", "9", "="}) {
+        EXPECT_EQ(lines.IndexOf(text), scan(text, false)) << text;
+        EXPECT_EQ(lines.IndexOfName(text), scan(text, true)) << text;
+    }
+    EXPECT_EQ(lines.IndexOfName(gbk("乤")), scan(gbk("乤"), true));
 }
 
 TEST(TFestivalList, StartsWithTheBuiltInFestivals) {

@@ -97,4 +97,15 @@ TEST(SolarToLunar, WalksEveryDayOfTheTable) {
     EXPECT_EQ(days + 28, 73412);
 }
 
+// The table lookup against the year-by-year walk it replaces: every quarter
+// day from before the range to after it, and values that name no day.
+TEST(SolarToLunar, AgreesWithTheReferenceWalk) {
+    for (calendar::DateTime date = at(1900, 1, 29); date < at(2101, 1, 3); date += 0.25) {
+        ASSERT_EQ(SolarToLunar(date), calendar::ReferenceSolarToLunar(date)) << date;
+    }
+    for (double date : testing_support::kNotADay) {
+        EXPECT_EQ(SolarToLunar(date), calendar::ReferenceSolarToLunar(date)) << date;
+    }
+}
+
 }  // namespace
