@@ -12,11 +12,12 @@ run_packages=(
   build-essential cmake ninja-build pkg-config python3
   qt6-base-dev libjpeg-dev fonts-noto-cjk
   googletest libgtest-dev libbenchmark-dev
-  libsqlite3-dev sqlite3 libcli11-dev nlohmann-json3-dev libnova-dev
+  libsqlite3-dev sqlite3 libcli11-dev nlohmann-json3-dev
 )
 test_packages=(
   xvfb xauth xdotool unicode-data clang-14 libclang-rt-14-dev binutils
-  g++-mingw-w64-i686 binutils-mingw-w64-i686 lintian appstream dpkg-dev
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 lintian appstream dpkg-dev file
+  libnova-dev  # only for the generator of the astronomical calendar's table
 )
 wine_packages=(wine wine32:i386)
 

@@ -7,7 +7,9 @@ set -euo pipefail
 build_dir=$1 source=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build_dir" --prefix "$prefix" --component Unspecified >/dev/null
+for component in runtime development; do
+  cmake --install "$build_dir" --prefix "$prefix" --component "$component" >/dev/null
+done
 pcdir=$(dirname "$(find "$prefix" -name guaku.pc | head -n1)")
 export PKG_CONFIG_PATH=$pcdir
 # The .pc file records the configured prefix; point it at the scratch one.
