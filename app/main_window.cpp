@@ -133,22 +133,22 @@ void TForm1::BuildMenus() {
     // They run as the casting buttons do: on the fields, errors as messages.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto step = [this](const QString& caption, void (casting::CastingEngine::*run)()) {
+    const auto step = [this](const QString& caption, std::function<void()> run) {
         return PopupMenu1->addAction(caption, this, [this, run] {
-            Cast([run](casting::CastingEngine& engine) {
-                (engine.*run)();
-                return casting::CommandOutcome{};
+            Run([&run] {
+                run();
+                return casting::CastingOutcome{};
             });
         });
     };
-    N9 = step(QStringLiteral("时间"), &casting::CastingEngine::N9Click);
+    N9 = step(QStringLiteral("时间"), [this] { engine_->ComputeFacts(EnteredMoment()); });
     N10 = PopupMenu1->addAction(QStringLiteral("计算"));
-    N4 = step(QStringLiteral("本卦"), &casting::CastingEngine::N4Click);
-    N5 = step(QStringLiteral("互卦"), &casting::CastingEngine::N5Click);
-    N6 = step(QStringLiteral("变卦"), &casting::CastingEngine::N6Click);
-    N7 = step(QStringLiteral("错卦"), &casting::CastingEngine::N7Click);
-    N8 = step(QStringLiteral("综卦"), &casting::CastingEngine::N8Click);
-    N11 = step(QStringLiteral("运行"), &casting::CastingEngine::N11Click);
+    N4 = step(QStringLiteral("本卦"), [this] { engine_->DerivePrimary(); });
+    N5 = step(QStringLiteral("互卦"), [this] { engine_->DeriveNuclear(); });
+    N6 = step(QStringLiteral("变卦"), [this] { engine_->DeriveChanged(); });
+    N7 = step(QStringLiteral("错卦"), [this] { engine_->DeriveOpposite(); });
+    N8 = step(QStringLiteral("综卦"), [this] { engine_->DeriveReversed(); });
+    N11 = step(QStringLiteral("运行"), [this] { engine_->WriteReport(EnteredPerson(), EnteredMoment()); });
     N12 = PopupMenu1->addAction(QStringLiteral("试验"));
 
     PopupMenu2 = new QMenu(this);
@@ -387,53 +387,75 @@ void TForm1::bsSkinSpinEdit3Change() {
 }
 
 void TForm1::RadioButton1Click() {
-    if (RadioButton1->isChecked()) engine_->record.SexText = GbkFromQString(RadioButton1->text());
+    if (RadioButton1->isChecked()) sexText_ = GbkFromQString(RadioButton1->text());
 }
 
 void TForm1::RadioButton2Click() {
-    if (RadioButton2->isChecked()) engine_->record.SexText = GbkFromQString(RadioButton2->text());
+    if (RadioButton2->isChecked()) sexText_ = GbkFromQString(RadioButton2->text());
 }
 
-void TForm1::Cast(const std::function<casting::CommandOutcome(casting::CastingEngine&)>& command) {
-    engine_->person = {GbkFromQString(bsSkinEdit1->text()), GbkFromQString(bsSkinEdit5->text())};
-    engine_->moment = {bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value(), bsSkinSpinEdit3->value(),
-                       bsSkinSpinEdit4->value()};
-    // No exception may leave a slot: whatever the engine throws is shown.
-    casting::CommandOutcome outcome;
-    try {
-        outcome = command(*engine_);
-    } catch (const std::exception& error) {
-        outcome = {casting::MessageKind::Error, error.what()};
+casting::Person TForm1::EnteredPerson() const {
+    return {GbkFromQString(bsSkinEdit1->text()), GbkFromQString(bsSkinEdit5->text()), sexText_};
+}
+
+casting::Moment TForm1::EnteredMoment() const {
+    return {bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value(), bsSkinSpinEdit3->value(), bsSkinSpinEdit4->value()};
+}
+
+namespace {
+
+// The box each refusal is shown in: the input checks in a hint, a missing
+// number plainly, a value that does not convert as an error.
+MessageBox BoxFor(casting::Refusal refusal) {
+    switch (refusal) {
+        case casting::Refusal::None:
+        case casting::Refusal::NotChinese:
+        case casting::Refusal::NameNotChinese: return MessageBox::Information;
+        case casting::Refusal::Incomplete: return MessageBox::Plain;
+        case casting::Refusal::InvalidValue: return MessageBox::Error;
     }
-    if (outcome.kind != casting::MessageKind::None) {
-        services_.showMessage(this, outcome.kind, QStringFromGbk(outcome.message));
+    return MessageBox::Error;
+}
+
+}  // namespace
+
+void TForm1::Run(const std::function<casting::CastingOutcome()>& command) {
+    // No exception may leave a slot: whatever the engine throws is shown.
+    casting::CastingOutcome outcome;
+    try {
+        outcome = command();
+    } catch (const std::exception& error) {
+        outcome = {casting::Refusal::InvalidValue, error.what()};
+    }
+    if (outcome.refusal != casting::Refusal::None) {
+        services_.showMessage(this, BoxFor(outcome.refusal), QStringFromGbk(outcome.message));
     } else {
-        readingPage->SetCasting(reading::ReadingInputOf(engine_->record, engine_->facts));
+        readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
     }
 }
 
 void TForm1::bsSkinButton1Click() {
     bsSkinNotebook1->setCurrentIndex(0);
-    Cast([](auto& e) { return e.CastTraditional(); });
+    Cast(&casting::CastingEngine::CastTraditional);
 }
 
 void TForm1::bsSkinButton2Click() {
-    Cast([](auto& e) { return e.CastByClock(); });
+    Cast(&casting::CastingEngine::CastByClock);
 }
 
 void TForm1::bsSkinButton3Click() {
     bsSkinNotebook1->setCurrentIndex(0);
-    Cast([](auto& e) { return e.CastByStems(); });
+    Cast(&casting::CastingEngine::CastByStems);
 }
 
 void TForm1::bsSkinButton9Click() {
     bsSkinNotebook1->setCurrentIndex(0);
-    Cast([](auto& e) { return e.CastByBranches(); });
+    Cast(&casting::CastingEngine::CastByBranches);
 }
 
 void TForm1::bsSkinButton4Click() {
     bsSkinNotebook1->setCurrentIndex(0);
-    Cast([](auto& e) { return e.CastByName(); });
+    Cast(&casting::CastingEngine::CastByName);
 }
 
 void TForm1::OpenInputPage(int page, QLineEdit* edit) {
@@ -448,24 +470,20 @@ void TForm1::bsSkinButton5Click() { OpenInputPage(3, nullptr); }
 void TForm1::bsSkinButton6Click() { OpenInputPage(4, bsSkinEdit4); }
 
 void TForm1::bsSkinButton10Click() {
-    const std::string question = GbkFromQString(bsSkinEdit2->text());
-    Cast([&](auto& e) { return e.CastByQuestion(question); });
+    Cast(&casting::CastingEngine::CastByQuestion, GbkFromQString(bsSkinEdit2->text()));
 }
 
 void TForm1::bsSkinButton11Click() {
-    const std::string character = GbkFromQString(bsSkinEdit3->text());
-    Cast([&](auto& e) { return e.CastByCharacter(character); });
+    Cast(&casting::CastingEngine::CastByCharacter, GbkFromQString(bsSkinEdit3->text()));
 }
 
 void TForm1::bsSkinButton12Click() {
-    const int upper = bsSkinComboBox2->currentIndex() + 1, lower = bsSkinComboBox3->currentIndex() + 1,
-              line = bsSkinComboBox4->currentIndex() + 1;
-    Cast([=](auto& e) { return e.CastManually(upper, lower, line); });
+    Cast(&casting::CastingEngine::CastManually, bsSkinComboBox2->currentIndex() + 1,
+         bsSkinComboBox3->currentIndex() + 1, bsSkinComboBox4->currentIndex() + 1);
 }
 
 void TForm1::bsSkinButton13Click() {
-    const std::string number = GbkFromQString(bsSkinEdit4->text());
-    Cast([&](auto& e) { return e.CastByNumber(number); });
+    Cast(&casting::CastingEngine::CastByNumber, GbkFromQString(bsSkinEdit4->text()));
 }
 
 void TForm1::N13Click() { bsSkinRichEdit1->selectAll(); }

@@ -37,6 +37,9 @@ public:
     virtual int MonthLength(int year, int month) const;
 
     const casting::CastingEngine& engine() const { return *engine_; }
+    // Who asks and when, as the fields give them to a casting.
+    casting::Person EnteredPerson() const;
+    casting::Moment EnteredMoment() const;
 
     void bsSkinSpinEdit1Change();  // year rule
     void bsSkinSpinEdit2Change();  // month rule
@@ -89,10 +92,20 @@ private:
     void OpenInformation(int page, const QString& title);
     // Shows input page `page`, empties the report view and `edit`.
     void OpenInputPage(int page, QLineEdit* edit);
-    // Hands the fields to the engine, runs `command` and shows its message.
-    void Cast(const std::function<casting::CommandOutcome(casting::CastingEngine&)>& command);
+    // Runs a casting method on the fields' person and moment and the
+    // method's own `inputs`, and shows a refusal in its box.
+    template <typename... Params, typename... Inputs>
+    void Cast(casting::CastingOutcome (casting::CastingEngine::*method)(const casting::Person&, const casting::Moment&,
+                                                                          Params...),
+              Inputs&&... inputs) {
+        Run([&] { return (*engine_.*method)(EnteredPerson(), EnteredMoment(), std::forward<Inputs>(inputs)...); });
+    }
+    // Runs `command` and shows a refusal in its box; whatever the engine
+    // throws is shown as an error.
+    void Run(const std::function<casting::CastingOutcome()>& command);
 
     ShellServices services_;
+    std::string sexText_;  // the caption of the sex last chosen, GBK
 
 public:
     // The controls, under the names the casting steps and tests refer to.

@@ -13,16 +13,15 @@ const QString kProductTitle = QStringLiteral("爻盘 · 梅花易数起卦");
 
 namespace {
 
-void ShowMessageBox(QWidget* owner, casting::MessageKind kind, const QString& text) {
-    switch (kind) {
-        case casting::MessageKind::None: return;
-        case casting::MessageKind::Information:
+void ShowMessageBox(QWidget* owner, MessageBox box, const QString& text) {
+    switch (box) {
+        case MessageBox::Information:
             QMessageBox(QMessageBox::Information, QStringLiteral("提示"), text, QMessageBox::Ok, owner).exec();
             return;
-        case casting::MessageKind::Plain:
+        case MessageBox::Plain:
             QMessageBox(QMessageBox::NoIcon, kProductTitle, text, QMessageBox::Ok, owner).exec();
             return;
-        case casting::MessageKind::Error:
+        case MessageBox::Error:
             QMessageBox(QMessageBox::Critical, kProductTitle, text, QMessageBox::Ok, owner).exec();
             return;
     }

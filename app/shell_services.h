@@ -7,16 +7,21 @@
 #include <QUrl>
 #include <functional>
 
-#include "casting/casting_engine.h"
-
 class QWidget;
+
+// The boxes the window shows a refusal in.
+enum class MessageBox {
+    Information,  // caption "提示", information icon, OK
+    Plain,        // the application's title as caption, no icon, OK
+    Error,        // the application's standard error box
+};
 
 struct ShellServices {
     // Hands a page to the default browser without waiting; failures are not
     // reported.
     std::function<void(const QUrl&)> openWebPage;
-    // Shows a casting command's message in the box it names, modally.
-    std::function<void(QWidget* owner, casting::MessageKind, const QString& text)> showMessage;
+    // Shows a message in the box named, modally.
+    std::function<void(QWidget* owner, MessageBox, const QString& text)> showMessage;
     // The local date and time.
     std::function<QDateTime()> now;
 };

@@ -13,7 +13,7 @@ constexpr char kChineseCharactersWanted[] = "参数错误：请输入汉字！";
 constexpr char kChineseNameWanted[] = "参数错误：请输入汉字姓名！";
 constexpr char kInputIncomplete[] = "参数错误：请检查是否输入完整！";
 
-CommandOutcome Refused(MessageKind kind, const char* message) { return {kind, message}; }
+CastingOutcome Refused(Refusal refusal, const char* message) { return {refusal, message}; }
 
 }  // namespace
 
@@ -26,41 +26,42 @@ ClockTime LocalClock() {
 
 CastingEngine::CastingEngine(DateHolder& calendar, ReportSink& report, std::function<ClockTime()> clock)
     : calendar_(calendar), report_(report), clock_(std::move(clock)) {
-    record.SetStartValues();
+    record_.SetStartValues();
 }
 
-void CastingEngine::N9Click() { ComputeMomentFacts(moment, calendar_, facts); }
-void CastingEngine::N4Click() { DerivePrimary(record); }
-void CastingEngine::N5Click() { DeriveNuclear(record); }
-void CastingEngine::N6Click() { DeriveChanged(record); }
-void CastingEngine::N7Click() { DeriveOpposite(record); }
-void CastingEngine::N8Click() { DeriveReversed(record); }
-void CastingEngine::N11Click() {
-    const std::vector<std::string> lines = ComposeReport(record, facts, person, moment);
+void CastingEngine::ComputeFacts(const Moment& moment) { ComputeMomentFacts(moment, calendar_, facts_); }
+void CastingEngine::DerivePrimary() { casting::DerivePrimary(record_); }
+void CastingEngine::DeriveNuclear() { casting::DeriveNuclear(record_); }
+void CastingEngine::DeriveChanged() { casting::DeriveChanged(record_); }
+void CastingEngine::DeriveOpposite() { casting::DeriveOpposite(record_); }
+void CastingEngine::DeriveReversed() { casting::DeriveReversed(record_); }
+void CastingEngine::WriteReport(const Person& person, const Moment& moment) {
+    const std::vector<std::string> lines = ComposeReport(record_, facts_, person, moment);
     report_.Clear();
     for (const std::string& line : lines) report_.AppendLine(line);
 }
 
-CommandOutcome CastingEngine::Run(const std::function<CommandOutcome()>& command) {
+CastingOutcome CastingEngine::Run(const std::function<CastingOutcome()>& command) {
     try {
         return command();
     } catch (const ConvertError& error) {
-        return {MessageKind::Error, error.what()};
+        return {Refusal::InvalidValue, error.what()};
     }
 }
 
-CommandOutcome CastingEngine::Complete(CastNumbers numbers, const char* methodText) {
+CastingOutcome CastingEngine::Complete(CastNumbers numbers, const char* methodText, const Person& person,
+                                       const Moment& moment) {
     numbers = ApplyZeroRules(numbers);
-    record.UpperTrigram = numbers.upper;
-    record.LowerTrigram = numbers.lower;
-    record.MovingLine = numbers.movingLine;
-    record.MethodText = methodText;
-    N4Click();
-    N5Click();
-    N6Click();
-    N7Click();
-    N8Click();
-    N11Click();
+    record_.UpperTrigram = numbers.upper;
+    record_.LowerTrigram = numbers.lower;
+    record_.MovingLine = numbers.movingLine;
+    record_.MethodText = methodText;
+    DerivePrimary();
+    DeriveNuclear();
+    DeriveChanged();
+    DeriveOpposite();
+    DeriveReversed();
+    WriteReport(person, moment);
     return {};
 }
 
@@ -70,78 +71,80 @@ std::vector<int> CastingEngine::StrokesOfUnits(std::string_view text) {
     return strokes;
 }
 
-CommandOutcome CastingEngine::CastTraditional() {
-    return Run([this] {
-        N9Click();
-        return Complete(TraditionalRule(facts), "传统起卦");
+CastingOutcome CastingEngine::CastTraditional(const Person& person, const Moment& moment) {
+    return Run([&] {
+        ComputeFacts(moment);
+        return Complete(TraditionalRule(facts_), "传统起卦", person, moment);
     });
 }
 
-CommandOutcome CastingEngine::CastByClock() {
-    return Run([this] {
-        N9Click();
+CastingOutcome CastingEngine::CastByClock(const Person& person, const Moment& moment) {
+    return Run([&] {
+        ComputeFacts(moment);
         const ClockTime now = clock_();
-        return Complete(ClockRule(now.hour, now.minute), "时分起卦");
+        return Complete(ClockRule(now.hour, now.minute), "时分起卦", person, moment);
     });
 }
 
-CommandOutcome CastingEngine::CastByStems() {
-    return Run([this] {
-        N9Click();
-        return Complete(StemsRule(facts), "日期天干数起卦");
+CastingOutcome CastingEngine::CastByStems(const Person& person, const Moment& moment) {
+    return Run([&] {
+        ComputeFacts(moment);
+        return Complete(StemsRule(facts_), "日期天干数起卦", person, moment);
     });
 }
 
-CommandOutcome CastingEngine::CastByBranches() {
-    return Run([this] {
-        N9Click();
-        return Complete(BranchesRule(facts), "日期地支数起卦");
+CastingOutcome CastingEngine::CastByBranches(const Person& person, const Moment& moment) {
+    return Run([&] {
+        ComputeFacts(moment);
+        return Complete(BranchesRule(facts_), "日期地支数起卦", person, moment);
     });
 }
 
-CommandOutcome CastingEngine::CastByQuestion(std::string_view question) {
-    return Run([this, question] {
+CastingOutcome CastingEngine::CastByQuestion(const Person& person, const Moment& moment, std::string_view question) {
+    return Run([&] {
         // Unlike the character and name checks, the question's check comes
         // after the facts are refreshed: a refused question still moves the
         // calendar to the moment.
-        N9Click();
+        ComputeFacts(moment);
         const std::string text = WithoutSpaces(question);
-        if (text.size() < 2) return Refused(MessageKind::Information, kChineseCharactersWanted);
-        return Complete(SplitSumRule(StrokesOfUnits(text)), "问话字的笔画数起卦");
+        if (text.size() < 2) return Refused(Refusal::NotChinese, kChineseCharactersWanted);
+        return Complete(SplitSumRule(StrokesOfUnits(text)), "问话字的笔画数起卦", person, moment);
     });
 }
 
-CommandOutcome CastingEngine::CastByCharacter(std::string_view character) {
-    return Run([this, character] {
+CastingOutcome CastingEngine::CastByCharacter(const Person& person, const Moment& moment,
+                                              std::string_view character) {
+    return Run([&] {
         const std::string text = WithoutSpaces(character);
-        if (text.size() != 2) return Refused(MessageKind::Information, kChineseCharactersWanted);
-        N9Click();
-        return Complete(SingleCharacterRule(StrokesOf(text), facts.HourBranch), "单字笔画数起卦");
+        if (text.size() != 2) return Refused(Refusal::NotChinese, kChineseCharactersWanted);
+        ComputeFacts(moment);
+        return Complete(SingleCharacterRule(StrokesOf(text), facts_.HourBranch), "单字笔画数起卦", person, moment);
     });
 }
 
-CommandOutcome CastingEngine::CastByName() {
-    return Run([this] {
+CastingOutcome CastingEngine::CastByName(const Person& person, const Moment& moment) {
+    return Run([&] {
         const std::string name = WithoutSpaces(person.name);
-        if (name.size() < 4) return Refused(MessageKind::Information, kChineseNameWanted);
-        N9Click();
-        return Complete(SplitSumRule(StrokesOfUnits(name)), "姓名笔画数起卦");
+        if (name.size() < 4) return Refused(Refusal::NameNotChinese, kChineseNameWanted);
+        ComputeFacts(moment);
+        return Complete(SplitSumRule(StrokesOfUnits(name)), "姓名笔画数起卦", person, moment);
     });
 }
 
-CommandOutcome CastingEngine::CastManually(int upper, int lower, int movingLine) {
-    return Run([this, upper, lower, movingLine] {
-        N9Click();
-        return Complete({upper, lower, movingLine}, "手工指定起卦");
+CastingOutcome CastingEngine::CastManually(const Person& person, const Moment& moment, int upper, int lower,
+                                           int movingLine) {
+    return Run([&] {
+        ComputeFacts(moment);
+        return Complete({upper, lower, movingLine}, "手工指定起卦", person, moment);
     });
 }
 
-CommandOutcome CastingEngine::CastByNumber(std::string_view number) {
-    return Run([this, number] {
+CastingOutcome CastingEngine::CastByNumber(const Person& person, const Moment& moment, std::string_view number) {
+    return Run([&] {
         const std::string text = WithoutSpaces(number);
-        if (text.empty()) return Refused(MessageKind::Plain, kInputIncomplete);
-        N9Click();
-        return Complete(NumberRule(DigitsOf(text), facts.HourBranch), "数字起卦");
+        if (text.empty()) return Refused(Refusal::Incomplete, kInputIncomplete);
+        ComputeFacts(moment);
+        return Complete(NumberRule(DigitsOf(text), facts_.HourBranch), "数字起卦", person, moment);
     });
 }
 

@@ -1,7 +1,13 @@
-// The casting engine as the main window runs it: the record, the moment
-// facts and the report, the pipeline's steps, and the nine casting
-// commands. The window fills `person` and `moment` from its fields before
-// a command and shows the outcome's message, if any, in the box it names.
+// The casting engine: the nine casting methods, the pipeline's steps they
+// run, and what the last casting left behind (its record and the moment's
+// facts). Every casting takes who asks and when as arguments; the report
+// goes to the engine's ReportSink, a refusal comes back as an outcome.
+//
+//   casting::PlainDateHolder calendar(date);
+//   casting::ReportLines report;
+//   casting::CastingEngine engine(calendar, report);
+//   const casting::CastingOutcome outcome = engine.CastByNumber(person, moment, "2468");
+//   if (outcome.refusal == casting::Refusal::None) use(engine.record(), engine.facts(), report.lines);
 #pragma once
 
 #include <functional>
@@ -17,19 +23,21 @@
 
 namespace casting {
 
-// Which box a command asks the window to show.
-enum class MessageKind {
-    None,         // the casting went through
-    Information,  // caption "提示", information icon, OK
-    Plain,        // the application's title as caption, no icon, OK
-    Error,        // the application's standard error box
+// Why a casting was refused. The engine names the refusal; how it is shown
+// (caption, icon) is the caller's choice.
+enum class Refusal {
+    None,            // the casting went through
+    NotChinese,      // a question or a character without a Chinese character
+    NameNotChinese,  // a name of fewer than two characters
+    Incomplete,      // no number entered
+    InvalidValue,    // a number or date that does not convert (a ConvertError's text)
 };
 
-struct CommandOutcome {
-    MessageKind kind = MessageKind::None;
-    std::string message;  // GBK
+struct CastingOutcome {
+    Refusal refusal = Refusal::None;
+    std::string message;  // GBK, empty when nothing was refused
 
-    friend bool operator==(const CommandOutcome&, const CommandOutcome&) = default;
+    friend bool operator==(const CastingOutcome&, const CastingOutcome&) = default;
 };
 
 struct ClockTime {
@@ -63,47 +71,57 @@ public:
     // `clock` is read by 时分起卦.
     CastingEngine(DateHolder& calendar, ReportSink& report, std::function<ClockTime()> clock = LocalClock);
 
-    CastingRecord record;
-    MomentFacts facts;
-    Person person;
-    Moment moment;
-
     // The steps every casting runs, in this order after its method's rule.
-    void N9Click();  // 时间: the moment's facts; throws ConvertError
-    void N4Click();  // 本卦
-    void N5Click();  // 互卦
-    void N6Click();  // 变卦
-    void N7Click();  // 错卦
-    void N8Click();  // 综卦
-    void N11Click();  // 运行: writes the report
+    // Callers outside the engine use them one at a time as the pipeline's
+    // commands; each works on what the steps before it left.
+    void ComputeFacts(const Moment& moment);  // the moment's facts; throws ConvertError
+    void DerivePrimary();
+    void DeriveNuclear();
+    void DeriveChanged();
+    void DeriveOpposite();
+    void DeriveReversed();
+    void WriteReport(const Person& person, const Moment& moment);  // replaces the report
 
-    CommandOutcome CastTraditional();  // 传统起卦
-    CommandOutcome CastByClock();      // 时分起卦
-    CommandOutcome CastByStems();      // 天干起卦
-    CommandOutcome CastByBranches();   // 地支起卦
-    CommandOutcome CastByQuestion(std::string_view question);    // 问话: strokes of the question
-    CommandOutcome CastByCharacter(std::string_view character);  // 单字: strokes of one character
-    CommandOutcome CastByName();                                 // 姓名: strokes of person.name
+    // The nine methods. Each refreshes the facts from `moment`, takes its
+    // numbers, derives the five hexagrams and writes the report; a refused
+    // casting leaves record, facts and report as they were, except that a
+    // question is checked after the facts are refreshed.
+    CastingOutcome CastTraditional(const Person& person, const Moment& moment);  // 传统起卦
+    CastingOutcome CastByClock(const Person& person, const Moment& moment);      // 时分起卦: reads the clock
+    CastingOutcome CastByStems(const Person& person, const Moment& moment);      // 天干起卦
+    CastingOutcome CastByBranches(const Person& person, const Moment& moment);   // 地支起卦
+    // 问话: strokes of the question.
+    CastingOutcome CastByQuestion(const Person& person, const Moment& moment, std::string_view question);
+    // 单字: strokes of one character.
+    CastingOutcome CastByCharacter(const Person& person, const Moment& moment, std::string_view character);
+    CastingOutcome CastByName(const Person& person, const Moment& moment);  // 姓名: strokes of person.name
     // 自定: trigram numbers 1..8 and line 1..6 as picked from the lists.
-    CommandOutcome CastManually(int upper, int lower, int movingLine);
-    CommandOutcome CastByNumber(std::string_view number);  // 报数: digits of a number
+    CastingOutcome CastManually(const Person& person, const Moment& moment, int upper, int lower, int movingLine);
+    // 报数: digits of a number.
+    CastingOutcome CastByNumber(const Person& person, const Moment& moment, std::string_view number);
+
+    // The last casting: its hexagrams, numbers and texts, and its moment's facts.
+    const CastingRecord& record() const { return record_; }
+    const MomentFacts& facts() const { return facts_; }
 
     // What the page buttons do to the report view.
     void ClearReport() { report_.Clear(); }
 
 private:
-    // Runs `command`, turning a conversion error into the error box; the
-    // command returns its own outcome when a check fails.
-    CommandOutcome Run(const std::function<CommandOutcome()>& command);
+    // Runs `command`, turning a conversion error into an InvalidValue
+    // refusal; the command returns its own outcome when a check fails.
+    static CastingOutcome Run(const std::function<CastingOutcome()>& command);
     // The rest of every casting: zero rules, method text, the five
     // hexagrams and the report.
-    CommandOutcome Complete(CastNumbers numbers, const char* methodText);
+    CastingOutcome Complete(CastNumbers numbers, const char* methodText, const Person& person, const Moment& moment);
     // The strokes of each two-byte unit of a text.
     static std::vector<int> StrokesOfUnits(std::string_view text);
 
     DateHolder& calendar_;
     ReportSink& report_;
     std::function<ClockTime()> clock_;
+    CastingRecord record_;
+    MomentFacts facts_;
 };
 
 }  // namespace casting

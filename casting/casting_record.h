@@ -1,6 +1,6 @@
 // The working state of one casting: the five hexagrams' line values, the
-// text table, the three numbers a method derives, and the method and sex
-// texts the report prints. Texts are GBK.
+// text table, the three numbers a method derives, and the method text the
+// report prints. Texts are GBK.
 #pragma once
 
 #include <array>
@@ -34,10 +34,10 @@ struct CastingRecord {
     int LowerTrigram = 0;
     int MovingLine = 0;
     std::string MethodText;
-    std::string SexText;
 
     std::string& TrigramLines(int trigram) { return texts[trigram]; }
     std::string& HexagramNames(int k) { return texts[8 + k]; }
+    const std::string& HexagramNames(int k) const { return texts[8 + k]; }
     std::string& LineMarks(int line) { return texts[13 + line]; }
     const std::string& LineFigure(int value) const { return texts[20 + value]; }
 

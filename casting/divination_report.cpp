@@ -22,7 +22,7 @@ std::vector<std::string> ComposeReport(CastingRecord& r, const MomentFacts& fact
     r.LineMarks(r.MovingLine) = kMovingMark;
 
     std::vector<std::string> lines;
-    lines.push_back("  姓名： " + person.name + "  性别： " + r.SexText + "  年龄： " + person.age);
+    lines.push_back("  姓名： " + person.name + "  性别： " + person.sex + "  年龄： " + person.age);
     lines.push_back("  公历：" + std::to_string(moment.year) + "年" + std::to_string(moment.month) + "月" +
                     std::to_string(moment.day) + "日" + std::to_string(moment.hour) + "时");
     lines.push_back("  起卦方式： " + r.MethodText);

@@ -14,6 +14,7 @@ namespace casting {
 struct Person {
     std::string name;  // as typed, GBK
     std::string age;   // as typed
+    std::string sex;   // the caption of the chosen sex, empty when none is; GBK
 };
 
 // Frames the five names in the record into 12-byte cells, marks the moving

@@ -26,7 +26,7 @@
 namespace {
 
 struct Message {
-    casting::MessageKind kind;
+    MessageBox box;
     QString text;
     bool operator==(const Message&) const = default;
 };
@@ -47,7 +47,7 @@ protected:
     void SetUp() override {
         ShellServices services{
             [this](const QUrl& page) { opened.append(page); },
-            [this](QWidget*, casting::MessageKind kind, const QString& text) { messages.append({kind, text}); },
+            [this](QWidget*, MessageBox box, const QString& text) { messages.append({box, text}); },
             [this] { return now; },
         };
         form = std::make_unique<TForm1>(services);
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
     for (QAction* menu : form->bsSkinMainMenuBar1->actions()) {
         EXPECT_FALSE(form->bsSkinMainMenuBar1->actionGeometry(menu).isEmpty()) << menu->text().toStdString();
     }
-    EXPECT_TRUE(form->engine().record.SexText.empty());
+    EXPECT_TRUE(form->EnteredPerson().sex.empty());
 }
 
 TEST_F(MainWindowTest, TraditionalCastingWritesTheSampleReport) {
@@ -191,23 +191,23 @@ TEST_F(MainWindowTest, RefusedInputShowsItsBoxAndKeepsTheReport) {
              Type(form->bsSkinEdit2, "　 ");
              Click(form->bsSkinButton10);
          },
-         {casting::MessageKind::Information, "参数错误：请输入汉字！"}},
+         {MessageBox::Information, "参数错误：请输入汉字！"}},
         {"one-character name", [&] {
              Type(form->bsSkinEdit1, "某");
              Click(form->bsSkinButton4);
              Type(form->bsSkinEdit1, "某人");
          },
-         {casting::MessageKind::Information, "参数错误：请输入汉字姓名！"}},
+         {MessageBox::Information, "参数错误：请输入汉字姓名！"}},
         {"empty number", [&] {
              form->bsSkinEdit4->clear();
              Click(form->bsSkinButton13);
          },
-         {casting::MessageKind::Plain, "参数错误：请检查是否输入完整！"}},
+         {MessageBox::Plain, "参数错误：请检查是否输入完整！"}},
         {"letter in the number", [&] {
              Type(form->bsSkinEdit4, "13a");
              Click(form->bsSkinButton13);
          },
-         {casting::MessageKind::Error, "'a' is not a valid integer value"}},
+         {MessageBox::Error, "'a' is not a valid integer value"}},
         {"29 February reached by changing only the year", [&] {
              form->bsSkinSpinEdit1->setValue(2012);
              form->bsSkinSpinEdit2->setValue(2);
@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, RefusedInputShowsItsBoxAndKeepsTheReport) {
              form->bsSkinSpinEdit2->setValue(9);
              form->bsSkinSpinEdit3->setValue(13);
          },
-         {casting::MessageKind::Error, "'2011-2-29' is not a valid date"}},
+         {MessageBox::Error, "'2011-2-29' is not a valid date"}},
     };
     for (const auto& row : rows) {
         messages.clear();
@@ -325,7 +325,7 @@ TEST_F(MainWindowTest, StepActionsTakeTheFieldsAndShowTheirErrors) {
     form->bsSkinSpinEdit3->setValue(29);
     form->bsSkinSpinEdit1->setValue(2011);
     EXPECT_NO_THROW(form->N9->trigger());
-    EXPECT_EQ(messages, QList<Message>({{casting::MessageKind::Error, "'2011-2-29' is not a valid date"}}));
+    EXPECT_EQ(messages, QList<Message>({{MessageBox::Error, "'2011-2-29' is not a valid date"}}));
 }
 
 TEST_F(MainWindowTest, InputPagesShowEveryChildWhole) {

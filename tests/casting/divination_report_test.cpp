@@ -21,7 +21,6 @@ struct ReportFixture : testing::Test {
         record.LowerTrigram = 3;
         record.MovingLine = 3;
         record.MethodText = gbk("传统起卦");
-        record.SexText = gbk("男");
         casting::DeriveHexagrams(record);
         facts.LunarDateText = gbk("农历：二零一零年八月初六");
         facts.YearPillarText = gbk("庚寅");
@@ -42,18 +41,17 @@ struct ReportFixture : testing::Test {
 TEST_F(ReportFixture, WritesTheThirteenLinesOfAReading) {
     const std::vector<std::string> expected(std::begin(testing_support::kSampleReport),
                                             std::end(testing_support::kSampleReport));
-    EXPECT_EQ(Report({gbk("某人"), "30"}, {2010, 9, 13, 17}), expected);
+    EXPECT_EQ(Report({gbk("某人"), "30", gbk("男")}, {2010, 9, 13, 17}), expected);
 }
 
 TEST_F(ReportFixture, EveryLineKeepsItsByteWidths) {
-    const auto lines = casting::ComposeReport(record, facts, {gbk("某人"), "30"}, {2010, 9, 13, 17});
+    const auto lines = casting::ComposeReport(record, facts, {gbk("某人"), "30", gbk("男")}, {2010, 9, 13, 17});
     EXPECT_EQ(lines[5].size(), 57u);
     EXPECT_EQ(lines[6].size(), 1u + 5 * 12);
     for (int row = 7; row < 13; ++row) EXPECT_EQ(lines[row].size(), 5u * 12) << row;
 }
 
 TEST_F(ReportFixture, EmptyPersonLeavesTheLabelsAlone) {
-    record.SexText.clear();
     EXPECT_EQ(Report({}, {2010, 9, 13, 17})[0], "  姓名：   性别：   年龄： ");
 }
 
