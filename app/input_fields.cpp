@@ -1,6 +1,6 @@
 #include "input_fields.h"
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 
 SpinEdit::SpinEdit(int minimum, int maximum, int maxTypedLength, QWidget* parent) : QSpinBox(parent) {
     setRange(minimum, maximum);

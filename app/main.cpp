@@ -1,7 +1,7 @@
 // yaopan: casting and reading hexagrams by the plum-blossom method.
 #include <QApplication>
 
-#include "calendar_control/font_faces.h"
+#include "qt_text/font_faces.h"
 #include "main_window.h"
 #include "quit_on_terminate.h"
 

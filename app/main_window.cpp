@@ -15,7 +15,8 @@
 #include <climits>
 #include <exception>
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
+#include "calendar/date_rule.h"
 #include "calendar_control/nong_calendar.h"
 #include "information_dialog.h"
 #include "input_fields.h"
@@ -231,7 +232,7 @@ void TForm1::BuildPersonAndMoment() {
     bsSkinEdit5 = Placed(new QLineEdit(GroupBox1), 302, 21, 41, 21);
 
     NewLabel(QStringLiteral("公历： "), GroupBox1, 12, 66);
-    bsSkinSpinEdit1 = Placed(new SpinEdit(1900, 2100, 4, GroupBox1), 52, 62, 58, 21);
+    bsSkinSpinEdit1 = Placed(new SpinEdit(calendar::kFirstYear, calendar::kLastYear, 4, GroupBox1), 52, 62, 58, 21);
     NewLabel(QStringLiteral("年"), GroupBox1, 112, 66);
     bsSkinSpinEdit2 = Placed(new SpinEdit(1, 12, 2, GroupBox1), 130, 62, 44, 21);
     NewLabel(QStringLiteral("月"), GroupBox1, 176, 66);
@@ -363,7 +364,8 @@ void TForm1::FormCreate() {
     SetField(bsSkinSpinEdit3, now.date().day(), &TForm1::bsSkinSpinEdit3Change);
     SetField(bsSkinSpinEdit4, now.time().hour(), nullptr);
     // The engine starts with the record's line texts, figures and blank marks.
-    engine_ = std::make_unique<casting::CastingEngine>(*NongCalendar1, *bsSkinRichEdit1, [this] {
+    castingDate_ = std::make_unique<CalendarDateHolder>(*NongCalendar1);
+    engine_ = std::make_unique<casting::CastingEngine>(*castingDate_, *bsSkinRichEdit1, [this] {
         const QTime time = services_.now().time();
         return casting::ClockTime{time.hour(), time.minute()};
     });
@@ -373,7 +375,9 @@ void TForm1::FormCreate() {
 
 void TForm1::bsSkinSpinEdit1Change() {
     const int year = bsSkinSpinEdit1->value();
-    if (year > 1900 && year < 2100) NongCalendar1->SetYear(year);
+    // Strictly inside the calendar's years: the bounds themselves are not
+    // passed on, as the window has always done (the calendar would take them).
+    if (year > calendar::kFirstYear && year < calendar::kLastYear) NongCalendar1->SetYear(year);
 }
 
 void TForm1::bsSkinSpinEdit2Change() {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "calendar_date_holder.h"
 #include "casting/casting_engine.h"
 #include "shell_services.h"
 
@@ -136,5 +137,6 @@ public:
     TNongCalendar* NongCalendar1;
 
 private:
+    std::unique_ptr<CalendarDateHolder> castingDate_;
     std::unique_ptr<casting::CastingEngine> engine_;
 };

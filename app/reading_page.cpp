@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 #include "reading/reading_layout.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "report_view.h"
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 
 ReportView::ReportView(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <chrono>
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 #include "calendar_control/nong_calendar.h"
 #include "smooth_text/smooth_font_ex.h"
 #include "smooth_text/smooth_mask_cache.h"

@@ -1,6 +1,7 @@
 #include "calendar/date_time.h"
 
 #include <cmath>
+#include <ctime>
 
 namespace calendar {
 
@@ -14,6 +15,14 @@ std::optional<std::chrono::year_month_day> CivilDateOf(DateTime date) {
     // on either side of the epoch: floor, not truncation.
     const days sinceEpoch{static_cast<days::rep>(std::floor(date))};  // [-693593, 2958465]
     return year_month_day{kDateTimeEpoch + sinceEpoch};
+}
+
+DateTime Today() {
+    using namespace std::chrono;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return DateTimeOf(sys_days{year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday});
 }
 
 }  // namespace calendar

@@ -21,6 +21,9 @@ constexpr DateTime DateTimeOf(std::chrono::sys_days day) { return (day - kDateTi
 // such a value into an integer.
 std::optional<std::chrono::year_month_day> CivilDateOf(DateTime date);
 
+// Today on the computer's local clock, as a whole day.
+DateTime Today();
+
 // The month [1, 12] and day [1, 31] of a Gregorian day as plain integers.
 constexpr int MonthOf(const std::chrono::year_month_day& day) {
     return static_cast<int>(static_cast<unsigned>(day.month()));

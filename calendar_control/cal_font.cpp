@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 
 namespace {
 

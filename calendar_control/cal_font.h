@@ -7,7 +7,7 @@
 #include <QFont>
 #include <string>
 
-#include "calendar_control/cal_color.h"
+#include "qt_text/color_value.h"
 
 enum TFontStyle : unsigned {
     fsBold = 1u << 0,

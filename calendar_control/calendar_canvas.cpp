@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 
 namespace {
 

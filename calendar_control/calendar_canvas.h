@@ -17,7 +17,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "calendar_control/cal_color.h"
+#include "qt_text/color_value.h"
 #include "calendar_control/cal_font.h"
 #include "calendar_control/calendar_layout.h"
 

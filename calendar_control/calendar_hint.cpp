@@ -8,9 +8,9 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "calendar_control/cal_color.h"
-#include "calendar_control/cell_texts.h"
-#include "calendar_control/gbk_qt.h"
+#include "calendar/gbk_text.h"
+#include "qt_text/color_value.h"
+#include "qt_text/gbk_qt.h"
 
 namespace {
 
@@ -22,16 +22,10 @@ constexpr TColor kLabelColor = 0x0000FF;  // red
 // The position of the first "=" in a GBK line, stepping over double-byte
 // characters; npos when there is none.
 std::size_t findEquals(std::string_view line) {
-    for (std::size_t pos = 0; pos < line.size(); pos += GbkCharLength(line, pos)) {
+    for (std::size_t pos = 0; pos < line.size(); pos += calendar::GbkCharLength(line, pos)) {
         if (line[pos] == '=') return pos;
     }
     return std::string_view::npos;
-}
-
-std::string_view trimSpaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -82,7 +76,7 @@ void TCalendarHint::MeasureHintText(std::string_view text, int& width, int& heig
         while (pos < text.size() && (text[pos] == '\r' || text[pos] == '\n')) ++pos;
         if (pos >= text.size()) break;
         std::size_t end = pos;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n') end += GbkCharLength(text, end);
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') end += calendar::GbkCharLength(text, end);
         std::string_view line = text.substr(pos, std::min(end, text.size()) - pos);
         pos = end;
 
@@ -90,7 +84,7 @@ void TCalendarHint::MeasureHintText(std::string_view text, int& width, int& heig
         if (labelled) {
             std::string label;
             if (const std::size_t equals = findEquals(line); equals != std::string_view::npos) {
-                label = std::string(trimSpaces(line.substr(0, equals))) + ":";
+                label = std::string(calendar::TrimmedSpaces(line.substr(0, equals))) + ":";
                 labelWidth_ = std::max(labelWidth_, textWidth(label));
                 line = line.substr(equals + 1);
             }

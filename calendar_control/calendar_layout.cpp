@@ -3,26 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr double kLargestRounded = 16777216.0;  // 2^24
-
-}  // namespace
-
-int RoundHalfEven(double x) {
-    if (std::isnan(x)) return 0;
-    x = std::clamp(x, -kLargestRounded, kLargestRounded);
-    const double below = std::floor(x);
-    const double fraction = x - below;
-    double result = below;
-    if (fraction > 0.5) {
-        result = below + 1;
-    } else if (fraction == 0.5) {
-        result = std::fmod(below, 2.0) == 0.0 ? below : below + 1;
-    }
-    return static_cast<int>(result);
-}
-
 CalendarBands BandsOfClient(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <functional>
 
+#include "qt_text/round_half_even.h"
+
 // Where a cell's lunar or festival line sits.
 enum TNongCalStyle {
     csBottom = 0,  // a band along the bottom of the cell
@@ -31,11 +33,6 @@ struct TRect {
 
     friend bool operator==(const TRect&, const TRect&) = default;
 };
-
-// x rounded to the nearest integer, a half going to the even neighbour.
-// Values beyond ±2^24 are clamped there first, so the result always fits an
-// int with room for the box arithmetic; NaN gives 0.
-int RoundHalfEven(double x);
 
 struct CalendarBands {
     int cellWidth = 0;   // client width div 7

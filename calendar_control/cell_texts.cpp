@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calendar/gbk_text.h"
+
 namespace {
 
 constexpr std::array<std::string_view, 7> kShortDays{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
@@ -27,17 +29,12 @@ std::string_view EnglishMonthName(int month, bool longName) {
     return longName ? kLongMonths[month - 1] : kShortMonths[month - 1];
 }
 
-std::size_t GbkCharLength(std::string_view text, std::size_t pos) {
-    const auto byte = static_cast<unsigned char>(text[pos]);
-    return byte >= 0x81 && byte <= 0xFE && pos + 1 < text.size() ? 2 : 1;
-}
-
 std::string_view GbkPrefix(std::string_view text, std::size_t maxBytes) {
     // Walked character by character from the start: a GBK second byte may
     // lie below 0x80, so a byte alone does not tell where characters begin.
     std::size_t end = 0;
     while (end < text.size()) {
-        const std::size_t next = end + GbkCharLength(text, end);
+        const std::size_t next = end + calendar::GbkCharLength(text, end);
         if (next > maxBytes) break;
         end = next;
     }

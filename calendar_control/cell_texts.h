@@ -13,10 +13,6 @@ std::string_view EnglishDayName(int index, bool longName);
 // "Jan" … "Dec" or "January" … "December" for months 1..12; empty otherwise.
 std::string_view EnglishMonthName(int month, bool longName);
 
-// The byte length of the GBK character starting at `text[pos]`: 2 for a
-// lead byte (0x81..0xFE) followed by another byte, else 1.
-std::size_t GbkCharLength(std::string_view text, std::size_t pos);
-
 // The longest prefix of `text` of at most `maxBytes` bytes that cuts no
 // double-byte character.
 std::string_view GbkPrefix(std::string_view text, std::size_t maxBytes);

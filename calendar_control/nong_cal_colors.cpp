@@ -1,7 +1,5 @@
 #include "nong_cal_colors.h"
 
-#include "calendar_control/nong_calendar.h"
-
 namespace {
 
 // Face names, GBK (this library's narrow literals are GBK).
@@ -21,8 +19,8 @@ bool validFont(int index) { return index >= 0 && index < kCalFontCount; }
 
 }  // namespace
 
-TNongCalColors::TNongCalColors(TNongCalendar* calendar)
-    : calendar_(calendar),
+TNongCalColors::TNongCalColors(std::function<void(Change)> changed)
+    : changed_(std::move(changed)),
       colors_{
           SystemColor(kColorActiveCaption),         // TitleBackColor
           SystemColor(kColorWindow),                // WeekBackColor
@@ -56,13 +54,13 @@ const TCalFont& TNongCalColors::Font(int index) const {
 void TNongCalColors::SetColor(int index, TColor color) {
     if (!validColor(index)) return;
     colors_[index] = color;
-    notifyColorChanged();
+    if (changed_) changed_(Change::Color);
 }
 
 void TNongCalColors::SetFont(int index, const TCalFont& font) {
     if (!validFont(index)) return;
     fonts_[index] = font;
-    notifyFontChanged();
+    if (changed_) changed_(Change::Font);
 }
 
 void TNongCalColors::SetFittedSize(int index, int size) {
@@ -76,16 +74,4 @@ void TNongCalColors::Assign(const TNongCalColors& source) {
         colors_[index] = source.colors_[index];
     }
     for (int index : {fiTitleTextFont, fiDayTextFont, fiBackMonthTextFont}) fonts_[index] = source.fonts_[index];
-}
-
-void TNongCalColors::notifyColorChanged() {
-    if (calendar_ == nullptr || !calendar_->WindowCreated()) return;
-    calendar_->SetColor(DayBackColor());
-    calendar_->Invalidate();
-}
-
-void TNongCalColors::notifyFontChanged() {
-    if (calendar_ == nullptr || !calendar_->WindowCreated()) return;
-    calendar_->SetFont(DayTextFont());
-    calendar_->Invalidate();
 }

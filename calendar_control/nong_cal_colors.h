@@ -1,15 +1,15 @@
 // The calendar's colour and font set: twelve colours and six fonts, set by
-// index. A change at run time repaints the calendar and keeps its background
-// colour on DayBackColor and its own font on DayTextFont.
+// index. Its owner hears of every change through a callback (the calendar
+// then repaints and keeps its background colour on DayBackColor and its
+// own font on DayTextFont).
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <functional>
 
-#include "calendar_control/cal_color.h"
 #include "calendar_control/cal_font.h"
-
-class TNongCalendar;
+#include "qt_text/color_value.h"
 
 enum TNongCalColorIndex : int {
     ciTitleBackColor,
@@ -39,20 +39,25 @@ inline constexpr int kCalFontCount = 6;
 
 class TNongCalColors {
 public:
-    // `calendar` is the owning control (not owned here); it may be null for a
-    // free-standing set used as the source of a copy.
-    explicit TNongCalColors(TNongCalendar* calendar = nullptr);
+    enum class Change { Color, Font };
+
+    // `changed` is called after every SetColor and SetFont; a free-standing
+    // set used as the source of a copy has none.
+    explicit TNongCalColors(std::function<void(Change)> changed = {});
 
     TColor Color(int index) const;
-    // Stores colour `index` (0..11; another index is ignored), then brings
-    // the calendar's background colour to DayBackColor and repaints it.
+    // Stores colour `index` (0..11; another index is ignored) and tells the
+    // owner.
     void SetColor(int index, TColor color);
 
     const TCalFont& Font(int index) const;
-    // Copies `font` into font `index` (0..5; another index is ignored), then
-    // gives the calendar's own font the attributes of DayTextFont and
-    // repaints it.
+    // Copies `font` into font `index` (0..5; another index is ignored) and
+    // tells the owner.
     void SetFont(int index, const TCalFont& font);
+
+    // The layout fits font sizes straight into the set, without telling the
+    // owner.
+    void SetFittedSize(int index, int size);
 
     // The copy of the CalColors property: takes the colours and the title,
     // day and back-month fonts of `source`; WeekBackColor, ArrowColor and the
@@ -101,15 +106,7 @@ public:
     void SetBackMonthTextFont(const TCalFont& f) { SetFont(fiBackMonthTextFont, f); }
 
 private:
-    friend class TNongCalendar;
-    // The layout fits font sizes straight into the set, without the repaint
-    // and the font follow-up of SetFont.
-    void SetFittedSize(int index, int size);
-
-    void notifyColorChanged();
-    void notifyFontChanged();
-
-    TNongCalendar* calendar_;
+    std::function<void(Change)> changed_;
     std::array<TColor, kCalColorCount> colors_;
     std::array<TCalFont, kCalFontCount> fonts_;
 };

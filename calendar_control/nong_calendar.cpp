@@ -6,39 +6,19 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 
-#include "calendar/calendar_names.h"
-#include "calendar/festival_text.h"
-#include "calendar/lunar_table.h"
-#include "calendar/solar_terms.h"
-#include "calendar/week_number.h"
-#include "calendar_control/font_faces.h"
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/font_faces.h"
+#include "qt_text/gbk_qt.h"
 
 namespace {
-
-using namespace std::chrono;
 
 // Texts the layout fits fonts to (GBK).
 constexpr std::string_view kNine = "九";
 constexpr std::string_view kBackMonthSample = "9";
 constexpr std::string_view kArrowSample = "《";
 constexpr int kFtvMinLen = 6;
-
-// The Julian day of 1899-12-30, where date-time values count from.
-constexpr qint64 kJulianDayOfEpoch = 2415019;
-
-// Today's date, kept inside the years the control accepts even when the
-// clock is far off.
-calendar::DateTime Today() {
-    const qint64 today = QDate::currentDate().toJulianDay() - kJulianDayOfEpoch;
-    const auto first = static_cast<qint64>(calendar::DateTimeOf(sys_days{year{TNongCalendar::kFirstYear} / 1 / 1}));
-    const auto last = static_cast<qint64>(calendar::DateTimeOf(sys_days{year{TNongCalendar::kLastYear} / 12 / 31}));
-    return static_cast<calendar::DateTime>(std::clamp(today, first, last));
-}
 
 std::string repeated(std::string_view text, int times) {
     std::string result;
@@ -60,15 +40,14 @@ bool usableScale(double scale) {
 
 }  // namespace
 
-TNongCalendar::TNongCalendar(QWidget* parent) : QWidget(parent) {
+// Today, kept inside the years the control accepts even when the clock is
+// far off.
+TNongCalendar::TNongCalendar(QWidget* parent) : QWidget(parent), grid_(calendar::Today()) {
     InstallFontSubstitutions();
     canvas_ = std::make_unique<TCalendarCanvas>(*this);
 
-    date_ = Today();
-    decodeDate();
-    colors_ = std::make_unique<TNongCalColors>(this);
+    colors_ = std::make_unique<TNongCalColors>([this](TNongCalColors::Change change) { followColors(change); });
     ftvList_ = std::make_unique<calendar::TFestivalList>();
-    ComputeFirstGridDate();
     resize(kDefaultWidth, kDefaultHeight);
     font_.name = "宋体";
     font_.charset = kGb2312Charset;
@@ -138,8 +117,8 @@ void TNongCalendar::SetSmoothText(bool on) { assignAndRepaint(smoothText_, on); 
 void TNongCalendar::SetShadowFont(bool on) { assignAndRepaint(shadowFont_, on); }
 
 void TNongCalendar::SetUseISO8601(bool on) {
-    if (!assign(useISO8601_, on)) return;
-    ComputeFirstGridDate();
+    if (on == grid_.UseISO8601()) return;
+    grid_.SetUseISO8601(on);
     refreshHint();
     Invalidate();
 }
@@ -152,29 +131,24 @@ void TNongCalendar::SetFont(const TCalFont& font) {
 
 void TNongCalendar::SetColor(TColor color) { assignAndRepaint(color_, color); }
 
-// ---- Date state ----
-
-void TNongCalendar::decodeDate() {
-    const auto civil = calendar::CivilDateOf(date_);
-    if (!civil) return;  // date_ only ever holds days of 1900..2100
-    year_ = static_cast<std::uint16_t>(static_cast<int>(civil->year()));
-    month_ = static_cast<std::uint16_t>(static_cast<unsigned>(civil->month()));
-    day_ = static_cast<std::uint16_t>(static_cast<unsigned>(civil->day()));
+void TNongCalendar::followColors(TNongCalColors::Change change) {
+    if (!windowCreated_) return;
+    if (change == TNongCalColors::Change::Color) {
+        SetColor(colors_->DayBackColor());
+    } else {
+        SetFont(colors_->DayTextFont());
+    }
+    Invalidate();
 }
 
-void TNongCalendar::SetDate(DateTime date) {
-    const auto civil = calendar::CivilDateOf(date);
-    if (!civil || civil->year() < year{kFirstYear} || civil->year() > year{kLastYear}) return;
-    const DateTime day = calendar::DateTimeOf(sys_days{*civil});
-    if (day == date_) return;
+// ---- Date state ----
 
-    date_ = day;
-    decodeDate();
-    const DateTime previousFirst = firstGridDate_;
-    ComputeFirstGridDate();
+void TNongCalendar::SetDate(DateTime date) {
+    const DateTime previousFirst = grid_.FirstGridDate();
+    if (!grid_.Select(date)) return;
     Change();
 
-    if (firstGridDate_ != previousFirst) {
+    if (grid_.FirstGridDate() != previousFirst) {
         refreshHint();
         InvalidateRect(titleRect_);
         InvalidateRect(daysRect_);
@@ -184,39 +158,22 @@ void TNongCalendar::SetDate(DateTime date) {
     // date, so the selection shown never lags behind Date. The sexagenary
     // title names the month pillar, which changes inside a Gregorian month.
     InvalidateRect(selectedCellRect_);
-    InvalidateRect(CellRectOfDate(date_));
+    InvalidateRect(CellRectOfDate(Date()));
     if (chineseEar_) InvalidateRect(titleRect_);
 }
 
-void TNongCalendar::SetYear(int newYear) {
-    const year y{std::clamp(newYear, kFirstYear, kLastYear)};
-    const month m{month_};
-    const unsigned lastDay = static_cast<unsigned>((y / m / last).day());
-    const day d{std::min<unsigned>(day_, lastDay)};
-    SetDate(calendar::DateTimeOf(sys_days{y / m / d}));
-}
+void TNongCalendar::SetYear(int newYear) { SetDate(grid_.InYear(newYear)); }
 
-void TNongCalendar::ComputeFirstGridDate() {
-    const sys_days first{year{year_} / month{month_} / 1};
-    const weekday wd{first};
-    int w = useISO8601_ ? static_cast<int>(wd.iso_encoding()) : static_cast<int>(wd.c_encoding()) + 1;
-    if (w == 1) w = 8;
-    firstGridDate_ = calendar::DateTimeOf(first) + 1 - w;
-}
+TRect TNongCalendar::CellRectOfDate(DateTime date) const { return cellRect(grid_.CellOfDate(date)); }
 
-TRect TNongCalendar::CellRectOfDate(DateTime date) const {
-    // Far-off (or non-numeric) dates land on a far-off cell instead of
-    // overflowing the arithmetic; only cells of the grid are ever asked for.
-    constexpr double kFarthestCell = 1e6;
+TRect TNongCalendar::cellRect(MonthGrid::Cell cell) const {
+    // A far-off cell keeps its coordinates in range of the box arithmetic.
     static constexpr std::int64_t kCoordinateLimit = 1 << 28;
-    double distance = std::fabs(date - firstGridDate_);
-    if (!(distance <= kFarthestCell)) distance = kFarthestCell;
-    const auto n = static_cast<std::int64_t>(distance);
     const auto clampCoordinate = [](std::int64_t v) {
         return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
     };
-    const int left = clampCoordinate(daysRect_.left + (n % 7) * cellWidth_);
-    const int top = clampCoordinate(daysRect_.top + (n / 7) * cellHeight_);
+    const int left = clampCoordinate(daysRect_.left + std::int64_t{cell.column} * cellWidth_);
+    const int top = clampCoordinate(daysRect_.top + std::int64_t{cell.row} * cellHeight_);
     return {left, top, left + cellWidth_, top + cellHeight_};
 }
 
@@ -235,17 +192,17 @@ int TNongCalendar::FitFontSize(std::string_view text, int width, int height) {
 
 std::string TNongCalendar::titleSample() const {
     char text[32];
-    std::snprintf(text, sizeof text, "%04d年%02d月", year_, month_);
+    std::snprintf(text, sizeof text, "%04d年%02d月", Year(), Month());
     return text;
 }
 
 std::string TNongCalendar::weekSample() const {
-    return GbkFromQString(QLocale().toString(QDate(year_, month_, day_), u"ddd"));
+    return GbkFromQString(QLocale().toString(QDate(Year(), Month(), Day()), u"ddd"));
 }
 
 std::string TNongCalendar::daySample() const {
     char text[8];
-    std::snprintf(text, sizeof text, "%02d", day_);
+    std::snprintf(text, sizeof text, "%02d", Day());
     return text;
 }
 
@@ -283,9 +240,8 @@ void TNongCalendar::fitFonts() {
     const int weekWidth = RoundHalfEven(0.9 * cellWidth_);
     set.SetFittedSize(fiWeekTextFont,
                       std::min(FitFontSize(weekSample(), weekWidth, cellHeight_),
-                               FitFontSize(WeekdayName(static_cast<int>(weekday{sys_days{year{year_} / month{month_} /
-                                                                                       day{day_}}}.c_encoding())),
-                                           weekWidth, cellHeight_)));
+                               FitFontSize(WeekdayName(QDate(Year(), Month(), Day()).dayOfWeek() % 7), weekWidth,
+                                           cellHeight_)));
     set.SetFittedSize(fiDayTextFont, FitFontSize(daySample(), dayNumRect_.right, dayNumRect_.bottom));
 
     // A vertical right-hand line holds three characters one under another.
@@ -352,30 +308,3 @@ void TNongCalendar::resizeEvent(QResizeEvent* event) {
     // Before the window exists the first show lays the control out.
     if (windowCreated_) UpdateLayout();
 }
-
-// ---- Calendar engine operations ----
-
-int TNongCalendar::LunarYearDays(int year) { return calendar::LunarYearDays(year); }
-int TNongCalendar::LeapMonthOf(int year) { return calendar::LeapMonthOf(year); }
-int TNongCalendar::LeapMonthDays(int year) { return calendar::LeapMonthDays(year); }
-int TNongCalendar::LunarMonthDays(int year, int month) { return calendar::LunarMonthDays(year, month); }
-calendar::LunarDate TNongCalendar::SolarToLunar(DateTime date) { return calendar::SolarToLunar(date); }
-std::optional<calendar::CycleIndices> TNongCalendar::CycleIndicesOf(DateTime date) {
-    return calendar::CycleIndicesOf(date);
-}
-calendar::DateTime TNongCalendar::SolarTermMoment(int year, int term) {
-    return calendar::SolarTermMoment(year, term);
-}
-std::string TNongCalendar::SolarTermName(DateTime date) { return calendar::SolarTermName(date); }
-std::string TNongCalendar::GanZhiName(int index) { return calendar::GanZhiName(index); }
-std::string TNongCalendar::AnimalName(int index) { return calendar::AnimalName(index); }
-std::string TNongCalendar::LunarDayName(int day) { return calendar::LunarDayName(day); }
-std::string TNongCalendar::LunarMonthName(int month, bool leap) { return calendar::LunarMonthName(month, leap); }
-std::string TNongCalendar::ChineseYearText(int year) { return calendar::ChineseYearText(year); }
-std::string TNongCalendar::WeekdayName(int index) { return calendar::WeekdayName(index); }
-int TNongCalendar::WeekNumber(DateTime date) const { return calendar::WeekNumber(date, useISO8601_); }
-std::string TNongCalendar::FestivalText(DateTime date, std::int32_t& colour) const {
-    return calendar::FestivalText(*ftvList_, date, colour);
-}
-std::string TNongCalendar::FestivalText(DateTime date) const { return calendar::FestivalText(*ftvList_, date); }
-std::int32_t TNongCalendar::FestivalMark(DateTime date) const { return calendar::FestivalMark(*ftvList_, date); }

@@ -1,11 +1,12 @@
 // TNongCalendar: a month-view calendar control with lunar days, solar terms
 // and festivals. It shows one Gregorian month as six weeks of seven days
 // under a title band (year and month between four arrows) and a weekday
-// band, and keeps one selected date.
+// band, and keeps one selected date. The dates themselves (the selection
+// under the date rule, the grid, cells and steps) are its MonthGrid's; the
+// control adds properties, layout, painting, input and the hint.
 //
 // The control also carries the calendar engine's operations as methods of
-// its own, and holds a casting's date: other code writes a date into it and
-// reads back what it kept (a year outside 1900..2100 is refused).
+// its own.
 #pragma once
 
 #include <QLabel>
@@ -18,28 +19,33 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar_names.h"
+#include "calendar/date_rule.h"
 #include "calendar/date_time.h"
 #include "calendar/festival_list.h"
+#include "calendar/festival_text.h"
 #include "calendar/lunar_conversion.h"
+#include "calendar/lunar_table.h"
 #include "calendar/sexagenary.h"
-#include "calendar_control/cal_color.h"
+#include "calendar/solar_terms.h"
+#include "calendar/week_number.h"
 #include "calendar_control/cal_font.h"
 #include "calendar_control/calendar_canvas.h"
 #include "calendar_control/calendar_hint.h"
 #include "calendar_control/calendar_layout.h"
 #include "calendar_control/calendar_smooth_text.h"
+#include "calendar_control/month_grid.h"
 #include "calendar_control/nong_cal_colors.h"
-#include "casting/date_holder.h"
+#include "qt_text/color_value.h"
 
-
-class TNongCalendar : public QWidget, public casting::DateHolder {
+class TNongCalendar : public QWidget {
     Q_OBJECT
 
 public:
     using DateTime = calendar::DateTime;
 
-    static constexpr int kFirstYear = 1900;
-    static constexpr int kLastYear = 2100;
+    static constexpr int kFirstYear = calendar::kFirstYear;
+    static constexpr int kLastYear = calendar::kLastYear;
     static constexpr int kDefaultWidth = 300;
     static constexpr int kDefaultHeight = 210;
     // A scale whose magnitude is below this is ignored.
@@ -74,15 +80,15 @@ public:
     void SetShowVertical(bool on);
     bool ChineseEar() const { return chineseEar_; }
     void SetChineseEar(bool on);
-    bool UseISO8601() const { return useISO8601_; }
+    bool UseISO8601() const { return grid_.UseISO8601(); }
     void SetUseISO8601(bool on);
 
     // The selected date, always a whole day.
-    DateTime Date() const override { return date_; }
+    DateTime Date() const { return grid_.Date(); }
     // The date change: a year outside 1900..2100 or the selected day again
     // changes nothing; otherwise the day of `date` is selected, the grid
     // follows, OnChange is raised and the changed parts are repainted.
-    void SetDate(DateTime date) override;
+    void SetDate(DateTime date);
 
     bool ShowBackMonth() const { return showBackMonth_; }
     void SetShowBackMonth(bool on);
@@ -122,15 +128,12 @@ public:
     // Sets the year (clamped to 1900..2100), keeping month and day; a day
     // the month does not have in that year becomes the month's last day.
     void SetYear(int year);
-    int Year() const { return year_; }
-    int Month() const { return month_; }
-    int Day() const { return day_; }
+    int Year() const { return grid_.Year(); }
+    int Month() const { return grid_.Month(); }
+    int Day() const { return grid_.Day(); }
 
-    DateTime FirstGridDate() const { return firstGridDate_; }
-    // The date of the first cell: the weekday of column 0 (Sunday, or Monday
-    // with UseISO8601) on or before the day before the 1st of the month, so
-    // one to seven days of the previous month lead the grid.
-    void ComputeFirstGridDate();
+    DateTime FirstGridDate() const { return grid_.FirstGridDate(); }
+    void ComputeFirstGridDate() { grid_.ComputeFirstGridDate(); }
 
     // The cell box of a date of the shown grid, in client coordinates.
     TRect CellRectOfDate(DateTime date) const;
@@ -165,7 +168,6 @@ public:
 
     const TRect& SelectedCellRect() const { return selectedCellRect_; }
     const TRect& HoverCellRect() const { return hoverCellRect_; }
-    bool UserSelecting() const { return userSelecting_; }
 
     TCalendarHint* Hint() const { return hint_.get(); }
     TCalendarCanvas& Canvas() { return *canvas_; }
@@ -200,32 +202,36 @@ public:
     // The hint's facts of a day: Gregorian date with weekday and week
     // number, lunar date, sexagenary year, month and day, and, when the day
     // has festivals, their text; labelled lines joined by line feeds (GBK).
-    std::string DayHintText(DateTime date) const;
+    std::string DayHintText(DateTime date) const { return grid_.DayHintText(date, *ftvList_); }
     // Raises OnClick.
     virtual void Click();
 
     // ---- Calendar engine operations ----
 
-    static int LunarYearDays(int year);
-    static int LeapMonthOf(int year);
-    static int LeapMonthDays(int year);
-    static int LunarMonthDays(int year, int month);
-    static calendar::LunarDate SolarToLunar(DateTime date);
-    static std::optional<calendar::CycleIndices> CycleIndicesOf(DateTime date);
-    static DateTime SolarTermMoment(int year, int term);
-    static std::string SolarTermName(DateTime date);
-    static std::string GanZhiName(int index);
-    static std::string AnimalName(int index);
-    static std::string LunarDayName(int day);
-    static std::string LunarMonthName(int month, bool leap);
-    static std::string ChineseYearText(int year);
-    static std::string WeekdayName(int index);
+    static int LunarYearDays(int year) { return calendar::LunarYearDays(year); }
+    static int LeapMonthOf(int year) { return calendar::LeapMonthOf(year); }
+    static int LeapMonthDays(int year) { return calendar::LeapMonthDays(year); }
+    static int LunarMonthDays(int year, int month) { return calendar::LunarMonthDays(year, month); }
+    static calendar::LunarDate SolarToLunar(DateTime date) { return calendar::SolarToLunar(date); }
+    static std::optional<calendar::CycleIndices> CycleIndicesOf(DateTime date) {
+        return calendar::CycleIndicesOf(date);
+    }
+    static DateTime SolarTermMoment(int year, int term) { return calendar::SolarTermMoment(year, term); }
+    static std::string SolarTermName(DateTime date) { return calendar::SolarTermName(date); }
+    static std::string GanZhiName(int index) { return calendar::GanZhiName(index); }
+    static std::string AnimalName(int index) { return calendar::AnimalName(index); }
+    static std::string LunarDayName(int day) { return calendar::LunarDayName(day); }
+    static std::string LunarMonthName(int month, bool leap) { return calendar::LunarMonthName(month, leap); }
+    static std::string ChineseYearText(int year) { return calendar::ChineseYearText(year); }
+    static std::string WeekdayName(int index) { return calendar::WeekdayName(index); }
     // Week of the year by the control's UseISO8601.
-    int WeekNumber(DateTime date) const;
+    int WeekNumber(DateTime date) const { return calendar::WeekNumber(date, UseISO8601()); }
     // The day's festivals from the control's FtvList.
-    std::string FestivalText(DateTime date, std::int32_t& colour) const;
-    std::string FestivalText(DateTime date) const;
-    std::int32_t FestivalMark(DateTime date) const;
+    std::string FestivalText(DateTime date, std::int32_t& colour) const {
+        return calendar::FestivalText(*ftvList_, date, colour);
+    }
+    std::string FestivalText(DateTime date) const { return calendar::FestivalText(*ftvList_, date); }
+    std::int32_t FestivalMark(DateTime date) const { return calendar::FestivalMark(*ftvList_, date); }
 
 signals:
     // Raised after every accepted date change, the new state in place.
@@ -272,13 +278,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class TNongCalColors;
-
     template <typename T>
     void assignAndRepaint(T& field, const T& value);
     template <typename T>
     void assignAndLayOut(T& field, const T& value);
-    void decodeDate();
     std::string titleSample() const;
     std::string weekSample() const;
     std::string daySample() const;
@@ -290,12 +293,15 @@ private:
     void paintWeekdays();
     void paintCell(const TRect& box, DateTime date, int weekday);
     void placeLine(std::string_view text, const TRect& box, TNongCalStyle style);
-    // The cell under (x, y): false outside the 7 × 6 cells or while a cell
-    // size is zero.
-    bool cellAt(int x, int y, int& column, int& row) const;
-    // The selected date moved by whole months, the day shortened to the
-    // target month's last day where needed.
-    void stepMonths(int months);
+    // The cell under (x, y): nothing outside the 7 × 6 cells or while a
+    // cell size is zero.
+    std::optional<MonthGrid::Cell> cellAt(int x, int y) const;
+    // The box of a cell in client coordinates.
+    TRect cellRect(MonthGrid::Cell cell) const;
+    // The arrow whose box holds (x, y), while the arrows are shown.
+    std::optional<CalendarArrow> arrowAt(int x, int y) const;
+    // What the colour set asks for when it changes at run time.
+    void followColors(TNongCalColors::Change change);
     void updateHint(int x, int y);
     // A still pointer sends no move: when the grid changes under it, a
     // showing hint is rebuilt for what is now under the pointer.
@@ -305,9 +311,7 @@ private:
     // Exists only during a paint with SmoothText on.
     std::unique_ptr<TCalendarSmoothText> smoothRenderer_;
 
-    DateTime date_ = 0;
-    std::uint16_t year_ = 0, month_ = 0, day_ = 0;
-    DateTime firstGridDate_ = 0;
+    MonthGrid grid_;
 
     std::unique_ptr<TNongCalColors> colors_;
     std::unique_ptr<calendar::TFestivalList> ftvList_;
@@ -321,7 +325,6 @@ private:
     QPointer<QLabel> backImage_;
     bool showVertical_ = false;
     bool chineseEar_ = false;
-    bool useISO8601_ = false;
     bool showBackMonth_ = true;
     bool showBackImage_ = false;
     bool showArrow_ = true;
@@ -346,7 +349,6 @@ private:
     DateTime hoverDate_ = 0;
     // Where the pointer was at the last mouse event, in client coordinates.
     QPoint pointer_;
-    bool userSelecting_ = false;
     bool windowCreated_ = false;
     // The hint holds the facts of HoverCellRect's cell (no arrow name since).
     bool hintHoldsCell_ = false;

@@ -1,20 +1,11 @@
 // TNongCalendar's mouse and keys: choosing a day, the four arrows, moving
 // the selection with the keyboard, and the hint that follows the pointer.
-#include <QDate>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMouseEvent>
-#include <chrono>
-#include <cstdio>
 
-#include "calendar_control/gbk_qt.h"
 #include "calendar_control/nong_calendar.h"
 
 namespace {
-
-using namespace std::chrono;
-
-constexpr int kMonthsPerYear = 12;
 
 bool isArrowKey(int key) { return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down; }
 
@@ -22,29 +13,30 @@ bool isArrowKey(int key) { return key == Qt::Key_Left || key == Qt::Key_Up || ke
 
 // ---- Cells and steps ----
 
-bool TNongCalendar::cellAt(int x, int y, int& column, int& row) const {
-    if (!daysRect_.Contains(x, y) || cellWidth_ <= 0 || cellHeight_ <= 0) return false;
-    column = (x - daysRect_.left) / cellWidth_;
-    row = (y - daysRect_.top) / cellHeight_;
+std::optional<MonthGrid::Cell> TNongCalendar::cellAt(int x, int y) const {
+    if (!daysRect_.Contains(x, y) || cellWidth_ <= 0 || cellHeight_ <= 0) return std::nullopt;
+    const MonthGrid::Cell cell{(x - daysRect_.left) / cellWidth_, (y - daysRect_.top) / cellHeight_};
     // The strips right of the seventh column and below the sixth row hold no cell.
-    return column < 7 && row < 6;
+    if (cell.column >= MonthGrid::kColumns || cell.row >= MonthGrid::kRows) return std::nullopt;
+    return cell;
+}
+
+std::optional<CalendarArrow> TNongCalendar::arrowAt(int x, int y) const {
+    if (!showArrow_) return std::nullopt;
+    const std::pair<const TRect&, CalendarArrow> arrows[] = {
+        {prevYearRect_, CalendarArrow::PrevYear},
+        {prevMonthRect_, CalendarArrow::PrevMonth},
+        {nextMonthRect_, CalendarArrow::NextMonth},
+        {nextYearRect_, CalendarArrow::NextYear},
+    };
+    for (const auto& [box, arrow] : arrows) {
+        if (box.Contains(x, y)) return arrow;
+    }
+    return std::nullopt;
 }
 
 void TNongCalendar::SelectCellAt(int x, int y) {
-    int column = 0, row = 0;
-    if (!cellAt(x, y, column, row)) return;
-    const DateTime date = firstGridDate_ + column + 7 * row;
-    if (date == date_) return;
-    userSelecting_ = true;
-    SetDate(date);
-}
-
-void TNongCalendar::stepMonths(int months) {
-    const year_month target = year{year_} / month{month_} + std::chrono::months{months};
-    if (!target.ok()) return;
-    const unsigned lastDay = static_cast<unsigned>((target / last).day());
-    const year_month_day moved = target / day{std::min<unsigned>(day_, lastDay)};
-    SetDate(calendar::DateTimeOf(sys_days{moved}));  // refuses a year outside 1900..2100
+    if (const auto cell = cellAt(x, y)) SetDate(grid_.DateOfCell(*cell));
 }
 
 void TNongCalendar::Click() { emit OnClick(this); }
@@ -64,15 +56,8 @@ void TNongCalendar::mousePressEvent(QMouseEvent* event) {
         SelectCellAt(x, y);
         return;
     }
-    if (!showArrow_) return;
-    if (prevYearRect_.Contains(x, y)) {
-        stepMonths(-kMonthsPerYear);
-    } else if (prevMonthRect_.Contains(x, y)) {
-        stepMonths(-1);
-    } else if (nextMonthRect_.Contains(x, y)) {
-        stepMonths(1);
-    } else if (nextYearRect_.Contains(x, y)) {
-        stepMonths(kMonthsPerYear);
+    if (const auto arrow = arrowAt(x, y)) {
+        if (const auto target = grid_.MonthsAway(MonthsOf(*arrow))) SetDate(*target);
     }
 }
 
@@ -87,7 +72,6 @@ void TNongCalendar::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     pointer_ = event->position().toPoint();
     if (event->button() != Qt::LeftButton) return;
-    userSelecting_ = false;
     const bool click = leftPressed_ && rect().contains(event->position().toPoint());
     leftPressed_ = false;
     if (click) Click();
@@ -101,17 +85,15 @@ void TNongCalendar::leaveEvent(QEvent* event) {
 // ---- Hint ----
 
 void TNongCalendar::updateHint(int x, int y) {
-    int column = 0, row = 0;
-    if (cellAt(x, y, column, row)) {
-        const TRect cell{column * cellWidth_ + daysRect_.left, row * cellHeight_ + daysRect_.top,
-                         (column + 1) * cellWidth_ + daysRect_.left, (row + 1) * cellHeight_ + daysRect_.top};
-        const DateTime date = firstGridDate_ + column + 7 * row;
+    if (const auto cell = cellAt(x, y)) {
+        const TRect box = cellRect(*cell);
+        const DateTime date = grid_.DateOfCell(*cell);
         if (hint_->isHidden() && !hint_->Text().empty()) hint_->show();
         // The same box may hold another day once the grid has moved.
-        const bool sameCell = hintHoldsCell_ && cell.left == hoverCellRect_.left && cell.top == hoverCellRect_.top &&
+        const bool sameCell = hintHoldsCell_ && box.left == hoverCellRect_.left && box.top == hoverCellRect_.top &&
                               date == hoverDate_;
         if (sameCell) return;
-        hoverCellRect_ = cell;
+        hoverCellRect_ = box;
         hoverDate_ = date;
         hintHoldsCell_ = true;
         // Placed once the text has given the window its size, so the window
@@ -120,52 +102,18 @@ void TNongCalendar::updateHint(int x, int y) {
         hint_->PlaceAtCursor();
         return;
     }
-    if (daysRect_.Contains(x, y) || !showArrow_) {
-        hint_->hide();
-        return;
-    }
-    const char* name = prevYearRect_.Contains(x, y)    ? "上一年"
-                       : prevMonthRect_.Contains(x, y) ? "上一月"
-                       : nextMonthRect_.Contains(x, y) ? "下一月"
-                       : nextYearRect_.Contains(x, y)  ? "下一年"
-                                                       : nullptr;
-    if (name == nullptr) {
+    const auto arrow = daysRect_.Contains(x, y) ? std::nullopt : arrowAt(x, y);
+    if (!arrow) {
         hint_->hide();
         return;
     }
     hintHoldsCell_ = false;
-    hint_->SetText(name);
+    hint_->SetText(HintOf(*arrow));
     hint_->PlaceAtCursor();
 }
 
 void TNongCalendar::refreshHint() {
     if (showHint_ && hint_ && hint_->isVisible()) updateHint(pointer_.x(), pointer_.y());
-}
-
-std::string TNongCalendar::DayHintText(DateTime date) const {
-    const auto civil = calendar::CivilDateOf(date);
-    if (!civil) return {};
-    const int y = static_cast<int>(civil->year()), m = calendar::MonthOf(*civil), d = calendar::DayOf(*civil);
-
-    char gregorian[64];
-    std::snprintf(gregorian, sizeof gregorian, "%04d年%d月%d日 ", y, m, d);
-    const std::string weekday =
-        GbkFromQString(QLocale().dayName(QDate(y, m, d).dayOfWeek(), QLocale::LongFormat));
-    std::string text = std::string("公元= ") + gregorian + weekday + "  第" + std::to_string(WeekNumber(date)) + "周";
-
-    // Days outside the lunar table, or before the sexagenary count begins,
-    // keep their labels with nothing after them.
-    text += "\n农历= ";
-    if (const calendar::LunarDate lunar = SolarToLunar(date); lunar.day != 0) {
-        text += ChineseYearText(lunar.year) + LunarMonthName(lunar.month, lunar.isLeap) + LunarDayName(lunar.day);
-    }
-    text += "\n干支= ";
-    if (const auto cycle = CycleIndicesOf(date)) {
-        text += GanZhiName(cycle->yearIndex) + "(" + AnimalName(cycle->yearIndex) + ")年" +
-                GanZhiName(cycle->monthIndex) + "月" + GanZhiName(cycle->dayIndex) + "日";
-    }
-    if (const std::string festivals = FestivalText(date); !festivals.empty()) text += "\n节日= " + festivals;
-    return text;
 }
 
 // ---- Keys ----
@@ -189,19 +137,15 @@ void TNongCalendar::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    userSelecting_ = true;
-    const sys_days selected{year{year_} / month{month_} / day{day_}};
     switch (key) {
-    case Qt::Key_PageUp: stepMonths(-1); break;
-    case Qt::Key_PageDown: stepMonths(1); break;
-    case Qt::Key_End:
-        SetDate(calendar::DateTimeOf(sys_days{year{year_} / month{month_} / last}));
-        break;
-    case Qt::Key_Home: SetDate(calendar::DateTimeOf(sys_days{year{year_} / month{month_} / 1})); break;
-    case Qt::Key_Left: SetDate(calendar::DateTimeOf(selected - days{1})); break;
-    case Qt::Key_Up: SetDate(calendar::DateTimeOf(selected - days{7})); break;
-    case Qt::Key_Right: SetDate(calendar::DateTimeOf(selected + days{1})); break;
-    case Qt::Key_Down: SetDate(calendar::DateTimeOf(selected + days{7})); break;
+    case Qt::Key_PageUp: SetDate(grid_.MonthsAway(-1).value_or(Date())); break;
+    case Qt::Key_PageDown: SetDate(grid_.MonthsAway(1).value_or(Date())); break;
+    case Qt::Key_End: SetDate(grid_.MonthEnd()); break;
+    case Qt::Key_Home: SetDate(grid_.MonthStart()); break;
+    case Qt::Key_Left: SetDate(Date() - 1); break;
+    case Qt::Key_Up: SetDate(Date() - 7); break;
+    case Qt::Key_Right: SetDate(Date() + 1); break;
+    case Qt::Key_Down: SetDate(Date() + 7); break;
     case Qt::Key_Return:
     case Qt::Key_Enter: Click(); break;
     default: QWidget::keyPressEvent(event); return;

@@ -1,24 +1,15 @@
 // TNongCalendar's painting: the title band with its arrows, the weekday
 // band, the background of the grid and the 42 day cells.
-#include <QDate>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <cstdio>
 
+#include "calendar/gbk_text.h"
 #include "calendar_control/cell_texts.h"
 #include "calendar_control/nong_calendar.h"
 
 namespace {
-
-// The Julian day of 1899-12-30, where date-time values count from.
-constexpr qint64 kJulianDayOfEpoch = 2415019;
-
-// Today as a date-time value, as the clock says (not clamped to the years
-// the control accepts: a today outside them is simply not in the grid).
-calendar::DateTime CurrentDay() {
-    return static_cast<calendar::DateTime>(QDate::currentDate().toJulianDay() - kJulianDayOfEpoch);
-}
 
 constexpr TColor kTodayOutline = 0x0000FF;  // red
 
@@ -26,11 +17,6 @@ constexpr TColor kTodayOutline = 0x0000FF;  // red
 // end of an ISO week counts 7).
 bool isSunday(int weekday) { return weekday == 0 || weekday == 7; }
 bool isSaturday(int weekday) { return weekday == 6; }
-
-int monthOf(calendar::DateTime date) {
-    const auto civil = calendar::CivilDateOf(date);
-    return civil ? calendar::MonthOf(*civil) : 0;
-}
 
 }  // namespace
 
@@ -68,7 +54,7 @@ void TNongCalendar::Paint(const QRegion& region) {
 
     if (showBackMonth_) {
         canvas.SetFont(colors_->BackMonthTextFont());
-        const std::string month = std::to_string(month_);
+        const std::string month = std::to_string(Month());
         const QSize extent = canvas.TextExtent(month);
         DrawText(daysRect_.left + (width() - extent.width()) / 2,
                  daysRect_.top + (daysRect_.Height() - extent.height()) / 2, month);
@@ -80,14 +66,11 @@ void TNongCalendar::Paint(const QRegion& region) {
     }
     if (showGrid_) DrawGridLines();
 
-    TRect box{daysRect_.left, daysRect_.top, daysRect_.left + cellWidth_, daysRect_.top + cellHeight_};
-    const int lastColumn = useISO8601_ ? 7 : 6;
-    for (int i = 0; i < 42; ++i) {
-        const int weekday = i % 7 + (useISO8601_ ? 1 : 0);
-        if (meets(box)) paintCell(box, firstGridDate_ + i, weekday);
-        box = weekday == lastColumn
-                  ? TRect{daysRect_.left, box.bottom, daysRect_.left + cellWidth_, box.bottom + cellHeight_}
-                  : box.Offset(cellWidth_, 0);
+    for (int row = 0; row < MonthGrid::kRows; ++row) {
+        for (int column = 0; column < MonthGrid::kColumns; ++column) {
+            const TRect box = cellRect({column, row});
+            if (meets(box)) paintCell(box, grid_.DateOfCell({column, row}), grid_.WeekdayOfColumn(column));
+        }
     }
 }
 
@@ -100,15 +83,15 @@ void TNongCalendar::paintTitle() {
 
     std::string title;
     if (chineseEar_) {
-        if (const auto cycle = CycleIndicesOf(date_)) {
+        if (const auto cycle = CycleIndicesOf(Date())) {
             title = GanZhiName(cycle->yearIndex) + "(" + AnimalName(cycle->yearIndex) + ")年" +
                     GanZhiName(cycle->monthIndex) + "月";
         }
     } else if (enWeekName_) {
-        title = std::string(EnglishMonthName(month_, true)) + " " + std::to_string(year_);
+        title = std::string(EnglishMonthName(Month(), true)) + " " + std::to_string(Year());
     } else {
         char text[32];
-        std::snprintf(text, sizeof text, "%04d年%d月", year_, month_);
+        std::snprintf(text, sizeof text, "%04d年%d月", Year(), Month());
         title = text;
     }
     DrawAligned(title, titleRect_, taCentre);
@@ -130,8 +113,8 @@ void TNongCalendar::paintWeekdays() {
 
     const TCalFont& font = colors_->WeekTextFont();
     TRect box{weekRect_.left, weekRect_.top, weekRect_.left + cellWidth_, weekRect_.top + cellHeight_};
-    for (int k = 0; k < 7; ++k, box = box.Offset(cellWidth_, 0)) {
-        const int weekday = k + (useISO8601_ ? 1 : 0);
+    for (int k = 0; k < MonthGrid::kColumns; ++k, box = box.Offset(cellWidth_, 0)) {
+        const int weekday = grid_.WeekdayOfColumn(k);
         canvas.SetFont(font);
         if (isSunday(weekday)) canvas.SetFontColor(colors_->SundayColor());
         if (isSaturday(weekday)) canvas.SetFontColor(colors_->SaturdayColor());
@@ -156,7 +139,7 @@ void TNongCalendar::DrawGridLines() {
 
 void TNongCalendar::paintCell(const TRect& box, DateTime date, int weekday) {
     TCalendarCanvas& canvas = *canvas_;
-    const bool trailing = monthOf(date) != month_;
+    const bool trailing = !grid_.InShownMonth(date);
     canvas.SetFont(colors_->DayTextFont());
     if (trailing) {
         canvas.SetFontColor(colors_->TrailingTextColor());
@@ -170,7 +153,7 @@ void TNongCalendar::paintCell(const TRect& box, DateTime date, int weekday) {
         canvas.Brush() = {static_cast<TColor>(mark), false};
         canvas.FillRect(box);
     }
-    if (date == date_) {
+    if (date == Date()) {
         canvas.Brush() = {colors_->HightlightBackColor(), false};
         canvas.FillRect(box);
         canvas.SetFontColor(colors_->HightlightTextColor());
@@ -179,7 +162,7 @@ void TNongCalendar::paintCell(const TRect& box, DateTime date, int weekday) {
     }
     canvas.Brush().clear = true;
 
-    if (date == CurrentDay()) {
+    if (date == calendar::Today()) {
         canvas.Pen() = {kTodayOutline, 1};
         canvas.Rectangle(box);
     }
@@ -216,7 +199,7 @@ void TNongCalendar::DrawLunarText(const TRect& box, DateTime date) {
         if (lunar.day == 0) return;  // outside the lunar table
         text = lunar.day == 1 ? LunarMonthName(lunar.month, lunar.isLeap) : LunarDayName(lunar.day);
     }
-    if (monthOf(date) != month_) canvas.SetFontColor(colors_->TrailingTextColor());
+    if (!grid_.InShownMonth(date)) canvas.SetFontColor(colors_->TrailingTextColor());
     placeLine(text, box, lunarCalStyle_);
 }
 
@@ -228,7 +211,7 @@ void TNongCalendar::DrawFestivalText(const TRect& box, DateTime date) {
 
     TCalendarCanvas& canvas = *canvas_;
     canvas.SetFont(colors_->FtvTextFont());
-    if (monthOf(date) != month_) {
+    if (!grid_.InShownMonth(date)) {
         canvas.SetFontColor(colors_->TrailingTextColor());
     } else if (colour >= 0) {
         canvas.SetFontColor(static_cast<TColor>(colour));
@@ -250,7 +233,7 @@ void TNongCalendar::placeLine(std::string_view text, const TRect& box, TNongCalS
     int y = box.top + box.Height() / 3 - lineHeight;
     std::size_t pos = 0;
     for (int line = 0; line < 3 && pos < text.size(); ++line, y += lineHeight) {
-        const std::size_t length = GbkCharLength(text, pos);
+        const std::size_t length = calendar::GbkCharLength(text, pos);
         DrawText(box.left + 2, y, text.substr(pos, length));
         pos += length;
     }

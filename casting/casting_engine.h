@@ -27,8 +27,8 @@ namespace casting {
 // (caption, icon) is the caller's choice.
 enum class Refusal {
     None,            // the casting went through
-    NotChinese,      // a question or a character without a Chinese character
-    NameNotChinese,  // a name of fewer than two characters
+    NotChinese,      // an empty question, or a character entry that is not one character
+    NameNotChinese,  // a name shorter than two characters
     Incomplete,      // no number entered
     InvalidValue,    // a number or date that does not convert (a ConvertError's text)
 };

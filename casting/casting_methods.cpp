@@ -2,6 +2,7 @@
 
 #include <numeric>
 
+#include "calendar/gbk_text.h"
 #include "convert_error.h"
 
 namespace casting {
@@ -12,8 +13,6 @@ constexpr char kIdeographicSpace[] = "　";
 // Both trigrams and the moving line from a sum for the upper trigram and a
 // larger sum for the lower trigram and the moving line.
 CastNumbers FromSums(int upperSum, int lowerSum) { return {upperSum % 8, lowerSum % 8, lowerSum % 6}; }
-
-bool IsLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x81; }
 
 }  // namespace
 
@@ -70,7 +69,7 @@ CastNumbers NumberRule(const std::vector<int>& d, int hourBranch) {
 std::string WithoutSpaces(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t width = IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
+        const std::size_t width = calendar::GbkCharLength(text, i);
         const std::string_view character = text.substr(i, width);
         if (character != " " && character != kIdeographicSpace) out += character;
         i += width;
@@ -90,7 +89,7 @@ std::vector<int> DigitsOf(std::string_view number) {
         const char c = number[i];
         if (c < '0' || c > '9') {
             // Name the whole character, not half of a double-byte one.
-            const std::size_t width = IsLeadByte(c) && i + 1 < number.size() ? 2 : 1;
+            const std::size_t width = calendar::GbkCharLength(number, i);
             throw ConvertError("'" + std::string(number.substr(i, width)) + "' is not a valid integer value");
         }
         digits.push_back(c - '0');

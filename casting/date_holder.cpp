@@ -1,13 +1,11 @@
 #include "date_holder.h"
 
-#include <cmath>
+#include "calendar/date_rule.h"
 
 namespace casting {
 
 void PlainDateHolder::SetDate(calendar::DateTime date) {
-    const auto day = calendar::CivilDateOf(date);
-    if (!day || day->year() < std::chrono::year{1900} || day->year() > std::chrono::year{2100}) return;
-    date_ = std::floor(date);
+    if (const auto day = calendar::AcceptedDay(date)) date_ = *day;
 }
 
 }  // namespace casting

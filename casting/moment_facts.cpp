@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "calendar/calendar_names.h"
+#include "calendar/gbk_text.h"
 #include "calendar/lunar_conversion.h"
 #include "calendar/sexagenary.h"
 #include "convert_error.h"
@@ -26,12 +27,6 @@ calendar::DateTime DateOf(const Moment& m) {
                            std::to_string(m.day) + "' is not a valid date");
     }
     return calendar::DateTimeOf(sys_days{ymd});
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Bytes 1-2 and 3-4 of a pillar text; empty for a text too short to hold them.
@@ -99,8 +94,8 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
         MatchNumber(StemOf(pillar.text), kStemNames, pillar.stem);
         MatchNumber(BranchOf(pillar.text), kBranchNames, pillar.branch);
     }
-    MatchNumber(Trimmed(monthName), kMonthNames, facts.LunarMonth);
-    MatchNumber(Trimmed(dayName), kDayNames, facts.LunarDay);
+    MatchNumber(calendar::TrimmedSpaces(monthName), kMonthNames, facts.LunarMonth);
+    MatchNumber(calendar::TrimmedSpaces(dayName), kDayNames, facts.LunarDay);
 }
 
 }  // namespace casting

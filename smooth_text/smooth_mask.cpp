@@ -7,7 +7,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
+#include "qt_text/round_half_even.h"
 #include "smooth_text/smooth_font.h"
 #include "smooth_text/smooth_mask_cache.h"
 #include "smooth_text/smooth_surface.h"
@@ -19,7 +20,6 @@ constexpr int kScaleOfLevel[4] = {4, 3, 2, 1};
 int strideOf(int width) { return (width + 3) / 4 * 4; }
 
 // Rounds halves to the even neighbour (the default floating-point mode).
-int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 // `Step` is the distance between samples in bytes: 1 in a grey image, 4 in
 // a 32-bit one (whose first byte, blue, is read).
@@ -122,17 +122,17 @@ QSize TSmoothMask::TextExtent(std::string_view gbk, QPoint* origin) const {
     height = (height + scale_ - 1) / scale_;
     // Slanted glyphs reach past their advance; widen by 30 % of a byte's share.
     if (surface->Font.italic() && !gbk.empty())
-        width += roundEven(static_cast<double>(width) / static_cast<double>(gbk.size()) * 0.3);
+        width += RoundHalfEven(static_cast<double>(width) / static_cast<double>(gbk.size()) * 0.3);
     if (surface->Escapement == 0) return QSize(width, height);
 
     const double angle = surface->Escapement * std::numbers::pi / 1800.0;
     const double hw = width / 2.0, hh = height / 2.0;
     const double s = std::sin(-angle), c = std::cos(-angle);
     const QPoint corners[4] = {
-        {roundEven(-hw * c + hh * s), roundEven(-hw * s - hh * c)},
-        {roundEven(hw * c + hh * s), roundEven(hw * s - hh * c)},
-        {roundEven(-hw * c - hh * s), roundEven(-hw * s + hh * c)},
-        {roundEven(hw * c - hh * s), roundEven(hw * s + hh * c)},
+        {RoundHalfEven(-hw * c + hh * s), RoundHalfEven(-hw * s - hh * c)},
+        {RoundHalfEven(hw * c + hh * s), RoundHalfEven(hw * s - hh * c)},
+        {RoundHalfEven(-hw * c - hh * s), RoundHalfEven(-hw * s + hh * c)},
+        {RoundHalfEven(hw * c - hh * s), RoundHalfEven(hw * s + hh * c)},
     };
     int minX = corners[0].x(), maxX = minX, minY = corners[0].y(), maxY = minY;
     for (const QPoint& p : corners) {

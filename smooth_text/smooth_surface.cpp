@@ -5,10 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-QColor ColorOfRgb(TColor color) { return QColor(color & 0xFFu, (color >> 8) & 0xFFu, (color >> 16) & 0xFFu); }
-
 QColor TSmoothSurface::Resolve(TColor color) const {
-    if ((color & 0xFF000000u) != 0xFF000000u) return ColorOfRgb(color);
+    if (!IsSystemColor(color)) return ColorOfRgb(color);
     if (ResolveSystemColor) return ResolveSystemColor(color);
     // Only the window-text colour is asked for by the renderer itself.
     const QPalette palette = QGuiApplication::palette();

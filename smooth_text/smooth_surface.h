@@ -7,11 +7,9 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <cstdint>
 #include <functional>
 
-// Colour values: 0x00BBGGRR, or 0xFF000000 + n for the system colour n.
-using TColor = std::uint32_t;
+#include "qt_text/color_value.h"
 
 enum TBrushStyle { bsSolid, bsClear };
 
@@ -34,10 +32,7 @@ struct TSmoothSurface {
     QColor Resolve(TColor color) const;
 };
 
-inline constexpr TColor kSystemWindowText = 0xFF000008u;
-
-// The colour 0x00BBGGRR, its top byte ignored.
-QColor ColorOfRgb(TColor color);
+inline constexpr TColor kSystemWindowText = SystemColor(kColorWindowText);
 
 // The font scaled `scale` times in height, drawn without anti-aliasing, so
 // that text rendered with it has only fully lit and fully dark samples.

@@ -22,14 +22,13 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
 #include <functional>
 
-#include "calendar_control/font_faces.h"
+#include "qt_text/font_faces.h"
 #include "calendar_control/nong_calendar.h"
 
 namespace {
-
-constexpr qint64 kJulianDayOfEpoch = 2415019;  // 1899-12-30
 
 // A soft diagonal wash for ShowBackImage.
 QPixmap BackPicture() {
@@ -58,8 +57,7 @@ constexpr ColourPreset kPresets[] = {
 };
 
 QString CalendarDateText(const TNongCalendar& calendar) {
-    const QDate date = QDate::fromJulianDay(static_cast<qint64>(calendar.Date()) + kJulianDayOfEpoch);
-    return QLocale().toString(date, QLocale::LongFormat);
+    return QLocale().toString(QDate(calendar.Year(), calendar.Month(), calendar.Day()), QLocale::LongFormat);
 }
 
 }  // namespace
@@ -84,7 +82,8 @@ int main(int argc, char** argv) {
     calendar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     if (options.isSet("date")) {
         const QDate date = QDate::fromString(options.value("date"), Qt::ISODate);
-        if (date.isValid()) calendar->SetDate(static_cast<double>(date.toJulianDay() - kJulianDayOfEpoch));
+        using namespace std::chrono;
+        if (date.isValid()) calendar->SetDate(calendar::DateTimeOf(sys_days{year{date.year()} / date.month() / date.day()}));
     }
     auto* backImage = new QLabel(&window);
     backImage->setPixmap(BackPicture());

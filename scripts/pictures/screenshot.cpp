@@ -13,7 +13,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "calendar_control/font_faces.h"
+#include "qt_text/font_faces.h"
 #include "jpeg_writer.h"
 #include "main_window.h"
 

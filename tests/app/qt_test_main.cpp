@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "calendar_control/font_faces.h"
+#include "qt_text/font_faces.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

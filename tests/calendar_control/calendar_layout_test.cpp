@@ -8,20 +8,6 @@
 
 namespace {
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    struct Case {
-        double x;
-        int expected;
-    };
-    const Case cases[] = {
-        {6.5, 6},   {7.5, 8},     {16.8, 17},  {0.5, 0},    {1.5, 2},   {-0.5, 0},
-        {-1.5, -2}, {-2.5, -2},   {2.4999, 2}, {2.5001, 3}, {-16.8, -17}, {0.0, 0},
-        {std::numeric_limits<double>::quiet_NaN(), 0},
-        {1e300, 1 << 24},       {-std::numeric_limits<double>::infinity(), -(1 << 24)},
-    };
-    for (const Case& c : cases) EXPECT_EQ(RoundHalfEven(c.x), c.expected) << c.x;
-}
-
 // A 42 × 26 cell with the default scales: a right-hand column 17 wide
 // (42 / 2.5 = 16.8) and a bottom band 6 high (26 / 4 = 6.5, to even).
 TEST(CellBoxes, AllNineStylePairs) {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 #include "calendar_control/nong_calendar.h"
 #include "dates.h"
 #include "gbk.h"
@@ -75,7 +75,6 @@ TEST(NongCalendarMouse, ClicksOnCellsAndArrows) {
         cal.Click(c.arrow ? Centre((cal.*c.arrow)()) : cal.CellCentre(c.to));
         EXPECT_EQ(cal.Date(), c.to) << c.from;
         EXPECT_EQ(changes.count(), c.changes) << c.from;
-        EXPECT_FALSE(cal.UserSelecting());
     }
 }
 
@@ -103,7 +102,6 @@ TEST(NongCalendarMouse, DraggingSelectsEachCellPassed) {
     QSignalSpy changes(&cal, &TNongCalendar::OnChange);
     QSignalSpy clicks(&cal, &TNongCalendar::OnClick);
     cal.Press(cal.CellCentre(testing_support::at(2010, 9, 14)));
-    EXPECT_TRUE(cal.UserSelecting());
     cal.Move(cal.CellCentre(testing_support::at(2010, 9, 15)), Qt::LeftButton);
     cal.Move(cal.CellCentre(testing_support::at(2010, 9, 15)) + QPoint(1, 1), Qt::LeftButton);  // the same cell again
     cal.Move(cal.CellCentre(testing_support::at(2010, 9, 22)), Qt::LeftButton);
@@ -111,7 +109,6 @@ TEST(NongCalendarMouse, DraggingSelectsEachCellPassed) {
     cal.Release(cal.CellCentre(testing_support::at(2010, 9, 29)));
     EXPECT_EQ(cal.Date(), testing_support::at(2010, 9, 22));
     EXPECT_EQ(changes.count(), 3);
-    EXPECT_FALSE(cal.UserSelecting());
     EXPECT_EQ(clicks.count(), 1);
 }
 
@@ -146,8 +143,6 @@ TEST(NongCalendarKeys, Actions) {
         QTest::keyClick(&cal, static_cast<Qt::Key>(c.key), c.modifiers);
         EXPECT_EQ(cal.Date(), c.to) << c.from << " key " << c.key;
         EXPECT_EQ(changes.count(), c.to == c.from ? 0 : 1) << c.from << " key " << c.key;
-        // Every key without Shift, Ctrl or Alt marks the user's choice.
-        EXPECT_EQ(cal.UserSelecting(), c.modifiers == Qt::NoModifier) << c.key;
     }
 }
 
@@ -164,10 +159,6 @@ TEST(NongCalendarKeys, EnterClicksAndOnKeyDownMayChangeTheKey) {
     });
     QTest::keyClick(&cal, Qt::Key_J);
     EXPECT_EQ(cal.Date(), testing_support::at(2010, 9, 20));
-
-    // A left release ends the user's selection.
-    cal.Release({1, 1});
-    EXPECT_FALSE(cal.UserSelecting());
 }
 
 TEST(NongCalendarHint, DayFacts) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar_control/font_faces.h"
+#include "qt_text/font_faces.h"
 #include "calendar_control/nong_calendar.h"
 #include "gbk.h"
 

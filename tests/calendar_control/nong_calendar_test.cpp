@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "calendar/week_number.h"
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 #include "gbk.h"
 
 using testing_support::gbk;
@@ -358,15 +358,6 @@ TEST(NongCalendarDate, RepaintRequestsOfADateChange) {
     cal.SetDate(Day(2010, 10, 5));  // the month pillar may change inside a month
     EXPECT_EQ(cal.rects.back(), cal.TitleRect());
     EXPECT_EQ(cal.wholeRepaints, 0);
-}
-
-TEST(NongCalendarDate, ServesAsTheCastingDateHolder) {
-    TNongCalendar cal;
-    casting::DateHolder& holder = cal;
-    holder.SetDate(Day(2010, 9, 13) + 23.0 / 24);
-    EXPECT_EQ(holder.Date(), Day(2010, 9, 13));
-    holder.SetDate(Day(2101, 1, 1));
-    EXPECT_EQ(holder.Date(), Day(2010, 9, 13));
 }
 
 }  // namespace

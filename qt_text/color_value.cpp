@@ -1,4 +1,4 @@
-#include "cal_color.h"
+#include "color_value.h"
 
 #include <array>
 #include <optional>
@@ -49,12 +49,14 @@ constexpr std::array<std::optional<PaletteEntry>, 31> kSystemColors{{
 
 }  // namespace
 
-QColor ResolveColor(TColor color, const QPalette& palette) {
-    if (IsSystemColor(color)) {
-        const unsigned index = color & 0xFFu;
-        if (index >= kSystemColors.size() || !kSystemColors[index]) return QColor(Qt::black);
-        return palette.color(kSystemColors[index]->group, kSystemColors[index]->role);
-    }
+QColor ColorOfRgb(TColor color) {
     return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
                   static_cast<int>((color >> 16) & 0xFFu));
+}
+
+QColor ResolveColor(TColor color, const QPalette& palette) {
+    if (!IsSystemColor(color)) return ColorOfRgb(color);
+    const unsigned index = color & 0xFFu;
+    if (index >= kSystemColors.size() || !kSystemColors[index]) return QColor(Qt::black);
+    return palette.color(kSystemColors[index]->group, kSystemColors[index]->role);
 }

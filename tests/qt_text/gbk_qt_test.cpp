@@ -1,4 +1,4 @@
-#include "calendar_control/gbk_qt.h"
+#include "qt_text/gbk_qt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-// Colour values of the calendar: 32 bits, red in the lowest byte, green in
-// the next, blue in the third (0x00BBGGRR). A value 0xFF000000 + n names the
-// system colour number n, which is looked up in a widget's palette when the
+// Colour values of the calendar and the text renderer: 32 bits, red in the
+// lowest byte, green in the next, blue in the third (0x00BBGGRR). A value
+// 0xFF000000 + n names the system colour number n, which is looked up in a widget's palette when the
 // colour is drawn, so it follows the desktop's colour scheme.
 #pragma once
 
@@ -25,7 +25,9 @@ inline constexpr unsigned kColorWindowText = 8;
 inline constexpr unsigned kColorInactiveCaptionText = 19;
 inline constexpr unsigned kColorInfoBack = 24;
 
+// The colour 0x00BBGGRR, its top byte ignored.
+QColor ColorOfRgb(TColor color);
+
 // The colour to draw. A system colour comes from `palette` (an unknown
-// number gives black); any other value is read as 0x00BBGGRR, its top byte
-// ignored.
+// number gives black); any other value is read by ColorOfRgb.
 QColor ResolveColor(TColor color, const QPalette& palette);
