@@ -246,7 +246,9 @@ TEST(NongCalendarHint, FollowsTheGridUnderAStillPointer) {
         const std::string expected = overCell ? cal.DayHintText(cal.FirstGridDate() + index) : before;
         EXPECT_TRUE(cal.Hint()->isVisible()) << c.what;
         EXPECT_EQ(utf8(cal.Hint()->Text()), utf8(expected)) << c.what;
-        if (overCell) EXPECT_NE(cal.Hint()->Text(), before) << c.what << ": the grid did not move";
+        if (overCell) {
+            EXPECT_NE(cal.Hint()->Text(), before) << c.what << ": the grid did not move";
+        }
     }
 }
 
