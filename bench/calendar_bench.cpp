@@ -58,13 +58,10 @@ void BM_SolarToLunar(benchmark::State& state) {
 BENCHMARK(BM_SolarToLunar)->Unit(benchmark::kMillisecond);
 
 void BM_AstronomicalLunarDate(benchmark::State& state) {
-    calendar::DateTime date = kFirstDay;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(calendar::AstronomicalLunarDate(date));
-        date = nextDay(date);
-    }
+    for (auto _ : state) forEveryDay(calendar::AstronomicalLunarDate);
+    state.counters["per_day"] = perDay();
 }
-BENCHMARK(BM_AstronomicalLunarDate);
+BENCHMARK(BM_AstronomicalLunarDate)->Unit(benchmark::kMillisecond);
 
 void BM_CycleIndicesOf(benchmark::State& state) {
     for (auto _ : state) forEveryDay([](calendar::DateTime date) { return calendar::CycleIndicesOf(date + 0.5); });
