@@ -9,19 +9,25 @@ namespace calendar {
 namespace {
 
 using Lines = std::vector<SortedStringList::Line>;
+using Heads = std::vector<std::uint64_t>;
 
 // The first eight bytes of `text` as one number that orders as they do,
 // zeros past its end. Where two such numbers differ they order their texts
 // as bytes do: the first difference is a byte of both, or the end of the
 // shorter against a byte that is not zero.
 std::uint64_t leadingBytes(std::string_view text) {
-    std::uint64_t number = 0;
-    if (text.size() >= sizeof number) {
+    if (text.size() >= sizeof(std::uint64_t)) {
+        std::uint64_t number;
         std::memcpy(&number, text.data(), sizeof number);  // one load
-    } else {
-        std::copy(text.begin(), text.end(), reinterpret_cast<char*>(&number));
+        return std::endian::native == std::endian::big ? number : __builtin_bswap64(number);
     }
-    return std::endian::native == std::endian::big ? number : __builtin_bswap64(number);
+    // Shifted in, not copied into memory and read back as one number: a
+    // wide read of bytes just written one by one stalls the processor.
+    std::uint64_t number = 0;
+    for (std::size_t i = 0; i < sizeof number; ++i) {
+        number = number << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    }
+    return number;
 }
 
 // A text looked up among the lines. Folding moves only the letters A-Z, and
@@ -36,21 +42,28 @@ public:
         : text_(text), byBytes_(std::ranges::all_of(text, [](unsigned char c) { return c < 'A'; })),
           head_(leadingBytes(text)) {}
 
-    // Whether `line` is ordered before the text.
-    bool Follows(std::string_view line) const {
-        if (!byBytes_) return CompareText(line, text_) < 0;
-        const std::uint64_t lineHead = leadingBytes(line);
-        if (lineHead == head_) [[unlikely]] return line < text_;
-        return lineHead < head_;
+    // Whether the line at `index` is ordered before the text.
+    bool Follows(const Lines& lines, const Heads& heads, std::size_t index) const {
+        if (!byBytes_) return CompareText(lines[index].text, text_) < 0;
+        if (heads[index] == head_) [[unlikely]] return lines[index].text < text_;
+        return heads[index] < head_;
     }
 
     // Whether `line` equals the text, ignoring case.
     bool Matches(std::string_view line) const { return byBytes_ ? line == text_ : CompareText(line, text_) == 0; }
 
-    // The first line not ordered before the text.
-    Lines::const_iterator Place(const Lines& lines) const {
-        return std::ranges::partition_point(lines,
-                                            [this](const SortedStringList::Line& line) { return Follows(line.text); });
+    // Index of the first line not ordered before the text. Halving without a
+    // branch on the comparison: its outcome is a coin toss the processor
+    // cannot predict, and the heads it reads lie side by side.
+    std::size_t Place(const Lines& lines, const Heads& heads) const {
+        if (lines.empty()) return 0;
+        std::size_t first = 0;
+        for (std::size_t count = lines.size(); count > 1;) {
+            const std::size_t half = count / 2;
+            first += Follows(lines, heads, first + half - 1) ? half : 0;
+            count -= half;
+        }
+        return first + (Follows(lines, heads, first) ? 1 : 0);
     }
 
 private:
@@ -59,39 +72,82 @@ private:
     std::uint64_t head_;
 };
 
+// Whether the first eight bytes of a line decide every comparison with
+// `text` on their own: a text of at most eight bytes, all of them below 'A'
+// (so byte order is CompareText's) and none zero (so a line's head equals the
+// text's only where the line begins with the whole text; such a line is
+// never ordered before it).
+bool headDecides(std::string_view text) {
+    return text.size() <= sizeof(std::uint64_t) &&
+           std::ranges::all_of(text, [](unsigned char c) { return c != 0 && c < 'A'; });
+}
+
+// Index of the first head not below `head`; the search of a Probe whose
+// heads decide, halving without a branch as Probe::Place does.
+std::size_t firstHeadNotBelow(const Heads& heads, std::uint64_t head) {
+    if (heads.empty()) return 0;
+    std::size_t first = 0;
+    for (std::size_t count = heads.size(); count > 1;) {
+        const std::size_t half = count / 2;
+        first += heads[first + half - 1] < head ? half : 0;
+        count -= half;
+    }
+    return first + (heads[first] < head ? 1 : 0);
+}
+
+// The bytes of a head that hold the first `count` bytes of its text.
+std::uint64_t leadingMask(std::size_t count) {
+    return count == 0 ? 0 : ~std::uint64_t{0} << (8 * (sizeof(std::uint64_t) - count));
+}
+
 }  // namespace
 
 void SortedStringList::Add(std::string text, std::int32_t value) {
     const Probe probe(text);
-    auto at = probe.Place(lines_);
-    for (; at != lines_.end() && probe.Matches(at->text); ++at) {
-        if (at->text == text) return;
+    std::size_t at = probe.Place(lines_, heads_);
+    for (; at < lines_.size() && probe.Matches(lines_[at].text); ++at) {
+        if (lines_[at].text == text) return;
     }
-    lines_.insert(at, Line{std::move(text), value});
+    const std::uint64_t head = leadingBytes(text);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), value});
+    heads_.insert(heads_.begin() + static_cast<std::ptrdiff_t>(at), head);
 }
 
 void SortedStringList::Delete(std::size_t index) {
-    if (index < lines_.size()) lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index >= lines_.size()) return;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(index));
+    heads_.erase(heads_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-std::optional<std::size_t> SortedStringList::IndexOf(std::string_view text) const {
+std::size_t SortedStringList::indexOf(std::string_view text) const {
+    if (headDecides(text)) {
+        const std::uint64_t head = leadingBytes(text);
+        const std::size_t at = firstHeadNotBelow(heads_, head);
+        return at < lines_.size() && heads_[at] == head && lines_[at].text.size() == text.size() ? at : lines_.size();
+    }
     const Probe probe(text);
-    const auto at = probe.Place(lines_);
-    if (at == lines_.end() || !probe.Matches(at->text)) return std::nullopt;
-    return static_cast<std::size_t>(at - lines_.begin());
+    const std::size_t at = probe.Place(lines_, heads_);
+    return at < lines_.size() && probe.Matches(lines_[at].text) ? at : lines_.size();
 }
 
-std::optional<std::size_t> SortedStringList::IndexOfName(std::string_view name) const {
+std::size_t SortedStringList::indexOfName(std::string_view name) const {
     // Lines named `name` all begin with name + "=", so they sit together from
     // the first line not ordered before that prefix. A name holding "=" can
     // name no line.
-    if (std::ranges::find(name, '=') != name.end()) return std::nullopt;
+    if (std::ranges::find(name, '=') != name.end()) return lines_.size();
+    if (name.size() < sizeof(std::uint64_t) && headDecides(name)) {
+        const std::uint64_t prefixHead = leadingBytes(name) | std::uint64_t{'='} << 8 * (7 - name.size());
+        const std::size_t at = firstHeadNotBelow(heads_, prefixHead);
+        const std::uint64_t mask = leadingMask(name.size() + 1);
+        return at < lines_.size() && (heads_[at] & mask) == prefixHead ? at : lines_.size();
+    }
     std::string prefix(name);
     prefix += '=';
     const Probe probe(prefix);
-    const auto at = probe.Place(lines_);
-    if (at == lines_.end() || !probe.Matches(std::string_view(at->text).substr(0, prefix.size()))) return std::nullopt;
-    return static_cast<std::size_t>(at - lines_.begin());
+    const std::size_t at = probe.Place(lines_, heads_);
+    return at < lines_.size() && probe.Matches(std::string_view(lines_[at].text).substr(0, prefix.size()))
+               ? at
+               : lines_.size();
 }
 
 }  // namespace calendar
