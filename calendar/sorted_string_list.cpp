@@ -72,14 +72,26 @@ private:
     std::uint64_t head_;
 };
 
-// Whether the first eight bytes of a line decide every comparison with
-// `text` on their own: a text of at most eight bytes, all of them below 'A'
-// (so byte order is CompareText's) and none zero (so a line's head equals the
-// text's only where the line begins with the whole text; such a line is
-// never ordered before it).
-bool headDecides(std::string_view text) {
-    return text.size() <= sizeof(std::uint64_t) &&
-           std::ranges::all_of(text, [](unsigned char c) { return c != 0 && c < 'A'; });
+// The head of `text` (as leadingBytes gives it), and whether a line's head
+// decides every comparison with the text on its own: so for a text of at
+// most eight bytes, all of them below 'A' (byte order is CompareText's) and
+// none zero (a line's head equals the text's only where the line begins
+// with the whole text; such a line is never ordered before it). A text
+// holding `refused` is not decided either. One pass over the bytes.
+struct DecidingHead {
+    std::uint64_t head = 0;
+    bool decides = false;
+};
+DecidingHead decidingHead(std::string_view text, char refused) {
+    if (text.size() > sizeof(std::uint64_t)) return {};
+    DecidingHead result{0, true};
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        result.decides &= byte != 0 && byte < 'A' && c != refused;
+        result.head = result.head << 8 | byte;
+    }
+    if (!text.empty()) result.head <<= 8 * (sizeof(std::uint64_t) - text.size());
+    return result;
 }
 
 // Index of the first head not below `head`; the search of a Probe whose
@@ -120,8 +132,7 @@ void SortedStringList::Delete(std::size_t index) {
 }
 
 std::size_t SortedStringList::indexOf(std::string_view text) const {
-    if (headDecides(text)) {
-        const std::uint64_t head = leadingBytes(text);
+    if (const auto [head, decides] = decidingHead(text, '\0'); decides) {
         const std::size_t at = firstHeadNotBelow(heads_, head);
         return at < lines_.size() && heads_[at] == head && lines_[at].text.size() == text.size() ? at : lines_.size();
     }
@@ -134,13 +145,13 @@ std::size_t SortedStringList::indexOfName(std::string_view name) const {
     // Lines named `name` all begin with name + "=", so they sit together from
     // the first line not ordered before that prefix. A name holding "=" can
     // name no line.
-    if (std::ranges::find(name, '=') != name.end()) return lines_.size();
-    if (name.size() < sizeof(std::uint64_t) && headDecides(name)) {
-        const std::uint64_t prefixHead = leadingBytes(name) | std::uint64_t{'='} << 8 * (7 - name.size());
+    if (const auto [head, decides] = decidingHead(name, '='); decides && name.size() < sizeof(std::uint64_t)) {
+        const std::uint64_t prefixHead = head | std::uint64_t{'='} << 8 * (sizeof(std::uint64_t) - 1 - name.size());
         const std::size_t at = firstHeadNotBelow(heads_, prefixHead);
         const std::uint64_t mask = leadingMask(name.size() + 1);
         return at < lines_.size() && (heads_[at] & mask) == prefixHead ? at : lines_.size();
     }
+    if (std::ranges::find(name, '=') != name.end()) return lines_.size();
     std::string prefix(name);
     prefix += '=';
     const Probe probe(prefix);
