@@ -30,6 +30,22 @@ std::uint64_t leadingBytes(std::string_view text) {
     return number;
 }
 
+// The first of `count` indexes for which `before` is false, `before` being
+// true for every index below it and false from it on. Halving without a
+// branch on the outcome: a coin toss the processor cannot predict, where the
+// values compared lie side by side and cost little to read.
+template <typename Before>
+std::size_t firstNotBefore(std::size_t count, Before before) {
+    if (count == 0) return 0;
+    std::size_t first = 0;
+    while (count > 1) {
+        const std::size_t half = count / 2;
+        first += before(first + half - 1) ? half : 0;
+        count -= half;
+    }
+    return first + (before(first) ? 1 : 0);
+}
+
 // A text looked up among the lines. Folding moves only the letters A-Z, and
 // upwards: against a text whose bytes all lie below 'A' (no letters, no
 // two-byte characters) it never changes which side is greater nor makes
@@ -52,18 +68,9 @@ public:
     // Whether `line` equals the text, ignoring case.
     bool Matches(std::string_view line) const { return byBytes_ ? line == text_ : CompareText(line, text_) == 0; }
 
-    // Index of the first line not ordered before the text. Halving without a
-    // branch on the comparison: its outcome is a coin toss the processor
-    // cannot predict, and the heads it reads lie side by side.
+    // Index of the first line not ordered before the text.
     std::size_t Place(const Lines& lines, const Heads& heads) const {
-        if (lines.empty()) return 0;
-        std::size_t first = 0;
-        for (std::size_t count = lines.size(); count > 1;) {
-            const std::size_t half = count / 2;
-            first += Follows(lines, heads, first + half - 1) ? half : 0;
-            count -= half;
-        }
-        return first + (Follows(lines, heads, first) ? 1 : 0);
+        return firstNotBefore(lines.size(), [&](std::size_t index) { return Follows(lines, heads, index); });
     }
 
 private:
@@ -94,17 +101,10 @@ DecidingHead decidingHead(std::string_view text, char refused) {
     return result;
 }
 
-// Index of the first head not below `head`; the search of a Probe whose
-// heads decide, halving without a branch as Probe::Place does.
+// Index of the first head not below `head`: the search of a text whose head
+// decides.
 std::size_t firstHeadNotBelow(const Heads& heads, std::uint64_t head) {
-    if (heads.empty()) return 0;
-    std::size_t first = 0;
-    for (std::size_t count = heads.size(); count > 1;) {
-        const std::size_t half = count / 2;
-        first += heads[first + half - 1] < head ? half : 0;
-        count -= half;
-    }
-    return first + (heads[first] < head ? 1 : 0);
+    return firstNotBefore(heads.size(), [&](std::size_t index) { return heads[index] < head; });
 }
 
 // The bytes of a head that hold the first `count` bytes of its text.
