@@ -121,6 +121,7 @@ void SortedStringList::Add(std::string text, std::int32_t value) {
         if (lines_[at].text == text) return;
     }
     const std::uint64_t head = leadingBytes(text);
+    heads_.reserve(heads_.size() + 1);  // so that the lines never grow alone
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), value});
     heads_.insert(heads_.begin() + static_cast<std::ptrdiff_t>(at), head);
 }
