@@ -113,13 +113,6 @@ std::int32_t TFestivalList::WeekMark(const DayKeys& day) const {
         day.week, [&](const FestivalKey& key) { return markOf(lines, key); }, kNoMark);
 }
 
-FestivalKey::FestivalKey(int high, int low) {
-    if (high < 0 || high > 99 || low < 0 || low > 99) return;
-    digits_ = {static_cast<char>('0' + high / 10), static_cast<char>('0' + high % 10),
-               static_cast<char>('0' + low / 10), static_cast<char>('0' + low % 10)};
-    size_ = digits_.size();
-}
-
 DayKeys::DayKeys(DateTime date) {
     const auto day = CivilDateOf(date);
     if (!day) return;

@@ -58,7 +58,14 @@ inline constexpr std::int32_t kNoMark = -1;
 class FestivalKey {
 public:
     FestivalKey() = default;
-    FestivalKey(int high, int low);
+    // Defined here so that a key built and copied in one function stays in
+    // registers: bytes stored one by one and read back as a whole stall.
+    FestivalKey(int high, int low) {
+        if (high < 0 || high > 99 || low < 0 || low > 99) return;
+        digits_ = {static_cast<char>('0' + high / 10), static_cast<char>('0' + high % 10),
+                   static_cast<char>('0' + low / 10), static_cast<char>('0' + low % 10)};
+        size_ = digits_.size();
+    }
     std::string_view View() const { return {digits_.data(), size_}; }
 
 private:

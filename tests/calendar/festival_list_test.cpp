@@ -44,32 +44,63 @@ TEST(SortedStringList, KeepsCaseInsensitiveOrderAndDropsExactDuplicates) {
 }
 
 // Texts of digits and signs are found by plain byte order, others by the
-// folded order the lines are kept in: both must find what a scan finds.
+// folded order the lines are kept in: both must find what a scan finds, also
+// after every kind of edit (the search reads numbers kept beside the lines,
+// which must follow each change) and in copies and moves of the list.
 TEST(SortedStringList, FindsWhatAScanFinds) {
     SortedStringList lines;
-    for (const char* text : {"0101=a", "0101", "01", "0101=", "[", "_=x", "A=1", "a", "Z", "z=2", "@", "0", "1=",
-                             "0101=longer than eight", "01010101=x", "01010101"}) {
-        lines.Add(text);
+    const std::string withZero("01\0", 3);
+    for (const std::string_view text : {"0101=a", "0101", "01", "0101=", "[", "_=x", "A=1", "a", "Z", "z=2", "@", "0",
+                                        "1=", "0101=longer than eight", "01010101=x", "01010101", "0101=a"}) {
+        lines.Add(std::string(text));
     }
+    lines.Add(withZero);
+    lines.Add(withZero + "=x");
     lines.Add(gbk("0102=丄"));
     lines.Add(gbk("乤=0"));
-    const auto scan = [&](std::string_view text, bool byName) -> std::optional<std::size_t> {
-        for (std::size_t i = 0; i < lines.Count(); ++i) {
-            const std::string_view line = lines[i].text;
-            const std::string_view name = line.substr(0, line.find('='));
-            if (byName ? name.size() < line.size() && calendar::CompareText(name, text) == 0
-                       : calendar::CompareText(line, text) == 0) {
-                return i;
+    const auto expectScanResults = [&](const SortedStringList& list, const char* stage) {
+        const auto scan = [&](std::string_view text, bool byName) -> std::optional<std::size_t> {
+            for (std::size_t i = 0; i < list.Count(); ++i) {
+                const std::string_view line = list[i].text;
+                const std::string_view name = line.substr(0, line.find('='));
+                if (byName ? name.size() < line.size() && calendar::CompareText(name, text) == 0
+                           : calendar::CompareText(line, text) == 0) {
+                    return i;
+                }
             }
+            return std::nullopt;
+        };
+        for (const std::string_view text :
+             {"0101", "0101=a", "01", "0", "1", "[", "_", "a", "A", "Z", "z", "@", "0102", "01010101",
+              "0101=longer than eight", "0101=LONGER THAN EIGHT", "", "9", "=", "0101=", "01010", "zz"}) {
+            EXPECT_EQ(list.IndexOf(text), scan(text, false)) << stage << ' ' << text;
+            EXPECT_EQ(list.IndexOfName(text), scan(text, true)) << stage << ' ' << text;
         }
-        return std::nullopt;
+        for (const std::string& text : {withZero, gbk("乤")}) {
+            EXPECT_EQ(list.IndexOf(text), scan(text, false)) << stage;
+            EXPECT_EQ(list.IndexOfName(text), scan(text, true)) << stage;
+        }
     };
-    for (const char* text : {"0101", "0101=a", "01", "0", "1", "[", "_", "a", "A", "Z", "z", "@", "0102", "01010101",
-                             "0101=longer than eight", "0101=LONGER THAN EIGHT", "", "9", "="}) {
-        EXPECT_EQ(lines.IndexOf(text), scan(text, false)) << text;
-        EXPECT_EQ(lines.IndexOfName(text), scan(text, true)) << text;
+    expectScanResults(lines, "added");
+    for (const std::size_t index : {std::size_t{0}, lines.Count() / 2, lines.Count() - 1, lines.Count()}) {
+        lines.Delete(index);
     }
-    EXPECT_EQ(lines.IndexOfName(gbk("乤")), scan(gbk("乤"), true));
+    expectScanResults(lines, "deleted");
+    SortedStringList copy = lines;
+    lines.Delete(*lines.IndexOfName("0101"));
+    copy.Add("01=9");
+    expectScanResults(lines, "original after copying");
+    expectScanResults(copy, "copy");
+    lines = copy;
+    expectScanResults(lines, "assigned");
+    SortedStringList moved = std::move(copy);
+    expectScanResults(moved, "moved");
+    copy = std::move(moved);
+    expectScanResults(copy, "moved back");
+    lines.Clear();
+    expectScanResults(lines, "cleared");
+    lines.Add("0101=b");
+    expectScanResults(lines, "refilled");
 }
 
 TEST(TFestivalList, StartsWithTheBuiltInFestivals) {
