@@ -1,0 +1,68 @@
+#include "batch.h"
+
+#include <climits>
+#include <istream>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cast_output.h"
+#include "casting_run.h"
+
+namespace cli {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+std::string ErrorLine(const std::string& message) { return JsonLine({{"error", message}}); }
+
+// Fills `request` from the line's keys; the message of the first key it
+// cannot take, or nothing.
+std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
+    for (const auto& [key, value] : object.items()) {
+        if (value.is_null()) continue;  // as if the key were absent
+        const auto text =
+            std::find_if(kTextFields.begin(), kTextFields.end(), [&](const TextField& f) { return key == f.key; });
+        if (text != kTextFields.end()) {
+            // A number is taken as the text it is written as: an age or a number to cast.
+            if (value.is_string()) {
+                request.*text->value = value.get<std::string>();
+            } else if (value.is_number_integer()) {
+                request.*text->value = value.dump();
+            } else {
+                return key + " must be a string";
+            }
+            continue;
+        }
+        const auto number = std::find_if(kNumberFields.begin(), kNumberFields.end(),
+                                         [&](const NumberField& f) { return key == f.key; });
+        if (number == kNumberFields.end()) return "unknown key '" + key + "'";
+        if (!value.is_number_integer()) return key + " must be a whole number";
+        if (value.is_number_unsigned() && value.get<unsigned long long>() > LLONG_MAX) {
+            return key + " is out of range";
+        }
+        request.*number->value = value.get<long long>();
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string AnswerBatchLine(std::string_view line, const LocalTime& now) {
+    json object = json::parse(line, nullptr, false);
+    if (object.is_discarded() || !object.is_object()) return ErrorLine("the line is no JSON object");
+    CastRequest request;
+    if (auto error = ReadKeys(object, request)) return ErrorLine(*error);
+    auto cast = CastRequested(request, now);
+    if (auto* refusal = std::get_if<Refusal>(&cast)) return ErrorLine(refusal->message);
+    const CastDone& done = std::get<CastDone>(cast);
+    return JsonLine(CastingJson(done.casting, done.result));
+}
+
+bool RunBatch(std::istream& in, std::ostream& out) {
+    std::string line;
+    while (std::getline(in, line)) out << AnswerBatchLine(line, LocalNow()) << '\n';
+    out.flush();
+    return !in.bad();
+}
+
+}  // namespace cli

@@ -1,0 +1,21 @@
+// Batches: one casting request per line of JSON in, one line of JSON out
+// for each, in order. A line that casts nothing answers with an error
+// object and the rest go on.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "cast_request.h"
+
+namespace cli {
+
+// The casting's object for a JSON object keyed like the long options, or
+// {"error": why}. Any bytes at all get one of the two.
+std::string AnswerBatchLine(std::string_view line, const LocalTime& now);
+
+// Answers every line of `in` on `out`; false when reading `in` failed.
+bool RunBatch(std::istream& in, std::ostream& out);
+
+}  // namespace cli

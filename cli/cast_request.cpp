@@ -1,0 +1,219 @@
+#include "cast_request.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+#include "text/gbk_utf8.h"
+
+namespace cli {
+namespace {
+
+using namespace std::chrono;
+
+// The window's question field holds at most this many bytes of GBK.
+constexpr std::size_t kQuestionMaxBytes = 50;
+
+// The days the calendar's tables cover; a casting of any other day would
+// quietly be cast on the previous one.
+constexpr year_month_day kFirstDay{year{1900}, January, day{1}};
+constexpr year_month_day kLastDay{year{2100}, December, day{31}};
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+std::string DateText(const year_month_day& d) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(d.year()), static_cast<unsigned>(d.month()),
+                  static_cast<unsigned>(d.day()));
+    return text;
+}
+
+std::string MethodKeys() {
+    std::string keys;
+    for (const MethodName& m : kMethods) keys += (keys.empty() ? "" : ", ") + std::string(m.key);
+    return keys;
+}
+
+// The number of minDigits..maxDigits decimal digits at the front of `text`,
+// which is left behind it.
+std::optional<int> TakeNumber(std::string_view& text, std::size_t minDigits, std::size_t maxDigits) {
+    const std::size_t end = std::min(text.find_first_not_of("0123456789"), text.size());
+    if (end < minDigits || end > maxDigits) return std::nullopt;
+    int value = 0;
+    std::from_chars(text.data(), text.data() + end, value);
+    text.remove_prefix(end);
+    return value;
+}
+
+bool TakeDash(std::string_view& text) {
+    if (text.empty() || text.front() != '-') return false;
+    text.remove_prefix(1);
+    return true;
+}
+
+struct DateFields {
+    int year, month, day;
+};
+
+// YYYY-MM-DD, the month and day with one or two digits.
+std::optional<DateFields> ParseDate(std::string_view text) {
+    const auto y = TakeNumber(text, 4, 4);
+    if (!y || !TakeDash(text)) return std::nullopt;
+    const auto m = TakeNumber(text, 1, 2);
+    if (!m || !TakeDash(text)) return std::nullopt;
+    const auto d = TakeNumber(text, 1, 2);
+    if (!d || !text.empty()) return std::nullopt;
+    return DateFields{*y, *m, *d};
+}
+
+// The date rule: the day cast, and for hour 23 the next day, whose 子 hour
+// it is, must lie within the calendar's range.
+std::optional<Refusal> RefuseOutOfRange(const DateFields& date, int hour) {
+    const year_month_day asked{year{date.year}, month{static_cast<unsigned>(date.month)},
+                               day{static_cast<unsigned>(date.day)}};
+    if (!asked.ok()) return std::nullopt;  // the engine names the day that does not exist
+    const std::string range = DateText(kFirstDay) + " to " + DateText(kLastDay);
+    if (asked < kFirstDay || asked > kLastDay) {
+        return Refusal{"date " + DateText(asked) + " lies outside " + range};
+    }
+    if (hour == 23) {
+        const year_month_day next{sys_days{asked} + days{1}};
+        if (next > kLastDay) {
+            return Refusal{"hour 23 of " + DateText(asked) + " belongs to " + DateText(next) + ", outside " + range};
+        }
+    }
+    return std::nullopt;
+}
+
+// The GBK form of a text field; refuses what GBK cannot hold, naming it,
+// and control characters, which would break the report's lines.
+std::variant<std::string, Refusal> GbkField(const char* key, const std::optional<std::string>& value) {
+    if (!value) return std::string();
+    if (std::any_of(value->begin(), value->end(), [](char c) { return (c >= 0 && c < 0x20) || c == 0x7F; })) {
+        return Refusal{std::string(key) + " holds a control character"};
+    }
+    text::StrictGbk converted = text::GbkFromUtf8Strict(*value);
+    if (!converted.ok())
+        return Refusal{std::string(key) + " holds " + Quoted(converted.unheld) + ", which GBK cannot hold"};
+    return std::move(converted.gbk);
+}
+
+std::variant<int, Refusal> CheckedNumber(const char* key, const std::optional<long long>& value, int fallback, int low,
+                                         int high) {
+    if (!value) return fallback;
+    if (*value < low || *value > high) {
+        return Refusal{std::string(key) + " must be " + std::to_string(low) + " to " + std::to_string(high) + ", not " +
+                       std::to_string(*value)};
+    }
+    return static_cast<int>(*value);
+}
+
+// Refuses inputs the method does not read: a command line that names them
+// expects them to count.
+std::optional<Refusal> RefuseUnread(const CastRequest& r, const MethodName& method) {
+    if (r.text && method.input != MethodInput::Text) {
+        return Refusal{"the " + std::string(method.key) + " method reads no text"};
+    }
+    if (r.minute && method.input != MethodInput::Clock) return Refusal{"only the clock method reads minute"};
+    const bool trigrams = r.upper || r.lower || r.line;
+    if (trigrams && method.input != MethodInput::Trigrams) {
+        return Refusal{"only the manual method reads upper, lower and line"};
+    }
+    if (method.input == MethodInput::Trigrams && !(r.upper && r.lower && r.line)) {
+        return Refusal{"the manual method needs upper, lower and line"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
+
+const std::array<TextField, 6> kTextFields{{
+    {"name", &CastRequest::name, "the person's name"},
+    {"sex", &CastRequest::sex, "男 or 女"},
+    {"age", &CastRequest::age, "the person's age, printed as given"},
+    {"date", &CastRequest::date, "the Gregorian date, YYYY-MM-DD, 1900-01-01 to 2100-12-31 (default today)"},
+    {"method", &CastRequest::method, "the casting method (default traditional)"},
+    {"text", &CastRequest::text, "the question (at most 50 bytes of GBK), the character or the number"},
+}};
+
+const std::array<NumberField, 5> kNumberFields{{
+    {"hour", &CastRequest::hour, "the clock hour, 0 to 23 (default now)"},
+    {"minute", &CastRequest::minute, "clock method: the minute, 0 to 59 (default now)"},
+    {"upper", &CastRequest::upper, "manual method: the upper trigram, 1 to 8 (乾兑离震巽坎艮坤)"},
+    {"lower", &CastRequest::lower, "manual method: the lower trigram, 1 to 8"},
+    {"line", &CastRequest::line, "manual method: the moving line, 1 (bottom) to 6"},
+}};
+
+LocalTime LocalNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
+}
+
+std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now) {
+    Casting casting;
+    const std::string methodKey = r.method.value_or(NameOf(Method::Traditional).key);
+    const auto method =
+        std::find_if(kMethods.begin(), kMethods.end(), [&](const MethodName& m) { return methodKey == m.key; });
+    if (method == kMethods.end()) {
+        return Refusal{"unknown method " + Quoted(methodKey) + "; the methods are " + MethodKeys()};
+    }
+    casting.method = method->method;
+    if (auto refusal = RefuseUnread(r, *method)) return *refusal;
+
+    if (r.sex && *r.sex != "男" && *r.sex != "女") return Refusal{"sex must be 男 or 女, not " + Quoted(*r.sex)};
+    const struct {
+        const char* key;
+        const std::optional<std::string>& value;
+        std::string& gbk;
+    } texts[] = {{"name", r.name, casting.name},
+                 {"sex", r.sex, casting.sex},
+                 {"age", r.age, casting.age},
+                 {"text", r.text, casting.text}};
+    for (const auto& field : texts) {
+        auto converted = GbkField(field.key, field.value);
+        if (auto* refusal = std::get_if<Refusal>(&converted)) return *refusal;
+        field.gbk = std::get<std::string>(std::move(converted));
+    }
+    if (casting.method == Method::Question && casting.text.size() > kQuestionMaxBytes) {
+        return Refusal{"the question takes at most " + std::to_string(kQuestionMaxBytes) + " bytes of GBK, not " +
+                       std::to_string(casting.text.size())};
+    }
+
+    DateFields date{now.year, now.month, now.day};
+    if (r.date) {
+        const auto parsed = ParseDate(*r.date);
+        if (!parsed) return Refusal{"date must be YYYY-MM-DD, not " + Quoted(*r.date)};
+        date = *parsed;
+    }
+    const bool clock = method->input == MethodInput::Clock;
+    const struct {
+        const char* key;
+        const std::optional<long long>& value;
+        int fallback, low, high;
+        int& number;
+    } numbers[] = {
+        {"hour", r.hour, now.hour, 0, 23, casting.hour},
+        {"minute", r.minute, clock ? now.minute : 0, 0, 59, casting.minute},
+        {"upper", r.upper, 0, 1, 8, casting.upper},
+        {"lower", r.lower, 0, 1, 8, casting.lower},
+        {"line", r.line, 0, 1, 6, casting.line},
+    };
+    for (const auto& field : numbers) {
+        auto checked = CheckedNumber(field.key, field.value, field.fallback, field.low, field.high);
+        if (auto* refusal = std::get_if<Refusal>(&checked)) return *refusal;
+        field.number = std::get<int>(checked);
+    }
+    if (auto refusal = RefuseOutOfRange(date, casting.hour)) return *refusal;
+    casting.year = date.year;
+    casting.month = date.month;
+    casting.day = date.day;
+    return casting;
+}
+
+}  // namespace cli

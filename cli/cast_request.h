@@ -1,0 +1,86 @@
+// What one casting asks for, as typed on the command line or keyed in a
+// batch line, and the check that turns it into a casting the engine can
+// run. Requests are UTF-8; a checked casting holds GBK, as the engine does.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace cli {
+
+enum class Method { Traditional, Clock, Stems, Branches, Name, Question, Character, Manual, Number };
+
+// What a method reads besides the person and the moment.
+enum class MethodInput { None, Text, Trigrams, Clock };
+
+struct MethodName {
+    Method method;
+    const char* key;      // as given to --method
+    const char* caption;  // the window's button, UTF-8
+    MethodInput input;
+};
+
+inline constexpr std::array<MethodName, 9> kMethods{{
+    {Method::Traditional, "traditional", "传统起卦", MethodInput::None},
+    {Method::Clock, "clock", "时分起卦", MethodInput::Clock},
+    {Method::Stems, "stems", "天干起卦", MethodInput::None},
+    {Method::Branches, "branches", "地支起卦", MethodInput::None},
+    {Method::Name, "name", "姓名起卦", MethodInput::None},
+    {Method::Question, "question", "问话起卦", MethodInput::Text},
+    {Method::Character, "character", "单字起卦", MethodInput::Text},
+    {Method::Manual, "manual", "自定起卦", MethodInput::Trigrams},
+    {Method::Number, "number", "报数起卦", MethodInput::Text},
+}};
+
+const MethodName& NameOf(Method method);
+
+// The fields of a request as given, each absent until given.
+struct CastRequest {
+    std::optional<std::string> name, sex, age, date, method, text;
+    std::optional<long long> hour, minute, upper, lower, line;
+};
+
+// The request's fields by key: the long options without their dashes and
+// the keys of a batch line, so both take the same names.
+struct TextField {
+    const char* key;
+    std::optional<std::string> CastRequest::*value;
+    const char* help;
+};
+struct NumberField {
+    const char* key;
+    std::optional<long long> CastRequest::*value;
+    const char* help;
+};
+extern const std::array<TextField, 6> kTextFields;
+extern const std::array<NumberField, 5> kNumberFields;
+
+// The local time an omitted date, hour or minute takes.
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+LocalTime LocalNow();
+
+// A checked request. Texts are GBK; numbers a method does not read are 0.
+struct Casting {
+    Method method = Method::Traditional;
+    std::string name, sex, age;
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    std::string text;  // the question, the character or the number
+    int upper = 0, lower = 0, line = 0;
+};
+
+// Why a request casts nothing, in UTF-8.
+struct Refusal {
+    std::string message;
+};
+
+// Checks `request`, filling what it omits from `now`. A date that is no day
+// at all (2011-02-30) passes, so the engine refuses it with the window's
+// own message.
+std::variant<Casting, Refusal> Check(const CastRequest& request, const LocalTime& now);
+
+}  // namespace cli

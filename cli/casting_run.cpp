@@ -1,0 +1,93 @@
+#include "casting_run.h"
+
+#include <chrono>
+
+#include "casting/casting_engine.h"
+#include "text/gbk_utf8.h"
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kLunarDatePrefix = "农历：";
+
+casting::CommandOutcome Cast(casting::CastingEngine& engine, const Casting& c) {
+    switch (c.method) {
+        case Method::Traditional:
+            return engine.CastTraditional();
+        case Method::Clock:
+            return engine.CastByClock();
+        case Method::Stems:
+            return engine.CastByStems();
+        case Method::Branches:
+            return engine.CastByBranches();
+        case Method::Name:
+            return engine.CastByName();
+        case Method::Question:
+            return engine.CastByQuestion(c.text);
+        case Method::Character:
+            return engine.CastByCharacter(c.text);
+        case Method::Manual:
+            return engine.CastManually(c.upper, c.lower, c.line);
+        case Method::Number:
+            return engine.CastByNumber(c.text);
+    }
+    return {};
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+Hexagram HexagramOf(const std::string& framedName, const casting::HexagramLines& lines) {
+    Hexagram hexagram{text::Utf8FromGbk(Trimmed(framedName)), {}};
+    for (int k = 1; k <= 6; ++k) hexagram.lines[k - 1] = lines[k];
+    return hexagram;
+}
+
+}  // namespace
+
+std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
+    // The check keeps the cast day within the calendar's range, so the
+    // holder takes every date it is given and its first one is never read.
+    casting::PlainDateHolder calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1}));
+    casting::ReportLines report;
+    casting::CastingEngine engine(calendar, report, [&c] { return casting::ClockTime{c.hour, c.minute}; });
+    engine.person = {c.name, c.age};
+    engine.moment = {c.year, c.month, c.day, c.hour};
+    engine.record.SexText = c.sex;
+
+    const casting::CommandOutcome outcome = Cast(engine, c);
+    if (outcome.kind != casting::MessageKind::None) return Refusal{text::Utf8FromGbk(outcome.message)};
+
+    CastResult result;
+    casting::CastingRecord& r = engine.record;
+    const casting::MomentFacts& f = engine.facts;
+    result.methodText = text::Utf8FromGbk(r.MethodText);
+    result.lunarDate = text::Utf8FromGbk(f.LunarDateText);
+    if (result.lunarDate.starts_with(kLunarDatePrefix)) result.lunarDate.erase(0, kLunarDatePrefix.size());
+    result.lunarMonth = f.LunarMonth;
+    result.lunarDay = f.LunarDay;
+    result.pillars = {text::Utf8FromGbk(f.YearPillarText), text::Utf8FromGbk(f.MonthPillarText),
+                      text::Utf8FromGbk(f.DayPillarText), text::Utf8FromGbk(f.HourPillarText)};
+    const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
+                                             &r.ReversedLines};
+    for (int k = 1; k <= 5; ++k) result.hexagrams[k - 1] = HexagramOf(r.HexagramNames(k), *lines[k - 1]);
+    result.upper = r.UpperTrigram;
+    result.lower = r.LowerTrigram;
+    result.movingLine = r.MovingLine;
+    for (const std::string& line : report.lines) result.report.push_back(text::Utf8FromGbk(line));
+    return result;
+}
+
+std::variant<CastDone, Refusal> CastRequested(const CastRequest& request, const LocalTime& now) {
+    auto checked = Check(request, now);
+    if (auto* refusal = std::get_if<Refusal>(&checked)) return std::move(*refusal);
+    Casting& casting = std::get<Casting>(checked);
+    auto cast = RunCasting(casting);
+    if (auto* refusal = std::get_if<Refusal>(&cast)) return std::move(*refusal);
+    return CastDone{std::move(casting), std::get<CastResult>(std::move(cast))};
+}
+
+}  // namespace cli

@@ -1,0 +1,85 @@
+#include "command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <istream>
+#include <ostream>
+
+#include "batch.h"
+#include "cast_output.h"
+#include "casting_run.h"
+
+namespace cli {
+namespace {
+
+std::string MethodList() {
+    std::string list = "Methods:\n";
+    for (const MethodName& m : kMethods)
+        list += "  " + std::string(m.key) + std::string(12 - std::strlen(m.key), ' ') + m.caption + "\n";
+    return list;
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
+    CLI::App app("Casts a hexagram by the plum-blossom method and prints the report the window shows.", "yaopan-cast");
+    app.footer(MethodList());
+    CastRequest request;
+    bool castingOptions = false;
+    for (const TextField& field : kTextFields) {
+        app.add_option_function<std::string>(
+            std::string("--") + field.key,
+            [&request, &castingOptions, &field](const std::string& value) {
+                request.*field.value = value;
+                castingOptions = true;
+            },
+            field.help);
+    }
+    for (const NumberField& field : kNumberFields) {
+        app.add_option_function<long long>(
+            std::string("--") + field.key,
+            [&request, &castingOptions, &field](long long value) {
+                request.*field.value = value;
+                castingOptions = true;
+            },
+            field.help);
+    }
+    bool json = false, batch = false;
+    app.add_flag("--json", json, "print one JSON object instead of the report");
+    app.add_flag("--batch", batch, "read one JSON object per line on standard input, write one per line");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help, out, err);
+    } catch (const CLI::ParseError& error) {
+        app.exit(error, out, err);
+        return kExitBadInput;
+    }
+
+    if (batch) {
+        if (castingOptions) {
+            err << "yaopan-cast: --batch reads every casting from standard input; give no casting options\n";
+            return kExitBadInput;
+        }
+        const bool read = RunBatch(in, out);
+        if (!read) err << "yaopan-cast: standard input failed\n";
+        if (!out) err << "yaopan-cast: standard output failed\n";
+        return read && out ? 0 : kExitInputOutput;
+    }
+
+    auto cast = CastRequested(request, LocalNow());
+    if (const auto* refusal = std::get_if<Refusal>(&cast)) {
+        err << "yaopan-cast: " << refusal->message << '\n';
+        return kExitBadInput;
+    }
+    const CastDone& done = std::get<CastDone>(cast);
+    out << (json ? JsonLine(CastingJson(done.casting, done.result)) + "\n" : ReportText(done.result));
+    out.flush();
+    if (!out) {
+        err << "yaopan-cast: standard output failed\n";
+        return kExitInputOutput;
+    }
+    return 0;
+}
+
+}  // namespace cli
