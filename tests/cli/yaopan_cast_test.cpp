@@ -1,0 +1,225 @@
+// yaopan-cast as a user runs it: the real program, its output and its
+// exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "casting/casting_engine.h"
+#include "gbk.h"
+#include "sample_reading.h"
+
+namespace {
+
+using testing_support::gbk;
+using testing_support::utf8;
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::string ShellQuoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+Outcome RunCast(const std::vector<std::string>& args, const std::string& input = "") {
+    const std::string dir = testing::TempDir();
+    const std::string in = dir + "cast_in", out = dir + "cast_out", err = dir + "cast_err";
+    std::ofstream(in, std::ios::binary) << input;
+    std::string command = ShellQuoted(YAOPAN_CAST);
+    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+    command += " <" + in + " >" + out + " 2>" + err;
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+}
+
+std::string Joined(const std::vector<std::string>& gbkLines) {
+    std::string text;
+    for (const std::string& line : gbkLines) text += utf8(line) + "\n";
+    return text;
+}
+
+// The sample person and moment, as typed into the window and as options.
+const std::vector<std::string> kPerson = {"--name", "某人",   "--sex",      "男",     "--age",
+                                          "30",     "--date", "2010-09-13", "--hour", "17"};
+
+std::vector<std::string> With(std::vector<std::string> args) {
+    args.insert(args.begin(), kPerson.begin(), kPerson.end());
+    return args;
+}
+
+TEST(YaopanCast, TheSampleReadingIsTheWindowsReport) {
+    std::string expected;
+    for (const char* line : testing_support::kSampleReport) expected += std::string(line) + "\n";
+    const Outcome run = RunCast(kPerson);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.err, "");
+}
+
+// Every method casts the report the engine writes when the window hands it
+// the same person, moment and input.
+TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
+    using Command = std::function<casting::CommandOutcome(casting::CastingEngine&)>;
+    const struct {
+        std::vector<std::string> args;
+        int clockHour, clockMinute;
+        Command command;
+    } rows[] = {
+        {{"--method", "traditional"}, 0, 0, [](auto& e) { return e.CastTraditional(); }},
+        {{"--method", "clock", "--minute", "30"}, 17, 30, [](auto& e) { return e.CastByClock(); }},
+        {{"--method", "stems"}, 0, 0, [](auto& e) { return e.CastByStems(); }},
+        {{"--method", "branches"}, 0, 0, [](auto& e) { return e.CastByBranches(); }},
+        {{"--method", "name"}, 0, 0, [](auto& e) { return e.CastByName(); }},
+        {{"--method", "question", "--text", "猜我 吃的什么"},
+         0,
+         0,
+         [](auto& e) { return e.CastByQuestion(gbk("猜我 吃的什么")); }},
+        {{"--method", "character", "--text", "天"}, 0, 0, [](auto& e) { return e.CastByCharacter(gbk("天")); }},
+        {{"--method", "manual", "--upper", "8", "--lower", "1", "--line", "6"},
+         0,
+         0,
+         [](auto& e) { return e.CastManually(8, 1, 6); }},
+        {{"--method", "number", "--text", "13912345678"}, 0, 0, [](auto& e) { return e.CastByNumber("13912345678"); }},
+    };
+    for (const auto& row : rows) {
+        casting::PlainDateHolder calendar(0);
+        casting::ReportLines report;
+        casting::CastingEngine engine(calendar, report, [&] {
+            return casting::ClockTime{row.clockHour, row.clockMinute};
+        });
+        engine.record.SexText = gbk("男");
+        engine.person = {gbk("某人"), "30"};
+        engine.moment = {2010, 9, 13, 17};
+        ASSERT_EQ(row.command(engine).kind, casting::MessageKind::None) << row.args[1];
+
+        const Outcome run = RunCast(With(row.args));
+        EXPECT_EQ(run.status, 0) << row.args[1] << ": " << run.err;
+        EXPECT_EQ(run.out, Joined(report.lines)) << row.args[1];
+
+        // The JSON form carries the same report and the same primary hexagram.
+        std::vector<std::string> json = With(row.args);
+        json.push_back("--json");
+        const auto object = nlohmann::json::parse(RunCast(json).out);
+        std::string lines;
+        for (const auto& line : object["report"]) lines += line.get<std::string>() + "\n";
+        EXPECT_EQ(lines, run.out) << row.args[1];
+        EXPECT_EQ(object["method"]["key"], row.args[1]);
+        EXPECT_EQ(object["moving_line"], engine.record.MovingLine) << row.args[1];
+        const std::string primary = utf8(engine.record.HexagramNames(1));
+        EXPECT_NE(primary.find(object["hexagrams"]["primary"]["name"].get<std::string>()), std::string::npos)
+            << row.args[1];
+        for (int k = 1; k <= 6; ++k) {
+            EXPECT_EQ(object["hexagrams"]["primary"]["lines"][k - 1], engine.record.PrimaryLines[k]) << row.args[1];
+        }
+    }
+}
+
+TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
+    const struct {
+        std::vector<std::string> args;
+        const char* message;  // a part of what standard error says
+    } rows[] = {
+        // CLI11's own parse errors.
+        {{"--hour", "seventeen"}, "--hour"},
+        {{"--colour", "red"}, "--colour"},
+        // The date rule, also for the next day an hour 23 belongs to.
+        {{"--date", "1899-12-31"}, "1899-12-31 lies outside 1900-01-01 to 2100-12-31"},
+        {{"--date", "2101-01-01"}, "outside"},
+        {{"--date", "2100-12-31", "--hour", "23"}, "belongs to 2101-01-01"},
+        {{"--date", "2010-9-13x"}, "YYYY-MM-DD"},
+        {{"--date", "20100913"}, "YYYY-MM-DD"},
+        // The engine's own refusals, in the window's words.
+        {{"--date", "2011-02-29"}, "'2011-2-29' is not a valid date"},
+        {{"--method", "question", "--text", " "}, "参数错误：请输入汉字！"},
+        {{"--method", "character", "--text", "天地"}, "参数错误：请输入汉字！"},
+        {{"--method", "name", "--name", "某"}, "参数错误：请输入汉字姓名！"},
+        {{"--method", "number"}, "参数错误：请检查是否输入完整！"},
+        {{"--method", "number", "--text", "12a"}, "is not a valid integer value"},
+        // Text GBK cannot hold is named, never cast as "?".
+        {{"--name", "某😀"}, "'😀', which GBK cannot hold"},
+        {{"--method", "question", "--text", "天한"}, "'한'"},
+        {{"--name", "a\tb"}, "control character"},
+        // Ranges and what each method reads.
+        {{"--hour", "24"}, "hour must be 0 to 23"},
+        {{"--hour", "-1"}, "hour must be 0 to 23"},
+        {{"--method", "clock", "--minute", "60"}, "minute must be 0 to 59"},
+        {{"--method", "manual", "--upper", "9", "--lower", "1", "--line", "1"}, "upper must be 1 to 8"},
+        {{"--method", "manual", "--upper", "1", "--lower", "1", "--line", "7"}, "line must be 1 to 6"},
+        {{"--method", "manual", "--upper", "1", "--lower", "1"}, "needs upper, lower and line"},
+        {{"--method", "stems", "--text", "天"}, "reads no text"},
+        {{"--minute", "5"}, "only the clock method reads minute"},
+        {{"--method", "question", "--text", "一二三四五六七八九十一二三四五六七八九十一二三四五六"},
+         "at most 50 bytes"},
+        {{"--method", "divine"}, "unknown method 'divine'"},
+        {{"--sex", "m"}, "sex must be 男 or 女"},
+        {{"--batch", "--name", "某人"}, "--batch"},
+    };
+    for (const auto& row : rows) {
+        const Outcome run = RunCast(row.args);
+        const std::string what = row.args[0] + " " + row.args[1];
+        EXPECT_EQ(run.status, 2) << what;
+        EXPECT_EQ(run.out, "") << what;
+        EXPECT_NE(run.err.find(row.message), std::string::npos) << what << ": " << run.err;
+    }
+}
+
+TEST(YaopanCast, TheFiftyByteQuestionOfTheWindowCasts) {
+    const Outcome run =
+        RunCast(With({"--method", "question", "--text", "一二三四五六七八九十一二三四五六七八九十一二三四五"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+TEST(YaopanCast, BatchAnswersEveryLineInOrderAndGoesOnAfterABadOne) {
+    const std::string input = R"({"name":"某人","sex":"男","age":30,"date":"2010-09-13","hour":17})"
+                              "\n"
+                              "not json\n"
+                              R"({"method":"number","text":13912345678,"date":"2010-09-13","hour":17})"
+                              "\n"
+                              R"({"date":"2010-09-13","hour":"17"})"
+                              "\n"
+                              R"({"date":"2010-09-13","hour":17,"planet":"Mars"})"
+                              "\n"
+                              R"([1,2])"
+                              "\n"
+                              "\n"
+                              R"({"method":"clock","date":"2010-09-13","hour":17,"minute":30})"
+                              "\n";
+    const Outcome run = RunCast({"--batch"}, input);
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::vector<nlohmann::json> answers;
+    for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(answers.size(), 8u) << run.out;
+
+    std::string sample;
+    for (const auto& line : answers[0]["report"]) sample += line.get<std::string>() + "\n";
+    std::string expected;
+    for (const char* line : testing_support::kSampleReport) expected += std::string(line) + "\n";
+    EXPECT_EQ(sample, expected);
+    EXPECT_EQ(answers[0]["person"]["age"], "30");
+    EXPECT_EQ(answers[2]["method"]["text"], "13912345678");
+    EXPECT_EQ(answers[7]["moment"]["minute"], 30);
+    for (int bad : {1, 3, 4, 5, 6}) {
+        EXPECT_TRUE(answers[bad].contains("error")) << bad << ": " << answers[bad];
+        EXPECT_FALSE(answers[bad].contains("report")) << bad;
+    }
+    EXPECT_EQ(answers[3]["error"], "hour must be a whole number");
+    EXPECT_EQ(answers[4]["error"], "unknown key 'planet'");
+}
+
+}  // namespace
