@@ -13,8 +13,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-std::string ErrorLine(const std::string& message) { return JsonLine({{"error", message}}); }
-
 // Fills `request` from the line's keys; the message of the first key it
 // cannot take, or nothing.
 std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
@@ -49,19 +47,29 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
 
 std::string AnswerBatchLine(std::string_view line, const LocalTime& now) {
     json object = json::parse(line, nullptr, false);
-    if (object.is_discarded() || !object.is_object()) return ErrorLine("the line is no JSON object");
+    if (object.is_discarded() || !object.is_object()) return ErrorJson("the line is no JSON object");
     CastRequest request;
-    if (auto error = ReadKeys(object, request)) return ErrorLine(*error);
+    if (auto error = ReadKeys(object, request)) return ErrorJson(*error);
     auto cast = CastRequested(request, now);
-    if (auto* refusal = std::get_if<Refusal>(&cast)) return ErrorLine(refusal->message);
+    if (auto* refusal = std::get_if<Refusal>(&cast)) return ErrorJson(refusal->message);
     const CastDone& done = std::get<CastDone>(cast);
-    return JsonLine(CastingJson(done.casting, done.result));
+    return CastingJson(done.casting, done.result);
 }
 
 bool RunBatch(std::istream& in, std::ostream& out) {
-    std::string line;
-    while (std::getline(in, line)) out << AnswerBatchLine(line, LocalNow()) << '\n';
-    out.flush();
+    // Answers go out in large writes, and whenever reading on would wait,
+    // so a program that feeds one line at a time gets each answer at once.
+    constexpr std::size_t kWriteSize = 1 << 16;
+    std::string answers, line;
+    while (std::getline(in, line)) {
+        answers += AnswerBatchLine(line, LocalNow());
+        answers += '\n';
+        if (answers.size() >= kWriteSize || in.rdbuf()->in_avail() <= 0) {
+            out.write(answers.data(), static_cast<std::streamsize>(answers.size())).flush();
+            answers.clear();
+        }
+    }
+    out.write(answers.data(), static_cast<std::streamsize>(answers.size())).flush();
     return !in.bad();
 }
 

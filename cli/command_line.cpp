@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -73,7 +74,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return kExitBadInput;
     }
     const CastDone& done = std::get<CastDone>(cast);
-    out << (json ? JsonLine(CastingJson(done.casting, done.result)) + "\n" : ReportText(done.result));
+    out << (json ? CastingJson(done.casting, done.result) + "\n" : ReportText(done.result));
     out.flush();
     if (!out) {
         err << "yaopan-cast: standard output failed\n";

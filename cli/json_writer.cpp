@@ -1,0 +1,70 @@
+#include "json_writer.h"
+
+namespace cli {
+
+JsonWriter& JsonWriter::Open(char bracket) {
+    Separate();
+    out_ += bracket;
+    valueBefore_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Close(char bracket) {
+    out_ += bracket;
+    valueBefore_ = true;
+    return *this;
+}
+
+void JsonWriter::Separate() {
+    if (valueBefore_) out_ += ',';
+}
+
+JsonWriter& JsonWriter::Key(std::string_view key) {
+    Separate();
+    Quoted(key);
+    out_ += ':';
+    valueBefore_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::String(std::string_view text) {
+    Separate();
+    Quoted(text);
+    valueBefore_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Number(long long number) {
+    Separate();
+    out_ += std::to_string(number);
+    valueBefore_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Null() {
+    Separate();
+    out_ += "null";
+    valueBefore_ = true;
+    return *this;
+}
+
+void JsonWriter::Quoted(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out_ += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out_ += '\\';
+            out_ += c;
+        } else if (byte < 0x20) {
+            out_ += "\\u00";
+            out_ += kHex[byte >> 4];
+            out_ += kHex[byte & 0xF];
+        } else {
+            out_ += c;
+        }
+    }
+    out_ += '"';
+}
+
+}  // namespace cli

@@ -1,0 +1,35 @@
+// JSON written straight into a string, for answers a batch writes by the
+// ten thousand: no document is built and torn down for each. Texts must be
+// UTF-8; they are escaped, not checked.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+class JsonWriter {
+public:
+    JsonWriter& BeginObject() { return Open('{'); }
+    JsonWriter& EndObject() { return Close('}'); }
+    JsonWriter& BeginArray() { return Open('['); }
+    JsonWriter& EndArray() { return Close(']'); }
+    // The key of the next value in an object.
+    JsonWriter& Key(std::string_view key);
+    JsonWriter& String(std::string_view text);
+    JsonWriter& Number(long long number);
+    JsonWriter& Null();
+
+    const std::string& Text() const { return out_; }
+
+private:
+    JsonWriter& Open(char bracket);
+    JsonWriter& Close(char bracket);
+    void Separate();
+    void Quoted(std::string_view text);
+
+    std::string out_;
+    bool valueBefore_ = false;  // a comma goes before the next member or element
+};
+
+}  // namespace cli
