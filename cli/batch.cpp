@@ -16,7 +16,9 @@ using json = nlohmann::ordered_json;
 // Fills `request` from the line's keys; the message of the first key it
 // cannot take, or nothing.
 std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
-    for (const auto& [key, value] : object.items()) {
+    for (const auto& item : object.items()) {
+        const std::string& key = item.key();
+        const json& value = item.value();
         if (value.is_null()) continue;  // as if the key were absent
         const auto text =
             std::find_if(kTextFields.begin(), kTextFields.end(), [&](const TextField& f) { return key == f.key; });
