@@ -36,10 +36,13 @@ std::string ShellQuoted(const std::string& arg) {
     return quoted + "'";
 }
 
-Outcome RunCast(const std::vector<std::string>& args, const std::string& input = "") {
+// Runs the program with `input` on standard input, or with the file
+// `inputPath` names when there is one.
+Outcome RunCast(const std::vector<std::string>& args, const std::string& input = "", std::string inputPath = "") {
     const std::string dir = testing::TempDir();
-    const std::string in = dir + "cast_in", out = dir + "cast_out", err = dir + "cast_err";
-    std::ofstream(in, std::ios::binary) << input;
+    const std::string out = dir + "cast_out", err = dir + "cast_err";
+    const std::string in = inputPath.empty() ? dir + "cast_in" : inputPath;
+    if (inputPath.empty()) std::ofstream(in, std::ios::binary) << input;
     std::string command = ShellQuoted(YAOPAN_CAST);
     for (const std::string& arg : args) command += " " + ShellQuoted(arg);
     command += " <" + in + " >" + out + " 2>" + err;
@@ -220,6 +223,15 @@ TEST(YaopanCast, BatchAnswersEveryLineInOrderAndGoesOnAfterABadOne) {
     }
     EXPECT_EQ(answers[3]["error"], "hour must be a whole number");
     EXPECT_EQ(answers[4]["error"], "unknown key 'planet'");
+}
+
+TEST(YaopanCast, BatchFailsOnlyWhenStandardInputFails) {
+    const Outcome empty = RunCast({"--batch"});
+    EXPECT_EQ(empty.status, 0) << empty.err;
+    EXPECT_EQ(empty.out, "");
+    const Outcome unreadable = RunCast({"--batch"}, "", "/");  // a folder cannot be read as a file
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_NE(unreadable.err.find("standard input failed"), std::string::npos) << unreadable.err;
 }
 
 }  // namespace
