@@ -7,6 +7,33 @@
 
 namespace cli {
 
+namespace {
+
+void WriteReading(JsonWriter& json, const ReadingResult& r) {
+    json.BeginObject();
+    json.Key("body").Number(r.body).Key("use").Number(r.use);
+    json.Key("use_is_upper").Bool(r.useIsUpper);
+    json.Key("relations").BeginArray();
+    for (const ReadingResult::Relation& row : r.relations) {
+        json.BeginObject().Key("heading").String(row.heading).Key("trigram").Number(row.trigram);
+        json.Key("element").String(row.element).Key("word").String(row.word).EndObject();
+    }
+    json.EndArray();
+    json.Key("verdict").String(r.verdict);
+    json.Key("month_element").String(r.monthElement).Key("strength").String(r.strength);
+    json.Key("texts").BeginObject();
+    json.Key("primary").BeginObject().Key("name").String(r.primary.name);
+    json.Key("judgment").String(r.primary.judgment).EndObject();
+    json.Key("changed").BeginObject().Key("name").String(r.changed.name);
+    json.Key("judgment").String(r.changed.judgment).EndObject();
+    json.Key("moving_line").BeginObject().Key("label").String(r.movingLabel);
+    json.Key("text").String(r.movingText).EndObject();
+    json.EndObject();
+    json.EndObject();
+}
+
+}  // namespace
+
 std::string ReportText(const CastResult& result) {
     std::string text;
     for (const std::string& line : result.report) text += line + "\n";
@@ -65,8 +92,12 @@ std::string CastingJson(const Casting& c, const CastResult& result) {
     json.Key("report").BeginArray();
     for (const std::string& line : result.report) json.String(line);
     json.EndArray();
-    // Left for the reading of the five hexagrams once there is one.
-    json.Key("reading").Null();
+    json.Key("reading");
+    if (result.reading) {
+        WriteReading(json, *result.reading);
+    } else {
+        json.Null();
+    }
     json.EndObject();
     return json.Text();
 }

@@ -1,8 +1,10 @@
 #include "casting_run.h"
 
 #include <chrono>
+#include <stdexcept>
 
 #include "casting/casting_engine.h"
+#include "reading/reading.h"
 #include "text/gbk_utf8.h"
 
 namespace cli {
@@ -46,6 +48,33 @@ Hexagram HexagramOf(const std::string& framedName, const casting::HexagramLines&
     return hexagram;
 }
 
+std::string Utf8(std::string_view gbk) { return text::Utf8FromGbk(gbk); }
+
+std::optional<ReadingResult> ReadingOf(const casting::CastingRecord& record, const casting::MomentFacts& facts) {
+    reading::Reading r;
+    try {
+        r = reading::ComputeReading(reading::ReadingInputOf(record, facts));
+    } catch (const std::invalid_argument&) {
+        return std::nullopt;
+    }
+    ReadingResult result;
+    result.body = r.body;
+    result.use = r.use;
+    result.useIsUpper = r.useIsUpper;
+    for (std::size_t k = 0; k < r.relations.size(); ++k) {
+        const reading::RelationToBodyRow& row = r.relations[k];
+        result.relations[k] = {Utf8(row.heading), row.trigram, Utf8(reading::ElementName(row.element)), Utf8(row.word)};
+    }
+    result.verdict = Utf8(r.verdict);
+    result.monthElement = Utf8(reading::ElementName(r.monthElement));
+    result.strength = Utf8(reading::StrengthName(r.strength));
+    result.primary = {Utf8(r.primary->name), Utf8(r.primary->judgment)};
+    result.changed = {Utf8(r.changed->name), Utf8(r.changed->judgment)};
+    result.movingLabel = Utf8(r.movingStatement.label);
+    result.movingText = Utf8(r.movingStatement.text);
+    return result;
+}
+
 }  // namespace
 
 std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
@@ -78,6 +107,7 @@ std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
     result.lower = r.LowerTrigram;
     result.movingLine = r.MovingLine;
     for (const std::string& line : report.lines) result.report.push_back(text::Utf8FromGbk(line));
+    result.reading = ReadingOf(r, f);
     return result;
 }
 

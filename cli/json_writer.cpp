@@ -41,6 +41,13 @@ JsonWriter& JsonWriter::Number(long long number) {
     return *this;
 }
 
+JsonWriter& JsonWriter::Bool(bool value) {
+    Separate();
+    out_ += value ? "true" : "false";
+    valueBefore_ = true;
+    return *this;
+}
+
 JsonWriter& JsonWriter::Null() {
     Separate();
     out_ += "null";
@@ -51,19 +58,23 @@ JsonWriter& JsonWriter::Null() {
 void JsonWriter::Quoted(std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out_ += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+    // Runs that need no escape are copied whole.
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte != '"' && byte != '\\') continue;
+        out_.append(text, plain, i - plain);
+        plain = i + 1;
+        if (byte >= 0x20) {
             out_ += '\\';
-            out_ += c;
-        } else if (byte < 0x20) {
+            out_ += text[i];
+        } else {
             out_ += "\\u00";
             out_ += kHex[byte >> 4];
             out_ += kHex[byte & 0xF];
-        } else {
-            out_ += c;
         }
     }
+    out_.append(text, plain);
     out_ += '"';
 }
 

@@ -18,6 +18,7 @@ public:
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view text);
     JsonWriter& Number(long long number);
+    JsonWriter& Bool(bool value);
     JsonWriter& Null();
 
     const std::string& Text() const { return out_; }

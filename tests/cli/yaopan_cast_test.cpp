@@ -11,6 +11,7 @@
 
 #include "casting/casting_engine.h"
 #include "gbk.h"
+#include "reading/reading.h"
 #include "sample_reading.h"
 
 namespace {
@@ -129,6 +130,10 @@ TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
         for (int k = 1; k <= 6; ++k) {
             EXPECT_EQ(object["hexagrams"]["primary"]["lines"][k - 1], engine.record.PrimaryLines[k]) << row.args[1];
         }
+        const reading::Reading reading = reading::ComputeReading(reading::ReadingInputOf(engine.record, engine.facts));
+        EXPECT_EQ(object["reading"]["verdict"], utf8(reading.verdict)) << row.args[1];
+        EXPECT_EQ(object["reading"]["relations"][3]["word"], utf8(reading.relations[3].word)) << row.args[1];
+        EXPECT_EQ(object["reading"]["texts"]["moving_line"]["text"], utf8(reading.movingStatement.text)) << row.args[1];
     }
 }
 
@@ -201,13 +206,15 @@ TEST(YaopanCast, BatchAnswersEveryLineInOrderAndGoesOnAfterABadOne) {
                               "\n"
                               "\n"
                               R"({"method":"clock","date":"2010-09-13","hour":17,"minute":30})"
+                              "\n"
+                              R"({"name":"某\"人\\","date":"2010-09-13","hour":17})"
                               "\n";
     const Outcome run = RunCast({"--batch"}, input);
     EXPECT_EQ(run.status, 0) << run.err;
     std::istringstream lines(run.out);
     std::vector<nlohmann::json> answers;
     for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
-    ASSERT_EQ(answers.size(), 8u) << run.out;
+    ASSERT_EQ(answers.size(), 9u) << run.out;
 
     std::string sample;
     for (const auto& line : answers[0]["report"]) sample += line.get<std::string>() + "\n";
@@ -217,6 +224,7 @@ TEST(YaopanCast, BatchAnswersEveryLineInOrderAndGoesOnAfterABadOne) {
     EXPECT_EQ(answers[0]["person"]["age"], "30");
     EXPECT_EQ(answers[2]["method"]["text"], "13912345678");
     EXPECT_EQ(answers[7]["moment"]["minute"], 30);
+    EXPECT_EQ(answers[8]["person"]["name"], "某\"人\\") << "quotes and backslashes are escaped";
     for (int bad : {1, 3, 4, 5, 6}) {
         EXPECT_TRUE(answers[bad].contains("error")) << bad << ": " << answers[bad];
         EXPECT_FALSE(answers[bad].contains("report")) << bad;
