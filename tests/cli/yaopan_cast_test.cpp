@@ -2,7 +2,9 @@
 // exit status.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -40,7 +42,8 @@ std::string ShellQuoted(const std::string& arg) {
 // Runs the program with `input` on standard input, or with the file
 // `inputPath` names when there is one.
 Outcome RunCast(const std::vector<std::string>& args, const std::string& input = "", std::string inputPath = "") {
-    const std::string dir = testing::TempDir();
+    // Tests run side by side in processes of their own: each has its own files.
+    const std::string dir = testing::TempDir() + "yaopan_cast_" + std::to_string(getpid()) + "_";
     const std::string out = dir + "cast_out", err = dir + "cast_err";
     const std::string in = inputPath.empty() ? dir + "cast_in" : inputPath;
     if (inputPath.empty()) std::ofstream(in, std::ios::binary) << input;
@@ -48,7 +51,9 @@ Outcome RunCast(const std::vector<std::string>& args, const std::string& input =
     for (const std::string& arg : args) command += " " + ShellQuoted(arg);
     command += " <" + in + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+    for (const std::string& file : {out, err, inputPath.empty() ? in : std::string()}) std::remove(file.c_str());
+    return outcome;
 }
 
 std::string Joined(const std::vector<std::string>& gbkLines) {
