@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "calendar/date_rule.h"
 #include "text/gbk_utf8.h"
 
 namespace cli {
@@ -16,10 +17,12 @@ using namespace std::chrono;
 // The window's question field holds at most this many bytes of GBK.
 constexpr std::size_t kQuestionMaxBytes = 50;
 
-// The days the calendar's tables cover; a casting of any other day would
-// quietly be cast on the previous one.
-constexpr year_month_day kFirstDay{year{1900}, January, day{1}};
-constexpr year_month_day kLastDay{year{2100}, December, day{31}};
+// The days the calendar takes; a casting of any other day would quietly be
+// cast on the previous one.
+constexpr year_month_day kFirstDay{year{calendar::kFirstYear}, January, day{1}};
+constexpr year_month_day kLastDay{year{calendar::kLastYear}, December, day{31}};
+
+bool Accepted(const year_month_day& d) { return calendar::AcceptedDay(calendar::DateTimeOf(sys_days{d})).has_value(); }
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
@@ -75,12 +78,12 @@ std::optional<Refusal> RefuseOutOfRange(const DateFields& date, int hour) {
                                day{static_cast<unsigned>(date.day)}};
     if (!asked.ok()) return std::nullopt;  // the engine names the day that does not exist
     const std::string range = DateText(kFirstDay) + " to " + DateText(kLastDay);
-    if (asked < kFirstDay || asked > kLastDay) {
+    if (!Accepted(asked)) {
         return Refusal{"date " + DateText(asked) + " lies outside " + range};
     }
     if (hour == 23) {
         const year_month_day next{sys_days{asked} + days{1}};
-        if (next > kLastDay) {
+        if (!Accepted(next)) {
             return Refusal{"hour 23 of " + DateText(asked) + " belongs to " + DateText(next) + ", outside " + range};
         }
     }

@@ -12,26 +12,28 @@ namespace {
 
 constexpr std::string_view kLunarDatePrefix = "农历：";
 
-casting::CommandOutcome Cast(casting::CastingEngine& engine, const Casting& c) {
+casting::CastingOutcome Cast(casting::CastingEngine& engine, const Casting& c) {
+    const casting::Person person{c.name, c.age, c.sex};
+    const casting::Moment moment{c.year, c.month, c.day, c.hour};
     switch (c.method) {
         case Method::Traditional:
-            return engine.CastTraditional();
+            return engine.CastTraditional(person, moment);
         case Method::Clock:
-            return engine.CastByClock();
+            return engine.CastByClock(person, moment);
         case Method::Stems:
-            return engine.CastByStems();
+            return engine.CastByStems(person, moment);
         case Method::Branches:
-            return engine.CastByBranches();
+            return engine.CastByBranches(person, moment);
         case Method::Name:
-            return engine.CastByName();
+            return engine.CastByName(person, moment);
         case Method::Question:
-            return engine.CastByQuestion(c.text);
+            return engine.CastByQuestion(person, moment, c.text);
         case Method::Character:
-            return engine.CastByCharacter(c.text);
+            return engine.CastByCharacter(person, moment, c.text);
         case Method::Manual:
-            return engine.CastManually(c.upper, c.lower, c.line);
+            return engine.CastManually(person, moment, c.upper, c.lower, c.line);
         case Method::Number:
-            return engine.CastByNumber(c.text);
+            return engine.CastByNumber(person, moment, c.text);
     }
     return {};
 }
@@ -83,16 +85,13 @@ std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
     casting::PlainDateHolder calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1}));
     casting::ReportLines report;
     casting::CastingEngine engine(calendar, report, [&c] { return casting::ClockTime{c.hour, c.minute}; });
-    engine.person = {c.name, c.age};
-    engine.moment = {c.year, c.month, c.day, c.hour};
-    engine.record.SexText = c.sex;
 
-    const casting::CommandOutcome outcome = Cast(engine, c);
-    if (outcome.kind != casting::MessageKind::None) return Refusal{text::Utf8FromGbk(outcome.message)};
+    const casting::CastingOutcome outcome = Cast(engine, c);
+    if (outcome.refusal != casting::Refusal::None) return Refusal{text::Utf8FromGbk(outcome.message)};
 
     CastResult result;
-    casting::CastingRecord& r = engine.record;
-    const casting::MomentFacts& f = engine.facts;
+    const casting::CastingRecord& r = engine.record();
+    const casting::MomentFacts& f = engine.facts();
     result.methodText = text::Utf8FromGbk(r.MethodText);
     result.lunarDate = text::Utf8FromGbk(f.LunarDateText);
     if (result.lunarDate.starts_with(kLunarDatePrefix)) result.lunarDate.erase(0, kLunarDatePrefix.size());

@@ -83,27 +83,37 @@ TEST(YaopanCast, TheSampleReadingIsTheWindowsReport) {
 // Every method casts the report the engine writes when the window hands it
 // the same person, moment and input.
 TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
-    using Command = std::function<casting::CommandOutcome(casting::CastingEngine&)>;
+    using Command =
+        std::function<casting::CastingOutcome(casting::CastingEngine&, const casting::Person&, const casting::Moment&)>;
     const struct {
         std::vector<std::string> args;
         int clockHour, clockMinute;
         Command command;
     } rows[] = {
-        {{"--method", "traditional"}, 0, 0, [](auto& e) { return e.CastTraditional(); }},
-        {{"--method", "clock", "--minute", "30"}, 17, 30, [](auto& e) { return e.CastByClock(); }},
-        {{"--method", "stems"}, 0, 0, [](auto& e) { return e.CastByStems(); }},
-        {{"--method", "branches"}, 0, 0, [](auto& e) { return e.CastByBranches(); }},
-        {{"--method", "name"}, 0, 0, [](auto& e) { return e.CastByName(); }},
+        {{"--method", "traditional"}, 0, 0, [](auto& e, auto& p, auto& m) { return e.CastTraditional(p, m); }},
+        {{"--method", "clock", "--minute", "30"},
+         17,
+         30,
+         [](auto& e, auto& p, auto& m) { return e.CastByClock(p, m); }},
+        {{"--method", "stems"}, 0, 0, [](auto& e, auto& p, auto& m) { return e.CastByStems(p, m); }},
+        {{"--method", "branches"}, 0, 0, [](auto& e, auto& p, auto& m) { return e.CastByBranches(p, m); }},
+        {{"--method", "name"}, 0, 0, [](auto& e, auto& p, auto& m) { return e.CastByName(p, m); }},
         {{"--method", "question", "--text", "猜我 吃的什么"},
          0,
          0,
-         [](auto& e) { return e.CastByQuestion(gbk("猜我 吃的什么")); }},
-        {{"--method", "character", "--text", "天"}, 0, 0, [](auto& e) { return e.CastByCharacter(gbk("天")); }},
+         [](auto& e, auto& p, auto& m) { return e.CastByQuestion(p, m, gbk("猜我 吃的什么")); }},
+        {{"--method", "character", "--text", "天"},
+         0,
+         0,
+         [](auto& e, auto& p, auto& m) { return e.CastByCharacter(p, m, gbk("天")); }},
         {{"--method", "manual", "--upper", "8", "--lower", "1", "--line", "6"},
          0,
          0,
-         [](auto& e) { return e.CastManually(8, 1, 6); }},
-        {{"--method", "number", "--text", "13912345678"}, 0, 0, [](auto& e) { return e.CastByNumber("13912345678"); }},
+         [](auto& e, auto& p, auto& m) { return e.CastManually(p, m, 8, 1, 6); }},
+        {{"--method", "number", "--text", "13912345678"},
+         0,
+         0,
+         [](auto& e, auto& p, auto& m) { return e.CastByNumber(p, m, "13912345678"); }},
     };
     for (const auto& row : rows) {
         casting::PlainDateHolder calendar(0);
@@ -111,10 +121,9 @@ TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
         casting::CastingEngine engine(calendar, report, [&] {
             return casting::ClockTime{row.clockHour, row.clockMinute};
         });
-        engine.record.SexText = gbk("男");
-        engine.person = {gbk("某人"), "30"};
-        engine.moment = {2010, 9, 13, 17};
-        ASSERT_EQ(row.command(engine).kind, casting::MessageKind::None) << row.args[1];
+        const casting::Person person{gbk("某人"), "30", gbk("男")};
+        ASSERT_EQ(row.command(engine, person, {2010, 9, 13, 17}).refusal, casting::Refusal::None) << row.args[1];
+        const casting::CastingRecord& record = engine.record();
 
         const Outcome run = RunCast(With(row.args));
         EXPECT_EQ(run.status, 0) << row.args[1] << ": " << run.err;
@@ -128,14 +137,14 @@ TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
         for (const auto& line : object["report"]) lines += line.get<std::string>() + "\n";
         EXPECT_EQ(lines, run.out) << row.args[1];
         EXPECT_EQ(object["method"]["key"], row.args[1]);
-        EXPECT_EQ(object["moving_line"], engine.record.MovingLine) << row.args[1];
-        const std::string primary = utf8(engine.record.HexagramNames(1));
+        EXPECT_EQ(object["moving_line"], record.MovingLine) << row.args[1];
+        const std::string primary = utf8(record.HexagramNames(1));
         EXPECT_NE(primary.find(object["hexagrams"]["primary"]["name"].get<std::string>()), std::string::npos)
             << row.args[1];
         for (int k = 1; k <= 6; ++k) {
-            EXPECT_EQ(object["hexagrams"]["primary"]["lines"][k - 1], engine.record.PrimaryLines[k]) << row.args[1];
+            EXPECT_EQ(object["hexagrams"]["primary"]["lines"][k - 1], record.PrimaryLines[k]) << row.args[1];
         }
-        const reading::Reading reading = reading::ComputeReading(reading::ReadingInputOf(engine.record, engine.facts));
+        const reading::Reading reading = reading::ComputeReading(reading::ReadingInputOf(record, engine.facts()));
         EXPECT_EQ(object["reading"]["verdict"], utf8(reading.verdict)) << row.args[1];
         EXPECT_EQ(object["reading"]["relations"][3]["word"], utf8(reading.relations[3].word)) << row.args[1];
         EXPECT_EQ(object["reading"]["texts"]["moving_line"]["text"], utf8(reading.movingStatement.text)) << row.args[1];
