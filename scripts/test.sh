@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the whole suite;
-# the library, engine, calendar-control and smooth-text tests again under
-# AddressSanitizer + UndefinedBehaviorSanitizer; guaku.dll under Wine; and
-# each guaku fuzzer for a few seconds.
+# the Debian packages through lintian and a casting from their files;
+# everything below the windows again under AddressSanitizer +
+# UndefinedBehaviorSanitizer; guaku.dll under Wine; and each fuzzer for a
+# few seconds.
 # Wine needs i386 packages, which a mirror may not offer at the moment; then
 # the DLL is still built and its exports checked, the Wine run is reported
 # as not run with apt's reason, and the command still succeeds, unless
@@ -21,6 +22,9 @@ echo "== build and test"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+echo "== Debian packages: lintian, metainfo, a casting from the unpacked packages"
+"$root/scripts/check-packages.sh" "$root/build"
 
 echo "== sanitizers (address, undefined)"
 # Everything below the windows: the windows' own tests need the desktop
@@ -43,7 +47,7 @@ echo "== fuzzers"
 "$root/scripts/fuzz.sh" 5
 
 echo "== summary"
-echo "suite, sanitizers, guaku.dll export table, fuzzers: passed"
+echo "suite, packages, sanitizers, guaku.dll export table, fuzzers: passed"
 if [ -z "$wine_missing" ]; then
   echo "guaku.dll under Wine: passed"
   exit 0
