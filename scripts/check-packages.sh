@@ -12,7 +12,7 @@ printf 'packed: %s\n' "${debs[@]##*/}"
 
 echo "lintian:"
 # --fail-on error: warnings are reported, errors fail.
-lintian --fail-on error --no-tag-display-limit "${debs[@]}"
+lintian --fail-on error --tag-display-limit 0 "${debs[@]}"
 
 appstreamcli validate --no-net "$root/assets/org.example.yaopan.metainfo.xml"
 
