@@ -68,16 +68,13 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
     auto* captions = new UprightTabCaptions;
     captions->setParent(panel.bsSkinPageControl1->tabBar());
     panel.bsSkinPageControl1->tabBar()->setStyle(captions);
-    int number = 0;
-    for (const TrigramText& text : TrigramTexts()) {
-        ++number;
+    const QList<TrigramText> texts = TrigramTexts();
+    QList<QWidget*> sheets;
+    for (const TrigramText& text : texts) {
         auto* sheet = new QWidget;
-        sheet->setObjectName(QStringLiteral("bsSkinTabSheet%1").arg(number));
-        auto* sheetLayout = new QVBoxLayout(sheet);
-        sheetLayout->setContentsMargins(0, 0, 0, 0);
-        QLabel* label = NewTextLabel(text, number);
-        sheetLayout->addWidget(label);
-        panel.bsSkinTextLabel.append(label);
+        sheet->setObjectName(QStringLiteral("bsSkinTabSheet%1").arg(sheets.size() + 1));
+        (new QVBoxLayout(sheet))->setContentsMargins(0, 0, 0, 0);
+        sheets.append(sheet);
         panel.bsSkinPageControl1->addTab(sheet, text.name);
     }
     panel.bsSkinPageControl1->setCurrentIndex(kFirstShownTab);
@@ -86,5 +83,20 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
     panel.bsSkinNotebook2->addWidget(panel.readingPage);
 
     panel.bsSkinNotebook2->setCurrentIndex(ReferencePanel::kChartPage);
+    // Word-wrapped texts cost every layout pass that measures them, and the
+    // window starts on the chart: the texts are written into their tabs when
+    // the tabs are first shown, before anyone sees them.
+    QObject::connect(panel.bsSkinNotebook2, &QStackedWidget::currentChanged, panel.bsSkinPageControl1,
+                     [texts, sheets](int page) {
+                         if (page != ReferencePanel::kTrigramsPage || sheets[0]->layout()->count() > 0) return;
+                         for (qsizetype i = 0; i < sheets.size(); ++i) {
+                             QLabel* label = NewTextLabel(texts[i], static_cast<int>(i) + 1);
+                             sheets[i]->layout()->addWidget(label);
+                             // A shown sheet would show and size its new label only at the next
+                             // event-loop turn.
+                             if (sheets[i]->isVisible()) label->show();
+                             sheets[i]->layout()->activate();
+                         }
+                     });
     return panel;
 }

@@ -3,11 +3,8 @@
 // text and page 3 the reading of the last casting. Page 1 stays empty.
 #pragma once
 
-#include <QList>
-
 class PictureView;
 class ReadingPage;
-class QLabel;
 class QStackedWidget;
 class QTabWidget;
 class QWidget;
@@ -20,10 +17,10 @@ struct ReferencePanel {
     QStackedWidget* bsSkinNotebook2;
     PictureView* Image1;               // the chart
     QTabWidget* bsSkinPageControl1;    // tabs 乾 坎 艮 震 巽 离 坤 兑 down the left edge
-    QList<QLabel*> bsSkinTextLabel;    // the eight texts, in tab order
     ReadingPage* readingPage;
 };
 
 // Fills `body` with the notebook, showing the chart, with 坎 as the
-// selected trigram tab.
+// selected trigram tab. The tabs get their texts (labels
+// bsSkinTextLabel1…8) when the notebook first turns to them.
 ReferencePanel BuildReferencePanel(QWidget* body);

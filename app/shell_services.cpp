@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QThreadPool>
 
 #include "installed_pages.h"
 
@@ -31,7 +32,10 @@ void ShowMessageBox(QWidget* owner, MessageBox box, const QString& text) {
 
 ShellServices DesktopShellServices() {
     return {
-        [](const QUrl& page) { QDesktopServices::openUrl(page); },
+        // Handing a page over starts a process (and may wait for the desktop
+        // to answer), which would hold up the window asking, at start-up its
+        // first paint: a pool thread does it.
+        [](const QUrl& page) { QThreadPool::globalInstance()->start([page] { QDesktopServices::openUrl(page); }); },
         ShowMessageBox,
         [] { return QDateTime::currentDateTime(); },
     };

@@ -2,6 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+namespace {
+
+// The largest size at which a text would fit `width` × `height` if its
+// extent grew in proportion to the size, judged from its `extent` at `size`.
+std::int64_t ProportionalFit(int size, QSize extent, int width, int height) {
+    std::int64_t fit = kLargestFittedSize;
+    if (extent.width() > 0) fit = std::min(fit, std::int64_t{size} * width / extent.width());
+    if (extent.height() > 0) fit = std::min(fit, std::int64_t{size} * height / extent.height());
+    return fit;
+}
+
+}  // namespace
 
 CalendarBands BandsOfClient(int width, int height) {
     width = std::max(width, 0);
@@ -54,9 +68,30 @@ ArrowBoxes ArrowBoxesOf(const TRect& title, int glyphWidth, int glyphHeight) {
 }
 
 int FitSize(const std::function<QSize(int size)>& extentAt, int width, int height) {
-    for (int size = kSmallestFittedSize; size <= kLargestFittedSize; ++size) {
+    const auto fits = [&](QSize extent) { return extent.width() <= width && extent.height() <= height; };
+    // A box too small for any size is common (a control squeezed or hidden),
+    // and then one measurement settles it.
+    const QSize smallest = extentAt(kSmallestFittedSize);
+    if (!fits(smallest)) return kSmallestFittedSize - 1;
+    // Every size below `low` fits; `high` does not, or lies past the largest size.
+    int low = kSmallestFittedSize + 1;
+    int high = kLargestFittedSize + 1;
+    std::int64_t guess = ProportionalFit(kSmallestFittedSize, smallest, width, height) + 1;
+    while (high - low > 2 * kExtentStepBackSizes) {
+        // A size that fits rules out only the sizes a step back below it, so
+        // it must lie that far above `low` to narrow the range.
+        const int size = static_cast<int>(std::clamp<std::int64_t>(guess, low + kExtentStepBackSizes, high - 1));
         const QSize extent = extentAt(size);
-        if (extent.width() > width || extent.height() > height) return size - 1;
+        if (fits(extent)) {
+            low = size - kExtentStepBackSizes + 1;
+            guess = ProportionalFit(size, extent, width, height) + 1;
+        } else {
+            high = size;
+            guess = ProportionalFit(size, extent, width, height);
+        }
     }
-    return kLargestFittedSize;
+    for (int size = low; size < high; ++size) {
+        if (!fits(extentAt(size))) return size - 1;
+    }
+    return high - 1;
 }

@@ -74,8 +74,19 @@ ArrowBoxes ArrowBoxesOf(const TRect& title, int glyphWidth, int glyphHeight);
 inline constexpr int kSmallestFittedSize = 5;
 inline constexpr int kLargestFittedSize = 1000;
 
-// The font size fitting a box: sizes 5, 6, 7, … are tried in turn, and the
-// result is the size before the first one whose extent (from `extentAt`) is
-// wider than `width` or taller than `height`; 4 when size 5 already is, and
-// 1000 when every size up to 1000 fits.
+// Hinting may round glyph advances, ascent and descent to whole pixels, so
+// that a text measures a pixel smaller at one size than at the size below.
+// Such a step back reaches less than this many sizes: a text is never wider
+// or taller at a size than at any size this many or more above it. (The
+// calendar's faces measure without any step back here; the bound leaves room
+// for font engines that round harder.)
+inline constexpr int kExtentStepBackSizes = 3;
+
+// The font size fitting a box: the size before the first of 5, 6, 7, … whose
+// extent (from `extentAt`) is wider than `width` or taller than `height`; 4
+// when size 5 already is, and 1000 when every size up to 1000 fits. Since
+// measuring a size costs a font of that size, the sizes are not tried in
+// turn: a search narrows the range with a few measurements, relying on the
+// bounded step back above, and then tries in turn the few sizes it cannot
+// rule out, so the result is the same as that of trying every size.
 int FitSize(const std::function<QSize(int size)>& extentAt, int width, int height);
