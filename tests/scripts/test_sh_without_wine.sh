@@ -15,6 +15,7 @@ stand_in() { # name, body: a command that logs its call, then runs body
   chmod +x "$3/$1"
 }
 stand_in fuzz.sh 'exit 0' "$root/scripts"
+stand_in check-packages.sh 'exit 0' "$root/scripts"
 stand_in check_dll_exports.sh 'exit 0' "$root/tests/windows"
 stand_in wine 'exit 0' "$bin"
 stand_in ctest 'exit 0' "$bin"
