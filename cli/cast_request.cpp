@@ -167,6 +167,7 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
         return Refusal{"unknown method " + Quoted(methodKey) + "; the methods are " + MethodKeys()};
     }
     casting.method = method->method;
+    casting.record = r.record;
     if (auto refusal = RefuseUnread(r, *method)) return *refusal;
 
     if (r.sex && *r.sex != "男" && *r.sex != "女") return Refusal{"sex must be 男 or 女, not " + Quoted(*r.sex)};

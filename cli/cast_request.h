@@ -41,6 +41,7 @@ const MethodName& NameOf(Method method);
 struct CastRequest {
     std::optional<std::string> name, sex, age, date, method, text;
     std::optional<long long> hour, minute, upper, lower, line;
+    bool record = false;  // keep the casting in the journal
 };
 
 // The request's fields by key: the long options without their dashes and
@@ -71,6 +72,7 @@ struct Casting {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     std::string text;  // the question, the character or the number
     int upper = 0, lower = 0, line = 0;
+    bool record = false;
 };
 
 // Why a request casts nothing, in UTF-8.

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "casting/casting_engine.h"
+#include "journal/entry_of_casting.h"
 #include "reading/reading.h"
 #include "text/gbk_utf8.h"
 
@@ -12,9 +13,12 @@ namespace {
 
 constexpr std::string_view kLunarDatePrefix = "农历：";
 
+casting::Person PersonOf(const Casting& c) { return {c.name, c.age, c.sex}; }
+casting::Moment MomentOf(const Casting& c) { return {c.year, c.month, c.day, c.hour}; }
+
 casting::CastingOutcome Cast(casting::CastingEngine& engine, const Casting& c) {
-    const casting::Person person{c.name, c.age, c.sex};
-    const casting::Moment moment{c.year, c.month, c.day, c.hour};
+    const casting::Person person = PersonOf(c);
+    const casting::Moment moment = MomentOf(c);
     switch (c.method) {
         case Method::Traditional:
             return engine.CastTraditional(person, moment);
@@ -107,6 +111,12 @@ std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
     result.movingLine = r.MovingLine;
     for (const std::string& line : report.lines) result.report.push_back(text::Utf8FromGbk(line));
     result.reading = ReadingOf(r, f);
+    if (c.record) {
+        std::string report;
+        for (const std::string& line : result.report) report += (report.empty() ? "" : "\n") + line;
+        result.journalEntry = journal::EntryOfCasting(
+            {r, f, PersonOf(c), MomentOf(c), {c.text, c.upper, c.lower, c.line, c.minute}, std::move(report)});
+    }
     return result;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cast_request.h"
+#include "journal/journal_entry.h"
 
 namespace cli {
 
@@ -48,6 +49,8 @@ struct CastResult {
     std::vector<std::string> report;  // the thirteen lines
     // None where the moment has no month pillar to weigh the body against.
     std::optional<ReadingResult> reading;
+    // What the journal keeps of the casting, made only when it is recorded.
+    std::optional<journal::JournalEntry> journalEntry;
 };
 
 // The engine's refusals carry the window's own message texts.

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <cstring>
 #include <istream>
 #include <ostream>
@@ -8,6 +9,7 @@
 #include "batch.h"
 #include "cast_output.h"
 #include "casting_run.h"
+#include "journal_commands.h"
 
 namespace cli {
 namespace {
@@ -44,9 +46,21 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             },
             field.help);
     }
-    bool json = false, batch = false;
-    app.add_flag("--json", json, "print one JSON object instead of the report");
+    bool json = false, batch = false, history = false;
+    std::optional<std::string> search;
+    app.add_flag("--json", json, "print one JSON object instead of the report (with --history, the castings' array)");
     app.add_flag("--batch", batch, "read one JSON object per line on standard input, write one per line");
+    app.add_flag_function(
+        "--record",
+        [&request, &castingOptions](std::int64_t) {
+            request.record = true;
+            castingOptions = true;
+        },
+        "keep the casting in the journal");
+    app.add_flag("--history", history, "list the castings in the journal, newest first");
+    app.add_option_function<std::string>(
+        "--search", [&search](const std::string& text) { search = text; },
+        "with --history: only castings whose name, question, note or hexagram names hold TEXT");
 
     try {
         app.parse(argc, argv);
@@ -55,6 +69,21 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     } catch (const CLI::ParseError& error) {
         app.exit(error, out, err);
         return kExitBadInput;
+    }
+
+    if (search && !history) {
+        err << "yaopan-cast: --search searches the journal; give it with --history\n";
+        return kExitBadInput;
+    }
+    if (history) {
+        if (castingOptions || batch) {
+            err << "yaopan-cast: --history lists the journal; give no casting options and no --batch\n";
+            return kExitBadInput;
+        }
+        const bool listed = ListJournal(search, json, out, err);
+        out.flush();
+        if (!out) err << "yaopan-cast: standard output failed\n";
+        return !listed ? kExitJournal : out ? 0 : kExitInputOutput;
     }
 
     if (batch) {
@@ -80,6 +109,8 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         err << "yaopan-cast: standard output failed\n";
         return kExitInputOutput;
     }
+    // Recorded after the report is out: a journal that fails loses no casting.
+    if (done.result.journalEntry && !RecordInJournal(*done.result.journalEntry, err)) return kExitJournal;
     return 0;
 }
 

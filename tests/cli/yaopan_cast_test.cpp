@@ -6,9 +6,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 
 #include "casting/casting_engine.h"
@@ -254,6 +256,78 @@ TEST(YaopanCast, BatchFailsOnlyWhenStandardInputFails) {
     const Outcome unreadable = RunCast({"--batch"}, "", "/");  // a folder cannot be read as a file
     EXPECT_EQ(unreadable.status, 1);
     EXPECT_NE(unreadable.err.find("standard input failed"), std::string::npos) << unreadable.err;
+}
+
+// The journal tests point XDG_DATA_HOME at a folder of their own: none
+// writes into the real home.
+class YaopanCastJournal : public testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(home_);
+        setenv("XDG_DATA_HOME", home_.c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("XDG_DATA_HOME");
+        std::filesystem::remove_all(home_);
+    }
+    const std::filesystem::path home_ = testing::TempDir() + "yaopan_cast_home_" + std::to_string(getpid());
+};
+
+const std::vector<std::string> kManual = {"--name", "李四", "--date",  "2010-09-13", "--hour", "17", "--method",
+                                          "manual", "--upper", "1", "--lower",    "2",      "--line", "3"};
+
+TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
+    const Outcome first = RunCast(With({"--record"}));
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, RunCast(kPerson).out);  // recording changes nothing printed
+    EXPECT_EQ(first.err, "");
+    std::vector<std::string> manual = kManual;
+    manual.push_back("--record");
+    ASSERT_EQ(RunCast(manual).status, 0);
+
+    const Outcome listed = RunCast({"--history"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_TRUE(std::regex_match(listed.out, std::regex("[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}\t李四\t[^\t\n]+\t"
+                                                        "天泽履 → 乾为天\n"
+                                                        "[^\n]+\t某人\t[^\n]+\n")))
+        << listed.out;
+
+    const nlohmann::json stored = nlohmann::json::parse(RunCast({"--history", "--json"}).out);
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0]["name"], "李四");
+    EXPECT_EQ(stored[0]["primary_name"], "天泽履");
+    EXPECT_EQ(stored[0]["moving_line"], 3);
+    EXPECT_EQ(stored[1]["report"].get<std::string>() + "\n", first.out);
+
+    const struct {
+        const char* search;
+        std::vector<std::string> names;
+    } searches[] = {{"李四", {"李四"}}, {"履", {"李四"}}, {"某", {"某人"}}, {"王五", {}}};
+    for (const auto& s : searches) {
+        const nlohmann::json found = nlohmann::json::parse(RunCast({"--history", "--search", s.search, "--json"}).out);
+        std::vector<std::string> names;
+        for (const auto& entry : found) names.push_back(entry["name"]);
+        EXPECT_EQ(names, s.names) << s.search;
+    }
+}
+
+TEST_F(YaopanCastJournal, AnUnwritableJournalIsToldAfterTheReport) {
+    std::ofstream(home_ / "file") << "a regular file, no folder";
+    setenv("XDG_DATA_HOME", (home_ / "file").c_str(), 1);
+    const Outcome run = RunCast(With({"--record"}));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, RunCast(kPerson).out);
+    EXPECT_NE(run.err.find((home_ / "file" / "yaopan" / "castings.sqlite3").string()), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+}
+
+TEST(YaopanCast, JournalOptionsAreNotMixedWithCasting) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--history", "--name", "x"}, {"--history", "--batch"}, {"--search", "x"}, {"--batch", "--record"}}) {
+        const Outcome run = RunCast(args);
+        EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
+        EXPECT_EQ(run.out, "");
+    }
 }
 
 }  // namespace
