@@ -116,8 +116,10 @@ TEST(FitSize, AgreesWithTryingEverySizeInTheCalendarsFaces) {
         for (const unsigned style : {0u, unsigned{fsBold | fsItalic}}) {
             canvas.SetFont(TCalFont{gbk(face), kGb2312Charset, 0, 8, style});
             // Size by size, so each size's font is made once for all texts.
+            // Sizes past the measured ones fit no box, not even an unlimited one.
+            const QSize unmeasured(kUnlimited + 1, kUnlimited + 1);
             std::vector<std::vector<QSize>> extents(std::size(texts),
-                                                   std::vector<QSize>(kLargestFittedSize + 1, QSize(kUnlimited, 0)));
+                                                   std::vector<QSize>(kLargestFittedSize + 1, unmeasured));
             for (int size = kSmallestFittedSize; size <= kLargestMeasured; ++size) {
                 canvas.SetFontSize(size);
                 for (std::size_t t = 0; t < std::size(texts); ++t) extents[t][size] = canvas.TextExtent(texts[t]);
