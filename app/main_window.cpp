@@ -121,7 +121,9 @@ void TForm1::BuildMenus() {
     // placed: restyling lays the bar out anew.)
     bsSkinMainMenuBar1->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 1px 8px; }"));
     bsSkinMainMenuBar1->setGeometry(0, 0, 976, 22);
-    bsSkinMainMenuBar1->addMenu(QStringLiteral("文件"))->setObjectName(QStringLiteral("N1"));
+    QMenu* file = bsSkinMainMenuBar1->addMenu(QStringLiteral("文件"));
+    file->setObjectName(QStringLiteral("N1"));
+    AddCalendarRuleMenu(file, [this](calendar::CalendarRule rule) { calendarRule_ = rule; });
     bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"))->setObjectName(QStringLiteral("N3"));
     QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("N2"));
@@ -403,7 +405,8 @@ casting::Person TForm1::EnteredPerson() const {
 }
 
 casting::Moment TForm1::EnteredMoment() const {
-    return {bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value(), bsSkinSpinEdit3->value(), bsSkinSpinEdit4->value()};
+    return {bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value(), bsSkinSpinEdit3->value(), bsSkinSpinEdit4->value(),
+            calendarRule_};
 }
 
 namespace {

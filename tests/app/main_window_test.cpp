@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -235,6 +236,36 @@ TEST_F(MainWindowTest, HourTwentyThreeKeepsTheEnteredHourInTheReport) {
     EXPECT_EQ(Report()[1], QStringLiteral("  公历：2010年9月13日23时"));
     EXPECT_EQ(Report()[3], QStringLiteral("  农历：二零一零年八月初七"));
     EXPECT_EQ(CalendarDate(), testing_support::at(2010, 9, 14));
+}
+
+// 1906-04-23: 四月初一 by the lunar table, still 三月 in the sky, whose new
+// moon fell minutes after that midnight. The calendar chosen under 文件 is
+// the one castings read, and a new window starts on it.
+TEST_F(MainWindowTest, CalendarChosenInTheFileMenuIsCastAndRemembered) {
+    const auto items = [this] { return form->findChild<QMenu*>("CalendarRuleMenu")->actions(); };
+    const auto lunarDateCast = [this] {
+        form->bsSkinSpinEdit1->setValue(1906);
+        form->bsSkinSpinEdit2->setValue(4);
+        form->bsSkinSpinEdit3->setValue(23);
+        Click(form->bsSkinButton1);
+        return Report().value(3);
+    };
+    ASSERT_EQ(items().size(), 2);
+    EXPECT_TRUE(items()[0]->isChecked());
+    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年四月初一"));
+
+    items()[1]->trigger();
+    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年三月三十"));
+    SetUp();
+    EXPECT_EQ(form->calendarRule(), calendar::CalendarRule::Astronomical);
+    EXPECT_TRUE(items()[1]->isChecked());
+    EXPECT_FALSE(items()[0]->isChecked());
+    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年三月三十"));
+
+    items()[0]->trigger();
+    SetUp();
+    EXPECT_EQ(form->calendarRule(), calendar::CalendarRule::Table);
+    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年四月初一"));
 }
 
 TEST_F(MainWindowTest, DateFieldsFollowTheirRules) {
