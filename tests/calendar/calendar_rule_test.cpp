@@ -3,11 +3,13 @@
 #include <cmath>
 
 #include "calendar/calendar_rule.h"
+#include "calendar/festival_text.h"
 #include "calendar/lunar_conversion.h"
 #include "calendar/lunar_months.h"
 #include "calendar/sexagenary.h"
 #include "calendar/solar_terms.h"
 #include "dates.h"
+#include "gbk.h"
 
 namespace {
 
@@ -68,6 +70,27 @@ TEST(CalendarRule, PillarsTurnAtTheTermsOfTheRule) {
     // Past the sky's table the terms are the formula's, so pillars go on.
     EXPECT_EQ(calendar::SolarTermMoment(2150, 2, CalendarRule::Astronomical), calendar::SolarTermMoment(2150, 2));
     EXPECT_EQ(sky(at(2150, 6, 1)), table(at(2150, 6, 1)));
+}
+
+// Lunar new year 1916: 02-03 by the table, 02-04 in the sky.
+TEST(CalendarRule, LunarFestivalsFallOnTheLunarDatesOfTheRule) {
+    calendar::TFestivalList list;
+    list.Lines(calendar::FestivalLines::LunarMarks).Add("0101", 7);
+    const struct {
+        calendar::DateTime date;
+        CalendarRule rule;
+        const char* text;
+        std::int32_t mark;
+    } rows[] = {
+        {at(1916, 2, 3), CalendarRule::Table, "春节", 7},
+        {at(1916, 2, 3), CalendarRule::Astronomical, "除夕", calendar::kNoMark},
+        {at(1916, 2, 4), CalendarRule::Table, "", calendar::kNoMark},
+        {at(1916, 2, 4), CalendarRule::Astronomical, "春节", 7},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(testing_support::utf8(calendar::FestivalText(list, row.date, row.rule)), row.text) << row.date;
+        EXPECT_EQ(calendar::FestivalMark(list, row.date, row.rule), row.mark) << row.date;
+    }
 }
 
 TEST(CalendarRule, NamesReadBack) {
