@@ -97,6 +97,7 @@ void TForm1::DescribeCalendar() {
     constexpr TColor kNavy = 0x800000;
     NongCalendar1->SetDate(40434);  // 2010-09-13, until start-up sets today
     NongCalendar1->SetShowHint(true);
+    NongCalendar1->SetRule(calendarRule_);
     NongCalendar1->SetVerticalScale(4.0);
     NongCalendar1->SetHorizonScale(2.5);
     TNongCalColors& colors = NongCalendar1->CalColors();
@@ -123,7 +124,10 @@ void TForm1::BuildMenus() {
     bsSkinMainMenuBar1->setGeometry(0, 0, 976, 22);
     QMenu* file = bsSkinMainMenuBar1->addMenu(QStringLiteral("文件"));
     file->setObjectName(QStringLiteral("N1"));
-    AddCalendarRuleMenu(file, [this](calendar::CalendarRule rule) { calendarRule_ = rule; });
+    AddCalendarRuleMenu(file, [this](calendar::CalendarRule rule) {
+        calendarRule_ = rule;
+        NongCalendar1->SetRule(rule);
+    });
     bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"))->setObjectName(QStringLiteral("N3"));
     QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("N2"));

@@ -258,6 +258,7 @@ TEST_F(MainWindowTest, CalendarChosenInTheFileMenuIsCastAndRemembered) {
     EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年三月三十"));
     SetUp();
     EXPECT_EQ(form->calendarRule(), calendar::CalendarRule::Astronomical);
+    EXPECT_EQ(form->NongCalendar1->Rule(), calendar::CalendarRule::Astronomical);
     EXPECT_TRUE(items()[1]->isChecked());
     EXPECT_FALSE(items()[0]->isChecked());
     EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年三月三十"));

@@ -173,6 +173,24 @@ TEST(NongCalendarHint, DayFacts) {
     EXPECT_NE(utf8(cal.DayHintText(testing_support::at(1899, 12, 31))).find("农历= \n干支= "), std::string::npos);
 }
 
+// 1906-04-23: 四月初一 by the lunar table, still 三月三十 in the sky. A rule
+// chosen while the hint shows the day rewrites it, and the control's engine
+// operations follow it.
+TEST(NongCalendarHint, FollowsTheCalendarRule) {
+    const calendar::DateTime day = testing_support::at(1906, 4, 23);
+    Calendar cal(day);
+    cal.Move(cal.CellCentre(day));
+    ASSERT_TRUE(cal.Hint()->isVisible());
+    EXPECT_EQ(cal.HintLines()[1], " 一九零六年四月初一");
+    EXPECT_EQ(cal.LunarMonthDays(1906, 3), 29);
+
+    cal.SetRule(calendar::CalendarRule::Astronomical);
+    EXPECT_EQ(cal.HintLines()[1], " 一九零六年三月三十");
+    EXPECT_EQ(cal.Hint()->Text(), cal.DayHintText(day));
+    EXPECT_EQ(cal.LunarMonthDays(1906, 3), 30);
+    EXPECT_EQ(cal.SolarTermName(testing_support::at(1910, 2, 5)), gbk("立春"));
+}
+
 TEST(NongCalendarHint, FollowsThePointerOverCellsAndArrows) {
     Calendar cal;
     TCalendarHint& hint = *cal.Hint();
