@@ -13,8 +13,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     QApplication app(argc, argv);
-    // Settings go to a folder of the run's own, so that no test reads what
-    // a person or another test chose.
+    // Settings in a folder of the run's own: no test reads what a person chose.
     const QTemporaryDir settings;
     if (!settings.isValid()) return 1;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
