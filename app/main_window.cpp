@@ -97,6 +97,7 @@ void TForm1::DescribeCalendar() {
     constexpr TColor kNavy = 0x800000;
     NongCalendar1->SetDate(40434);  // 2010-09-13, until start-up sets today
     NongCalendar1->SetShowHint(true);
+    NongCalendar1->SetRule(calendarRule_);
     NongCalendar1->SetVerticalScale(4.0);
     NongCalendar1->SetHorizonScale(2.5);
     TNongCalColors& colors = NongCalendar1->CalColors();
@@ -121,7 +122,12 @@ void TForm1::BuildMenus() {
     // placed: restyling lays the bar out anew.)
     bsSkinMainMenuBar1->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 1px 8px; }"));
     bsSkinMainMenuBar1->setGeometry(0, 0, 976, 22);
-    bsSkinMainMenuBar1->addMenu(QStringLiteral("文件"))->setObjectName(QStringLiteral("N1"));
+    QMenu* file = bsSkinMainMenuBar1->addMenu(QStringLiteral("文件"));
+    file->setObjectName(QStringLiteral("N1"));
+    AddCalendarRuleMenu(file, [this](calendar::CalendarRule rule) {
+        calendarRule_ = rule;
+        NongCalendar1->SetRule(rule);
+    });
     bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"))->setObjectName(QStringLiteral("N3"));
     QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("N2"));
@@ -403,7 +409,8 @@ casting::Person TForm1::EnteredPerson() const {
 }
 
 casting::Moment TForm1::EnteredMoment() const {
-    return {bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value(), bsSkinSpinEdit3->value(), bsSkinSpinEdit4->value()};
+    return {bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value(), bsSkinSpinEdit3->value(), bsSkinSpinEdit4->value(),
+            calendarRule_};
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "calendar_date_holder.h"
+#include "calendar_rule_menu.h"
 #include "casting/casting_engine.h"
 #include "shell_services.h"
 
@@ -41,6 +42,8 @@ public:
     // Who asks and when, as the fields give them to a casting.
     casting::Person EnteredPerson() const;
     casting::Moment EnteredMoment() const;
+    // The calendar the casting and the calendar control read dates by.
+    calendar::CalendarRule calendarRule() const { return calendarRule_; }
 
     void bsSkinSpinEdit1Change();  // year rule
     void bsSkinSpinEdit2Change();  // month rule
@@ -139,4 +142,5 @@ public:
 private:
     std::unique_ptr<CalendarDateHolder> castingDate_;
     std::unique_ptr<casting::CastingEngine> engine_;
+    calendar::CalendarRule calendarRule_ = StoredCalendarRule();
 };

@@ -47,7 +47,7 @@ double threadSecondsOf(Operation operation) {
 void BM_SolarToLunar(benchmark::State& state) {
     double lookup = 0, walk = 0;
     for (auto _ : state) {
-        lookup += threadSecondsOf([] { forEveryDay(calendar::SolarToLunar); });
+        lookup += threadSecondsOf([] { forEveryDay([](calendar::DateTime date) { return calendar::SolarToLunar(date); }); });
         walk += threadSecondsOf([] { forEveryDay(calendar::ReferenceSolarToLunar); });
     }
     const double calls = static_cast<double>(state.iterations()) * kDays;

@@ -147,6 +147,40 @@ constexpr std::array<std::int16_t, kBlockCount> buildBlocks() {
 }
 constexpr std::array<std::int16_t, kBlockCount> kBlockMonth = buildBlocks();
 
+// Lunar years by their 正月: its position in kMonths and the year's leap
+// month, for 1900..2100 and the 正月 of 2101 that ends the last of them.
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2100;
+constexpr int kYearCount = kLastYear - kFirstYear + 1;
+
+struct YearMonths {
+    std::int16_t first = 0;
+    std::int8_t leapMonth = 0;
+};
+
+constexpr std::array<YearMonths, kYearCount + 1> buildYears() {
+    std::array<YearMonths, kYearCount + 1> years{};
+    for (int k = kFirstMonth; k < kMonths.endNumbered; ++k) {
+        const AstronomicalMonth& month = kMonths.month[k];
+        if (month.year < kFirstYear || month.year > kLastYear + 1) continue;
+        YearMonths& y = years[month.year - kFirstYear];
+        if (month.number == 1 && !month.isLeap) y.first = static_cast<std::int16_t>(k);
+        if (month.isLeap) y.leapMonth = month.number;
+    }
+    return years;
+}
+constexpr std::array<YearMonths, kYearCount + 1> kYears = buildYears();
+
+constexpr bool yearsComplete() {
+    for (int y = 0; y < kYearCount; ++y) {
+        if (kYears[y + 1].first - kYears[y].first != 12 + (kYears[y].leapMonth != 0)) return false;
+    }
+    return kMonths.firstDay[kYears.front().first] == kFirstDay;
+}
+static_assert(yearsComplete(), "lunar 1900..2100 of 12 or 13 months, lunar 1900 beginning where the table's does");
+
+constexpr bool isLunarYear(int year) { return year >= kFirstYear && year <= kLastYear; }
+
 }  // namespace
 
 std::span<const AstronomicalMonth> AstronomicalMonths() {
@@ -167,6 +201,22 @@ DateTime AstronomicalTermMoment(int year, int term) {
     if (year < kFirstRowYear || year >= kFirstRowYear + kRowCount || term < 0 || term >= kSolarTermCount)
         return std::numeric_limits<double>::quiet_NaN();
     return kRows[year - kFirstRowYear].terms[term] / static_cast<double>(kMinutesPerDay);
+}
+
+int AstronomicalLeapMonthOf(int year) { return isLunarYear(year) ? kYears[year - kFirstYear].leapMonth : 0; }
+
+int AstronomicalMonthDays(int year, int month, bool isLeap) {
+    if (!isLunarYear(year) || month < 1 || month > 12) return 0;
+    const YearMonths& months = kYears[year - kFirstYear];
+    if (isLeap && month != months.leapMonth) return 0;
+    // The leap month sits right after the month it repeats.
+    const int k = months.first + month - 1 + (months.leapMonth != 0 && (month > months.leapMonth || isLeap));
+    return kMonths.firstDay[k + 1] - kMonths.firstDay[k];
+}
+
+int AstronomicalYearDays(int year) {
+    if (!isLunarYear(year)) return 0;
+    return kMonths.firstDay[kYears[year - kFirstYear + 1].first] - kMonths.firstDay[kYears[year - kFirstYear].first];
 }
 
 }  // namespace calendar

@@ -38,4 +38,14 @@ LunarDate AstronomicalLunarDate(DateTime date);
 // minute, so that it falls on the term's day. NaN outside those ranges.
 DateTime AstronomicalTermMoment(int year, int term);
 
+// The month helpers of lunar_table.h for this calendar, lunar years
+// 1900..2100; 0 outside them.
+// `AstronomicalLeapMonthOf`: the month the year's leap month repeats, 0 for none.
+int AstronomicalLeapMonthOf(int year);
+// `AstronomicalMonthDays`: 29 or 30 for month `month` of `year`, its leap
+// month if `isLeap`; 0 for a month the year does not have.
+int AstronomicalMonthDays(int year, int month, bool isLeap);
+// `AstronomicalYearDays`: days from the year's 正月初一 to the next one's.
+int AstronomicalYearDays(int year);
+
 }  // namespace calendar

@@ -17,9 +17,9 @@ void trim(std::string& text) {
 
 }  // namespace
 
-std::string FestivalText(const TFestivalList& list, DateTime date, std::int32_t& colour) {
-    const LunarDate today = SolarToLunar(date);
-    const LunarDate tomorrow = SolarToLunar(date + 1);
+std::string FestivalText(const TFestivalList& list, DateTime date, std::int32_t& colour, CalendarRule rule) {
+    const LunarDate today = SolarToLunar(date, rule);
+    const LunarDate tomorrow = SolarToLunar(date + 1, rule);
     const DayKeys day(date);
     // A month number that changes overnight (a month running into its leap
     // month keeps it) makes today the eve of tomorrow's month: its day 00.
@@ -39,14 +39,14 @@ std::string FestivalText(const TFestivalList& list, DateTime date, std::int32_t&
     return text;
 }
 
-std::string FestivalText(const TFestivalList& list, DateTime date) {
+std::string FestivalText(const TFestivalList& list, DateTime date, CalendarRule rule) {
     std::int32_t colour;
-    return FestivalText(list, date, colour);
+    return FestivalText(list, date, colour, rule);
 }
 
-std::int32_t FestivalMark(const TFestivalList& list, DateTime date) {
+std::int32_t FestivalMark(const TFestivalList& list, DateTime date, CalendarRule rule) {
     const DayKeys day(date);
-    for (const std::int32_t mark : {list.LunarMark(SolarToLunar(date)), list.SolarMark(day), list.WeekMark(day)}) {
+    for (const std::int32_t mark : {list.LunarMark(SolarToLunar(date, rule)), list.SolarMark(day), list.WeekMark(day)}) {
         if (mark >= 0) return mark;
     }
     return kNoMark;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "calendar/astronomical_calendar.h"
 #include "calendar/lunar_table.h"
 
 namespace calendar {
@@ -47,7 +48,8 @@ static_assert(evenYearWithinOne());
 
 }  // namespace
 
-LunarDate SolarToLunar(DateTime date) {
+LunarDate SolarToLunar(DateTime date, CalendarRule rule) {
+    if (rule == CalendarRule::Astronomical) return AstronomicalLunarDate(date);
     const std::optional<int> offset = offsetOf(date);
     if (!offset) return {};
     int index = evenYearOf(*offset);

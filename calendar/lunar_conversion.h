@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "calendar/calendar_rule.h"
 #include "calendar/date_time.h"
 
 namespace calendar {
@@ -17,11 +18,13 @@ struct LunarDate {
     friend bool operator==(const LunarDate&, const LunarDate&) = default;
 };
 
-// `SolarToLunar`: the lunar date of the day `date` falls on (time of day ignored).
-LunarDate SolarToLunar(DateTime date);
+// `SolarToLunar`: the lunar date of the day `date` falls on (time of day
+// ignored), by the lunar table or by the true new moons.
+LunarDate SolarToLunar(DateTime date, CalendarRule rule = CalendarRule::Table);
 
 // `ReferenceSolarToLunar`: the same conversion done the slow, evident way,
-// walking year by year from 1900; `SolarToLunar` must always agree with it.
+// walking year by year from 1900; `SolarToLunar` by the table must always
+// agree with it.
 LunarDate ReferenceSolarToLunar(DateTime date);
 
 }  // namespace calendar

@@ -6,7 +6,7 @@
 
 namespace calendar {
 
-std::optional<CycleIndices> CycleIndicesOf(DateTime date) {
+std::optional<CycleIndices> CycleIndicesOf(DateTime date, CalendarRule rule) {
     using namespace std::chrono;
     const auto day = CivilDateOf(date);
     if (!day || day->year() < year{1900}) return std::nullopt;
@@ -14,7 +14,7 @@ std::optional<CycleIndices> CycleIndicesOf(DateTime date) {
     const int m = MonthOf(*day);                  // [1, 12]
 
     // 小寒 in January, 立春 in February, …, 大雪 in December.
-    const DateTime opening = SolarTermMoment(y, 2 * (m - 1));
+    const DateTime opening = SolarTermMoment(y, 2 * (m - 1), rule);
     const bool beforeSpring = m == 1 || (m == 2 && date < opening);
     const bool monthOpened = std::floor(opening) <= date;
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "calendar/calendar_rule.h"
 #include "calendar/date_time.h"
 
 namespace calendar {
@@ -19,9 +20,10 @@ struct CycleIndices {
 };
 
 // `CycleIndicesOf`: the counts of `date`. The year changes at the moment of
-// 立春, the month at the midnight that begins the day of its opening term.
+// 立春, the month at the midnight that begins the day of its opening term,
+// the terms of `rule`.
 // Nothing for dates before 1900 (and for values that name no day); a caller
 // that keeps a record leaves it as it was.
-std::optional<CycleIndices> CycleIndicesOf(DateTime date);
+std::optional<CycleIndices> CycleIndicesOf(DateTime date, CalendarRule rule = CalendarRule::Table);
 
 }  // namespace calendar

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "calendar/astronomical_calendar.h"
+
 namespace calendar {
 namespace {
 
@@ -31,7 +33,10 @@ static_assert(std::numeric_limits<long double>::digits >= 64, "SolarTermMoment n
 
 }  // namespace
 
-DateTime SolarTermMoment(int year, int term) {
+DateTime SolarTermMoment(int year, int term, CalendarRule rule) {
+    if (rule == CalendarRule::Astronomical) {
+        if (const DateTime moment = AstronomicalTermMoment(year, term); !std::isnan(moment)) return moment;
+    }
     if (term < 0 || term >= kSolarTermCount) return std::numeric_limits<double>::quiet_NaN();
     const long double product = static_cast<long double>(year - 1900) * kTropicalYearMs;
     const double sum = static_cast<double>(product + kTermMinutes[term] * 60000.0L);
@@ -40,13 +45,13 @@ DateTime SolarTermMoment(int year, int term) {
     return (kOriginMs + ms) / kMsPerDay;
 }
 
-std::string SolarTermName(DateTime date) {
+std::string SolarTermName(DateTime date, CalendarRule rule) {
     const auto day = CivilDateOf(date);
     if (!day) return {};
     const int year = static_cast<int>(day->year());
     const int first = 2 * (MonthOf(*day) - 1);  // [0, 22]
     for (const int term : {first, first + 1}) {
-        if (std::floor(SolarTermMoment(year, term)) == date) return kTermNames[term];
+        if (std::floor(SolarTermMoment(year, term, rule)) == date) return kTermNames[term];
     }
     return {};
 }

@@ -108,16 +108,16 @@ std::string MonthGrid::DayHintText(DateTime date, const calendar::TFestivalList&
     // Days outside the lunar table, or before the sexagenary count begins,
     // keep their labels with nothing after them.
     text += "\n农历= ";
-    if (const calendar::LunarDate lunar = calendar::SolarToLunar(date); lunar.day != 0) {
+    if (const calendar::LunarDate lunar = calendar::SolarToLunar(date, rule_); lunar.day != 0) {
         text += calendar::ChineseYearText(lunar.year) + calendar::LunarMonthName(lunar.month, lunar.isLeap) +
                 calendar::LunarDayName(lunar.day);
     }
     text += "\n干支= ";
-    if (const auto cycle = calendar::CycleIndicesOf(date)) {
+    if (const auto cycle = calendar::CycleIndicesOf(date, rule_)) {
         text += calendar::GanZhiName(cycle->yearIndex) + "(" + calendar::AnimalName(cycle->yearIndex) + ")年" +
                 calendar::GanZhiName(cycle->monthIndex) + "月" + calendar::GanZhiName(cycle->dayIndex) + "日";
     }
-    if (const std::string festivalText = calendar::FestivalText(festivals, date); !festivalText.empty()) {
+    if (const std::string festivalText = calendar::FestivalText(festivals, date, rule_); !festivalText.empty()) {
         text += "\n节日= " + festivalText;
     }
     return text;

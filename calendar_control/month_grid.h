@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "calendar/calendar_rule.h"
 #include "calendar/date_time.h"
 #include "calendar/festival_list.h"
 
@@ -44,6 +45,10 @@ public:
     // Selects the day of `date`. A date outside 1900..2100 or the selected
     // day again changes nothing and gives false.
     bool Select(DateTime date);
+
+    // The calendar the hint's lunar date, pillars and festivals follow.
+    calendar::CalendarRule Rule() const { return rule_; }
+    void SetRule(calendar::CalendarRule rule) { rule_ = rule; }
 
     // Column 0 is Sunday, or Monday with UseISO8601.
     bool UseISO8601() const { return useISO8601_; }
@@ -85,5 +90,6 @@ private:
     DateTime date_ = 0;
     int year_ = 0, month_ = 0, day_ = 0;
     bool useISO8601_ = false;
+    calendar::CalendarRule rule_ = calendar::CalendarRule::Table;
     DateTime firstGridDate_ = 0;
 };

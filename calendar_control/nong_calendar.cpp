@@ -123,6 +123,14 @@ void TNongCalendar::SetUseISO8601(bool on) {
     Invalidate();
 }
 
+void TNongCalendar::SetRule(calendar::CalendarRule rule) {
+    if (rule == grid_.Rule()) return;
+    grid_.SetRule(rule);
+    hintHoldsCell_ = false;  // the day under the pointer reads differently now
+    refreshHint();
+    Invalidate();
+}
+
 void TNongCalendar::SetFont(const TCalFont& font) {
     if (!assign(font_, font)) return;
     QWidget::setFont(ToQFont(font_));

@@ -25,7 +25,7 @@
 #include "calendar/festival_list.h"
 #include "calendar/festival_text.h"
 #include "calendar/lunar_conversion.h"
-#include "calendar/lunar_table.h"
+#include "calendar/lunar_months.h"
 #include "calendar/sexagenary.h"
 #include "calendar/solar_terms.h"
 #include "calendar/week_number.h"
@@ -82,6 +82,10 @@ public:
     void SetChineseEar(bool on);
     bool UseISO8601() const { return grid_.UseISO8601(); }
     void SetUseISO8601(bool on);
+    // The calendar the cells, the hint and the engine operations below
+    // follow: the lunar table (the default) or the true sky.
+    calendar::CalendarRule Rule() const { return grid_.Rule(); }
+    void SetRule(calendar::CalendarRule rule);
 
     // The selected date, always a whole day.
     DateTime Date() const { return grid_.Date(); }
@@ -208,16 +212,16 @@ public:
 
     // ---- Calendar engine operations ----
 
-    static int LunarYearDays(int year) { return calendar::LunarYearDays(year); }
-    static int LeapMonthOf(int year) { return calendar::LeapMonthOf(year); }
-    static int LeapMonthDays(int year) { return calendar::LeapMonthDays(year); }
-    static int LunarMonthDays(int year, int month) { return calendar::LunarMonthDays(year, month); }
-    static calendar::LunarDate SolarToLunar(DateTime date) { return calendar::SolarToLunar(date); }
-    static std::optional<calendar::CycleIndices> CycleIndicesOf(DateTime date) {
-        return calendar::CycleIndicesOf(date);
+    int LunarYearDays(int year) const { return calendar::LunarYearDays(year, Rule()); }
+    int LeapMonthOf(int year) const { return calendar::LeapMonthOf(year, Rule()); }
+    int LeapMonthDays(int year) const { return calendar::LeapMonthDays(year, Rule()); }
+    int LunarMonthDays(int year, int month) const { return calendar::LunarMonthDays(year, month, Rule()); }
+    calendar::LunarDate SolarToLunar(DateTime date) const { return calendar::SolarToLunar(date, Rule()); }
+    std::optional<calendar::CycleIndices> CycleIndicesOf(DateTime date) const {
+        return calendar::CycleIndicesOf(date, Rule());
     }
-    static DateTime SolarTermMoment(int year, int term) { return calendar::SolarTermMoment(year, term); }
-    static std::string SolarTermName(DateTime date) { return calendar::SolarTermName(date); }
+    DateTime SolarTermMoment(int year, int term) const { return calendar::SolarTermMoment(year, term, Rule()); }
+    std::string SolarTermName(DateTime date) const { return calendar::SolarTermName(date, Rule()); }
     static std::string GanZhiName(int index) { return calendar::GanZhiName(index); }
     static std::string AnimalName(int index) { return calendar::AnimalName(index); }
     static std::string LunarDayName(int day) { return calendar::LunarDayName(day); }
@@ -228,10 +232,10 @@ public:
     int WeekNumber(DateTime date) const { return calendar::WeekNumber(date, UseISO8601()); }
     // The day's festivals from the control's FtvList.
     std::string FestivalText(DateTime date, std::int32_t& colour) const {
-        return calendar::FestivalText(*ftvList_, date, colour);
+        return calendar::FestivalText(*ftvList_, date, colour, Rule());
     }
-    std::string FestivalText(DateTime date) const { return calendar::FestivalText(*ftvList_, date); }
-    std::int32_t FestivalMark(DateTime date) const { return calendar::FestivalMark(*ftvList_, date); }
+    std::string FestivalText(DateTime date) const { return calendar::FestivalText(*ftvList_, date, Rule()); }
+    std::int32_t FestivalMark(DateTime date) const { return calendar::FestivalMark(*ftvList_, date, Rule()); }
 
 signals:
     // Raised after every accepted date change, the new state in place.

@@ -66,13 +66,13 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
 
     // A date before the lunar table (January 1900) has no lunar names, so
     // the text names none and the numbers keep their values.
-    const calendar::LunarDate lunar = calendar::SolarToLunar(date);
+    const calendar::LunarDate lunar = calendar::SolarToLunar(date, moment.rule);
     const std::string monthName = lunar.year != 0 ? calendar::LunarMonthName(lunar.month, false) : "";
     const std::string dayName = calendar::LunarDayName(lunar.day);
     facts.LunarDateText = kLunarDatePrefix;
     if (lunar.year != 0) facts.LunarDateText += calendar::ChineseYearText(lunar.year) + monthName + dayName;
 
-    if (const auto indices = calendar::CycleIndicesOf(date)) {
+    if (const auto indices = calendar::CycleIndicesOf(date, moment.rule)) {
         facts.YearPillarText = calendar::GanZhiName(indices->yearIndex);
         facts.MonthPillarText = calendar::GanZhiName(indices->monthIndex);
         facts.DayPillarText = calendar::GanZhiName(indices->dayIndex);

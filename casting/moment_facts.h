@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "calendar/calendar_rule.h"
 #include "date_holder.h"
 
 namespace casting {
@@ -14,6 +15,7 @@ struct Moment {
     int month = 0;
     int day = 0;
     int hour = 0;
+    calendar::CalendarRule rule = calendar::CalendarRule::Table;  // the calendar its facts are read by
 };
 
 struct MomentFacts {

@@ -57,6 +57,7 @@ std::string CastingJson(const Casting& c, const CastResult& result) {
     json.Key("date").String(date).Key("hour").Number(c.hour);
     if (method.input == MethodInput::Clock) json.Key("minute").Number(c.minute);
     json.EndObject();
+    json.Key("calendar").String(calendar::CalendarRuleName(c.rule));
 
     json.Key("method").BeginObject();
     json.Key("key").String(method.key).Key("name").String(result.methodText);

@@ -134,13 +134,14 @@ std::optional<Refusal> RefuseUnread(const CastRequest& r, const MethodName& meth
 
 const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
 
-const std::array<TextField, 6> kTextFields{{
+const std::array<TextField, 7> kTextFields{{
     {"name", &CastRequest::name, "the person's name"},
     {"sex", &CastRequest::sex, "男 or 女"},
     {"age", &CastRequest::age, "the person's age, printed as given"},
     {"date", &CastRequest::date, "the Gregorian date, YYYY-MM-DD, 1900-01-01 to 2100-12-31 (default today)"},
     {"method", &CastRequest::method, "the casting method (default traditional)"},
     {"text", &CastRequest::text, "the question (at most 50 bytes of GBK), the character or the number"},
+    {"calendar", &CastRequest::calendar, "table (the built-in lunar table, default) or astronomical (the true sky)"},
 }};
 
 const std::array<NumberField, 5> kNumberFields{{
@@ -171,6 +172,11 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
     if (auto refusal = RefuseUnread(r, *method)) return *refusal;
 
     if (r.sex && *r.sex != "男" && *r.sex != "女") return Refusal{"sex must be 男 or 女, not " + Quoted(*r.sex)};
+    if (r.calendar) {
+        const auto rule = calendar::CalendarRuleNamed(*r.calendar);
+        if (!rule) return Refusal{"calendar must be table or astronomical, not " + Quoted(*r.calendar)};
+        casting.rule = *rule;
+    }
     const struct {
         const char* key;
         const std::optional<std::string>& value;

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <variant>
 
+#include "calendar/calendar_rule.h"
+
 namespace cli {
 
 enum class Method { Traditional, Clock, Stems, Branches, Name, Question, Character, Manual, Number };
@@ -39,7 +41,7 @@ const MethodName& NameOf(Method method);
 
 // The fields of a request as given, each absent until given.
 struct CastRequest {
-    std::optional<std::string> name, sex, age, date, method, text;
+    std::optional<std::string> name, sex, age, date, method, text, calendar;
     std::optional<long long> hour, minute, upper, lower, line;
     bool record = false;  // keep the casting in the journal
 };
@@ -56,7 +58,7 @@ struct NumberField {
     std::optional<long long> CastRequest::*value;
     const char* help;
 };
-extern const std::array<TextField, 6> kTextFields;
+extern const std::array<TextField, 7> kTextFields;
 extern const std::array<NumberField, 5> kNumberFields;
 
 // The local time an omitted date, hour or minute takes.
@@ -73,6 +75,7 @@ struct Casting {
     std::string text;  // the question, the character or the number
     int upper = 0, lower = 0, line = 0;
     bool record = false;
+    calendar::CalendarRule rule = calendar::CalendarRule::Table;
 };
 
 // Why a request casts nothing, in UTF-8.

@@ -14,7 +14,7 @@ namespace {
 constexpr std::string_view kLunarDatePrefix = "农历：";
 
 casting::Person PersonOf(const Casting& c) { return {c.name, c.age, c.sex}; }
-casting::Moment MomentOf(const Casting& c) { return {c.year, c.month, c.day, c.hour}; }
+casting::Moment MomentOf(const Casting& c) { return {c.year, c.month, c.day, c.hour, c.rule}; }
 
 casting::CastingOutcome Cast(casting::CastingEngine& engine, const Casting& c) {
     const casting::Person person = PersonOf(c);

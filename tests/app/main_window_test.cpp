@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -235,6 +236,27 @@ TEST_F(MainWindowTest, HourTwentyThreeKeepsTheEnteredHourInTheReport) {
     EXPECT_EQ(Report()[1], QStringLiteral("  公历：2010年9月13日23时"));
     EXPECT_EQ(Report()[3], QStringLiteral("  农历：二零一零年八月初七"));
     EXPECT_EQ(CalendarDate(), testing_support::at(2010, 9, 14));
+}
+
+// 1906-04-23: 四月初一 by the lunar table, 三月三十 in the sky. The calendar
+// chosen under 文件 is the one castings and the calendar control read, and
+// a new window starts on it.
+TEST_F(MainWindowTest, CalendarChosenInTheFileMenuIsCastAndRemembered) {
+    const auto choose = [this](int item) { form->findChild<QMenu*>("CalendarRuleMenu")->actions().at(item)->trigger(); };
+    const auto lunarDateCast = [this] {
+        form->bsSkinSpinEdit1->setValue(1906);
+        form->bsSkinSpinEdit2->setValue(4);
+        form->bsSkinSpinEdit3->setValue(23);
+        Click(form->bsSkinButton1);
+        return Report().value(3);
+    };
+    choose(1);
+    SetUp();
+    EXPECT_EQ(form->NongCalendar1->Rule(), calendar::CalendarRule::Astronomical);
+    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年三月三十"));
+    choose(0);
+    SetUp();
+    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年四月初一"));
 }
 
 TEST_F(MainWindowTest, DateFieldsFollowTheirRules) {

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "qt_text/font_faces.h"
 
@@ -11,6 +13,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     QApplication app(argc, argv);
+    // Settings in a folder of the run's own: no test reads what a person chose.
+    const QTemporaryDir settings;
+    if (!settings.isValid()) return 1;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     InstallFontSubstitutions();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -173,6 +173,19 @@ TEST(NongCalendarHint, DayFacts) {
     EXPECT_NE(utf8(cal.DayHintText(testing_support::at(1899, 12, 31))).find("农历= \n干支= "), std::string::npos);
 }
 
+// 1906-04-23: 四月初一 by the lunar table, 三月三十 in the sky. A rule chosen
+// while the hint shows the day rewrites it; the engine operations follow.
+TEST(NongCalendarHint, FollowsTheCalendarRule) {
+    const calendar::DateTime day = testing_support::at(1906, 4, 23);
+    Calendar cal(day);
+    cal.Move(cal.CellCentre(day));
+    EXPECT_EQ(cal.HintLines().at(1), " 一九零六年四月初一");
+    cal.SetRule(calendar::CalendarRule::Astronomical);
+    EXPECT_EQ(cal.HintLines().at(1), " 一九零六年三月三十");
+    EXPECT_EQ(cal.LunarMonthDays(1906, 3), 30) << "29 by the table";
+    EXPECT_EQ(cal.SolarTermName(testing_support::at(1910, 2, 5)), gbk("立春"));
+}
+
 TEST(NongCalendarHint, FollowsThePointerOverCellsAndArrows) {
     Calendar cal;
     TCalendarHint& hint = *cal.Hint();

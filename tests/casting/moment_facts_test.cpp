@@ -61,6 +61,31 @@ TEST(MomentFacts, ComputesTheFactsOfAMoment) {
     }
 }
 
+// Days where the sky and the table part: the new moon of 1906-04-24 fell
+// minutes after midnight, 立春 1910 at 02-05 00:27 against the formula's
+// 02-04 23:59. Each casting reads by its own rule, mixed in one run.
+TEST(MomentFacts, EachCastingReadsTheCalendarOfItsRule) {
+    constexpr auto kSky = calendar::CalendarRule::Astronomical;
+    const struct {
+        Moment moment;
+        const char *lunarDate, *yearAndMonth;
+    } rows[] = {
+        {{1906, 4, 23, 10, kSky}, "农历：一九零六年三月三十", "丙午壬辰"},
+        {{1906, 4, 23, 10}, "农历：一九零六年四月初一", "丙午壬辰"},
+        {{1910, 2, 4, 10, kSky}, "农历：一九零九年腊月廿五", "己酉丁丑"},
+        {{1910, 2, 4, 10}, "农历：一九零九年腊月廿五", "己酉戊寅"},
+        {{1910, 2, 5, 10, kSky}, "农历：一九零九年腊月廿六", "己酉戊寅"},
+        {{1910, 2, 5, 10}, "农历：一九零九年腊月廿六", "庚戌戊寅"},
+    };
+    casting::PlainDateHolder holder(0);
+    for (const auto& row : rows) {
+        MomentFacts facts;
+        casting::ComputeMomentFacts(row.moment, holder, facts);
+        EXPECT_EQ(utf8(facts.LunarDateText), row.lunarDate) << row.lunarDate;
+        EXPECT_EQ(utf8(facts.YearPillarText + facts.MonthPillarText), row.yearAndMonth) << row.lunarDate;
+    }
+}
+
 TEST(MomentFacts, ADayThatDoesNotExistChangesNothing) {
     casting::PlainDateHolder holder(testing_support::at(2010, 9, 13));
     MomentFacts facts;

@@ -191,6 +191,7 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
          "at most 50 bytes"},
         {{"--method", "divine"}, "unknown method 'divine'"},
         {{"--sex", "m"}, "sex must be 男 or 女"},
+        {{"--calendar", "lunar"}, "calendar must be table or astronomical, not 'lunar'"},
         {{"--batch", "--name", "某人"}, "--batch"},
     };
     for (const auto& row : rows) {
@@ -247,6 +248,23 @@ TEST(YaopanCast, BatchAnswersEveryLineInOrderAndGoesOnAfterABadOne) {
     }
     EXPECT_EQ(answers[3]["error"], "hour must be a whole number");
     EXPECT_EQ(answers[4]["error"], "unknown key 'planet'");
+}
+
+// 1906-04-23: 四月初一 by the lunar table, 三月三十 in the sky. Each line of
+// a batch reads by its own calendar and names it.
+TEST(YaopanCast, EachCastingReadsByItsCalendarAndNamesIt) {
+    const Outcome run = RunCast({"--batch"}, R"({"date":"1906-04-23","hour":10,"calendar":"astronomical"})"
+                                             "\n"
+                                             R"({"date":"1906-04-23","hour":10})"
+                                             "\n");
+    std::istringstream lines(run.out);
+    std::vector<nlohmann::json> answers;
+    for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(answers.size(), 2u) << run.out;
+    EXPECT_EQ(answers[0]["calendar"], "astronomical");
+    EXPECT_EQ(answers[0]["lunar_date"]["text"], "一九零六年三月三十");
+    EXPECT_EQ(answers[1]["calendar"], "table");
+    EXPECT_EQ(answers[1]["lunar_date"]["text"], "一九零六年四月初一");
 }
 
 TEST(YaopanCast, BatchFailsOnlyWhenStandardInputFails) {

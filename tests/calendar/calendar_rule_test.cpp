@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "calendar/festival_text.h"
+#include "calendar/lunar_months.h"
+#include "calendar/solar_terms.h"
+#include "dates.h"
+#include "gbk.h"
+
+namespace {
+
+using calendar::CalendarRule;
+using testing_support::at;
+
+// The month helpers must describe the months the conversion walks through:
+// each month as long as its helper says, the leap month where LeapMonthOf
+// puts it.
+TEST(CalendarRule, MonthHelpersMatchTheDaysTheConversionGives) {
+    for (const CalendarRule rule : {CalendarRule::Table, CalendarRule::Astronomical}) {
+        calendar::LunarDate last = calendar::SolarToLunar(at(1900, 1, 31), rule);
+        for (calendar::DateTime day = at(1900, 2, 1); day < at(2101, 1, 1); ++day) {
+            const calendar::LunarDate today = calendar::SolarToLunar(day, rule);
+            if (today.day == 1) {
+                ASSERT_EQ(last.day, last.isLeap ? calendar::LeapMonthDays(last.year, rule)
+                                                : calendar::LunarMonthDays(last.year, last.month, rule));
+                ASSERT_EQ(today.isLeap, today.month == last.month && today.month == calendar::LeapMonthOf(today.year, rule));
+            }
+            last = today;
+        }
+        EXPECT_EQ(calendar::LunarYearDays(2000, rule), 354);
+        EXPECT_EQ(calendar::SolarToLunar(at(2101, 1, 1), rule), calendar::LunarDate{});
+    }
+    // Past the sky's table its terms are the formula's, so pillars go on.
+    EXPECT_EQ(calendar::SolarTermMoment(2150, 2, CalendarRule::Astronomical), calendar::SolarTermMoment(2150, 2));
+}
+
+// Lunar new year 1916: 02-03 by the table, 02-04 in the sky.
+TEST(CalendarRule, LunarFestivalsFallOnTheLunarDatesOfTheRule) {
+    const calendar::TFestivalList list;
+    EXPECT_EQ(testing_support::utf8(calendar::FestivalText(list, at(1916, 2, 3))), "春节");
+    EXPECT_EQ(testing_support::utf8(calendar::FestivalText(list, at(1916, 2, 3), CalendarRule::Astronomical)), "除夕");
+}
+
+}  // namespace
