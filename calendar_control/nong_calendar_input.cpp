@@ -14,8 +14,8 @@ bool isArrowKey(int key) { return key == Qt::Key_Left || key == Qt::Key_Up || ke
 // ---- Cells and steps ----
 
 std::optional<MonthGrid::Cell> TNongCalendar::cellAt(int x, int y) const {
-    if (!daysRect_.Contains(x, y) || cellWidth_ <= 0 || cellHeight_ <= 0) return std::nullopt;
-    const MonthGrid::Cell cell{(x - daysRect_.left) / cellWidth_, (y - daysRect_.top) / cellHeight_};
+    if (!DaysRect().Contains(x, y) || CellWidth() <= 0 || CellHeight() <= 0) return std::nullopt;
+    const MonthGrid::Cell cell{(x - DaysRect().left) / CellWidth(), (y - DaysRect().top) / CellHeight()};
     // The strips right of the seventh column and below the sixth row hold no cell.
     if (cell.column >= MonthGrid::kColumns || cell.row >= MonthGrid::kRows) return std::nullopt;
     return cell;
@@ -24,10 +24,10 @@ std::optional<MonthGrid::Cell> TNongCalendar::cellAt(int x, int y) const {
 std::optional<CalendarArrow> TNongCalendar::arrowAt(int x, int y) const {
     if (!showArrow_) return std::nullopt;
     const std::pair<const TRect&, CalendarArrow> arrows[] = {
-        {prevYearRect_, CalendarArrow::PrevYear},
-        {prevMonthRect_, CalendarArrow::PrevMonth},
-        {nextMonthRect_, CalendarArrow::NextMonth},
-        {nextYearRect_, CalendarArrow::NextYear},
+        {PrevYearRect(), CalendarArrow::PrevYear},
+        {PrevMonthRect(), CalendarArrow::PrevMonth},
+        {NextMonthRect(), CalendarArrow::NextMonth},
+        {NextYearRect(), CalendarArrow::NextYear},
     };
     for (const auto& [box, arrow] : arrows) {
         if (box.Contains(x, y)) return arrow;
@@ -52,7 +52,7 @@ void TNongCalendar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     leftPressed_ = true;
     const int x = pointer_.x(), y = pointer_.y();
-    if (daysRect_.Contains(x, y)) {
+    if (DaysRect().Contains(x, y)) {
         SelectCellAt(x, y);
         return;
     }
@@ -102,7 +102,7 @@ void TNongCalendar::updateHint(int x, int y) {
         hint_->PlaceAtCursor();
         return;
     }
-    const auto arrow = daysRect_.Contains(x, y) ? std::nullopt : arrowAt(x, y);
+    const auto arrow = DaysRect().Contains(x, y) ? std::nullopt : arrowAt(x, y);
     if (!arrow) {
         hint_->hide();
         return;
