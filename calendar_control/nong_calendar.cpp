@@ -41,14 +41,14 @@ TNongCalendar::TNongCalendar(QWidget* parent) : QWidget(parent), grid_(calendar:
     QWidget::setFont(ToQFont(font_));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the hint follows the pointer without a button held
-    hint_ = std::make_unique<TCalendarHint>(this);
+    hover_ = std::make_unique<HoverHint>(this);
     color_ = colors_->DayBackColor();
 }
 
 TNongCalendar::~TNongCalendar() {
     colors_.reset();
     ftvList_.reset();
-    hint_.reset();
+    hover_.reset();
 }
 
 // ---- Properties ----

@@ -31,9 +31,9 @@
 #include "calendar/week_number.h"
 #include "calendar_control/cal_font.h"
 #include "calendar_control/calendar_canvas.h"
-#include "calendar_control/calendar_hint.h"
 #include "calendar_control/calendar_layout_fit.h"
 #include "calendar_control/calendar_smooth_text.h"
+#include "calendar_control/hover_hint.h"
 #include "calendar_control/month_grid.h"
 #include "calendar_control/nong_cal_colors.h"
 #include "qt_text/color_value.h"
@@ -167,9 +167,9 @@ public:
     int FtvMaxLen() const { return layout_->FtvMaxLen(); }
 
     const TRect& SelectedCellRect() const { return selectedCellRect_; }
-    const TRect& HoverCellRect() const { return hoverCellRect_; }
+    const TRect& HoverCellRect() const { return hover_->CellRect(); }
 
-    TCalendarHint* Hint() const { return hint_.get(); }
+    TCalendarHint* Hint() const { return hover_->Window(); }
     TCalendarCanvas& Canvas() { return *canvas_; }
 
     // True once the control's window has been created (its first show).
@@ -309,7 +309,7 @@ private:
 
     std::unique_ptr<TNongCalColors> colors_;
     std::unique_ptr<calendar::TFestivalList> ftvList_;
-    std::unique_ptr<TCalendarHint> hint_;
+    std::unique_ptr<HoverHint> hover_;
     std::unique_ptr<CalendarLayoutFit> layout_;
 
     TCalFont font_;
@@ -334,13 +334,9 @@ private:
     bool showHint_ = true;
 
     TRect selectedCellRect_;
-    TRect hoverCellRect_;
-    DateTime hoverDate_ = 0;
     // Where the pointer was at the last mouse event, in client coordinates.
     QPoint pointer_;
     bool windowCreated_ = false;
-    // The hint holds the facts of HoverCellRect's cell (no arrow name since).
-    bool hintHoldsCell_ = false;
     // A left press on the control waits for its release, which is a click.
     bool leftPressed_ = false;
 };

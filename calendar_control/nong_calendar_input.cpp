@@ -79,41 +79,26 @@ void TNongCalendar::mouseReleaseEvent(QMouseEvent* event) {
 
 void TNongCalendar::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    hint_->hide();
+    hover_->Hide();
 }
 
 // ---- Hint ----
 
 void TNongCalendar::updateHint(int x, int y) {
     if (const auto cell = cellAt(x, y)) {
-        const TRect box = cellRect(*cell);
         const DateTime date = grid_.DateOfCell(*cell);
-        if (hint_->isHidden() && !hint_->Text().empty()) hint_->show();
-        // The same box may hold another day once the grid has moved.
-        const bool sameCell = hintHoldsCell_ && box.left == hoverCellRect_.left && box.top == hoverCellRect_.top &&
-                              date == hoverDate_;
-        if (sameCell) return;
-        hoverCellRect_ = box;
-        hoverDate_ = date;
-        hintHoldsCell_ = true;
-        // Placed once the text has given the window its size, so the window
-        // is kept on the screen at the size it shows.
-        hint_->SetText(DayHintText(date));
-        hint_->PlaceAtCursor();
+        hover_->ShowCell(cellRect(*cell), date, [&] { return DayHintText(date); });
         return;
     }
-    const auto arrow = DaysRect().Contains(x, y) ? std::nullopt : arrowAt(x, y);
-    if (!arrow) {
-        hint_->hide();
-        return;
+    if (const auto arrow = DaysRect().Contains(x, y) ? std::nullopt : arrowAt(x, y)) {
+        hover_->ShowArrow(*arrow);
+    } else {
+        hover_->Hide();
     }
-    hintHoldsCell_ = false;
-    hint_->SetText(HintOf(*arrow));
-    hint_->PlaceAtCursor();
 }
 
 void TNongCalendar::refreshHint() {
-    if (showHint_ && hint_ && hint_->isVisible()) updateHint(pointer_.x(), pointer_.y());
+    if (showHint_ && hover_ && hover_->Window()->isVisible()) updateHint(pointer_.x(), pointer_.y());
 }
 
 // ---- Keys ----
