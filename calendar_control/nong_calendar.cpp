@@ -2,29 +2,14 @@
 
 #include <QDate>
 #include <QLabel>
-#include <QLocale>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "qt_text/font_faces.h"
-#include "qt_text/gbk_qt.h"
 
 namespace {
-
-// Texts the layout fits fonts to (GBK).
-constexpr std::string_view kNine = "九";
-constexpr std::string_view kBackMonthSample = "9";
-constexpr std::string_view kArrowSample = "《";
-constexpr int kFtvMinLen = 6;
-
-std::string repeated(std::string_view text, int times) {
-    std::string result;
-    for (int i = 0; i < times; ++i) result += text;
-    return result;
-}
 
 template <typename T>
 bool assign(T& field, const T& value) {
@@ -47,6 +32,7 @@ TNongCalendar::TNongCalendar(QWidget* parent) : QWidget(parent), grid_(calendar:
     canvas_ = std::make_unique<TCalendarCanvas>(*this);
 
     colors_ = std::make_unique<TNongCalColors>([this](TNongCalColors::Change change) { followColors(change); });
+    layout_ = std::make_unique<CalendarLayoutFit>(*canvas_, *colors_);
     ftvList_ = std::make_unique<calendar::TFestivalList>();
     resize(kDefaultWidth, kDefaultHeight);
     font_.name = "宋体";
@@ -55,14 +41,14 @@ TNongCalendar::TNongCalendar(QWidget* parent) : QWidget(parent), grid_(calendar:
     QWidget::setFont(ToQFont(font_));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the hint follows the pointer without a button held
-    hint_ = std::make_unique<TCalendarHint>(this);
+    hover_ = std::make_unique<HoverHint>(this);
     color_ = colors_->DayBackColor();
 }
 
 TNongCalendar::~TNongCalendar() {
     colors_.reset();
     ftvList_.reset();
-    hint_.reset();
+    hover_.reset();
 }
 
 // ---- Properties ----
@@ -158,8 +144,8 @@ void TNongCalendar::SetDate(DateTime date) {
 
     if (grid_.FirstGridDate() != previousFirst) {
         refreshHint();
-        InvalidateRect(titleRect_);
-        InvalidateRect(daysRect_);
+        InvalidateRect(TitleRect());
+        InvalidateRect(DaysRect());
         return;
     }
     // Same grid: the old and the new selected cell, whoever changed the
@@ -167,7 +153,7 @@ void TNongCalendar::SetDate(DateTime date) {
     // title names the month pillar, which changes inside a Gregorian month.
     InvalidateRect(selectedCellRect_);
     InvalidateRect(CellRectOfDate(Date()));
-    if (chineseEar_) InvalidateRect(titleRect_);
+    if (chineseEar_) InvalidateRect(TitleRect());
 }
 
 void TNongCalendar::SetYear(int newYear) { SetDate(grid_.InYear(newYear)); }
@@ -180,9 +166,9 @@ TRect TNongCalendar::cellRect(MonthGrid::Cell cell) const {
     const auto clampCoordinate = [](std::int64_t v) {
         return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
     };
-    const int left = clampCoordinate(daysRect_.left + std::int64_t{cell.column} * cellWidth_);
-    const int top = clampCoordinate(daysRect_.top + std::int64_t{cell.row} * cellHeight_);
-    return {left, top, left + cellWidth_, top + cellHeight_};
+    const int left = clampCoordinate(DaysRect().left + std::int64_t{cell.column} * CellWidth());
+    const int top = clampCoordinate(DaysRect().top + std::int64_t{cell.row} * CellHeight());
+    return {left, top, left + CellWidth(), top + CellHeight()};
 }
 
 void TNongCalendar::Change() { emit OnChange(this); }
@@ -190,106 +176,15 @@ void TNongCalendar::Change() { emit OnChange(this); }
 // ---- Layout ----
 
 int TNongCalendar::FitFontSize(std::string_view text, int width, int height) {
-    return FitSize(
-        [&](int size) {
-            canvas_->SetFontSize(size);
-            return canvas_->TextExtent(text);
-        },
-        width, height);
-}
-
-std::string TNongCalendar::titleSample() const {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d年%02d月", Year(), Month());
-    return text;
-}
-
-std::string TNongCalendar::weekSample() const {
-    return GbkFromQString(QLocale().toString(QDate(Year(), Month(), Day()), u"ddd"));
-}
-
-std::string TNongCalendar::daySample() const {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", Day());
-    return text;
+    return ::FitFontSize(*canvas_, text, width, height);
 }
 
 void TNongCalendar::UpdateLayout() {
-    canvas_->SetFont(font_);
-
-    const CalendarBands bands = BandsOfClient(width(), height());
-    cellWidth_ = bands.cellWidth;
-    cellHeight_ = bands.cellHeight;
-    titleRect_ = bands.title;
-    weekRect_ = bands.week;
-    daysRect_ = bands.days;
-
-    const CellBoxes boxes =
-        CellBoxesOf(lunarCalStyle_, ftvCalStyle_, cellWidth_, cellHeight_, horizonScale_, verticalScale_);
-    dayNumRect_ = boxes.dayNum;
-    lunarRect_ = boxes.lunar;
-    ftvRect_ = boxes.ftv;
-
-    if (autoFontSize_) fitFonts();
-    measureFtvMaxLen();
-    if (showArrow_) placeArrows();
+    layout_->Update(width(), height(), font_,
+                    {lunarCalStyle_, ftvCalStyle_, horizonScale_, verticalScale_, autoFontSize_, showVertical_,
+                     showArrow_},
+                    QDate(Year(), Month(), Day()));
     refreshHint();
-}
-
-void TNongCalendar::fitFonts() {
-    TNongCalColors& set = *colors_;
-    set.SetFittedSize(fiBackMonthTextFont, FitFontSize(kBackMonthSample, daysRect_.right,
-                                                       RoundHalfEven(0.9 * daysRect_.Height())));
-    set.SetFittedSize(fiTitleTextFont,
-                      FitFontSize(titleSample(), titleRect_.right, RoundHalfEven(0.8 * titleRect_.Height())));
-    // The band writes the weekday names 星期日…星期六 (or English short
-    // names, narrower still), which are wider than many locales' abbreviated
-    // names; the font fits both, so the names never run into each other.
-    const int weekWidth = RoundHalfEven(0.9 * cellWidth_);
-    set.SetFittedSize(fiWeekTextFont,
-                      std::min(FitFontSize(weekSample(), weekWidth, cellHeight_),
-                               FitFontSize(WeekdayName(QDate(Year(), Month(), Day()).dayOfWeek() % 7), weekWidth,
-                                           cellHeight_)));
-    set.SetFittedSize(fiDayTextFont, FitFontSize(daySample(), dayNumRect_.right, dayNumRect_.bottom));
-
-    // A vertical right-hand line holds three characters one under another.
-    const auto fitLine = [&](int font, const TRect& box, TNongCalStyle style, int charsAcross) {
-        if (box.IsEmpty()) return;
-        const int size = style == csRight && showVertical_
-                             ? FitFontSize(kNine, box.Width(), box.Height() / 3)
-                             : FitFontSize(repeated(kNine, charsAcross), box.Width(), box.Height());
-        set.SetFittedSize(font, size);
-    };
-    fitLine(fiLunarTextFont, lunarRect_, lunarCalStyle_, 3);
-    fitLine(fiFtvTextFont, ftvRect_, ftvCalStyle_, ftvCalStyle_ == csRight ? 3 : 6);
-}
-
-void TNongCalendar::measureFtvMaxLen() {
-    ftvMaxLen_ = kFtvMinLen;
-    if (ftvRect_.IsEmpty() || (ftvCalStyle_ == csRight && showVertical_)) return;
-    canvas_->SetFontSize(colors_->FtvTextFont().size);
-    // Every character is at least a pixel wide, so a run longer than the box
-    // is wide cannot fit; the bound ends the search for any font.
-    const std::size_t longest = 2 * static_cast<std::size_t>(ftvRect_.Width()) + 2 * kNine.size();
-    std::string run = repeated(kNine, 3);
-    QSize extent;
-    do {
-        run += kNine;
-        extent = canvas_->TextExtent(run);
-    } while (extent.width() <= ftvRect_.Width() && extent.height() <= ftvRect_.Height() && run.size() < longest);
-    ftvMaxLen_ = std::max(kFtvMinLen, static_cast<int>(run.size()) - 2);
-}
-
-void TNongCalendar::placeArrows() {
-    const TCalFont& titleFont = colors_->TitleTextFont();
-    canvas_->SetFont(titleFont);
-    canvas_->SetFontSize(titleFont.size * 3 / 5);
-    const QSize glyph = canvas_->TextExtent(kArrowSample);
-    const ArrowBoxes arrows = ArrowBoxesOf(titleRect_, glyph.width(), glyph.height());
-    prevYearRect_ = arrows.prevYear;
-    prevMonthRect_ = arrows.prevMonth;
-    nextMonthRect_ = arrows.nextMonth;
-    nextYearRect_ = arrows.nextYear;
 }
 
 // ---- Window ----

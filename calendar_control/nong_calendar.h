@@ -31,9 +31,9 @@
 #include "calendar/week_number.h"
 #include "calendar_control/cal_font.h"
 #include "calendar_control/calendar_canvas.h"
-#include "calendar_control/calendar_hint.h"
-#include "calendar_control/calendar_layout.h"
+#include "calendar_control/calendar_layout_fit.h"
 #include "calendar_control/calendar_smooth_text.h"
+#include "calendar_control/hover_hint.h"
 #include "calendar_control/month_grid.h"
 #include "calendar_control/nong_cal_colors.h"
 #include "qt_text/color_value.h"
@@ -155,25 +155,25 @@ public:
     // most 1000.
     int FitFontSize(std::string_view text, int width, int height);
 
-    int CellWidth() const { return cellWidth_; }
-    int CellHeight() const { return cellHeight_; }
-    const TRect& TitleRect() const { return titleRect_; }
-    const TRect& WeekRect() const { return weekRect_; }
-    const TRect& DaysRect() const { return daysRect_; }
-    const TRect& DayNumRect() const { return dayNumRect_; }
-    const TRect& LunarRect() const { return lunarRect_; }
-    const TRect& FtvRect() const { return ftvRect_; }
-    const TRect& PrevYearRect() const { return prevYearRect_; }
-    const TRect& PrevMonthRect() const { return prevMonthRect_; }
-    const TRect& NextMonthRect() const { return nextMonthRect_; }
-    const TRect& NextYearRect() const { return nextYearRect_; }
+    int CellWidth() const { return layout_->CellWidth(); }
+    int CellHeight() const { return layout_->CellHeight(); }
+    const TRect& TitleRect() const { return layout_->TitleRect(); }
+    const TRect& WeekRect() const { return layout_->WeekRect(); }
+    const TRect& DaysRect() const { return layout_->DaysRect(); }
+    const TRect& DayNumRect() const { return layout_->DayNumRect(); }
+    const TRect& LunarRect() const { return layout_->LunarRect(); }
+    const TRect& FtvRect() const { return layout_->FtvRect(); }
+    const TRect& PrevYearRect() const { return layout_->Arrows().prevYear; }
+    const TRect& PrevMonthRect() const { return layout_->Arrows().prevMonth; }
+    const TRect& NextMonthRect() const { return layout_->Arrows().nextMonth; }
+    const TRect& NextYearRect() const { return layout_->Arrows().nextYear; }
     // The longest festival text, in bytes, drawn without shortening; at least 6.
-    int FtvMaxLen() const { return ftvMaxLen_; }
+    int FtvMaxLen() const { return layout_->FtvMaxLen(); }
 
     const TRect& SelectedCellRect() const { return selectedCellRect_; }
-    const TRect& HoverCellRect() const { return hoverCellRect_; }
+    const TRect& HoverCellRect() const { return hover_->CellRect(); }
 
-    TCalendarHint* Hint() const { return hint_.get(); }
+    TCalendarHint* Hint() const { return hover_->Window(); }
     TCalendarCanvas& Canvas() { return *canvas_; }
 
     // True once the control's window has been created (its first show).
@@ -286,12 +286,6 @@ private:
     void assignAndRepaint(T& field, const T& value);
     template <typename T>
     void assignAndLayOut(T& field, const T& value);
-    std::string titleSample() const;
-    std::string weekSample() const;
-    std::string daySample() const;
-    void fitFonts();
-    void measureFtvMaxLen();
-    void placeArrows();
 
     void paintTitle();
     void paintWeekdays();
@@ -319,7 +313,8 @@ private:
 
     std::unique_ptr<TNongCalColors> colors_;
     std::unique_ptr<calendar::TFestivalList> ftvList_;
-    std::unique_ptr<TCalendarHint> hint_;
+    std::unique_ptr<HoverHint> hover_;
+    std::unique_ptr<CalendarLayoutFit> layout_;
 
     TCalFont font_;
     TColor color_ = 0;
@@ -342,20 +337,10 @@ private:
     bool shadowFont_ = false;
     bool showHint_ = true;
 
-    int cellWidth_ = 0;
-    int cellHeight_ = 0;
-    TRect titleRect_, weekRect_, daysRect_;
-    TRect dayNumRect_, lunarRect_, ftvRect_;
-    TRect prevYearRect_, prevMonthRect_, nextMonthRect_, nextYearRect_;
-    int ftvMaxLen_ = 6;
     TRect selectedCellRect_;
-    TRect hoverCellRect_;
-    DateTime hoverDate_ = 0;
     // Where the pointer was at the last mouse event, in client coordinates.
     QPoint pointer_;
     bool windowCreated_ = false;
-    // The hint holds the facts of HoverCellRect's cell (no arrow name since).
-    bool hintHoldsCell_ = false;
     // A left press on the control waits for its release, which is a click.
     bool leftPressed_ = false;
 };

@@ -14,8 +14,8 @@ bool isArrowKey(int key) { return key == Qt::Key_Left || key == Qt::Key_Up || ke
 // ---- Cells and steps ----
 
 std::optional<MonthGrid::Cell> TNongCalendar::cellAt(int x, int y) const {
-    if (!daysRect_.Contains(x, y) || cellWidth_ <= 0 || cellHeight_ <= 0) return std::nullopt;
-    const MonthGrid::Cell cell{(x - daysRect_.left) / cellWidth_, (y - daysRect_.top) / cellHeight_};
+    if (!DaysRect().Contains(x, y) || CellWidth() <= 0 || CellHeight() <= 0) return std::nullopt;
+    const MonthGrid::Cell cell{(x - DaysRect().left) / CellWidth(), (y - DaysRect().top) / CellHeight()};
     // The strips right of the seventh column and below the sixth row hold no cell.
     if (cell.column >= MonthGrid::kColumns || cell.row >= MonthGrid::kRows) return std::nullopt;
     return cell;
@@ -24,10 +24,10 @@ std::optional<MonthGrid::Cell> TNongCalendar::cellAt(int x, int y) const {
 std::optional<CalendarArrow> TNongCalendar::arrowAt(int x, int y) const {
     if (!showArrow_) return std::nullopt;
     const std::pair<const TRect&, CalendarArrow> arrows[] = {
-        {prevYearRect_, CalendarArrow::PrevYear},
-        {prevMonthRect_, CalendarArrow::PrevMonth},
-        {nextMonthRect_, CalendarArrow::NextMonth},
-        {nextYearRect_, CalendarArrow::NextYear},
+        {PrevYearRect(), CalendarArrow::PrevYear},
+        {PrevMonthRect(), CalendarArrow::PrevMonth},
+        {NextMonthRect(), CalendarArrow::NextMonth},
+        {NextYearRect(), CalendarArrow::NextYear},
     };
     for (const auto& [box, arrow] : arrows) {
         if (box.Contains(x, y)) return arrow;
@@ -52,7 +52,7 @@ void TNongCalendar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     leftPressed_ = true;
     const int x = pointer_.x(), y = pointer_.y();
-    if (daysRect_.Contains(x, y)) {
+    if (DaysRect().Contains(x, y)) {
         SelectCellAt(x, y);
         return;
     }
@@ -79,41 +79,26 @@ void TNongCalendar::mouseReleaseEvent(QMouseEvent* event) {
 
 void TNongCalendar::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    hint_->hide();
+    hover_->Hide();
 }
 
 // ---- Hint ----
 
 void TNongCalendar::updateHint(int x, int y) {
     if (const auto cell = cellAt(x, y)) {
-        const TRect box = cellRect(*cell);
         const DateTime date = grid_.DateOfCell(*cell);
-        if (hint_->isHidden() && !hint_->Text().empty()) hint_->show();
-        // The same box may hold another day once the grid has moved.
-        const bool sameCell = hintHoldsCell_ && box.left == hoverCellRect_.left && box.top == hoverCellRect_.top &&
-                              date == hoverDate_;
-        if (sameCell) return;
-        hoverCellRect_ = box;
-        hoverDate_ = date;
-        hintHoldsCell_ = true;
-        // Placed once the text has given the window its size, so the window
-        // is kept on the screen at the size it shows.
-        hint_->SetText(DayHintText(date));
-        hint_->PlaceAtCursor();
+        hover_->ShowCell(cellRect(*cell), date, [&] { return DayHintText(date); });
         return;
     }
-    const auto arrow = daysRect_.Contains(x, y) ? std::nullopt : arrowAt(x, y);
-    if (!arrow) {
-        hint_->hide();
-        return;
+    if (const auto arrow = DaysRect().Contains(x, y) ? std::nullopt : arrowAt(x, y)) {
+        hover_->ShowArrow(*arrow);
+    } else {
+        hover_->Hide();
     }
-    hintHoldsCell_ = false;
-    hint_->SetText(HintOf(*arrow));
-    hint_->PlaceAtCursor();
 }
 
 void TNongCalendar::refreshHint() {
-    if (showHint_ && hint_ && hint_->isVisible()) updateHint(pointer_.x(), pointer_.y());
+    if (showHint_ && hover_ && hover_->Window()->isVisible()) updateHint(pointer_.x(), pointer_.y());
 }
 
 // ---- Keys ----

@@ -44,20 +44,20 @@ void TNongCalendar::Paint(const QRegion& region) {
     const auto meets = [&](const TRect& box) { return !box.IsEmpty() && region.intersects(box.ToQRect()); };
 
     canvas.SetFont(font_);
-    if (meets(titleRect_)) paintTitle();
-    if (meets(weekRect_)) paintWeekdays();
+    if (meets(TitleRect())) paintTitle();
+    if (meets(WeekRect())) paintWeekdays();
 
     canvas.Brush() = {color_, false};
-    canvas.FillRect(daysRect_);
-    if (showBackImage_ && backImage_ != nullptr) canvas.StretchDraw(daysRect_, backImage_->pixmap());
+    canvas.FillRect(DaysRect());
+    if (showBackImage_ && backImage_ != nullptr) canvas.StretchDraw(DaysRect(), backImage_->pixmap());
     canvas.Brush().clear = true;
 
     if (showBackMonth_) {
         canvas.SetFont(colors_->BackMonthTextFont());
         const std::string month = std::to_string(Month());
         const QSize extent = canvas.TextExtent(month);
-        DrawText(daysRect_.left + (width() - extent.width()) / 2,
-                 daysRect_.top + (daysRect_.Height() - extent.height()) / 2, month);
+        DrawText(DaysRect().left + (width() - extent.width()) / 2,
+                 DaysRect().top + (DaysRect().Height() - extent.height()) / 2, month);
     }
     if (showBorder_) {
         canvas.Brush() = {colors_->BorderColor(), false};
@@ -77,7 +77,7 @@ void TNongCalendar::Paint(const QRegion& region) {
 void TNongCalendar::paintTitle() {
     TCalendarCanvas& canvas = *canvas_;
     canvas.Brush() = {colors_->TitleBackColor(), false};
-    canvas.FillRect(titleRect_);
+    canvas.FillRect(TitleRect());
     canvas.Brush().clear = true;
     canvas.SetFont(colors_->TitleTextFont());
 
@@ -94,26 +94,26 @@ void TNongCalendar::paintTitle() {
         std::snprintf(text, sizeof text, "%04d年%d月", Year(), Month());
         title = text;
     }
-    DrawAligned(title, titleRect_, taCentre);
+    DrawAligned(title, TitleRect(), taCentre);
 
     if (!showArrow_) return;
     canvas.SetFontColor(colors_->ArrowColor());
     canvas.SetFontSize(canvas.Font().size * 3 / 5);
-    DrawAligned("《", prevYearRect_, taCentre);
-    DrawAligned("〈", prevMonthRect_, taCentre);
-    DrawAligned("〉", nextMonthRect_, taCentre);
-    DrawAligned("》", nextYearRect_, taCentre);
+    DrawAligned("《", PrevYearRect(), taCentre);
+    DrawAligned("〈", PrevMonthRect(), taCentre);
+    DrawAligned("〉", NextMonthRect(), taCentre);
+    DrawAligned("》", NextYearRect(), taCentre);
 }
 
 void TNongCalendar::paintWeekdays() {
     TCalendarCanvas& canvas = *canvas_;
     canvas.Brush() = {colors_->WeekBackColor(), false};
-    canvas.FillRect(weekRect_);
+    canvas.FillRect(WeekRect());
     canvas.Brush().clear = true;
 
     const TCalFont& font = colors_->WeekTextFont();
-    TRect box{weekRect_.left, weekRect_.top, weekRect_.left + cellWidth_, weekRect_.top + cellHeight_};
-    for (int k = 0; k < MonthGrid::kColumns; ++k, box = box.Offset(cellWidth_, 0)) {
+    TRect box{WeekRect().left, WeekRect().top, WeekRect().left + CellWidth(), WeekRect().top + CellHeight()};
+    for (int k = 0; k < MonthGrid::kColumns; ++k, box = box.Offset(CellWidth(), 0)) {
         const int weekday = grid_.WeekdayOfColumn(k);
         canvas.SetFont(font);
         if (isSunday(weekday)) canvas.SetFontColor(colors_->SundayColor());
@@ -123,17 +123,17 @@ void TNongCalendar::paintWeekdays() {
     }
     if (!showGrid_) {
         canvas.Pen() = {font.color, 1};
-        canvas.Line(2, weekRect_.bottom - 2, weekRect_.right - 2, weekRect_.bottom - 2);
+        canvas.Line(2, WeekRect().bottom - 2, WeekRect().right - 2, WeekRect().bottom - 2);
     }
 }
 
 void TNongCalendar::DrawGridLines() {
     TCalendarCanvas& canvas = *canvas_;
     canvas.Pen() = {colors_->GridColor(), 1};
-    for (int k = 1; k <= 6; ++k) canvas.Line(k * cellWidth_, weekRect_.top, k * cellWidth_, daysRect_.bottom);
+    for (int k = 1; k <= 6; ++k) canvas.Line(k * CellWidth(), WeekRect().top, k * CellWidth(), DaysRect().bottom);
     for (int k = 0; k <= 5; ++k) {
-        const int y = weekRect_.bottom + k * cellHeight_;
-        canvas.Line(0, y, daysRect_.right, y);
+        const int y = WeekRect().bottom + k * CellHeight();
+        canvas.Line(0, y, DaysRect().right, y);
     }
 }
 
@@ -169,19 +169,19 @@ void TNongCalendar::paintCell(const TRect& box, DateTime date, int weekday) {
 
     const auto civil = calendar::CivilDateOf(date);
     const std::string number = civil ? std::to_string(calendar::DayOf(*civil)) : std::string();
-    DrawAligned(number, dayNumRect_.Offset(box.left, box.top), taCentre);
+    DrawAligned(number, DayNumRect().Offset(box.left, box.top), taCentre);
 
-    if (!ftvRect_.IsEmpty() && lunarCalStyle_ == ftvCalStyle_) {
+    if (!FtvRect().IsEmpty() && lunarCalStyle_ == ftvCalStyle_) {
         // One box for both lines: a festival takes it from the lunar line.
         if (!FestivalText(date).empty()) {
-            DrawFestivalText(ftvRect_.Offset(box.left, box.top), date);
+            DrawFestivalText(FtvRect().Offset(box.left, box.top), date);
         } else {
-            DrawLunarText(lunarRect_.Offset(box.left, box.top), date);
+            DrawLunarText(LunarRect().Offset(box.left, box.top), date);
         }
         return;
     }
-    if (!lunarRect_.IsEmpty()) DrawLunarText(lunarRect_.Offset(box.left, box.top), date);
-    if (!ftvRect_.IsEmpty()) DrawFestivalText(ftvRect_.Offset(box.left, box.top), date);
+    if (!LunarRect().IsEmpty()) DrawLunarText(LunarRect().Offset(box.left, box.top), date);
+    if (!FtvRect().IsEmpty()) DrawFestivalText(FtvRect().Offset(box.left, box.top), date);
 }
 
 void TNongCalendar::DrawLunarText(const TRect& box, DateTime date) {
@@ -207,7 +207,7 @@ void TNongCalendar::DrawFestivalText(const TRect& box, DateTime date) {
     std::int32_t colour = -1;
     const std::string festivals = FestivalText(date, colour);
     if (festivals.empty()) return;
-    const std::string text = ShortenFestivalText(festivals, ftvMaxLen_);
+    const std::string text = ShortenFestivalText(festivals, FtvMaxLen());
 
     TCalendarCanvas& canvas = *canvas_;
     canvas.SetFont(colors_->FtvTextFont());
