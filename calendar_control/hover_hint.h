@@ -26,6 +26,9 @@ public:
     // cell or the day in it changed.
     void ShowCell(const TRect& box, calendar::DateTime date, const std::function<std::string()>& facts);
     void ShowArrow(CalendarArrow arrow);
+    // The facts of the day it holds are out of date (the calendar rule
+    // changed): the next ShowCell takes them anew even for the same day.
+    void ForgetFacts() { holdsCell_ = false; }
     void Hide() { window_->hide(); }
 
 private:

@@ -112,7 +112,7 @@ void TNongCalendar::SetUseISO8601(bool on) {
 void TNongCalendar::SetRule(calendar::CalendarRule rule) {
     if (rule == grid_.Rule()) return;
     grid_.SetRule(rule);
-    hintHoldsCell_ = false;  // the day under the pointer reads differently now
+    if (hover_) hover_->ForgetFacts();  // the day under the pointer reads differently now
     refreshHint();
     Invalidate();
 }
