@@ -3,6 +3,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "calendar/calendar_rule.h"
 #include "reading/reading.h"
 #include "reading/reading_layout.h"
 #include "text/gbk_utf8.h"
@@ -54,6 +55,7 @@ JournalEntry EntryOfCasting(const FinishedCasting& casting) {
     entry.movingLine = casting.record.MovingLine;
     entry.report = casting.report;
     entry.castAt = casting.castAt;
+    entry.calendarRule = calendar::CalendarRuleName(casting.moment.rule);
     entry.reading = ReadingOf(casting);
     return entry;
 }

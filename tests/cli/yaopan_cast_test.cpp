@@ -300,7 +300,7 @@ TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
     EXPECT_EQ(first.out, RunCast(kPerson).out);  // recording changes nothing printed
     EXPECT_EQ(first.err, "");
     std::vector<std::string> manual = kManual;
-    manual.push_back("--record");
+    manual.insert(manual.end(), {"--record", "--calendar", "astronomical"});
     ASSERT_EQ(RunCast(manual).status, 0);
 
     const Outcome listed = RunCast({"--history"});
@@ -315,6 +315,8 @@ TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
     EXPECT_EQ(stored[0]["name"], "李四");
     EXPECT_EQ(stored[0]["primary_name"], "天泽履");
     EXPECT_EQ(stored[0]["moving_line"], 3);
+    EXPECT_EQ(stored[0]["calendar_rule"], "astronomical");
+    EXPECT_EQ(stored[1]["calendar_rule"], "table");
     EXPECT_EQ(stored[1]["report"].get<std::string>() + "\n", first.out);
 
     const struct {
