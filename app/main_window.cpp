@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,11 +19,13 @@
 #include "qt_text/gbk_qt.h"
 #include "calendar/date_rule.h"
 #include "calendar_control/nong_calendar.h"
+#include "history_window.h"
 #include "information_dialog.h"
 #include "input_fields.h"
 #include "picture_view.h"
 #include "reading_page.h"
 #include "reference_panel.h"
+#include "report_file.h"
 #include "report_view.h"
 #include "roll_panel.h"
 
@@ -128,7 +131,9 @@ void TForm1::BuildMenus() {
         calendarRule_ = rule;
         NongCalendar1->SetRule(rule);
     });
-    bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"))->setObjectName(QStringLiteral("N3"));
+    QMenu* query = bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"));
+    query->setObjectName(QStringLiteral("N3"));
+    BuildJournalMenus(file, query);
     QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("N2"));
     N15 = help->addAction(QStringLiteral("问题反馈"), this, &TForm1::N15Click);
@@ -169,6 +174,22 @@ void TForm1::BuildMenus() {
     N20 = PopupMenu2->addAction(QStringLiteral("显示开悟图"), this, &TForm1::N20Click);
     PopupMenu2->addSeparator();
     N21 = PopupMenu2->addAction(QStringLiteral("显示解卦"), this, &TForm1::N21Click);
+}
+
+void TForm1::BuildJournalMenus(QMenu* file, QMenu* query) {
+    recorder = new CastingRecorder(
+        [this](const QString& text) { services_.showMessage(this, MessageBox::Information, text); }, this);
+    exportReportAction = file->addAction(QStringLiteral("导出报告…"), this,
+                                         [this] { ExportReport(*bsSkinRichEdit1, services_, this); });
+    printAction = file->addAction(QStringLiteral("打印…"), this, [this] { PrintReport(*bsSkinRichEdit1, this); });
+    file->addSeparator();
+    recordAction = file->addAction(QStringLiteral("记录起卦"));
+    recordAction->setCheckable(true);
+    recordAction->setChecked(recorder->enabled());
+    connect(recordAction, &QAction::toggled, recorder, &CastingRecorder::setEnabled);
+    file->addSeparator();
+    quitAction = file->addAction(QStringLiteral("退出"), this, [] { QApplication::closeAllWindows(); });
+    historyAction = query->addAction(QStringLiteral("历史记录…"), this, &TForm1::OpenHistory);
 }
 
 QPushButton* TForm1::NewButton(const QString& caption, const char* name, void (TForm1::*handler)(),
@@ -430,7 +451,7 @@ MessageBox BoxFor(casting::Refusal refusal) {
 
 }  // namespace
 
-void TForm1::Run(const std::function<casting::CastingOutcome()>& command) {
+void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const CastingInputs& inputs) {
     // No exception may leave a slot: whatever the engine throws is shown.
     casting::CastingOutcome outcome;
     try {
@@ -442,6 +463,8 @@ void TForm1::Run(const std::function<casting::CastingOutcome()>& command) {
         services_.showMessage(this, BoxFor(outcome.refusal), QStringFromGbk(outcome.message));
     } else {
         readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
+        recorder->Record({engine_->record(), engine_->facts(), EnteredPerson(), EnteredMoment(), inputs,
+                          bsSkinRichEdit1->toPlainText(), services_.now()});
     }
 }
 
@@ -451,7 +474,9 @@ void TForm1::bsSkinButton1Click() {
 }
 
 void TForm1::bsSkinButton2Click() {
-    Cast(&casting::CastingEngine::CastByClock);
+    CastingInputs clock;
+    clock.minute = services_.now().time().minute();
+    Run([this] { return engine_->CastByClock(EnteredPerson(), EnteredMoment()); }, clock);
 }
 
 void TForm1::bsSkinButton3Click() {
@@ -517,3 +542,20 @@ void TForm1::N15Click() { OpenInformation(0, QStringLiteral("问题反馈")); }
 void TForm1::N16Click() { OpenInformation(1, QStringLiteral("关于我们")); }
 void TForm1::N17Click() { OpenInformation(2, QStringLiteral("理论机制")); }
 void TForm1::N18Click() { OpenInformation(3, QStringLiteral("最新成果")); }
+
+void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
+    bsSkinRichEdit1->setPlainText(QString::fromStdString(casting.report));
+    readingPage->ShowStored(QString::fromStdString(casting.reading.value_or(std::string())));
+    if (casting.reading) N21Click();
+}
+
+HistoryWindow* TForm1::OpenHistory() {
+    if (history_ == nullptr) {
+        history_ = new HistoryWindow(*recorder, services_, this);
+        connect(history_, &HistoryWindow::opened, this, &TForm1::ShowStoredCasting);
+    }
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
+    return history_;
+}

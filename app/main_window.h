@@ -10,8 +10,10 @@
 #include "calendar_date_holder.h"
 #include "calendar_rule_menu.h"
 #include "casting/casting_engine.h"
+#include "casting_recorder.h"
 #include "shell_services.h"
 
+class HistoryWindow;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -76,6 +78,12 @@ public:
     void N17Click();    // 理论机制
     void N18Click();    // 最新软件
 
+    // Shows a casting from the journal: its report in the report view, its
+    // reading on the reading page.
+    void ShowStoredCasting(const journal::JournalEntry& casting);
+    // 查询 > 历史记录…: the one history window, opened or brought forward.
+    HistoryWindow* OpenHistory();
+
 private:
     // Start-up: the makers' page, today's date, the fields from the clock,
     // the casting record's start values, page 0 and an empty report.
@@ -84,6 +92,8 @@ private:
     // view is never seen, only its date and computations are used.
     void DescribeCalendar();
     void BuildMenus();
+    // 文件 and 查询: export, print, recording on or off, quit; the history.
+    void BuildJournalMenus(QMenu* file, QMenu* query);
     void BuildToolbox();
     void BuildPersonAndMoment();
     void BuildInputPages();
@@ -102,11 +112,13 @@ private:
     void Cast(casting::CastingOutcome (casting::CastingEngine::*method)(const casting::Person&, const casting::Moment&,
                                                                           Params...),
               Inputs&&... inputs) {
-        Run([&] { return (*engine_.*method)(EnteredPerson(), EnteredMoment(), std::forward<Inputs>(inputs)...); });
+        Run([&] { return (*engine_.*method)(EnteredPerson(), EnteredMoment(), std::forward<Inputs>(inputs)...); },
+            CastingInputs(inputs...));
     }
     // Runs `command` and shows a refusal in its box; whatever the engine
-    // throws is shown as an error.
-    void Run(const std::function<casting::CastingOutcome()>& command);
+    // throws is shown as an error. A casting that goes through is handed to
+    // the journal with `inputs`.
+    void Run(const std::function<casting::CastingOutcome()>& command, const CastingInputs& inputs = {});
 
     ShellServices services_;
     std::string sexText_;  // the caption of the sex last chosen, GBK
@@ -119,6 +131,8 @@ public:
     QAction *N9, *N10, *N4, *N5, *N6, *N7, *N8, *N11, *N12;
     QAction *N13, *N14, *N19, *N20, *N21;
     QAction *N15, *N16, *N17, *N18;
+    QAction *exportReportAction, *printAction, *recordAction, *quitAction, *historyAction;
+    CastingRecorder* recorder;
     RollPanel* bsSkinExPanel1;
     QPushButton *bsSkinButton1, *bsSkinButton2, *bsSkinButton3, *bsSkinButton4, *bsSkinButton5, *bsSkinButton6,
         *bsSkinButton7, *bsSkinButton8, *bsSkinButton9, *bsSkinButton10, *bsSkinButton11, *bsSkinButton12,
@@ -143,4 +157,5 @@ private:
     std::unique_ptr<CalendarDateHolder> castingDate_;
     std::unique_ptr<casting::CastingEngine> engine_;
     calendar::CalendarRule calendarRule_ = StoredCalendarRule();
+    HistoryWindow* history_ = nullptr;
 };

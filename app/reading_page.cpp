@@ -10,6 +10,8 @@ namespace {
 
 const QString kNoCastingYet = QStringLiteral("尚未起卦。起卦之后，这里显示本次起卦的体用、生克、旺衰与经文。");
 
+const QString kNoStoredReading = QStringLiteral("这次起卦没有留下解卦。");
+
 }  // namespace
 
 ReadingPage::ReadingPage(QWidget* parent) : QPlainTextEdit(parent) {
@@ -44,4 +46,10 @@ void ReadingPage::ShowReading() {
         lines.clear();  // a record that holds no whole casting reads as none
     }
     setPlainText(lines.isEmpty() ? kNoCastingYet : lines.join(QLatin1Char('\n')));
+}
+
+void ReadingPage::ShowStored(const QString& reading) {
+    casting_.reset();
+    stale_ = false;
+    setPlainText(reading.isEmpty() ? kNoStoredReading : reading);
 }

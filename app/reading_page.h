@@ -19,6 +19,10 @@ public:
     // shown.
     void SetCasting(const reading::ReadingInput& casting);
 
+    // A reading kept from an earlier casting, as text; empty when none was
+    // kept. Replaces the casting to read until the next SetCasting.
+    void ShowStored(const QString& reading);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -1,6 +1,8 @@
 #include "shell_services.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QThreadPool>
 
@@ -39,4 +41,22 @@ ShellServices DesktopShellServices() {
         ShowMessageBox,
         [] { return QDateTime::currentDateTime(); },
     };
+}
+
+bool ShellServices::AskYesNo(QWidget* owner, const QString& question) {
+    return QMessageBox::question(owner, kProductTitle, question) == QMessageBox::Yes;
+}
+
+SaveTarget ShellServices::ChooseSaveFile(QWidget* owner, const QString& caption, const QStringList& filters) {
+    QString chosen;
+    const QString file = QFileDialog::getSaveFileName(owner, caption, QString(), filters.join(QStringLiteral(";;")),
+                                                      &chosen);
+    return {file, std::max(0, static_cast<int>(filters.indexOf(chosen)))};
+}
+
+std::optional<QString> ShellServices::EditText(QWidget* owner, const QString& label, const QString& text) {
+    bool ok = false;
+    const QString edited = QInputDialog::getMultiLineText(owner, kProductTitle, label, text, &ok);
+    if (!ok) return std::nullopt;
+    return edited;
 }

@@ -1,11 +1,14 @@
-// What the main window asks of the desktop: open a web page, show a
-// message box, read the local clock. Tests replace each one.
+// What the windows ask of the desktop: open a web page, show a message
+// box, read the local clock, ask a question, pick a file to save into, edit
+// a text. Tests replace each one.
 #pragma once
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -16,6 +19,12 @@ enum class MessageBox {
     Error,        // the application's standard error box
 };
 
+// A file picked to save into, and which of the offered filters was chosen.
+struct SaveTarget {
+    QString file;  // empty when the user cancelled
+    int filter = 0;
+};
+
 struct ShellServices {
     // Hands a page to the default browser without waiting; failures are not
     // reported.
@@ -24,6 +33,20 @@ struct ShellServices {
     std::function<void(QWidget* owner, MessageBox, const QString& text)> showMessage;
     // The local date and time.
     std::function<QDateTime()> now;
+
+    // Asks a yes-or-no question, modally; true for yes.
+    std::function<bool(QWidget* owner, const QString& question)> ask = AskYesNo;
+    // Asks where to save, offering `filters` ("文本 (*.txt)", ...).
+    std::function<SaveTarget(QWidget* owner, const QString& caption, const QStringList& filters)> chooseSaveFile =
+        ChooseSaveFile;
+    // Lets the user edit a longer text; nothing when cancelled.
+    std::function<std::optional<QString>(QWidget* owner, const QString& label, const QString& text)> editText =
+        EditText;
+
+    // The desktop's own boxes, the defaults above.
+    static bool AskYesNo(QWidget* owner, const QString& question);
+    static SaveTarget ChooseSaveFile(QWidget* owner, const QString& caption, const QStringList& filters);
+    static std::optional<QString> EditText(QWidget* owner, const QString& label, const QString& text);
 };
 
 // The real desktop: QDesktopServices, QMessageBox and the system clock.

@@ -1,13 +1,16 @@
 // Google Benchmark main for the Qt benchmarks: one QApplication on the
-// offscreen platform (unless another is chosen) with the program's fonts.
+// offscreen platform (unless another is chosen) with the program's fonts,
+// and a temporary home for the journal and the settings.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 
 #include "qt_text/font_faces.h"
+#include "private_home.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const auto home = testing_support::UsePrivateHome();
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     benchmark::Initialize(&argc, argv);

@@ -4,6 +4,10 @@
 set -euo pipefail
 binary=$1
 export QT_QPA_PLATFORM=xcb
+# Its journal and settings go to a temporary home, never the real one.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config
 "$binary" >/dev/null 2>&1 &
 pid=$!
 for _ in $(seq 2000); do

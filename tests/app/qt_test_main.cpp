@@ -1,5 +1,6 @@
 // GoogleTest main for widget tests: one QApplication on the offscreen
-// platform (unless another is chosen), a fixed locale, the program's fonts.
+// platform (unless another is chosen), a fixed locale, the program's fonts,
+// and a temporary home for the journal and the settings.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,10 +9,12 @@
 #include <QTemporaryDir>
 
 #include "qt_text/font_faces.h"
+#include "private_home.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    const auto home = testing_support::UsePrivateHome();
     QApplication app(argc, argv);
     // Settings in a folder of the run's own: no test reads what a person chose.
     const QTemporaryDir settings;

@@ -1,0 +1,117 @@
+#include "history_model.h"
+
+#include <QDateTime>
+
+namespace {
+
+constexpr int kBatch = 100;
+
+}  // namespace
+
+HistoryModel::HistoryModel(journal::CastingJournal& journal, QObject* parent)
+    : QAbstractTableModel(parent), journal_(journal) {}
+
+void HistoryModel::Search(const QString& query) {
+    query_ = query.toStdString();
+    Reload();
+}
+
+void HistoryModel::Reload() {
+    beginResetModel();
+    rows_.clear();
+    found_.clear();
+    try {
+        if (query_.empty()) {
+            total_ = journal_.Count();
+        } else {
+            found_ = journal_.Find(query_);
+            total_ = static_cast<std::int64_t>(found_.size());
+        }
+    } catch (const journal::JournalError& error) {
+        total_ = 0;
+        emit readFailed(QString::fromUtf8(error.what()));
+    }
+    endResetModel();
+    fetchMore();
+}
+
+void HistoryModel::Fetch(std::int64_t count) {
+    const auto from = static_cast<std::int64_t>(rows_.size());
+    count = std::min(count, total_ - from);
+    if (count <= 0) return;
+    std::vector<journal::JournalEntry> more;
+    try {
+        if (query_.empty()) {
+            more = journal_.List(from, static_cast<int>(count));
+            // Castings deleted meanwhile elsewhere: the list ends with what is there.
+            if (static_cast<std::int64_t>(more.size()) < count) total_ = from + static_cast<std::int64_t>(more.size());
+        } else {
+            for (std::int64_t i = from; i < total_ && static_cast<std::int64_t>(more.size()) < count;) {
+                if (auto entry = journal_.Get(found_[i])) {
+                    more.push_back(std::move(*entry));
+                    ++i;
+                } else {  // deleted since the search
+                    found_.erase(found_.begin() + i);
+                    --total_;
+                }
+            }
+        }
+    } catch (const journal::JournalError& error) {
+        total_ = from + static_cast<std::int64_t>(more.size());
+        emit readFailed(QString::fromUtf8(error.what()));
+    }
+    if (more.empty()) return;
+    beginInsertRows({}, static_cast<int>(from), static_cast<int>(from + more.size() - 1));
+    std::move(more.begin(), more.end(), std::back_inserter(rows_));
+    endInsertRows();
+}
+
+const std::vector<journal::JournalEntry>& HistoryModel::AllEntries() {
+    Fetch(total_);
+    return rows_;
+}
+
+void HistoryModel::ChangeNote(int row, std::string note) { rows_[row].note = std::move(note); }
+
+void HistoryModel::ForgetRow(int row) {
+    beginRemoveRows({}, row, row);
+    rows_.erase(rows_.begin() + row);
+    if (!query_.empty()) found_.erase(found_.begin() + row);
+    --total_;
+    endRemoveRows();
+}
+
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int HistoryModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant HistoryModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    const journal::JournalEntry& entry = rows_[index.row()];
+    switch (index.column()) {
+        case Time:
+            return QDateTime::fromSecsSinceEpoch(entry.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        case Name: return QString::fromStdString(entry.name);
+        case Method: return QString::fromStdString(entry.method);
+        case Hexagrams:
+            return QString::fromStdString(entry.hexagrams[journal::Primary]) + QStringLiteral(" → ") +
+                   QString::fromStdString(entry.hexagrams[journal::Changed]);
+        default: return {};
+    }
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    static const char* const kHeadings[ColumnCount] = {"时间", "姓名", "起卦方式", "本卦 → 变卦"};
+    return QString::fromUtf8(kHeadings[section]);
+}
+
+bool HistoryModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && static_cast<std::int64_t>(rows_.size()) < total_;
+}
+
+void HistoryModel::fetchMore(const QModelIndex& parent) {
+    if (!parent.isValid()) Fetch(kBatch);
+}

@@ -1,0 +1,53 @@
+// The journal's castings as a table, newest first: all of them, or those
+// a search finds. Rows are read a batch at a time as the view scrolls to
+// them, so a journal of any size opens at once.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "journal/casting_journal.h"
+
+class HistoryModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Time, Name, Method, Hexagrams, ColumnCount };
+
+    // Empty until the first Reload.
+    explicit HistoryModel(journal::CastingJournal& journal, QObject* parent = nullptr);
+
+    // Lists the castings whose name, question, note or hexagram names hold
+    // `query`; every casting when it is empty.
+    void Search(const QString& query);
+    // Reads the list anew, for the same search.
+    void Reload();
+
+    const journal::JournalEntry& Entry(int row) const { return rows_[row]; }
+    // Every casting of the list, including those not read yet.
+    const std::vector<journal::JournalEntry>& AllEntries();
+    void ChangeNote(int row, std::string note);
+    void ForgetRow(int row);  // the casting was deleted
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex& parent = {}) const override;
+    void fetchMore(const QModelIndex& parent = {}) override;
+
+signals:
+    // The journal refused a read; the list ends where it stopped.
+    void readFailed(const QString& why);
+
+private:
+    // Reads up to `count` more rows.
+    void Fetch(std::int64_t count);
+
+    journal::CastingJournal& journal_;
+    std::string query_;               // UTF-8; empty lists every casting
+    std::vector<std::int64_t> found_;  // the ids a search found, newest first
+    std::int64_t total_ = 0;
+    std::vector<journal::JournalEntry> rows_;
+};

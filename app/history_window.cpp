@@ -1,0 +1,116 @@
+#include "history_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "casting_recorder.h"
+#include "history_model.h"
+#include "journal/journal_export.h"
+#include "save_file.h"
+
+HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window), recorder_(recorder), services_(std::move(services)) {
+    setObjectName(QStringLiteral("historyWindow"));
+    setWindowTitle(QStringLiteral("历史记录"));
+    resize(640, 480);
+
+    search = new QLineEdit(this);
+    search->setObjectName(QStringLiteral("search"));
+    search->setAccessibleName(QStringLiteral("搜索"));
+    search->setPlaceholderText(QStringLiteral("搜索姓名、问话、备注、卦名"));
+    search->setClearButtonEnabled(true);
+
+    model_ = new HistoryModel(recorder_.Journal(), this);
+    table = new QTableView(this);
+    table->setObjectName(QStringLiteral("castings"));
+    table->setModel(model_);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    // Fixed widths: fitting them to the contents would read every row.
+    for (const auto& [column, width] : {std::pair{HistoryModel::Time, 130}, {HistoryModel::Name, 90},
+                                        {HistoryModel::Method, 150}}) {
+        table->setColumnWidth(column, width);
+    }
+
+    auto newButton = [this](const QString& caption, const char* name, void (HistoryWindow::*act)()) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(caption);
+        connect(button, &QPushButton::clicked, this, act);
+        return button;
+    };
+    openButton = newButton(QStringLiteral("打开"), "openButton", &HistoryWindow::OpenCurrent);
+    noteButton = newButton(QStringLiteral("备注…"), "noteButton", &HistoryWindow::EditCurrentNote);
+    deleteButton = newButton(QStringLiteral("删除"), "deleteButton", &HistoryWindow::DeleteCurrent);
+    exportButton = newButton(QStringLiteral("导出…"), "exportButton", &HistoryWindow::ExportListed);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {openButton, noteButton, deleteButton}) buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(exportButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(search);
+    layout->addWidget(table, 1);
+    layout->addLayout(buttons);
+
+    connect(search, &QLineEdit::textChanged, model_, &HistoryModel::Search);
+    connect(table, &QTableView::activated, this, &HistoryWindow::OpenCurrent);
+    connect(&recorder_, &CastingRecorder::recorded, model_, &HistoryModel::Reload);
+    connect(model_, &HistoryModel::readFailed, this,
+            [this](const QString& why) { Tell(QStringLiteral("起卦记录读取出错：") + why); });
+    model_->Reload();
+}
+
+int HistoryWindow::CurrentRow() const {
+    const QModelIndexList rows = table->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void HistoryWindow::Tell(const QString& text) { services_.showMessage(this, MessageBox::Error, text); }
+
+void HistoryWindow::OpenCurrent() {
+    const int row = CurrentRow();
+    if (row >= 0) emit opened(model_->Entry(row));
+}
+
+void HistoryWindow::EditCurrentNote() {
+    const int row = CurrentRow();
+    if (row < 0) return;
+    const journal::JournalEntry& casting = model_->Entry(row);
+    const std::optional<QString> note =
+        services_.editText(this, QStringLiteral("备注："), QString::fromStdString(casting.note));
+    if (!note) return;
+    const journal::WriteResult result = recorder_.Journal().UpdateNote(casting.id, note->toStdString());
+    if (!result.ok()) return Tell(QString::fromStdString(result.message));
+    model_->ChangeNote(row, note->toStdString());
+}
+
+void HistoryWindow::DeleteCurrent() {
+    const int row = CurrentRow();
+    if (row < 0) return;
+    const journal::JournalEntry& casting = model_->Entry(row);
+    const QString what = model_->index(row, HistoryModel::Time).data().toString() + QLatin1Char(' ') +
+                         QString::fromStdString(casting.name);
+    if (!services_.ask(this, QStringLiteral("删除这次起卦的记录（%1）？删除后无法恢复。").arg(what))) return;
+    const journal::WriteResult result = recorder_.Journal().Delete(casting.id);
+    if (!result.ok()) return Tell(QString::fromStdString(result.message));
+    model_->ForgetRow(row);
+}
+
+void HistoryWindow::ExportListed() {
+    const SaveTarget target = services_.chooseSaveFile(this, QStringLiteral("导出起卦记录"),
+                                                       {QStringLiteral("CSV (*.csv)"), QStringLiteral("JSON (*.json)")});
+    if (target.file.isEmpty()) return;
+    const bool json = target.filter == 1;
+    const QString file = WithSuffix(target.file, json ? QStringLiteral("json") : QStringLiteral("csv"));
+    const std::vector<journal::JournalEntry>& castings = model_->AllEntries();
+    const std::string text = json ? journal::ToJson(castings) : journal::ToCsv(castings);
+    if (!SaveBytes(file, QByteArray::fromStdString(text))) Tell(QStringLiteral("起卦记录无法写入“%1”。").arg(file));
+}

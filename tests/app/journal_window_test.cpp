@@ -1,0 +1,316 @@
+// The journal as the window keeps it: castings recorded after their report,
+// the 记录起卦 switch, the history window and the report's export. Each
+// test has a journal of its own in a temporary folder.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "history_model.h"
+#include "history_window.h"
+#include "journal/casting_journal.h"
+#include "journal/journal_export.h"
+#include "journal/journal_location.h"
+#include "main_window.h"
+#include "reading_page.h"
+#include "reference_panel.h"
+#include "report_view.h"
+
+namespace {
+
+class JournalWindowTest : public testing::Test {
+protected:
+    QTemporaryDir home;
+    const QByteArray sharedHome = qgetenv("XDG_DATA_HOME");
+    QDateTime now{QDate(2010, 9, 13), QTime(17, 5)};
+    QStringList messages, questions;
+    bool answer = true;
+    SaveTarget saveTo;
+    std::optional<QString> note;
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override {
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+        form = NewForm();
+        form->recordAction->setChecked(true);
+    }
+    void TearDown() override {
+        form.reset();
+        qputenv("XDG_DATA_HOME", sharedHome);
+    }
+
+    std::unique_ptr<TForm1> NewForm() {
+        ShellServices services{
+            [](const QUrl&) {},
+            [this](QWidget*, MessageBox, const QString& text) { messages.append(text); },
+            [this] { return now; },
+        };
+        services.ask = [this](QWidget*, const QString& question) {
+            questions.append(question);
+            return answer;
+        };
+        services.chooseSaveFile = [this](QWidget*, const QString&, const QStringList&) { return saveTo; };
+        services.editText = [this](QWidget*, const QString&, const QString&) { return note; };
+        return std::make_unique<TForm1>(services);
+    }
+
+    static std::vector<journal::JournalEntry> Stored() {
+        journal::CastingJournal journal(journal::DefaultJournalFile());
+        return journal.List(0, 1000);
+    }
+
+    // Clicks `button` and lets the recording that follows the report run.
+    void Click(QPushButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    void CastManually(int upper, int lower, int line) {
+        Click(form->bsSkinButton5);
+        form->bsSkinComboBox2->setCurrentIndex(upper - 1);
+        form->bsSkinComboBox3->setCurrentIndex(lower - 1);
+        form->bsSkinComboBox4->setCurrentIndex(line - 1);
+        Click(form->bsSkinButton12);
+    }
+    void AskQuestion(const QString& question) {
+        Click(form->bsSkinButton7);
+        form->bsSkinEdit2->setText(question);
+        Click(form->bsSkinButton10);
+    }
+
+    // Three castings an hour apart: 张三 the traditional way, 李四 by hand,
+    // 王五 by a question.
+    void CastThree() {
+        form->bsSkinEdit1->setText("张三");
+        Click(form->bsSkinButton1);
+        now = now.addSecs(3600);
+        form->bsSkinEdit1->setText("李四");
+        CastManually(8, 1, 6);  // 坤 over 乾: 地天泰, changing to 山天大畜
+        now = now.addSecs(3600);
+        form->bsSkinEdit1->setText("王五");
+        AskQuestion("猜我吃的什么");
+    }
+
+    HistoryWindow* History() { return form->OpenHistory(); }
+    QStringList ListedNames() {
+        QStringList names;
+        HistoryModel& model = History()->model();
+        for (int row = 0; row < model.rowCount(); ++row) names.append(model.index(row, HistoryModel::Name).data().toString());
+        return names;
+    }
+    void Select(int row) { History()->table->selectRow(row); }
+};
+
+TEST_F(JournalWindowTest, ACastingIsRecordedWithWhatItWasGivenAndARefusalIsNot) {
+    form->bsSkinEdit1->setText("某人");
+    form->bsSkinEdit5->setText("30");
+    QTest::mouseClick(form->RadioButton1, Qt::LeftButton, {}, QPoint(5, 9));
+    Click(form->bsSkinButton1);
+    ASSERT_EQ(Stored().size(), 1u);
+    const journal::JournalEntry sample = Stored().front();
+    EXPECT_EQ(sample.name, "某人");
+    EXPECT_EQ(sample.sex, "男");
+    EXPECT_EQ(sample.age, "30");
+    EXPECT_EQ((std::array{sample.year, sample.month, sample.day, sample.hour}), (std::array{2010, 9, 13, 17}));
+    EXPECT_EQ(sample.method, "传统起卦");
+    EXPECT_EQ(sample.hexagrams, (std::array<std::string, 5>{"天火同人", "天风姤", "天雷无妄", "地水师", "火天大有"}));
+    EXPECT_EQ(sample.movingLine, 3);
+    EXPECT_EQ(sample.report, form->bsSkinRichEdit1->toPlainText().toStdString());
+    EXPECT_EQ(sample.castAt, now.toSecsSinceEpoch());
+    EXPECT_EQ(sample.note, "");
+    form->show();  // the page builds its text when it is on screen
+    form->N21->trigger();
+    EXPECT_EQ(sample.reading, form->readingPage->toPlainText().toStdString());
+
+    now.setTime(QTime(12, 30));
+    const struct {
+        const char* what;
+        std::function<void()> cast;
+        const char* question;
+        std::array<int, 4> manualAndMinute;
+    } rows[] = {
+        {"question", [&] { AskQuestion("猜我吃的什么"); }, "猜我吃的什么", {0, 0, 0, 0}},
+        {"character", [&] {
+             Click(form->bsSkinButton8);
+             form->bsSkinEdit3->setText("天");
+             Click(form->bsSkinButton11);
+         },
+         "天", {0, 0, 0, 0}},
+        {"number", [&] {
+             Click(form->bsSkinButton6);
+             form->bsSkinEdit4->setText("12345");
+             Click(form->bsSkinButton13);
+         },
+         "12345", {0, 0, 0, 0}},
+        {"manual", [&] { CastManually(8, 1, 6); }, "", {8, 1, 6, 0}},
+        {"clock", [&] { Click(form->bsSkinButton2); }, "", {0, 0, 0, 30}},
+    };
+    for (const auto& row : rows) {
+        row.cast();
+        const journal::JournalEntry latest = Stored().front();
+        EXPECT_EQ(latest.question, row.question) << row.what;
+        EXPECT_EQ((std::array{latest.manualUpper, latest.manualLower, latest.manualLine, latest.minute}),
+                  row.manualAndMinute)
+            << row.what;
+        EXPECT_EQ(latest.report, form->bsSkinRichEdit1->toPlainText().toStdString()) << row.what;
+    }
+    EXPECT_EQ(Stored().size(), 6u);
+
+    form->bsSkinEdit4->setText("13a");
+    Click(form->bsSkinButton13);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(Stored().size(), 6u) << "a refused casting is not recorded";
+}
+
+TEST_F(JournalWindowTest, RecordingSwitchedOffRecordsNothingAndIsRemembered) {
+    EXPECT_TRUE(form->recordAction->isCheckable());
+    form->recordAction->trigger();
+    Click(form->bsSkinButton1);
+    EXPECT_TRUE(Stored().empty());
+    EXPECT_EQ(form->bsSkinRichEdit1->toPlainText().split('\n').size(), 13);
+
+    form = NewForm();
+    EXPECT_FALSE(form->recordAction->isChecked());
+    Click(form->bsSkinButton1);
+    EXPECT_TRUE(Stored().empty());
+    form->recordAction->trigger();
+    form = NewForm();
+    EXPECT_TRUE(form->recordAction->isChecked());
+    Click(form->bsSkinButton1);
+    EXPECT_EQ(Stored().size(), 1u);
+}
+
+TEST_F(JournalWindowTest, HistoryListsNewestFirstAndSearches) {
+    CastThree();
+    EXPECT_EQ(ListedNames(), (QStringList{"王五", "李四", "张三"}));
+    HistoryModel& model = History()->model();
+    const QStringList newest = {model.index(0, HistoryModel::Time).data().toString(),
+                                model.index(0, HistoryModel::Method).data().toString(),
+                                model.index(0, HistoryModel::Hexagrams).data().toString()};
+    EXPECT_EQ(newest, (QStringList{"2010-09-13 19:05", "问话字的笔画数起卦", "地山谦 → 坤为地"}));
+
+    const struct {
+        const char* query;
+        QStringList names;
+    } searches[] = {
+        {"李", {"李四"}},          {"大畜", {"李四"}},  // the changed hexagram
+        {"吃的", {"王五"}},        {"大", {"李四", "张三"}},  // 山天大畜, 火天大有
+        {"无此人", {}},            {"", {"王五", "李四", "张三"}},
+    };
+    for (const auto& search : searches) {
+        History()->search->setText(QString::fromUtf8(search.query));
+        EXPECT_EQ(ListedNames(), search.names) << search.query;
+    }
+
+    now = now.addSecs(3600);
+    form->bsSkinEdit1->setText("赵六");
+    Click(form->bsSkinButton1);
+    EXPECT_EQ(ListedNames().front(), "赵六") << "a new casting joins the open list";
+}
+
+TEST_F(JournalWindowTest, OpeningACastingShowsItsReportAndReading) {
+    CastThree();
+    const std::vector<journal::JournalEntry> stored = Stored();
+    Select(1);
+    QTest::mouseClick(History()->openButton, Qt::LeftButton);
+    EXPECT_EQ(form->bsSkinRichEdit1->toPlainText().toStdString(), stored[1].report);
+    EXPECT_EQ(form->bsSkinNotebook2->currentIndex(), ReferencePanel::kReadingPage);
+    ASSERT_TRUE(stored[1].reading.has_value());
+    EXPECT_EQ(form->readingPage->toPlainText().toStdString(), *stored[1].reading);
+    EXPECT_TRUE(form->readingPage->toPlainText().contains("地天泰"));
+}
+
+TEST_F(JournalWindowTest, ANoteIsEditedAndADeletionAsksFirst) {
+    CastThree();
+    Select(1);
+    note = "应验了，值得再看";
+    QTest::mouseClick(History()->noteButton, Qt::LeftButton);
+    note.reset();  // cancelled
+    QTest::mouseClick(History()->noteButton, Qt::LeftButton);
+    EXPECT_EQ(Stored()[1].note, "应验了，值得再看");
+    History()->search->setText("应验");
+    EXPECT_EQ(ListedNames(), QStringList{"李四"});
+
+    History()->search->clear();
+    Select(0);
+    answer = false;
+    QTest::mouseClick(History()->deleteButton, Qt::LeftButton);
+    EXPECT_EQ(Stored().size(), 3u);
+    answer = true;
+    QTest::mouseClick(History()->deleteButton, Qt::LeftButton);
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions.front().contains("王五"));
+    EXPECT_EQ(ListedNames(), (QStringList{"李四", "张三"}));
+    EXPECT_EQ(Stored().size(), 2u);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(JournalWindowTest, TheListedCastingsAreExportedAsCsvOrJson) {
+    CastThree();
+    History()->search->setText("大");  // 李四 and 张三
+    const std::vector<journal::JournalEntry> stored = Stored(), listed{stored[1], stored[2]};
+    const struct {
+        int filter;
+        const char* file;  // as typed
+        const char* written;
+        std::string text;
+    } rows[] = {
+        {0, "castings", "castings.csv", journal::ToCsv(listed)},
+        {1, "castings", "castings.json", journal::ToJson(listed)},
+        {0, "list.txt", "list.txt", journal::ToCsv(listed)},
+    };
+    for (const auto& row : rows) {
+        saveTo = {home.filePath(row.file), row.filter};
+        QTest::mouseClick(History()->exportButton, Qt::LeftButton);
+        QFile written(home.filePath(row.written));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << row.written;
+        EXPECT_EQ(written.readAll().toStdString(), row.text) << row.written;
+    }
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(JournalWindowTest, TheReportIsExportedAsTextOrAsAPicture) {
+    Click(form->bsSkinButton1);
+    saveTo = {home.filePath("report"), 0};
+    form->exportReportAction->trigger();
+    QFile text(home.filePath("report.txt"));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(text.readAll()), form->bsSkinRichEdit1->toPlainText() + "\n");
+
+    saveTo = {home.filePath("report"), 1};
+    form->exportReportAction->trigger();
+    const QImage picture(home.filePath("report.png"));
+    EXPECT_EQ(picture.size(), form->bsSkinRichEdit1->size());
+    EXPECT_TRUE(messages.isEmpty());
+
+    QFile(home.filePath("plain")).open(QIODevice::WriteOnly);
+    saveTo = {home.filePath("plain/report.txt"), 0};
+    form->exportReportAction->trigger();
+    EXPECT_EQ(messages.size(), 1) << "a file that cannot be written is told";
+}
+
+// The journal's folder lies under a regular file: nothing can be written.
+TEST_F(JournalWindowTest, AnUnwritableJournalIsToldOnceAndCastingGoesOn) {
+    QFile(home.filePath("blocker")).open(QIODevice::WriteOnly);
+    qputenv("XDG_DATA_HOME", home.filePath("blocker/data").toLocal8Bit());
+    form = NewForm();
+    for (int casting = 0; casting < 3; ++casting) {
+        form->bsSkinRichEdit1->clear();
+        Click(form->bsSkinButton1);
+        EXPECT_EQ(form->bsSkinRichEdit1->toPlainText().split('\n').size(), 13) << casting;
+    }
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains("无法写入"));
+    EXPECT_EQ(History()->model().rowCount(), 0);
+    EXPECT_EQ(messages.size(), 1);
+}
+
+}  // namespace
