@@ -71,16 +71,17 @@ journal::JournalEntry JournalEntryOf(const CastingSnapshot& casting) {
 }
 
 CastingRecorder::CastingRecorder(std::function<void(const QString&)> tell, QObject* parent)
-    : QObject(parent), tell_(std::move(tell)) {}
+    : QObject(parent), tell_(std::move(tell)), enabled_(Settings().value(kRecordKey, true).toBool()) {}
 
 CastingRecorder::~CastingRecorder() = default;
 
-bool CastingRecorder::enabled() const { return Settings().value(kRecordKey, true).toBool(); }
-
-void CastingRecorder::setEnabled(bool on) { Settings().setValue(kRecordKey, on); }
+void CastingRecorder::setEnabled(bool on) {
+    enabled_ = on;
+    Settings().setValue(kRecordKey, on);
+}
 
 void CastingRecorder::Record(CastingSnapshot casting) {
-    if (!enabled()) return;
+    if (!enabled_) return;
     // Posted behind the report's paint; castings made before it runs are
     // stored together.
     if (pending_.empty()) QTimer::singleShot(0, this, &CastingRecorder::StorePending);

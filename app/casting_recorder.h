@@ -54,7 +54,7 @@ public:
     ~CastingRecorder() override;
 
     // Whether castings are recorded; remembered between runs.
-    bool enabled() const;
+    bool enabled() const { return enabled_; }
     void setEnabled(bool on);
 
     // Stores `casting` after the current event, when recording is on.
@@ -74,6 +74,7 @@ private:
     bool Check(const journal::WriteResult& result);
 
     std::function<void(const QString&)> tell_;
+    bool enabled_;  // read from the settings once: a casting does not wait for them
     std::vector<CastingSnapshot> pending_;
     std::unique_ptr<journal::CastingJournal> journal_;
     // The failure the opening message already told of, until the first write.

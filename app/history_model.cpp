@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kBatch = 100;
+constexpr int kBatch = 50;  // a few screenfuls
 
 }  // namespace
 
