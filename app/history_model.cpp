@@ -103,7 +103,9 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
     static const char* const kHeadings[ColumnCount] = {"时间", "姓名", "起卦方式", "本卦 → 变卦"};
     return QString::fromUtf8(kHeadings[section]);
 }

@@ -105,8 +105,8 @@ void HistoryWindow::DeleteCurrent() {
 }
 
 void HistoryWindow::ExportListed() {
-    const SaveTarget target = services_.chooseSaveFile(this, QStringLiteral("导出起卦记录"),
-                                                       {QStringLiteral("CSV (*.csv)"), QStringLiteral("JSON (*.json)")});
+    const SaveTarget target = services_.chooseSaveFile(
+        this, QStringLiteral("导出起卦记录"), {QStringLiteral("CSV (*.csv)"), QStringLiteral("JSON (*.json)")});
     if (target.file.isEmpty()) return;
     const bool json = target.filter == 1;
     const QString file = WithSuffix(target.file, json ? QStringLiteral("json") : QStringLiteral("csv"));
