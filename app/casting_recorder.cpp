@@ -2,38 +2,14 @@
 
 #include <QSettings>
 #include <QTimer>
-#include <stdexcept>
 
 #include "journal/journal_location.h"
-#include "reading/reading_layout.h"
-#include "text/gbk_utf8.h"
 
 namespace {
 
 const QString kRecordKey = QStringLiteral("journal/record");
 
 QSettings Settings() { return QSettings(QStringLiteral("yaopan"), QStringLiteral("yaopan")); }
-
-// The report frames each hexagram name in spaces.
-std::string Unframed(const std::string& gbk) {
-    const auto first = gbk.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text::Utf8FromGbk(std::string_view(gbk).substr(first, gbk.find_last_not_of(' ') + 1 - first));
-}
-
-std::optional<std::string> ReadingOf(const CastingSnapshot& casting) {
-    try {
-        std::string lines;
-        for (const std::string& line :
-             reading::ReadingLines(reading::ComputeReading(reading::ReadingInputOf(casting.record, casting.facts)))) {
-            if (!lines.empty()) lines += '\n';
-            lines += line;
-        }
-        return text::Utf8FromGbk(lines);
-    } catch (const std::invalid_argument&) {
-        return std::nullopt;  // a record that holds no whole casting has no reading
-    }
-}
 
 journal::WriteFailure FailureTold(journal::OpenOutcome outcome) {
     switch (outcome) {
@@ -45,29 +21,20 @@ journal::WriteFailure FailureTold(journal::OpenOutcome outcome) {
 
 }  // namespace
 
-journal::JournalEntry JournalEntryOf(const CastingSnapshot& casting) {
-    journal::JournalEntry entry;
-    entry.name = text::Utf8FromGbk(casting.person.name);
-    entry.sex = text::Utf8FromGbk(casting.person.sex);
-    entry.age = text::Utf8FromGbk(casting.person.age);
-    entry.year = casting.moment.year;
-    entry.month = casting.moment.month;
-    entry.day = casting.moment.day;
-    entry.hour = casting.moment.hour;
-    entry.minute = casting.inputs.minute;
-    entry.method = text::Utf8FromGbk(casting.record.MethodText);
-    entry.question = text::Utf8FromGbk(casting.inputs.text);
-    entry.manualUpper = casting.inputs.manualUpper;
-    entry.manualLower = casting.inputs.manualLower;
-    entry.manualLine = casting.inputs.manualLine;
-    for (int role = 0; role < journal::HexagramRoleCount; ++role) {
-        entry.hexagrams[role] = Unframed(casting.record.texts[9 + role]);
-    }
-    entry.movingLine = casting.record.MovingLine;
-    entry.report = casting.report.toStdString();
-    entry.castAt = casting.castAt.toSecsSinceEpoch();
-    entry.reading = ReadingOf(casting);
-    return entry;
+journal::CastingInputs InputsOf() { return {}; }
+
+journal::CastingInputs InputsOf(std::string text) {
+    journal::CastingInputs inputs;
+    inputs.text = std::move(text);
+    return inputs;
+}
+
+journal::CastingInputs InputsOf(int upper, int lower, int line) {
+    journal::CastingInputs inputs;
+    inputs.manualUpper = upper;
+    inputs.manualLower = lower;
+    inputs.manualLine = line;
+    return inputs;
 }
 
 CastingRecorder::CastingRecorder(std::function<void(const QString&)> tell, QObject* parent)
@@ -80,7 +47,7 @@ void CastingRecorder::setEnabled(bool on) {
     Settings().setValue(kRecordKey, on);
 }
 
-void CastingRecorder::Record(CastingSnapshot casting) {
+void CastingRecorder::Record(journal::FinishedCasting casting) {
     if (!enabled_) return;
     // Posted behind the report's paint; castings made before it runs are
     // stored together.
@@ -89,10 +56,10 @@ void CastingRecorder::Record(CastingSnapshot casting) {
 }
 
 void CastingRecorder::StorePending() {
-    const std::vector<CastingSnapshot> castings = std::move(pending_);
+    const std::vector<journal::FinishedCasting> castings = std::move(pending_);
     pending_.clear();
     bool stored = false;
-    for (const CastingSnapshot& casting : castings) stored |= Check(Journal().Record(JournalEntryOf(casting)));
+    for (const auto& casting : castings) stored |= Check(Journal().Record(journal::EntryOfCasting(casting)));
     if (stored) emit recorded();
 }
 

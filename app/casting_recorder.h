@@ -7,44 +7,21 @@
 // on.
 #pragma once
 
-#include <QDateTime>
 #include <QObject>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "casting/casting_record.h"
-#include "casting/divination_report.h"
-#include "casting/moment_facts.h"
 #include "journal/casting_journal.h"
+#include "journal/entry_of_casting.h"
 
-// What a method was given beyond the person and the moment: made from a
-// method's own arguments, as the window passes them. GBK.
-struct CastingInputs {
-    CastingInputs() = default;
-    explicit CastingInputs(std::string text) : text(std::move(text)) {}
-    CastingInputs(int upper, int lower, int line) : manualUpper(upper), manualLower(lower), manualLine(line) {}
-
-    std::string text;  // the question, character or number
-    int manualUpper = 0, manualLower = 0, manualLine = 0;
-    int minute = 0;  // the clock's minute, for the method that reads it
-};
-
-// One casting as the window saw it.
-struct CastingSnapshot {
-    casting::CastingRecord record;
-    casting::MomentFacts facts;
-    casting::Person person;
-    casting::Moment moment;
-    CastingInputs inputs;
-    QString report;
-    QDateTime castAt;
-};
-
-// The journal's entry for a casting: UTF-8 texts, the reading's lines
-// where the casting can be read.
-journal::JournalEntry JournalEntryOf(const CastingSnapshot& casting);
+// A method's own arguments, as the window passes them, as the journal
+// keeps them: none, the question, character or number text (GBK), or the
+// trigram numbers and line picked by hand.
+journal::CastingInputs InputsOf();
+journal::CastingInputs InputsOf(std::string text);
+journal::CastingInputs InputsOf(int upper, int lower, int line);
 
 class CastingRecorder : public QObject {
     Q_OBJECT
@@ -58,7 +35,7 @@ public:
     void setEnabled(bool on);
 
     // Stores `casting` after the current event, when recording is on.
-    void Record(CastingSnapshot casting);
+    void Record(journal::FinishedCasting casting);
 
     // The journal, opened at the first call (telling why if it opened
     // short of fully); history windows read and change it through this.
@@ -75,7 +52,7 @@ private:
 
     std::function<void(const QString&)> tell_;
     bool enabled_;  // read from the settings once: a casting does not wait for them
-    std::vector<CastingSnapshot> pending_;
+    std::vector<journal::FinishedCasting> pending_;
     std::unique_ptr<journal::CastingJournal> journal_;
     // The failure the opening message already told of, until the first write.
     journal::WriteFailure toldAtOpening_ = journal::WriteFailure::None;

@@ -451,7 +451,7 @@ MessageBox BoxFor(casting::Refusal refusal) {
 
 }  // namespace
 
-void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const CastingInputs& inputs) {
+void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs) {
     // No exception may leave a slot: whatever the engine throws is shown.
     casting::CastingOutcome outcome;
     try {
@@ -464,7 +464,7 @@ void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const 
     } else {
         readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
         recorder->Record({engine_->record(), engine_->facts(), EnteredPerson(), EnteredMoment(), inputs,
-                          bsSkinRichEdit1->toPlainText(), services_.now()});
+                          bsSkinRichEdit1->toPlainText().toStdString(), services_.now().toSecsSinceEpoch()});
     }
 }
 
@@ -474,7 +474,7 @@ void TForm1::bsSkinButton1Click() {
 }
 
 void TForm1::bsSkinButton2Click() {
-    CastingInputs clock;
+    journal::CastingInputs clock;
     clock.minute = services_.now().time().minute();
     Run([this] { return engine_->CastByClock(EnteredPerson(), EnteredMoment()); }, clock);
 }

@@ -113,12 +113,12 @@ private:
                                                                           Params...),
               Inputs&&... inputs) {
         Run([&] { return (*engine_.*method)(EnteredPerson(), EnteredMoment(), std::forward<Inputs>(inputs)...); },
-            CastingInputs(inputs...));
+            InputsOf(inputs...));
     }
     // Runs `command` and shows a refusal in its box; whatever the engine
     // throws is shown as an error. A casting that goes through is handed to
     // the journal with `inputs`.
-    void Run(const std::function<casting::CastingOutcome()>& command, const CastingInputs& inputs = {});
+    void Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs = {});
 
     ShellServices services_;
     std::string sexText_;  // the caption of the sex last chosen, GBK
