@@ -142,12 +142,13 @@ void TForm1::BuildMenus() {
     N18 = help->addAction(QStringLiteral("最新软件"), this, &TForm1::N18Click);
 
     // The casting pipeline's steps, as a command menu that is never shown.
-    // They run as the casting buttons do: on the fields, errors as messages.
+    // They run on the fields with errors shown as the casting buttons do, but
+    // a single step is no casting: nothing is read or recorded.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     const auto step = [this](const QString& caption, std::function<void()> run) {
         return PopupMenu1->addAction(caption, this, [this, run] {
-            Run([&run] {
+            Attempt([&run] {
                 run();
                 return casting::CastingOutcome{};
             });
@@ -451,7 +452,7 @@ MessageBox BoxFor(casting::Refusal refusal) {
 
 }  // namespace
 
-void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs) {
+bool TForm1::Attempt(const std::function<casting::CastingOutcome()>& command) {
     // No exception may leave a slot: whatever the engine throws is shown.
     casting::CastingOutcome outcome;
     try {
@@ -459,13 +460,16 @@ void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const 
     } catch (const std::exception& error) {
         outcome = {casting::Refusal::InvalidValue, error.what()};
     }
-    if (outcome.refusal != casting::Refusal::None) {
-        services_.showMessage(this, BoxFor(outcome.refusal), QStringFromGbk(outcome.message));
-    } else {
-        readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
-        recorder->Record({engine_->record(), engine_->facts(), EnteredPerson(), EnteredMoment(), inputs,
-                          bsSkinRichEdit1->toPlainText().toStdString(), services_.now().toSecsSinceEpoch()});
-    }
+    if (outcome.refusal == casting::Refusal::None) return true;
+    services_.showMessage(this, BoxFor(outcome.refusal), QStringFromGbk(outcome.message));
+    return false;
+}
+
+void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs) {
+    if (!Attempt(command)) return;
+    readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
+    recorder->Record({engine_->record(), engine_->facts(), EnteredPerson(), EnteredMoment(), inputs,
+                      bsSkinRichEdit1->toPlainText().toStdString(), services_.now().toSecsSinceEpoch()});
 }
 
 void TForm1::bsSkinButton1Click() {

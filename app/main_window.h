@@ -116,8 +116,10 @@ private:
             InputsOf(inputs...));
     }
     // Runs `command` and shows a refusal in its box; whatever the engine
-    // throws is shown as an error. A casting that goes through is handed to
-    // the journal with `inputs`.
+    // throws is shown as an error. True when it went through.
+    bool Attempt(const std::function<casting::CastingOutcome()>& command);
+    // Attempt for a whole casting: one that goes through is read and handed
+    // to the journal with `inputs`.
     void Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs = {});
 
     ShellServices services_;

@@ -151,6 +151,9 @@ TEST_F(JournalWindowTest, ACastingIsRecordedWithWhatItWasGivenAndARefusalIsNot) 
     Click(form->bsSkinButton13);
     EXPECT_EQ(messages.size(), 1);
     EXPECT_EQ(Stored().size(), 5u) << "a refused casting is not recorded";
+    for (QAction* step : {form->N9, form->N4, form->N11}) step->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Stored().size(), 5u) << "a single step of the pipeline is no casting";
 }
 
 TEST_F(JournalWindowTest, RecordingSwitchedOffRecordsNothingAndIsRemembered) {
