@@ -73,16 +73,16 @@ void TNongCalendar::assignAndLayOut(T& field, const T& value) {
     Invalidate();
 }
 
-void TNongCalendar::SetLunarCalStyle(TNongCalStyle style) { assignAndLayOut(lunarCalStyle_, style); }
-void TNongCalendar::SetFtvCalStyle(TNongCalStyle style) { assignAndLayOut(ftvCalStyle_, style); }
-void TNongCalendar::SetAutoFontSize(bool on) { assignAndLayOut(autoFontSize_, on); }
+void TNongCalendar::SetLunarCalStyle(TNongCalStyle style) { assignAndLayOut(layoutStyle_.lunarStyle, style); }
+void TNongCalendar::SetFtvCalStyle(TNongCalStyle style) { assignAndLayOut(layoutStyle_.ftvStyle, style); }
+void TNongCalendar::SetAutoFontSize(bool on) { assignAndLayOut(layoutStyle_.autoFontSize, on); }
 
 void TNongCalendar::SetVerticalScale(double scale) {
-    if (usableScale(scale)) assignAndLayOut(verticalScale_, scale);
+    if (usableScale(scale)) assignAndLayOut(layoutStyle_.verticalScale, scale);
 }
 
 void TNongCalendar::SetHorizonScale(double scale) {
-    if (usableScale(scale)) assignAndLayOut(horizonScale_, scale);
+    if (usableScale(scale)) assignAndLayOut(layoutStyle_.horizonScale, scale);
 }
 
 void TNongCalendar::SetBackImage(QLabel* image) {
@@ -91,11 +91,11 @@ void TNongCalendar::SetBackImage(QLabel* image) {
     Invalidate();
 }
 
-void TNongCalendar::SetShowVertical(bool on) { assignAndLayOut(showVertical_, on); }
+void TNongCalendar::SetShowVertical(bool on) { assignAndLayOut(layoutStyle_.showVertical, on); }
 void TNongCalendar::SetChineseEar(bool on) { assignAndRepaint(chineseEar_, on); }
 void TNongCalendar::SetShowBackMonth(bool on) { assignAndRepaint(showBackMonth_, on); }
 void TNongCalendar::SetShowBackImage(bool on) { assignAndRepaint(showBackImage_, on); }
-void TNongCalendar::SetShowArrow(bool on) { assignAndLayOut(showArrow_, on); }
+void TNongCalendar::SetShowArrow(bool on) { assignAndLayOut(layoutStyle_.showArrow, on); }
 void TNongCalendar::SetShowBorder(bool on) { assignAndRepaint(showBorder_, on); }
 void TNongCalendar::SetShowGrid(bool on) { assignAndRepaint(showGrid_, on); }
 void TNongCalendar::SetEnWeekName(bool on) { assignAndRepaint(enWeekName_, on); }
@@ -180,10 +180,7 @@ int TNongCalendar::FitFontSize(std::string_view text, int width, int height) {
 }
 
 void TNongCalendar::UpdateLayout() {
-    layout_->Update(width(), height(), font_,
-                    {lunarCalStyle_, ftvCalStyle_, horizonScale_, verticalScale_, autoFontSize_, showVertical_,
-                     showArrow_},
-                    QDate(Year(), Month(), Day()));
+    layout_->Update(width(), height(), font_, layoutStyle_, QDate(Year(), Month(), Day()));
     refreshHint();
 }
 

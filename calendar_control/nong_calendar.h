@@ -66,9 +66,9 @@ public:
     // Copies the lists of `list` into the owned festival lists.
     void SetFtvList(const calendar::TFestivalList& list);
 
-    TNongCalStyle LunarCalStyle() const { return lunarCalStyle_; }
+    TNongCalStyle LunarCalStyle() const { return layoutStyle_.lunarStyle; }
     void SetLunarCalStyle(TNongCalStyle style);
-    TNongCalStyle FtvCalStyle() const { return ftvCalStyle_; }
+    TNongCalStyle FtvCalStyle() const { return layoutStyle_.ftvStyle; }
     void SetFtvCalStyle(TNongCalStyle style);
 
     // The picture stretched behind the grid with ShowBackImage; only
@@ -76,7 +76,7 @@ public:
     QLabel* BackImage() const { return backImage_; }
     void SetBackImage(QLabel* image);
 
-    bool ShowVertical() const { return showVertical_; }
+    bool ShowVertical() const { return layoutStyle_.showVertical; }
     void SetShowVertical(bool on);
     bool ChineseEar() const { return chineseEar_; }
     void SetChineseEar(bool on);
@@ -98,13 +98,13 @@ public:
     void SetShowBackMonth(bool on);
     bool ShowBackImage() const { return showBackImage_; }
     void SetShowBackImage(bool on);
-    bool ShowArrow() const { return showArrow_; }
+    bool ShowArrow() const { return layoutStyle_.showArrow; }
     void SetShowArrow(bool on);
-    double VerticalScale() const { return verticalScale_; }
+    double VerticalScale() const { return layoutStyle_.verticalScale; }
     void SetVerticalScale(double scale);
-    double HorizonScale() const { return horizonScale_; }
+    double HorizonScale() const { return layoutStyle_.horizonScale; }
     void SetHorizonScale(double scale);
-    bool AutoFontSize() const { return autoFontSize_; }
+    bool AutoFontSize() const { return layoutStyle_.autoFontSize; }
     void SetAutoFontSize(bool on);
     bool ShowBorder() const { return showBorder_; }
     void SetShowBorder(bool on);
@@ -319,17 +319,12 @@ private:
     TCalFont font_;
     TColor color_ = 0;
 
-    TNongCalStyle lunarCalStyle_ = csRight;
-    TNongCalStyle ftvCalStyle_ = csBottom;
+    // The properties the layout follows, kept in the form it takes them.
+    CalendarLayoutStyle layoutStyle_;
     QPointer<QLabel> backImage_;
-    bool showVertical_ = false;
     bool chineseEar_ = false;
     bool showBackMonth_ = true;
     bool showBackImage_ = false;
-    bool showArrow_ = true;
-    double verticalScale_ = 4.0;
-    double horizonScale_ = 2.5;
-    bool autoFontSize_ = true;
     bool showBorder_ = false;
     bool showGrid_ = false;
     bool enWeekName_ = false;

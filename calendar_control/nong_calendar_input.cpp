@@ -22,7 +22,7 @@ std::optional<MonthGrid::Cell> TNongCalendar::cellAt(int x, int y) const {
 }
 
 std::optional<CalendarArrow> TNongCalendar::arrowAt(int x, int y) const {
-    if (!showArrow_) return std::nullopt;
+    if (!layoutStyle_.showArrow) return std::nullopt;
     const std::pair<const TRect&, CalendarArrow> arrows[] = {
         {PrevYearRect(), CalendarArrow::PrevYear},
         {PrevMonthRect(), CalendarArrow::PrevMonth},

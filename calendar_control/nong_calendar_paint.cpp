@@ -96,7 +96,7 @@ void TNongCalendar::paintTitle() {
     }
     DrawAligned(title, TitleRect(), taCentre);
 
-    if (!showArrow_) return;
+    if (!layoutStyle_.showArrow) return;
     canvas.SetFontColor(colors_->ArrowColor());
     canvas.SetFontSize(canvas.Font().size * 3 / 5);
     DrawAligned("《", PrevYearRect(), taCentre);
@@ -171,7 +171,7 @@ void TNongCalendar::paintCell(const TRect& box, DateTime date, int weekday) {
     const std::string number = civil ? std::to_string(calendar::DayOf(*civil)) : std::string();
     DrawAligned(number, DayNumRect().Offset(box.left, box.top), taCentre);
 
-    if (!FtvRect().IsEmpty() && lunarCalStyle_ == ftvCalStyle_) {
+    if (!FtvRect().IsEmpty() && layoutStyle_.lunarStyle == layoutStyle_.ftvStyle) {
         // One box for both lines: a festival takes it from the lunar line.
         if (!FestivalText(date).empty()) {
             DrawFestivalText(FtvRect().Offset(box.left, box.top), date);
@@ -200,7 +200,7 @@ void TNongCalendar::DrawLunarText(const TRect& box, DateTime date) {
         text = lunar.day == 1 ? LunarMonthName(lunar.month, lunar.isLeap) : LunarDayName(lunar.day);
     }
     if (!grid_.InShownMonth(date)) canvas.SetFontColor(colors_->TrailingTextColor());
-    placeLine(text, box, lunarCalStyle_);
+    placeLine(text, box, layoutStyle_.lunarStyle);
 }
 
 void TNongCalendar::DrawFestivalText(const TRect& box, DateTime date) {
@@ -216,7 +216,7 @@ void TNongCalendar::DrawFestivalText(const TRect& box, DateTime date) {
     } else if (colour >= 0) {
         canvas.SetFontColor(static_cast<TColor>(colour));
     }
-    placeLine(text, box, ftvCalStyle_);
+    placeLine(text, box, layoutStyle_.ftvStyle);
 }
 
 void TNongCalendar::placeLine(std::string_view text, const TRect& box, TNongCalStyle style) {
@@ -224,7 +224,7 @@ void TNongCalendar::placeLine(std::string_view text, const TRect& box, TNongCalS
         DrawAligned(text, box, taTopCentre);
         return;
     }
-    if (!showVertical_) {
+    if (!layoutStyle_.showVertical) {
         DrawAligned(text, box, taLeftMiddle);
         return;
     }
