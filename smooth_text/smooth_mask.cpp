@@ -5,7 +5,12 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "qt_text/gbk_qt.h"
 #include "qt_text/round_half_even.h"
@@ -18,8 +23,6 @@ namespace {
 constexpr int kScaleOfLevel[4] = {4, 3, 2, 1};
 
 int strideOf(int width) { return (width + 3) / 4 * 4; }
-
-// Rounds halves to the even neighbour (the default floating-point mode).
 
 // `Step` is the distance between samples in bytes: 1 in a grey image, 4 in
 // a 32-bit one (whose first byte, blue, is read).
@@ -55,6 +58,48 @@ void reduceUniform(const QImage& samples, TSmoothMask& mask, int first, int last
         }
     }
 }
+
+#if defined(__SSE2__)
+// Level 0 from 32-bit samples is the renderer's common case and most of a
+// cold paint's own work, so it gets a vector form with the same sums: each
+// 16-byte load is one mask pixel's four samples of one row, their blue
+// bytes masked out and added over the block's rows; two rounds of
+// pack-and-pairwise-add then give four mask pixels' sums at once.
+template <>
+void reduceUniform<0, 4>(const QImage& samples, TSmoothMask& mask, int first, int last) {
+    const int width = mask.Width();
+    const __m128i blue = _mm_set1_epi32(0xFF);
+    const __m128i ones = _mm_set1_epi16(1);
+    for (int y = first; y < last; ++y) {
+        const std::uint8_t* const r0 = samples.constScanLine((y - first) * 4);
+        const std::uint8_t* const r1 = samples.constScanLine((y - first) * 4 + 1);
+        const std::uint8_t* const r2 = samples.constScanLine((y - first) * 4 + 2);
+        const std::uint8_t* const r3 = samples.constScanLine((y - first) * 4 + 3);
+        const auto columnSums = [&](int x) {
+            const auto load = [&](const std::uint8_t* row) {
+                return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 16 * x)), blue);
+            };
+            return _mm_add_epi32(_mm_add_epi32(load(r0), load(r1)), _mm_add_epi32(load(r2), load(r3)));
+        };  // four lanes of at most 4 * 255
+        std::uint8_t* out = mask.ScanLine(y);
+        int x = 0;
+        for (; x + 4 <= width; x += 4) {
+            const __m128i pairs01 = _mm_madd_epi16(_mm_packs_epi32(columnSums(x), columnSums(x + 1)), ones);
+            const __m128i pairs23 = _mm_madd_epi16(_mm_packs_epi32(columnSums(x + 2), columnSums(x + 3)), ones);
+            const __m128i sums = _mm_srli_epi32(_mm_madd_epi16(_mm_packs_epi32(pairs01, pairs23), ones), 4);
+            const __m128i words = _mm_packs_epi32(sums, sums);
+            const __m128i bytes = _mm_packus_epi16(words, words);
+            const int four = _mm_cvtsi128_si32(bytes);
+            std::memcpy(out + x, &four, 4);
+        }
+        for (; x < width; ++x) {
+            const __m128i pairs = _mm_madd_epi16(_mm_packs_epi32(columnSums(x), columnSums(x)), ones);
+            const __m128i sum = _mm_madd_epi16(_mm_packs_epi32(pairs, pairs), ones);
+            out[x] = static_cast<std::uint8_t>(_mm_cvtsi128_si32(sum) >> 4);
+        }
+    }
+}
+#endif
 
 // Level 1 counts the top-right and bottom-left samples half (each halved by
 // a shift before the sum), so its nine weights add up to 8 and a shift

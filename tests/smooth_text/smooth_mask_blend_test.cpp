@@ -55,6 +55,35 @@ TEST(SmoothMask, EachLevelReducesABlockWithItsOwnWeights) {
         }
 }
 
+// 32-bit samples are reduced by their own (vectorised) path: for any blue
+// values, any width (whole groups of four pixels and the rest) and the
+// other channels' bytes ignored, they must give what the same values as
+// grey samples give.
+TEST(SmoothMask, ThirtyTwoBitSamplesReduceAsTheirBlueBytesInGrey) {
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] { return (seed = seed * 1664525u + 1013904223u) >> 24; };
+    for (int level = 0; level <= 3; ++level)
+        for (int width : {1, 3, 4, 5, 8, 11, 17}) {
+            TSmoothMask grey, wide;
+            grey.SetQuality(level);
+            wide.SetQuality(level);
+            const int scale = grey.Scale(), height = 3;
+            QImage greySamples(width * scale, height * scale, QImage::Format_Grayscale8);
+            QImage wideSamples(width * scale, height * scale, QImage::Format_RGB32);
+            for (int y = 0; y < greySamples.height(); ++y)
+                for (int x = 0; x < greySamples.width(); ++x) {
+                    const std::uint32_t value = next();
+                    greySamples.scanLine(y)[x] = static_cast<std::uint8_t>(value);
+                    reinterpret_cast<QRgb*>(wideSamples.scanLine(y))[x] = (next() << 24) | (next() << 16) | (next() << 8) | value;
+                }
+            grey.Reduce(greySamples, QSize(width, height));
+            wide.Reduce(wideSamples, QSize(width, height));
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    ASSERT_EQ(wide.ScanLine(y)[x], grey.ScanLine(y)[x]) << "level " << level << " width " << width << " at " << x << "," << y;
+        }
+}
+
 TEST(SmoothMask, RowsAreReachedTopFirstAndOnlyInsideTheMask) {
     TSmoothMask mask;
     mask.SetQuality(2);
