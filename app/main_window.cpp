@@ -58,6 +58,10 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
     // The calendar lies under the reference panel, so it is made first.
     NongCalendar1 = Placed(new TNongCalendar(this), 760, 192, 9, 1);
     NongCalendar1->setObjectName(QStringLiteral("NongCalendar1"));
+    // Nothing of it shows, yet its first layout fits every calendar font and
+    // loads their faces, which nothing else on the first paint uses: it is
+    // shown once the window has painted.
+    NongCalendar1->hide();
     DescribeCalendar();
 
     BuildMenus();
@@ -89,6 +93,14 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!calendarShown_) {
+        calendarShown_ = true;
+        QMetaObject::invokeMethod(NongCalendar1, &QWidget::show, Qt::QueuedConnection);
+    }
+}
 
 int TForm1::MonthLength(int year, int month) const {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -84,6 +84,9 @@ public:
     // 查询 > 历史记录…: the one history window, opened or brought forward.
     HistoryWindow* OpenHistory();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     // Start-up: the makers' page, today's date, the fields from the clock,
     // the casting record's start values, page 0 and an empty report.
@@ -160,4 +163,5 @@ private:
     std::unique_ptr<casting::CastingEngine> engine_;
     calendar::CalendarRule calendarRule_ = StoredCalendarRule();
     HistoryWindow* history_ = nullptr;
+    bool calendarShown_ = false;
 };

@@ -11,7 +11,7 @@ floor=${2:-$root/build/bench/startup_floor}
 runs=${3:-10}
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$binary" "$floor" "$runs"
+  exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$0" "$binary" "$floor" "$runs"
 fi
 command -v xdotool >/dev/null || { echo "needs xdotool"; exit 1; }
 export QT_QPA_PLATFORM=xcb
