@@ -13,6 +13,16 @@ TCalendarSmoothText::TCalendarSmoothText(TCalendarCanvas& canvas, bool shadow) :
 }
 
 void TCalendarSmoothText::TextOut(int x, int y, std::string_view gbk) {
+    followCanvas();
+    renderer_.TextOut(x, y, gbk);
+}
+
+TSmoothMaskRequest TCalendarSmoothText::MaskRequest(std::string_view gbk) {
+    followCanvas();
+    return renderer_.MaskRequest(gbk);
+}
+
+void TCalendarSmoothText::followCanvas() {
     const TCalFont& font = canvas_.Font();
     if (!fontMade_ || font.name != fontShape_.name || font.size != fontShape_.size || font.style != fontShape_.style) {
         surface_.Font = ToQFont(font);
@@ -21,5 +31,4 @@ void TCalendarSmoothText::TextOut(int x, int y, std::string_view gbk) {
     }
     surface_.FontColor = font.color;
     surface_.BrushColor = canvas_.Brush().color;
-    renderer_.TextOut(x, y, gbk);
 }

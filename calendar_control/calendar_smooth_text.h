@@ -20,8 +20,13 @@ public:
     TCalendarSmoothText& operator=(const TCalendarSmoothText&) = delete;
 
     void TextOut(int x, int y, std::string_view gbk);
+    // The mask TextOut would render for `gbk` now.
+    TSmoothMaskRequest MaskRequest(std::string_view gbk);
 
 private:
+    // Takes the canvas's font and colours into the surface.
+    void followCanvas();
+
     TCalendarCanvas& canvas_;
     TSmoothSurface surface_;
     // The description the surface's font was made from: a paint draws many

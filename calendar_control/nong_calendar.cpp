@@ -180,13 +180,17 @@ int TNongCalendar::FitFontSize(std::string_view text, int width, int height) {
 }
 
 void TNongCalendar::UpdateLayout() {
+    ++wholeChanges_;
     layout_->Update(width(), height(), font_, layoutStyle_, QDate(Year(), Month(), Day()));
     refreshHint();
 }
 
 // ---- Window ----
 
-void TNongCalendar::Invalidate() { update(); }
+void TNongCalendar::Invalidate() {
+    ++wholeChanges_;
+    update();
+}
 
 void TNongCalendar::InvalidateRect(const TRect& rect) {
     if (!rect.IsEmpty()) update(rect.ToQRect());

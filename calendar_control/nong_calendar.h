@@ -18,6 +18,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "calendar/calendar_names.h"
 #include "calendar/date_rule.h"
@@ -287,6 +289,8 @@ private:
     template <typename T>
     void assignAndLayOut(T& field, const T& value);
 
+    // Paints the parts that meet `region` through the canvas's painter.
+    void paintParts(const QRegion& region);
     void paintTitle();
     void paintWeekdays();
     void paintCell(const TRect& box, DateTime date, int weekday);
@@ -308,6 +312,12 @@ private:
     std::unique_ptr<TCalendarCanvas> canvas_;
     // Exists only during a paint with SmoothText on.
     std::unique_ptr<TCalendarSmoothText> smoothRenderer_;
+    // Set while a paint gathers the masks its texts need instead of drawing them.
+    std::vector<TSmoothMaskRequest>* maskRequests_ = nullptr;
+    // Layouts and whole repaints asked for; masks were last gathered when
+    // this count and the mask cache's generation were `masksGatheredAt_`.
+    std::uint64_t wholeChanges_ = 0;
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> masksGatheredAt_;
 
     MonthGrid grid_;
 

@@ -4,10 +4,13 @@
 #include <QPainter>
 #include <QPixmap>
 #include <cstdio>
+#include <vector>
 
 #include "calendar/gbk_text.h"
 #include "calendar_control/cell_texts.h"
 #include "calendar_control/nong_calendar.h"
+#include "smooth_text/smooth_mask_cache.h"
+#include "smooth_text/smooth_mask_prefetch.h"
 
 namespace {
 
@@ -29,18 +32,40 @@ void TNongCalendar::paintEvent(QPaintEvent* event) {
 void TNongCalendar::Paint(const QRegion& region) {
     TCalendarCanvas& canvas = *canvas_;
     canvas.SetSize(size());
-    canvas.Begin(region);
     // The painter ends with the paint, and the smooth text renderer is
     // freed with it, also when a step throws.
     struct EndPaint {
         TCalendarCanvas& canvas;
         std::unique_ptr<TCalendarSmoothText>& renderer;
+        std::vector<TSmoothMaskRequest>*& maskRequests;
         ~EndPaint() {
+            maskRequests = nullptr;
             renderer.reset();
             canvas.End();
         }
-    } endPaint{canvas, smoothRenderer_};
-    if (smoothText_) smoothRenderer_ = std::make_unique<TCalendarSmoothText>(canvas, shadowFont_);
+    } endPaint{canvas, smoothRenderer_, maskRequests_};
+    if (smoothText_) {
+        smoothRenderer_ = std::make_unique<TCalendarSmoothText>(canvas, shadowFont_);
+        // A whole paint after a new layout or content has texts without
+        // masks yet. A first pass that draws nothing (its painter clips
+        // everything) gathers them, to be rendered side by side.
+        const std::pair gatheredAt{wholeChanges_, SmoothMaskCacheGeneration()};
+        if (region.contains(rect()) && masksGatheredAt_ != gatheredAt) {
+            masksGatheredAt_ = gatheredAt;
+            std::vector<TSmoothMaskRequest> requests;
+            maskRequests_ = &requests;
+            canvas.Begin(QRegion());
+            paintParts(region);
+            maskRequests_ = nullptr;
+            PrefetchSmoothMasks(requests);
+        }
+    }
+    canvas.Begin(region);
+    paintParts(region);
+}
+
+void TNongCalendar::paintParts(const QRegion& region) {
+    TCalendarCanvas& canvas = *canvas_;
     const auto meets = [&](const TRect& box) { return !box.IsEmpty() && region.intersects(box.ToQRect()); };
 
     canvas.SetFont(font_);
@@ -249,7 +274,11 @@ void TNongCalendar::DrawAligned(std::string_view text, const TRect& box, TTextAl
 
 void TNongCalendar::DrawText(int x, int y, std::string_view text) {
     if (smoothRenderer_) {
-        smoothRenderer_->TextOut(x, y, text);
+        if (maskRequests_) {
+            maskRequests_->push_back(smoothRenderer_->MaskRequest(text));
+        } else {
+            smoothRenderer_->TextOut(x, y, text);
+        }
         return;
     }
     TCalendarCanvas& canvas = *canvas_;

@@ -31,13 +31,20 @@ TSmoothFontEx::TSmoothFontEx(TSmoothSurface* surface) : TSmoothFont(surface) {}
 
 TSmoothFontEx::~TSmoothFontEx() = default;
 
+int TSmoothFontEx::textEscapement() const {
+    return effect_.Angle() != 0 ? effect_.Angle() * 10 : Surface()->Escapement;
+}
+
+TSmoothMaskRequest TSmoothFontEx::MaskRequest(std::string_view gbk) const {
+    const TSmoothSurface* surface = Surface();
+    if (!surface) return {};
+    return {surface->Font, textEscapement(), Quality(), std::string(gbk)};
+}
+
 QSize TSmoothFontEx::TextExtent(std::string_view gbk) {
-    QSize size;
-    TSmoothSurface* surface = Surface();
-    if (surface && effect_.Angle() != 0) {
-        Restore<int> rotated(surface->Escapement, effect_.Angle() * 10);
-        size = TSmoothFont::TextExtent(gbk);
-    } else {
+    QSize size(0, 0);
+    if (TSmoothSurface* surface = Surface()) {
+        Restore<int> rotated(surface->Escapement, textEscapement());
         size = TSmoothFont::TextExtent(gbk);
     }
     const TSmoothShadow& shadow = effect_.Shadow();
@@ -48,8 +55,7 @@ QSize TSmoothFontEx::TextExtent(std::string_view gbk) {
 void TSmoothFontEx::TextOut(int x, int y, std::string_view gbk) {
     TSmoothSurface* surface = Surface();
     if (!surface || gbk.empty()) return;
-    Restore<int> escapement(surface->Escapement);
-    if (effect_.Angle() != 0) surface->Escapement = effect_.Angle() * 10;
+    Restore<int> escapement(surface->Escapement, textEscapement());
 
     // The shadow lies (OffsetX, OffsetY) from the text; both stay inside the
     // box TextExtent reports.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "smooth_text/smooth_font.h"
+#include "smooth_text/smooth_mask_prefetch.h"
 #include "smooth_text/smooth_settings.h"
 
 class TSmoothFontEx : public TSmoothFont {
@@ -23,6 +24,13 @@ public:
     // brush style are as before afterwards, also when a step throws.
     void TextOut(int x, int y, std::string_view gbk);
 
+    // The coverage mask TextOut renders for `gbk` as things stand, to hand
+    // to PrefetchSmoothMasks.
+    TSmoothMaskRequest MaskRequest(std::string_view gbk) const;
+
 private:
+    // The rotation texts are rendered at: the effect's angle, or else the surface's.
+    int textEscapement() const;
+
     TSmoothEffect effect_;
 };

@@ -15,7 +15,6 @@
 #include "qt_text/gbk_qt.h"
 #include "qt_text/round_half_even.h"
 #include "smooth_text/smooth_font.h"
-#include "smooth_text/smooth_mask_cache.h"
 #include "smooth_text/smooth_surface.h"
 
 namespace {
@@ -194,15 +193,7 @@ QSize TSmoothMask::TextExtent(std::string_view gbk, QPoint* origin) const {
 void TSmoothMask::DrawMask(std::string_view gbk) {
     const TSmoothSurface* surface = owner_ ? owner_->Surface() : nullptr;
     if (!surface) return;
-    // Everything the rendering depends on: the font, its rotation, the level
-    // and the text.
-    std::string key = surface->Font.key().toStdString();
-    key += '\0';
-    key += std::to_string(surface->Escapement);
-    key += '\0';
-    key += std::to_string(quality_);
-    key += '\0';
-    key += gbk;
+    std::string key = SmoothMaskKey(surface->Font, surface->Escapement, quality_, gbk);
     if (const TSmoothCachedMask* known = FindSmoothMask(key)) {
         Resize(known->size.width(), known->size.height());
         imageStride_ = known->imageStride;
@@ -210,8 +201,21 @@ void TSmoothMask::DrawMask(std::string_view gbk) {
         return;
     }
     DrawMask(gbk, TextExtent(gbk), QPoint(0, 0));
-    RememberSmoothMask(std::move(key), {QSize(width_, height_), imageStride_, data_});
+    RememberSmoothMask(std::move(key), Snapshot());
 }
+
+std::string SmoothMaskKey(const QFont& font, int escapement, int quality, std::string_view gbk) {
+    std::string key = font.key().toStdString();
+    key += '\0';
+    key += std::to_string(escapement);
+    key += '\0';
+    key += std::to_string(quality);
+    key += '\0';
+    key += gbk;
+    return key;
+}
+
+TSmoothCachedMask TSmoothMask::Snapshot() const { return {QSize(width_, height_), imageStride_, data_}; }
 
 void TSmoothMask::DrawMask(std::string_view gbk, QSize size, QPoint point) {
     const TSmoothSurface* surface = owner_ ? owner_->Surface() : nullptr;

@@ -10,11 +10,18 @@
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "smooth_text/smooth_mask_cache.h"
+
 class QImage;
 class TSmoothFont;
+
+// What a rendered mask depends on: the font, its rotation (tenths of a
+// degree), the supersampling level and the text. Masks are remembered under it.
+std::string SmoothMaskKey(const QFont& font, int escapement, int quality, std::string_view gbk);
 
 class EInvalidLine : public std::out_of_range {
 public:
@@ -60,6 +67,9 @@ public:
 
     // Copies level, factor, size, strides and data; the owner stays.
     void Assign(const TSmoothMask& source);
+
+    // The mask as the mask cache keeps it.
+    TSmoothCachedMask Snapshot() const;
 
 private:
     // The surface font scaled by Scale, drawn aliased, and its metrics; made

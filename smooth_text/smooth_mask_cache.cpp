@@ -11,6 +11,7 @@ constexpr std::size_t kBudgetBytes = 32u << 20;
 struct Cache {
     std::unordered_map<std::string, TSmoothCachedMask> masks;
     std::size_t bytes = 0;
+    std::uint64_t generation = 0;
 };
 
 Cache& cache() {
@@ -36,4 +37,7 @@ void RememberSmoothMask(std::string key, TSmoothCachedMask mask) {
 void ClearSmoothMaskCache() {
     cache().masks.clear();
     cache().bytes = 0;
+    ++cache().generation;
 }
+
+std::uint64_t SmoothMaskCacheGeneration() { return cache().generation; }

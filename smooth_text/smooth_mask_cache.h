@@ -21,3 +21,6 @@ const TSmoothCachedMask* FindSmoothMask(const std::string& key);
 void RememberSmoothMask(std::string key, TSmoothCachedMask mask);
 // Forgets every mask (for instance after fonts were installed or replaced).
 void ClearSmoothMaskCache();
+// Counts the times the cache forgot everything: a drawer that knows its
+// masks were remembered can tell whether they still are.
+std::uint64_t SmoothMaskCacheGeneration();
