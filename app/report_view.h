@@ -14,4 +14,5 @@ public:
 
     void Clear() override;
     void AppendLine(const std::string& line) override;  // GBK
+    void Replace(const std::vector<std::string>& lines) override;
 };

@@ -36,9 +36,7 @@ void CastingEngine::DeriveChanged() { casting::DeriveChanged(record_); }
 void CastingEngine::DeriveOpposite() { casting::DeriveOpposite(record_); }
 void CastingEngine::DeriveReversed() { casting::DeriveReversed(record_); }
 void CastingEngine::WriteReport(const Person& person, const Moment& moment) {
-    const std::vector<std::string> lines = ComposeReport(record_, facts_, person, moment);
-    report_.Clear();
-    for (const std::string& line : lines) report_.AppendLine(line);
+    report_.Replace(ComposeReport(record_, facts_, person, moment));
 }
 
 CastingOutcome CastingEngine::Run(const std::function<CastingOutcome()>& command) {

@@ -54,6 +54,11 @@ public:
     virtual ~ReportSink() = default;
     virtual void Clear() = 0;
     virtual void AppendLine(const std::string& line) = 0;  // GBK
+    // The whole report at once: by default cleared and written line by line.
+    virtual void Replace(const std::vector<std::string>& lines) {
+        Clear();
+        for (const std::string& line : lines) AppendLine(line);
+    }
 };
 
 // A report kept as lines, for use without a window.
