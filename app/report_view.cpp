@@ -1,6 +1,5 @@
 #include "report_view.h"
 
-#include <QScrollBar>
 #include <QTextCursor>
 
 #include "qt_text/gbk_qt.h"
@@ -38,7 +37,4 @@ void ReportView::Replace(const std::vector<std::string>& lines) {
     all.select(QTextCursor::Document);
     all.insertText(text);
     all.endEditBlock();
-    // A new report is read from its start, as after clearing.
-    horizontalScrollBar()->setValue(0);
-    verticalScrollBar()->setValue(0);
 }

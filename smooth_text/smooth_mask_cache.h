@@ -13,6 +13,7 @@ struct TSmoothCachedMask {
     QSize size;
     int imageStride = 0;
     std::vector<std::uint8_t> data;  // bottom row first, as the mask keeps it
+    bool operator==(const TSmoothCachedMask&) const = default;
 };
 
 // The remembered mask for `key`, or null. The pointer is valid until the

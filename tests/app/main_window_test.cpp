@@ -114,36 +114,22 @@ TEST_F(MainWindowTest, TraditionalCastingWritesTheSampleReport) {
 }
 
 // A casting rewrites the report in one edit: the scroll bars keep their
-// range and page and are not repainted, and the new report shows from its
-// top-left corner.
-TEST_F(MainWindowTest, ANewReportRepaintsOnlyItsTextAndShowsFromItsStart) {
+// range and page and are not repainted.
+TEST_F(MainWindowTest, ANewReportRepaintsOnlyItsText) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EnterSamplePerson();
     Click(form->bsSkinButton1);
-    QScrollBar* const bars[] = {form->bsSkinRichEdit1->horizontalScrollBar(),
-                                form->bsSkinRichEdit1->verticalScrollBar()};
     QApplication::processEvents();
-    struct PaintCounter : QObject {
+    struct : QObject {
         int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            paints += event->type() == QEvent::Paint;
-            return false;
-        }
+        bool eventFilter(QObject*, QEvent* event) override { return (paints += event->type() == QEvent::Paint), false; }
     } counter;
-    for (QScrollBar* bar : bars) bar->installEventFilter(&counter);
+    form->bsSkinRichEdit1->horizontalScrollBar()->installEventFilter(&counter);
+    form->bsSkinRichEdit1->verticalScrollBar()->installEventFilter(&counter);
     Click(form->bsSkinButton1);
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 0);
-    EXPECT_EQ(Report(), SampleReport());
-
-    form->bsSkinRichEdit1->AppendLine(std::string(400, 'x'));  // wider than the view
-    bars[0]->setValue(bars[0]->maximum());
-    bars[1]->setValue(bars[1]->maximum());
-    ASSERT_GT(bars[0]->value(), 0);
-    Click(form->bsSkinButton1);
-    EXPECT_EQ(bars[0]->value(), 0);
-    EXPECT_EQ(bars[1]->value(), 0);
     EXPECT_EQ(Report(), SampleReport());
 }
 

@@ -1,6 +1,6 @@
-// The main window on a real X server (run under Xvfb): it maps, shows the
-// calendar after its first paint, takes a mouse click on 传统起卦 through the
-// window system, shows the report, and closes, ending the event loop cleanly.
+// The main window on a real X server (run under Xvfb): it maps, takes a
+// mouse click on 传统起卦 through the window system, shows the report, and
+// closes, ending the event loop cleanly.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,8 +20,7 @@ TEST(RealWindow, CastsAndClosesCleanly) {
     TForm1 form(services);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    // The calendar under the reference panel is left out of the first paint
-    // and shown right after it.
+    // The calendar under the reference panel is shown after the first paint.
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.NongCalendar1->isVisible(); }));
 
     QTest::mouseClick(form.bsSkinButton1, Qt::LeftButton);
