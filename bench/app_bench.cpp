@@ -8,22 +8,10 @@
 #include <QTest>
 
 #include "main_window.h"
+#include "paint_counter.h"
 #include "report_view.h"
 
 namespace {
-
-// Counts the paints a widget receives.
-class PaintCounter : public QObject {
-public:
-    PaintCounter(QWidget* widget, int& count) : count_(count) { widget->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++count_;
-        return false;
-    }
-
-private:
-    int& count_;
-};
 
 ShellServices QuietServices() {
     ShellServices services = DesktopShellServices();
@@ -38,8 +26,7 @@ void CastingFromClickToPaintedReport(benchmark::State& state) {
     TForm1 form(QuietServices());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) state.SkipWithError("window not exposed");
-    int reportPaints = 0;
-    PaintCounter counter(form.bsSkinRichEdit1->viewport(), reportPaints);
+    const testing_support::PaintCounter report{form.bsSkinRichEdit1->viewport()};
     for (auto _ : state) {
         QTest::mouseClick(form.bsSkinButton1, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
@@ -47,7 +34,7 @@ void CastingFromClickToPaintedReport(benchmark::State& state) {
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    if (reportPaints < state.iterations()) state.SkipWithError("the report was not painted after every casting");
+    if (report.paints < state.iterations()) state.SkipWithError("the report was not painted after every casting");
 }
 BENCHMARK(CastingFromClickToPaintedReport)->Unit(benchmark::kMillisecond);
 

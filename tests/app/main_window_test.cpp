@@ -22,6 +22,7 @@
 #include "qt_printers.h"
 #include "sample_reading.h"
 #include "main_window.h"
+#include "paint_counter.h"
 #include "report_view.h"
 #include "input_fields.h"
 
@@ -121,12 +122,8 @@ TEST_F(MainWindowTest, ANewReportRepaintsOnlyItsText) {
     EnterSamplePerson();
     Click(form->bsSkinButton1);
     QApplication::processEvents();
-    struct : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override { return (paints += event->type() == QEvent::Paint), false; }
-    } counter;
-    form->bsSkinRichEdit1->horizontalScrollBar()->installEventFilter(&counter);
-    form->bsSkinRichEdit1->verticalScrollBar()->installEventFilter(&counter);
+    const testing_support::PaintCounter counter{form->bsSkinRichEdit1->horizontalScrollBar(),
+                                                form->bsSkinRichEdit1->verticalScrollBar()};
     Click(form->bsSkinButton1);
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 0);
