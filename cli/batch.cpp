@@ -70,7 +70,8 @@ bool RunBatch(std::istream& in, std::ostream& out) {
         answers.clear();
         return static_cast<bool>(out);
     };
-    // One byte past the longest line: a line that fills it is too long.
+    // The longest line and the null getline ends it with; a longer line
+    // stops getline with the buffer full.
     std::vector<char> line(kMaxBatchLineBytes + 1);
     // Casting on for a reader that is gone would only burn the rest of the
     // input: a failed write ends the batch.
