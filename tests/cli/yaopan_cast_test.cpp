@@ -94,7 +94,8 @@ TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
         Command command;
     } rows[] = {
         {{"--method", "traditional"}, 0, 0, [](auto& e, auto& p, auto& m) { return e.CastTraditional(p, m); }},
-        {{"--method", "clock", "--minute", "30"},
+        // Leading zeros are decimal: 030 is 30, 08 is 8, never C literals.
+        {{"--method", "clock", "--minute", "030"},
          17,
          30,
          [](auto& e, auto& p, auto& m) { return e.CastByClock(p, m); }},
@@ -109,7 +110,7 @@ TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
          0,
          0,
          [](auto& e, auto& p, auto& m) { return e.CastByCharacter(p, m, gbk("天")); }},
-        {{"--method", "manual", "--upper", "8", "--lower", "1", "--line", "6"},
+        {{"--method", "manual", "--upper", "08", "--lower", "1", "--line", "006"},
          0,
          0,
          [](auto& e, auto& p, auto& m) { return e.CastManually(p, m, 8, 1, 6); }},
@@ -185,8 +186,6 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         {{"--hour", "-1"}, "--hour: takes decimal digits only, not '-1'"},
         {{"--hour", "+5"}, "not '+5'"},
         {{"--hour", ""}, "not ''"},
-        {{"--hour", "0x10"}, "not '0x10'"},
-        {{"--method", "clock", "--minute", "5.0"}, "--minute: takes decimal digits only"},
         {{"--hour", "99999999999999999999"}, "--hour: 99999999999999999999 is out of range"},
         {{"--method", "clock", "--minute", "60"}, "minute must be 0 to 59"},
         {{"--method", "manual", "--upper", "9", "--lower", "1", "--line", "1"}, "upper must be 1 to 8"},
@@ -203,31 +202,10 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
     };
     for (const auto& row : rows) {
         const Outcome run = RunCast(row.args);
-        std::string what;
-        for (const std::string& arg : row.args) what += arg + " ";
+        const std::string what = row.args[0] + " " + row.args[1];
         EXPECT_EQ(run.status, 2) << what;
         EXPECT_EQ(run.out, "") << what;
         EXPECT_NE(run.err.find(row.message), std::string::npos) << what << ": " << run.err;
-    }
-}
-
-// Leading zeros are decimal as people write them, never an octal C literal.
-TEST(YaopanCast, NumbersWithLeadingZerosCastAsWithout) {
-    const std::vector<std::string> rows[][2] = {
-        {{"--hour", "08"}, {"--hour", "8"}},
-        {{"--method", "clock", "--hour", "010", "--minute", "030"},
-         {"--method", "clock", "--hour", "10", "--minute", "30"}},
-        {{"--method", "manual", "--upper", "08", "--lower", "01", "--line", "006"},
-         {"--method", "manual", "--upper", "8", "--lower", "1", "--line", "6"}},
-    };
-    for (const auto& [zeros, plain] : rows) {
-        std::vector<std::string> args = {"--date", "2010-09-13", "--json"};
-        args.insert(args.end(), zeros.begin(), zeros.end());
-        const Outcome run = RunCast(args);
-        EXPECT_EQ(run.status, 0) << zeros[1] << ": " << run.err;
-        args.resize(3);
-        args.insert(args.end(), plain.begin(), plain.end());
-        EXPECT_EQ(run.out, RunCast(args).out) << zeros[1];
     }
 }
 
@@ -296,48 +274,33 @@ TEST(YaopanCast, EachCastingReadsByItsCalendarAndNamesIt) {
 }
 
 // A line up to the limit is read as any other; a longer one is answered
-// with an error, and the lines after it are answered too.
+// with an error, and the batch goes on.
 TEST(YaopanCast, BatchAnswersALineLongerThanTheLimitWithAnError) {
     const std::string casting = R"({"date":"2010-09-13","hour":17})";
-    const struct {
-        std::size_t length;
-        bool tooLong;
-    } rows[] = {{cli::kMaxBatchLineBytes, false}, {cli::kMaxBatchLineBytes + 1, true}, {3 << 20, true}};
-    for (const auto& row : rows) {
-        // JSON allows the blanks that bring the casting to the length.
-        const std::string input = casting + std::string(row.length - casting.size(), ' ') + "\n" + casting + "\n";
-        const Outcome run = RunCast({"--batch"}, input);
-        EXPECT_EQ(run.status, 0) << row.length << ": " << run.err;
-        std::istringstream lines(run.out);
-        std::vector<nlohmann::json> answers;
-        for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
-        ASSERT_EQ(answers.size(), 2u) << row.length;
-        if (row.tooLong) {
-            EXPECT_EQ(answers[0], nlohmann::json::parse(R"({"error": "line longer than 65536 bytes"})")) << row.length;
-        } else {
-            EXPECT_TRUE(answers[0].contains("report")) << row.length << ": " << answers[0];
-        }
-        EXPECT_TRUE(answers[1].contains("report")) << row.length;
-    }
+    std::string input;
+    const std::size_t limit = cli::kMaxBatchLineBytes;
+    for (std::size_t length : {limit, limit + 1, std::size_t{3} << 20, casting.size()})
+        input += casting + std::string(length - casting.size(), ' ') + "\n";  // blanks JSON allows
+    const Outcome run = RunCast({"--batch"}, input);
+    const std::string cast = run.out.substr(0, run.out.find('\n') + 1);
+    const std::string tooLong = "{\"error\":\"line longer than 65536 bytes\"}\n";
+    EXPECT_NE(cast.find("\"report\""), std::string::npos) << cast;
+    EXPECT_EQ(run.out, cast + tooLong + tooLong + cast);
 }
 
-// Under a supervisor that ignores SIGPIPE, a reader that leaves ends the
-// batch at the first answer it does not take, with the rest of the input
-// unread.
+// With SIGPIPE ignored, as under many supervisors, a reader that leaves
+// ends the batch at the first failed write; `wc` counts the input it left.
 TEST(YaopanCast, BatchStopsAtTheFirstFailedWrite) {
     const std::string dir = testing::TempDir() + "yaopan_cast_pipe_" + std::to_string(getpid()) + "_";
-    const std::string in = dir + "in", err = dir + "err", status = dir + "status", rest = dir + "rest";
-    std::string input;
-    for (int i = 0; i < 200000; ++i) input += "{\"date\":\"2010-09-13\",\"hour\":17}\n";
-    std::ofstream(in, std::ios::binary) << input;
-    // The program and then `wc` share the input's offset: wc counts what the program left.
-    const std::string command = "trap '' PIPE; { " + ShellQuoted(YAOPAN_CAST) + " --batch 2>" + err + "; echo $? >" +
-                                status + "; wc -c >" + rest + "; } <" + in + " | head -c 1 >/dev/null";
+    std::ofstream in(dir + "in");
+    for (int i = 0; i < 200000; ++i) in << R"({"date":"2010-09-13","hour":17})" << '\n';
+    in.close();
+    const std::string command = "trap '' PIPE; { " + ShellQuoted(YAOPAN_CAST) + " --batch; echo $? >&2; wc -c >&2; }" +
+                                " <" + dir + "in 2>" + dir + "err | head -c 1 >/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(Slurp(status), "1\n");
-    EXPECT_EQ(Slurp(err), "yaopan-cast: standard output failed\n");
-    EXPECT_GT(std::stoul(Slurp(rest)), 0u) << "the whole input was cast for nobody";
-    for (const std::string& file : {in, err, status, rest}) std::remove(file.c_str());
+    const std::string err = Slurp(dir + "err");
+    EXPECT_TRUE(std::regex_match(err, std::regex("yaopan-cast: standard output failed\n1\n *[1-9][0-9]*\n"))) << err;
+    for (const char* file : {"in", "err"}) std::remove((dir + file).c_str());
 }
 
 TEST(YaopanCast, BatchFailsOnlyWhenStandardInputFails) {
@@ -420,7 +383,6 @@ TEST_F(YaopanCastJournal, AFlagGivenAValueIsRefused) {
     for (const char* flag : {"--record=false", "--record=0", "--json=1", "--batch=yes", "--history=no"}) {
         const Outcome run = RunCast(With({flag}));
         EXPECT_EQ(run.status, 2) << flag;
-        EXPECT_EQ(run.out, "") << flag;
         EXPECT_NE(run.err.find("flag override"), std::string::npos) << flag << ": " << run.err;
     }
     EXPECT_EQ(RunCast({"--history", "--json"}).out, "[]\n");
