@@ -2,8 +2,10 @@
 
 #include <climits>
 #include <istream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <vector>
 
 #include "cast_output.h"
 #include "casting_run.h"
@@ -62,16 +64,36 @@ bool RunBatch(std::istream& in, std::ostream& out) {
     // Answers go out in large writes, and whenever reading on would wait,
     // so a program that feeds one line at a time gets each answer at once.
     constexpr std::size_t kWriteSize = 1 << 16;
-    std::string answers, line;
-    while (std::getline(in, line)) {
-        answers += AnswerBatchLine(line, LocalNow());
-        answers += '\n';
-        if (answers.size() >= kWriteSize || in.rdbuf()->in_avail() <= 0) {
-            out.write(answers.data(), static_cast<std::streamsize>(answers.size())).flush();
-            answers.clear();
+    std::string answers;
+    const auto writeAnswers = [&] {
+        out.write(answers.data(), static_cast<std::streamsize>(answers.size())).flush();
+        answers.clear();
+        return static_cast<bool>(out);
+    };
+    // The longest line and the null getline ends it with; a longer line
+    // stops getline with the buffer full.
+    std::vector<char> line(kMaxBatchLineBytes + 1);
+    // Casting on for a reader that is gone would only burn the rest of the
+    // input: a failed write ends the batch.
+    while (out) {
+        in.getline(line.data(), static_cast<std::streamsize>(line.size()));
+        if (in.bad() || (in.fail() && in.gcount() == 0)) break;  // a failure, or the end of the input
+        if (in.fail()) {
+            // Its rest may be long to read, or fail: the answers before it
+            // go out first.
+            if (!writeAnswers()) break;
+            in.clear();
+            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            answers += ErrorJson("line longer than " + std::to_string(kMaxBatchLineBytes) + " bytes");
+        } else {
+            // The count holds the newline unless the input ended first.
+            const auto length = static_cast<std::size_t>(in.gcount()) - (in.eof() ? 0 : 1);
+            answers += AnswerBatchLine(std::string_view(line.data(), length), LocalNow());
         }
+        answers += '\n';
+        if (answers.size() >= kWriteSize || in.rdbuf()->in_avail() <= 0) writeAnswers();
     }
-    out.write(answers.data(), static_cast<std::streamsize>(answers.size())).flush();
+    writeAnswers();
     return !in.bad();
 }
 

@@ -3,6 +3,7 @@
 // object and the rest go on.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -15,7 +16,12 @@ namespace cli {
 // {"error": why}. Any bytes at all get one of the two.
 std::string AnswerBatchLine(std::string_view line, const LocalTime& now);
 
-// Answers every line of `in` on `out`; false when reading `in` failed.
+// The longest line a batch reads, newline excluded. A request is a few
+// hundred bytes; a longer line answers with an error, in constant memory.
+inline constexpr std::size_t kMaxBatchLineBytes = 65536;
+
+// Answers every line of `in` on `out`, and stops at the first answer `out`
+// fails to take; false when reading `in` failed.
 bool RunBatch(std::istream& in, std::ostream& out);
 
 }  // namespace cli

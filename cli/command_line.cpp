@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <istream>
@@ -21,6 +22,19 @@ std::string MethodList() {
     return list;
 }
 
+// The value of a number option. CLI11 reads numbers as C literals ("030"
+// is 24, "" is 0), where people write decimal with leading zeros at will.
+// No number option gives a negative value a meaning, so none takes a sign.
+long long DecimalValue(const std::string& option, const std::string& text) {
+    const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits) throw CLI::ValidationError(option, "takes decimal digits only, not '" + text + "'");
+    long long value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) {
+        throw CLI::ValidationError(option, text + " is out of range");
+    }
+    return value;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -38,14 +52,19 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             field.help);
     }
     for (const NumberField& field : kNumberFields) {
-        app.add_option_function<long long>(
-            std::string("--") + field.key,
-            [&request, &castingOptions, &field](long long value) {
-                request.*field.value = value;
-                castingOptions = true;
-            },
-            field.help);
+        const std::string option = std::string("--") + field.key;
+        app.add_option_function<std::string>(
+               option,
+               [&request, &castingOptions, &field, option](const std::string& text) {
+                   request.*field.value = DecimalValue(option, text);
+                   castingOptions = true;
+               },
+               field.help)
+            ->type_name("INT");
     }
+    // A flag takes no value: "--record=false" would otherwise record. (CLI11
+    // still takes "=true", its own spelling of the bare flag.)
+    app.option_defaults()->disable_flag_override();
     bool json = false, batch = false, history = false;
     std::optional<std::string> search;
     app.add_flag("--json", json, "print one JSON object instead of the report (with --history, the castings' array)");

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "casting/casting_engine.h"
+#include "cli/batch.h"
 #include "gbk.h"
 #include "reading/reading.h"
 #include "sample_reading.h"
@@ -93,7 +94,8 @@ TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
         Command command;
     } rows[] = {
         {{"--method", "traditional"}, 0, 0, [](auto& e, auto& p, auto& m) { return e.CastTraditional(p, m); }},
-        {{"--method", "clock", "--minute", "30"},
+        // Leading zeros are decimal: 030 is 30, 08 is 8, never C literals.
+        {{"--method", "clock", "--minute", "030"},
          17,
          30,
          [](auto& e, auto& p, auto& m) { return e.CastByClock(p, m); }},
@@ -108,7 +110,7 @@ TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
          0,
          0,
          [](auto& e, auto& p, auto& m) { return e.CastByCharacter(p, m, gbk("天")); }},
-        {{"--method", "manual", "--upper", "8", "--lower", "1", "--line", "6"},
+        {{"--method", "manual", "--upper", "08", "--lower", "1", "--line", "006"},
          0,
          0,
          [](auto& e, auto& p, auto& m) { return e.CastManually(p, m, 8, 1, 6); }},
@@ -180,7 +182,11 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         {{"--name", "a\tb"}, "control character"},
         // Ranges and what each method reads.
         {{"--hour", "24"}, "hour must be 0 to 23"},
-        {{"--hour", "-1"}, "hour must be 0 to 23"},
+        // Numbers are decimal digits, none with a sign, none empty.
+        {{"--hour", "-1"}, "--hour: takes decimal digits only, not '-1'"},
+        {{"--hour", "+5"}, "not '+5'"},
+        {{"--hour", ""}, "not ''"},
+        {{"--hour", "99999999999999999999"}, "--hour: 99999999999999999999 is out of range"},
         {{"--method", "clock", "--minute", "60"}, "minute must be 0 to 59"},
         {{"--method", "manual", "--upper", "9", "--lower", "1", "--line", "1"}, "upper must be 1 to 8"},
         {{"--method", "manual", "--upper", "1", "--lower", "1", "--line", "7"}, "line must be 1 to 6"},
@@ -267,6 +273,36 @@ TEST(YaopanCast, EachCastingReadsByItsCalendarAndNamesIt) {
     EXPECT_EQ(answers[1]["lunar_date"]["text"], "一九零六年四月初一");
 }
 
+// A line up to the limit is read as any other; a longer one is answered
+// with an error, and the batch goes on.
+TEST(YaopanCast, BatchAnswersALineLongerThanTheLimitWithAnError) {
+    const std::string casting = R"({"date":"2010-09-13","hour":17})";
+    std::string input;
+    const std::size_t limit = cli::kMaxBatchLineBytes;
+    for (std::size_t length : {limit, limit + 1, std::size_t{3} << 20, casting.size()})
+        input += casting + std::string(length - casting.size(), ' ') + "\n";  // blanks JSON allows
+    const Outcome run = RunCast({"--batch"}, input);
+    const std::string cast = run.out.substr(0, run.out.find('\n') + 1);
+    const std::string tooLong = "{\"error\":\"line longer than 65536 bytes\"}\n";
+    EXPECT_NE(cast.find("\"report\""), std::string::npos) << cast;
+    EXPECT_EQ(run.out, cast + tooLong + tooLong + cast);
+}
+
+// With SIGPIPE ignored, as under many supervisors, a reader that leaves
+// ends the batch at the first failed write; `wc` counts the input it left.
+TEST(YaopanCast, BatchStopsAtTheFirstFailedWrite) {
+    const std::string dir = testing::TempDir() + "yaopan_cast_pipe_" + std::to_string(getpid()) + "_";
+    std::ofstream in(dir + "in");
+    for (int i = 0; i < 200000; ++i) in << R"({"date":"2010-09-13","hour":17})" << '\n';
+    in.close();
+    const std::string command = "trap '' PIPE; { " + ShellQuoted(YAOPAN_CAST) + " --batch; echo $? >&2; wc -c >&2; }" +
+                                " <" + dir + "in 2>" + dir + "err | head -c 1 >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string err = Slurp(dir + "err");
+    EXPECT_TRUE(std::regex_match(err, std::regex("yaopan-cast: standard output failed\n1\n *[1-9][0-9]*\n"))) << err;
+    for (const char* file : {"in", "err"}) std::remove((dir + file).c_str());
+}
+
 TEST(YaopanCast, BatchFailsOnlyWhenStandardInputFails) {
     const Outcome empty = RunCast({"--batch"});
     EXPECT_EQ(empty.status, 0) << empty.err;
@@ -339,6 +375,17 @@ TEST_F(YaopanCastJournal, AnUnwritableJournalIsToldAfterTheReport) {
     EXPECT_EQ(run.out, RunCast(kPerson).out);
     EXPECT_NE(run.err.find((home_ / "file" / "yaopan" / "castings.sqlite3").string()), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+}
+
+// "--record=false" once recorded: a flag given any value is refused, and
+// nothing reaches the journal.
+TEST_F(YaopanCastJournal, AFlagGivenAValueIsRefused) {
+    for (const char* flag : {"--record=false", "--record=0", "--json=1", "--batch=yes", "--history=no"}) {
+        const Outcome run = RunCast(With({flag}));
+        EXPECT_EQ(run.status, 2) << flag;
+        EXPECT_NE(run.err.find("flag override"), std::string::npos) << flag << ": " << run.err;
+    }
+    EXPECT_EQ(RunCast({"--history", "--json"}).out, "[]\n");
 }
 
 TEST(YaopanCast, JournalOptionsAreNotMixedWithCasting) {
