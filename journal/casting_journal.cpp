@@ -9,6 +9,7 @@
 
 #include "journal_fields.h"
 #include "journal_schema.h"
+#include "owner_only.h"
 #include "sqlite_statement.h"
 
 namespace journal {
@@ -81,6 +82,21 @@ void Holds(sqlite3_context* context, int, sqlite3_value** arguments) {
     sqlite3_result_int(context, text && part && memmem(text, textBytes, part, partBytes) != nullptr);
 }
 
+// Switching to WAL needs the file to itself, and SQLite gives up at once,
+// without the busy wait, while another program holds it, as when two open
+// a new journal together: the switch is tried again within the wait.
+void SwitchToWal(sqlite3* db) {
+    constexpr int kRetryMilliseconds = 10;
+    for (int waited = 0;; waited += kRetryMilliseconds) {
+        try {
+            return Execute(db, "PRAGMA journal_mode = WAL");
+        } catch (const SqliteError& error) {
+            if (error.primary() != SQLITE_BUSY || waited >= kBusyMilliseconds) throw;
+        }
+        sqlite3_sleep(kRetryMilliseconds);
+    }
+}
+
 bool IsNotADatabase(const SqliteError& error) {
     return error.primary() == SQLITE_NOTADB || error.primary() == SQLITE_CORRUPT;
 }
@@ -107,10 +123,24 @@ std::string UtcStamp() {
     return stamp;
 }
 
+// `file` in its folder's real place. SQLite's NOFOLLOW refuses a link
+// anywhere along the path, and a link among the folders (a data folder
+// kept on another disk) is the user's own choice; only one in the file's
+// place is to be refused.
+std::filesystem::path WithFolderResolved(const std::filesystem::path& file) {
+    std::error_code error;
+    const auto folder = std::filesystem::canonical(std::filesystem::absolute(file, error).parent_path(), error);
+    return error ? file : folder / file.filename();
+}
+
 std::string Quoted(const std::filesystem::path& file) { return "“" + file.string() + "”"; }
 
-std::string NewerSchemaMessage(const std::filesystem::path& file) {
-    return "起卦记录" + Quoted(file) + "由较新版本的程序写成，本程序只能查看，不会改动它，新的起卦也不会记录。";
+// A number above ours may be a newer program's; one below 0 no program
+// writes, but one flipped byte of the header makes it.
+std::string UnknownSchemaMessage(const std::filesystem::path& file, int version) {
+    return "起卦记录" + Quoted(file) + "的格式编号（" + std::to_string(version) + "）不是本程序认得的" +
+           (version > CurrentSchemaVersion() ? "，可能由较新版本的程序写成" : "") +
+           "；本程序只读取它，不会改动它，新的起卦也不会记录。";
 }
 
 }  // namespace
@@ -126,13 +156,18 @@ void CastingJournal::Open() {
         if (!message_.empty()) message_ += "\n";
         message_ += "起卦记录" + Quoted(file_) + "无法写入（" + why + "），新的起卦不会记录；起卦照常进行。";
     };
-    std::error_code folderError;
-    if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), folderError);
-    if (folderError) return refuse(folderError.message());
+    if (file_.has_parent_path()) {
+        if (const std::error_code error = MakeOwnerOnlyFolders(file_.parent_path())) return refuse(error.message());
+        KeepFolderOwnerOnly(file_.parent_path());
+    }
+    // A journal kept before its modes were narrowed is narrowed here, with
+    // the logs beside it; the file itself as it is connected to.
+    for (const char* companion : {"-wal", "-shm"}) KeepFileOwnerOnly(file_.string() + companion, false);
 
     // The version is the first thing read from the file: a file that is not
     // a database shows it here, before anything is written to it.
     const auto connectAndProbe = [&](int flags) {
+        KeepFileOwnerOnly(file_, true);
         Connect(flags);
         const int version = SchemaVersion(db_);
         Statement tables(db_, "SELECT count(*) FROM sqlite_schema");
@@ -155,12 +190,14 @@ void CastingJournal::Open() {
         return refuse(error.what());
     }
 
-    if (version > CurrentSchemaVersion()) {
+    if (!KnownSchemaVersion(version)) {
         // Reopened read-only before anything (not even the journal mode) is
-        // set: the newer program's file stays byte for byte as it was.
+        // set: the file stays byte for byte as it was, and in its place.
+        // Moving it aside would hide every casting in it over what may be
+        // a single damaged byte.
         Close();
         outcome_ = OpenOutcome::ReadOnlyNewerSchema;
-        message_ = NewerSchemaMessage(file_);
+        message_ = UnknownSchemaMessage(file_, version);
         try {
             Connect(SQLITE_OPEN_READONLY);
             readable_ = true;
@@ -172,7 +209,7 @@ void CastingJournal::Open() {
 
     try {
         if (sqlite3_db_readonly(db_, "main") == 1) throw SqliteError(SQLITE_READONLY, "只读");
-        Execute(db_, "PRAGMA journal_mode = WAL");
+        SwitchToWal(db_);
         Execute(db_, "PRAGMA synchronous = NORMAL");
         Migrate(db_);
         readable_ = true;
@@ -185,11 +222,17 @@ void CastingJournal::Open() {
 
 void CastingJournal::Connect(int flags) {
     sqlite3* db = nullptr;
-    const int result = sqlite3_open_v2(file_.c_str(), &db, flags, nullptr);
+    // A link in the file's place may lead anywhere: nothing is read or
+    // written through it.
+    const int result =
+        sqlite3_open_v2(WithFolderResolved(file_).c_str(), &db, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
     if (result != SQLITE_OK) {
-        const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
+        const int code = db ? sqlite3_extended_errcode(db) : result;
+        const std::string why = code == SQLITE_CANTOPEN_SYMLINK ? "它是符号链接，为免写到别处，不经由它读写"
+                                : db                            ? sqlite3_errmsg(db)
+                                                                : sqlite3_errstr(result);
         sqlite3_close_v2(db);
-        throw SqliteError(result, why);
+        throw SqliteError(code, why);
     }
     db_ = db;
     sqlite3_extended_result_codes(db_, 1);
@@ -239,7 +282,7 @@ WriteResult CastingJournal::Write(const std::function<std::int64_t()>& write) {
         case WriteFailure::None:
             break;
         case WriteFailure::NewerSchema:
-            result.message = NewerSchemaMessage(file_);
+            result.message = message_;  // the opening's: why the file is only read
             break;
         case WriteFailure::Unwritable:
             result.message = "起卦记录" + Quoted(file_) + "无法写入（" + why + "）；已存的记录完好无损。";

@@ -1,8 +1,9 @@
 // The journal of castings: one SQLite file that the window and the command
 // line record into, list, search, reopen and prune. Opening never fails:
 // a file that is not a database is moved aside and a new one started, one
-// written by a newer program is only read, and one that cannot be written
-// leaves a journal that records nothing. Each case says so in `message()`,
+// whose schema number this program does not know (a newer program's, or a
+// damaged one) is only read, and one that cannot be written, or is a
+// symbolic link, leaves a journal that records nothing. Each case says so in `message()`,
 // and casting goes on. Any number of programs may hold the file open at
 // once; one journal object serves one thread at a time.
 #pragma once
@@ -25,13 +26,15 @@ namespace journal {
 enum class OpenOutcome {
     Ok,
     MovedAside,           // the file was not a database; it was renamed, with the time, and a new one started
-    ReadOnlyNewerSchema,  // written by a newer program: listed and searched, never written
+    // A schema number this program does not know, a newer program's or a
+    // damaged header's: listed and searched, never written nor moved.
+    ReadOnlyNewerSchema,
     Unwritable,           // nothing can be recorded; what can be read still is
 };
 
 enum class WriteFailure {
     None,
-    NewerSchema,    // the journal is open read-only
+    NewerSchema,    // the journal is open read-only (OpenOutcome::ReadOnlyNewerSchema)
     Unwritable,     // the file or its folder cannot be written
     DiskFull,       // no room for the casting
     Busy,           // another program held the file longer than the wait
@@ -56,7 +59,8 @@ struct JournalError : std::runtime_error {
 
 class CastingJournal {
 public:
-    // Opens `file`, creating it and its folders as needed.
+    // Opens `file`, creating it and its folders as needed. The file, its
+    // logs and the folder holding it are kept to their owner (0600, 0700).
     explicit CastingJournal(std::filesystem::path file);
     ~CastingJournal();
     CastingJournal(const CastingJournal&) = delete;

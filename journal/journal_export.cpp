@@ -1,6 +1,7 @@
 #include "journal_export.h"
 
 #include <ctime>
+#include <string_view>
 #include <nlohmann/json.hpp>
 #include <type_traits>
 
@@ -31,9 +32,14 @@ void VisitExported(const JournalEntry& entry, Visit&& visit) {
     });
 }
 
+// A text cell: every text, as typed or as we wrote it. One a spreadsheet
+// would take for a formula (=, +, -, @, or a tab or carriage return before
+// one) is quoted with a ' before it, which spreadsheets read as "text".
+// Numbers are written as numbers, a negative one too.
 std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
+    const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    if (!formula && text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = formula ? "\"'" : "\"";
     for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
 }
@@ -51,7 +57,9 @@ std::string CsvText(const Value& value) {
 }  // namespace
 
 std::string ToCsv(std::span<const JournalEntry> entries) {
-    std::string csv;
+    // Without the byte order mark spreadsheets read the Chinese as the
+    // locale's code page.
+    std::string csv = "\xEF\xBB\xBF";
     const auto endRow = [&] {
         csv.back() = '\r';  // the comma after the last field
         csv += '\n';

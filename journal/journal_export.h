@@ -12,7 +12,9 @@ namespace journal {
 
 // RFC 4180: a header row, then a row per casting, lines ending CRLF; a
 // field holding a comma, a quote or a line break is quoted, its quotes
-// doubled. The text is UTF-8 without a byte order mark.
+// doubled. A text a spreadsheet would run as a formula (one starting with
+// =, +, -, @, a tab or a carriage return) is quoted with a ' before it.
+// The text is UTF-8 after a byte order mark, as spreadsheets want it.
 std::string ToCsv(std::span<const JournalEntry> entries);
 
 // An array of objects, one per casting; `reading` is null where there is

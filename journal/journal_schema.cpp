@@ -52,6 +52,8 @@ const std::vector<std::string> kSteps = {
 
 int CurrentSchemaVersion() { return static_cast<int>(kSteps.size()); }
 
+bool KnownSchemaVersion(int version) { return version >= 0 && version <= CurrentSchemaVersion(); }
+
 int SchemaVersion(sqlite3* db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -65,11 +67,13 @@ void Migrate(sqlite3* db) {
         // Read again inside the transaction: another program may have
         // migrated between the look and the lock.
         const int found = SchemaVersion(db);
-        for (int version = found; version < CurrentSchemaVersion(); ++version) Execute(db, kSteps[version]);
-        // A pragma takes no parameters; the number is the program's own.
-        // A newer version found here stays as it is.
-        if (found < CurrentSchemaVersion())
+        // An unknown version found here stays as it is: no step starts
+        // from it, and the number may be all that is wrong with the file.
+        if (KnownSchemaVersion(found) && found < CurrentSchemaVersion()) {
+            for (int version = found; version < CurrentSchemaVersion(); ++version) Execute(db, kSteps[version]);
+            // A pragma takes no parameters; the number is the program's own.
             Execute(db, "PRAGMA user_version = " + std::to_string(CurrentSchemaVersion()));
+        }
         Execute(db, "COMMIT");
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

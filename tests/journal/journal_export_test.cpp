@@ -11,7 +11,7 @@ namespace {
 
 using JournalExportTest = JournalFolder;
 
-TEST_F(JournalExportTest, CsvHasAHeaderCrlfLinesAndQuotesOnlyTheFieldsThatNeedIt) {
+TEST_F(JournalExportTest, CsvHasABomAHeaderCrlfLinesAndQuotesOnlyTheFieldsThatNeedIt) {
     const struct {
         std::string name, field;
     } cases[] = {
@@ -19,12 +19,22 @@ TEST_F(JournalExportTest, CsvHasAHeaderCrlfLinesAndQuotesOnlyTheFieldsThatNeedIt
         {"a,b", "\"a,b\""},
         {"say \"hi\"", "\"say \"\"hi\"\"\""},
         {"two\r\nlines", "\"two\r\nlines\""},
+        // What a spreadsheet would run as a formula is kept as text.
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+1", "\"'+1\""},
+        {"-2", "\"'-2\""},
+        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {"\t=1", "\"'\t=1\""},
+        {"\r=1", "\"'\r=1\""},
+        {"a=b-c", "a=b-c"},
     };
     for (const auto& c : cases) {
         auto entry = Casting(c.name);
         entry.castAt = 0;
+        entry.manualUpper = -1;
         const std::string csv = journal::ToCsv(std::vector{entry});
-        EXPECT_TRUE(csv.starts_with("id,name,sex,age,year,")) << csv;
+        EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBFid,name,sex,age,year,")) << csv;
+        EXPECT_NE(csv.find(",明天出行可好,-1,0,0,"), std::string::npos);  // a number is no formula
         EXPECT_TRUE(csv.find("\r\n0," + c.field + ",女,36,2026,") != std::string::npos) << csv;
         EXPECT_NE(csv.find(",\"本卦　乾为天\n变卦　天风姤\n\",1970-01-01T00:00:00Z,"), std::string::npos);
         EXPECT_TRUE(csv.ends_with(",table,\r\n"));  // no reading: an empty last field

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <ctime>
 #include <functional>
 #include <vector>
@@ -112,22 +113,85 @@ TEST_F(JournalSafetyTest, AFullDiskRefusesTheCastingAndKeepsEveryEarlierOne) {
     EXPECT_TRUE(reopened.Find("丁").empty());
 }
 
-TEST_F(JournalSafetyTest, ANewerProgramsJournalIsReadButNeverWritten) {
-    std::filesystem::create_directories(file.parent_path());
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    const std::string newer = "PRAGMA user_version = " + std::to_string(journal::CurrentSchemaVersion() + 1);
-    ASSERT_EQ(sqlite3_exec(db, ("CREATE TABLE future (x); " + newer).c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-    const std::string before = Bytes(file);
-
-    {
-        CastingJournal journal(file);
-        EXPECT_EQ(journal.outcome(), OpenOutcome::ReadOnlyNewerSchema);
-        EXPECT_FALSE(journal.message().empty());
-        ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::NewerSchema);
+// A number above ours is a newer program's; one below 0 or far above is
+// what one flipped byte of the header makes. The castings stay where they
+// are, readable, and a read of tables not ours fails without a crash.
+TEST_F(JournalSafetyTest, AJournalOfAnUnknownSchemaIsReadButNeverWrittenNorMoved) {
+    const struct {
+        int version;
+        bool ourTables;
+    } cases[] = {{journal::CurrentSchemaVersion() + 1, false}, {-1, true}, {INT_MIN, true}, {INT_MAX, true}};
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(file.parent_path());
+        std::filesystem::create_directories(file.parent_path());
+        if (c.ourTables) CastingJournal(file).Record(Casting("甲"));
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+        const std::string sql = (c.ourTables ? "" : "CREATE TABLE future (x); ") +
+                                ("PRAGMA user_version = " + std::to_string(c.version));
+        ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        const std::string before = Bytes(file);
+        {
+            CastingJournal journal(file);
+            EXPECT_EQ(journal.outcome(), OpenOutcome::ReadOnlyNewerSchema);
+            EXPECT_NE(journal.message().find("（" + std::to_string(c.version) + "）"), std::string::npos)
+                << journal.message();
+            if (c.ourTables)
+                EXPECT_EQ(journal.List(0, 10).size(), 1u);
+            else
+                EXPECT_THROW(journal.List(0, 10), journal::JournalError);
+            ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::NewerSchema);
+            EXPECT_EQ(journal.Record(Casting("王")).message, journal.message());
+        }
+        EXPECT_EQ(Bytes(file), before) << c.version;  // neither changed nor moved aside
     }
-    EXPECT_EQ(Bytes(file), before);
+}
+
+TEST_F(JournalSafetyTest, TheJournalItsLogsAndItsFoldersAreTheOwnersAlone) {
+    const mode_t umaskBefore = umask(022);
+    const auto journalFile = folder / "share" / "yaopan" / "castings.sqlite3";
+    const auto modes = [&] {
+        std::vector<int> modes;
+        for (const char* log : {"", "-wal", "-shm"})
+            modes.push_back(int(std::filesystem::status(journalFile.string() + log).permissions()));
+        for (const auto& made : {journalFile.parent_path(), folder / "share"})
+            modes.push_back(int(std::filesystem::status(made).permissions()));
+        return modes;
+    };
+    const std::vector<int> ownerOnly{0600, 0600, 0600, 0700, 0700};
+    CastingJournal(journalFile).Record(Casting("甲"));  // new: made so
+    // As journals were kept before: the umask's modes, narrowed at opening.
+    for (const char* log : {"", "-wal", "-shm"}) {
+        std::ofstream{journalFile.string() + log, std::ios::app};
+        std::filesystem::permissions(journalFile.string() + log, std::filesystem::perms(0644));
+    }
+    std::filesystem::permissions(journalFile.parent_path(), std::filesystem::perms(0755));
+    CastingJournal journal(journalFile);
+    ASSERT_TRUE(journal.Record(Casting("王")).ok()) << journal.message();
+    EXPECT_EQ(modes(), ownerOnly);
+    umask(umaskBefore);
+}
+
+// A link in the journal's place is refused, whether it leads to a file or
+// to nowhere; a link among the folders above is the user's own choice.
+TEST_F(JournalSafetyTest, AJournalFileThatIsALinkIsRefusedButALinkedFolderServes) {
+    std::filesystem::create_directories(folder / "other disk");
+    std::filesystem::create_directory_symlink(folder / "other disk", file.parent_path());
+    std::ofstream(folder / "target") << "not the journal";
+    for (const char* target : {"target", "missing"}) {
+        std::filesystem::create_symlink(folder / target, file);
+        CastingJournal journal(file);
+        EXPECT_EQ(journal.outcome(), OpenOutcome::Unwritable);
+        EXPECT_NE(journal.message().find("符号链接"), std::string::npos) << journal.message();
+        EXPECT_FALSE(journal.Record(Casting("王")).ok());
+        EXPECT_TRUE(std::filesystem::is_symlink(file));  // not moved aside
+        std::filesystem::remove(file);
+    }
+    EXPECT_EQ(Bytes(folder / "target"), "not the journal");
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+    EXPECT_TRUE(CastingJournal(file).Record(Casting("王")).ok());
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "other disk" / "castings.sqlite3"));
 }
 
 TEST_F(JournalSafetyTest, KilledWhileRecordingKeepsEveryEarlierCasting) {
