@@ -1,7 +1,7 @@
 #include "casting_recorder.h"
 
+#include <QDateTime>
 #include <QSettings>
-#include <QTimer>
 
 #include "journal/journal_location.h"
 
@@ -17,6 +17,13 @@ journal::WriteFailure FailureTold(journal::OpenOutcome outcome) {
         case journal::OpenOutcome::Unwritable: return journal::WriteFailure::Unwritable;
         default: return journal::WriteFailure::None;
     }
+}
+
+// "2010-09-13 17:05 张三 传统起卦": a casting as the user made it.
+QString Named(const journal::JournalEntry& casting) {
+    return QDateTime::fromSecsSinceEpoch(casting.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
+           QLatin1Char(' ') + QString::fromStdString(casting.name) + QLatin1Char(' ') +
+           QString::fromStdString(casting.method);
 }
 
 }  // namespace
@@ -40,7 +47,7 @@ journal::CastingInputs InputsOf(int upper, int lower, int line) {
 CastingRecorder::CastingRecorder(std::function<void(const QString&)> tell, QObject* parent)
     : QObject(parent), tell_(std::move(tell)), enabled_(Settings().value(kRecordKey, true).toBool()) {}
 
-CastingRecorder::~CastingRecorder() = default;
+CastingRecorder::~CastingRecorder() { Finish(); }
 
 void CastingRecorder::setEnabled(bool on) {
     enabled_ = on;
@@ -49,27 +56,101 @@ void CastingRecorder::setEnabled(bool on) {
 
 void CastingRecorder::Record(journal::FinishedCasting casting) {
     if (!enabled_) return;
-    // Posted behind the report's paint; castings made before it runs are
-    // stored together.
-    if (pending_.empty()) QTimer::singleShot(0, this, &CastingRecorder::StorePending);
-    pending_.push_back(std::move(casting));
+    {
+        const std::lock_guard lock(mutex_);
+        if (stopping_) return;
+        handedOver_.push_back(std::move(casting));
+    }
+    changed_.notify_all();
+    if (!writer_.joinable()) writer_ = std::thread(&CastingRecorder::Write, this);
 }
 
-void CastingRecorder::StorePending() {
-    const std::vector<journal::FinishedCasting> castings = std::move(pending_);
-    pending_.clear();
+void CastingRecorder::Write() {
+    std::unique_ptr<journal::CastingJournal> journal;  // the writer's own: a journal serves one thread
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [&] { return stopping_ || !handedOver_.empty(); });
+        if (stopping_) return;
+        const journal::FinishedCasting casting = std::move(handedOver_.front());
+        handedOver_.pop_front();
+        writing_ = true;
+        lock.unlock();
+
+        Written written{journal::EntryOfCasting(casting), {}, std::nullopt};
+        if (!journal) {
+            journal = Open();
+            written.opening = Opening{journal->outcome(), journal->message()};
+        }
+        written.result = journal->Record(written.entry);
+
+        lock.lock();
+        writing_ = false;
+        written_.push_back(std::move(written));
+        // One call takes all that is written by the time it runs.
+        if (written_.size() == 1) QMetaObject::invokeMethod(this, [this] { TakeWritten(); }, Qt::QueuedConnection);
+        changed_.notify_all();
+    }
+}
+
+bool CastingRecorder::Settle(std::chrono::milliseconds wait) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, wait, [&] { return handedOver_.empty() && !writing_; });
+}
+
+void CastingRecorder::Finish(std::chrono::milliseconds wait) {
+    if (!writer_.joinable()) return;
+    Settle(wait);
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    writer_.join();
+
+    QStringList unstored;
+    TakeWritten(&unstored);
+    for (const journal::FinishedCasting& casting : handedOver_)
+        unstored.append(Named(journal::EntryOfCasting(casting)));
+    handedOver_.clear();
+    if (!unstored.isEmpty())
+        tell_(QStringLiteral("%1 次起卦未能记录：\n%2").arg(unstored.size()).arg(unstored.join(QLatin1Char('\n'))));
+}
+
+std::unique_ptr<journal::CastingJournal> CastingRecorder::Open() {
+    const std::lock_guard lock(opening_);
+    return std::make_unique<journal::CastingJournal>(journal::DefaultJournalFile());
+}
+
+void CastingRecorder::TakeWritten(QStringList* unstored) {
+    std::vector<Written> taken;
+    {
+        const std::lock_guard lock(mutex_);
+        taken.swap(written_);
+    }
     bool stored = false;
-    for (const auto& casting : castings) stored |= Check(Journal().Record(journal::EntryOfCasting(casting)));
+    for (const Written& written : taken) {
+        if (written.opening) TellOpening(*written.opening);
+        if (unstored && !written.result.ok())
+            unstored->append(Named(written.entry));
+        else
+            stored |= Check(written.result);
+    }
     if (stored) emit recorded();
 }
 
 journal::CastingJournal& CastingRecorder::Journal() {
     if (!journal_) {
-        journal_ = std::make_unique<journal::CastingJournal>(journal::DefaultJournalFile());
-        toldAtOpening_ = FailureTold(journal_->outcome());
-        if (!journal_->message().empty()) tell_(QString::fromStdString(journal_->message()));
+        journal_ = Open();
+        TellOpening({journal_->outcome(), journal_->message()});
     }
     return *journal_;
+}
+
+void CastingRecorder::TellOpening(const Opening& opening) {
+    if (opening.message.empty() || opening.message == openingTold_) return;
+    openingTold_ = opening.message;
+    toldAtOpening_ = FailureTold(opening.outcome);
+    tell_(QString::fromStdString(opening.message));
 }
 
 bool CastingRecorder::Check(const journal::WriteResult& result) {

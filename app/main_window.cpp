@@ -92,7 +92,10 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// Every way out (the window closed, 退出, a signal ending the event loop)
+// ends here; the recorder's messages need the window's services, which
+// are gone by the time its children are destroyed.
+TForm1::~TForm1() { recorder->Finish(); }
 
 void TForm1::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);

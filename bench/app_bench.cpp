@@ -20,8 +20,8 @@ ShellServices QuietServices() {
 }
 
 // Press, casting, and the paint the casting asked for, as the event loop's
-// next turn does it; what that turn does after the paint (the journal
-// storing the casting) runs untimed.
+// next turn does it; what that turn does after the paint (the news of the
+// stored casting) runs untimed.
 void CastingFromClickToPaintedReport(benchmark::State& state) {
     TForm1 form(QuietServices());
     form.show();

@@ -16,10 +16,6 @@ namespace journal {
 
 namespace {
 
-// Long enough for another program's casting to go in, short enough that a
-// stuck one does not hang the window.
-constexpr int kBusyMilliseconds = 5000;
-
 const JournalEntry kBlank;
 
 // "name, sex, ..." in the order of VisitFields.

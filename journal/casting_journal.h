@@ -23,6 +23,11 @@
 
 namespace journal {
 
+// How long a write waits for another program that holds the file: long
+// enough for its casting to go in, short enough that a stuck one does not
+// keep a casting waiting for ever.
+constexpr int kBusyMilliseconds = 5000;
+
 enum class OpenOutcome {
     Ok,
     MovedAside,           // the file was not a database; it was renamed, with the time, and a new one started

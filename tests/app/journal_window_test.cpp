@@ -2,6 +2,7 @@
 // the 记录起卦 switch, the history window and the report's export. Each
 // test has a journal of its own in a temporary folder.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +14,9 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <atomic>
+#include <thread>
 
 #include "history_model.h"
 #include "history_window.h"
@@ -26,6 +30,8 @@
 
 namespace {
 
+using namespace std::chrono_literals;
+
 class JournalWindowTest : public testing::Test {
 protected:
     QTemporaryDir home;
@@ -36,6 +42,8 @@ protected:
     SaveTarget saveTo;
     std::optional<QString> note;
     std::unique_ptr<TForm1> form;
+    bool settle = true;  // each click waits for the casting it makes to be stored
+    std::atomic<bool> lockReleased = false;
 
     void SetUp() override {
         qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
@@ -65,6 +73,9 @@ protected:
     // Clicks `button` and lets the recording that follows the report run.
     void Click(QPushButton* button) {
         QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        if (!settle) return;
+        EXPECT_TRUE(form->recorder->Settle(10s));
         QCoreApplication::processEvents();
     }
     void CastManually(int upper, int lower, int line) {
@@ -97,6 +108,20 @@ protected:
             cast();
             now = now.addSecs(3600);
         }
+    }
+
+    // Another program holds the journal's write lock from now for `holdFor`;
+    // `lockReleased` is set just before it lets go.
+    std::jthread HoldJournalLock(std::chrono::milliseconds holdFor) {
+        { journal::CastingJournal made(journal::DefaultJournalFile()); }  // as the window will find it
+        sqlite3* db = nullptr;
+        EXPECT_EQ(sqlite3_open(journal::DefaultJournalFile().c_str(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        return std::jthread([this, db, holdFor] {
+            std::this_thread::sleep_for(holdFor);
+            lockReleased = true;
+            sqlite3_close(db);  // which rolls the transaction back
+        });
     }
 
     HistoryWindow* History() { return form->OpenHistory(); }
@@ -288,6 +313,48 @@ TEST_F(JournalWindowTest, AnUnwritableJournalIsToldOnceAndCastingGoesOn) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains("无法写入"));
     EXPECT_EQ(History()->model().rowCount(), 0);
+}
+
+// The window turns while the writer waits for another program's lock, and
+// the castings made meanwhile are all stored, in order, once it is free.
+TEST_F(JournalWindowTest, AnotherProgramsLockNeverHoldsTheWindow) {
+    History();
+    const std::jthread lock = HoldJournalLock(2s);
+    bool turned = false, turnedWhileLocked = false;
+    QTimer::singleShot(100ms, [&] { turnedWhileLocked = !lockReleased, turned = true; });
+    settle = false;
+    CastThree();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return turned; }) && turnedWhileLocked);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ListedNames().size() == 3; }, 10000)) << "the list follows the writer";
+    EXPECT_EQ(ListedNames(), (QStringList{"王五", "李四", "张三"}));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+// Closing waits for the writer (with the window's own wait, past the lock;
+// with a shorter one, not) and names in one message each casting it could
+// not store.
+TEST_F(JournalWindowTest, ClosingWaitsForTheJournalAndNamesWhatWentUnstored) {
+    settle = false;
+    for (const std::optional<std::chrono::milliseconds> wait : {std::optional<std::chrono::milliseconds>(), {200ms}}) {
+        qputenv("XDG_DATA_HOME", home.filePath(wait ? "short" : "own").toLocal8Bit());
+        form = NewForm();
+        now = QDateTime(QDate(2010, 9, 13), QTime(17, 5));
+        {
+            const std::jthread lock = HoldJournalLock(2s);
+            CastThree();
+            if (wait) form->recorder->Finish(*wait);
+            form.reset();
+        }
+        QStringList stored;
+        for (const journal::JournalEntry& casting : Stored()) stored.append(QString::fromStdString(casting.name));
+        const QString told = messages.join('|');
+        EXPECT_EQ(messages.size(), wait ? 1 : 0) << told.toStdString();
+        EXPECT_EQ(stored.size() == 3, !wait);
+        for (const char* name : {"张三", "李四", "王五"}) EXPECT_NE(stored.contains(name), told.contains(name)) << name;
+        if (!wait) continue;
+        EXPECT_TRUE(told.startsWith(QStringLiteral("%1 次起卦未能记录：").arg(3 - stored.size()))) << told.toStdString();
+        EXPECT_TRUE(told.contains("2010-09-13 19:05 王五 问话字的笔画数起卦")) << "by time, name and method";
+    }
 }
 
 }  // namespace
