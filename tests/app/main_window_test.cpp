@@ -352,13 +352,15 @@ TEST_F(MainWindowTest, EnterCastsInAMethodsBoxesAndOnAFocusedButton) {
         {nullptr, nullptr, "", form->bsSkinButton1, Qt::Key_Return, "传统起卦"},
         {nullptr, nullptr, "", form->bsSkinButton3, Qt::Key_Enter, "日期天干数起卦"},
     };
+    ShowActive();
     for (const auto& row : rows) {
         const std::string what = row.target->accessibleName().toStdString();
         form->bsSkinRichEdit1->Clear();
         if (row.page != nullptr) Click(row.page);
         if (row.edit != nullptr) Type(row.edit, QString::fromUtf8(row.text));
         row.target->setFocus();
-        QTest::keyClick(row.target, row.key, row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(QApplication::focusWidget(), row.key,
+                        row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         ASSERT_EQ(Report().size(), 13) << what;
         EXPECT_EQ(Report()[2], QStringLiteral("  起卦方式： ") + QString::fromUtf8(row.method)) << what;
     }
