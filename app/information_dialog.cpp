@@ -122,11 +122,13 @@ QWidget* TForm2::BuildFeedbackPage() {
 }
 
 // A ruled table: the first line of the file is the header, the rest rows,
-// cells separated by tabs.
+// cells separated by tabs. The version heads the rows; it is the build's,
+// not the file's.
 QWidget* TForm2::BuildAboutPage() {
     QWidget* page = NewPage("TabSheet2", QStringLiteral("关于我们"));
     QStringList lines = ResourceText(QStringLiteral(":/information/about.tsv")).split(QLatin1Char('\n'));
     const QStringList header = lines.takeFirst().split(QLatin1Char('\t'));
+    lines.prepend(QStringLiteral("版本\t" YAOPAN_VERSION));
     auto* table = Placed(new QTableWidget(static_cast<int>(lines.size()), static_cast<int>(header.size()), page),
                          20, 60, 445, 330);
     table->setObjectName(QStringLiteral("AboutTable"));

@@ -1,13 +1,24 @@
 // yaopan: casting and reading hexagrams by the plum-blossom method.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 #include "qt_text/font_faces.h"
 #include "main_window.h"
+#include "qt_translations.h"
 #include "quit_on_terminate.h"
 
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts: asking the version needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        const bool written = std::puts("yaopan " YAOPAN_VERSION) >= 0 && std::fflush(stdout) == 0;
+        return written ? 0 : 1;
+    }
     QApplication app(argc, argv);
     QuitOnTerminate(app);
+    // The window speaks Simplified Chinese whatever the system's language;
+    // Qt's own boxes and dialogs speak it with the window.
+    const auto qtTexts = InstallQtTranslations(QLocale(QLocale::Chinese, QLocale::China));
     InstallFontSubstitutions();
     TForm1 window;
     window.show();

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,11 +49,32 @@ QLabel* NewLabel(const QString& text, QWidget* parent, int left, int top) {
     return label;
 }
 
+// A method's input page. Its line edits and closed lists leave Enter to
+// their parent, so Enter in any of its boxes reaches the page, which casts
+// as its 确认起卦 button does.
+class InputPage : public QWidget {
+public:
+    explicit InputPage(QPushButton* confirm) : confirm_(confirm) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            confirm_->click();
+        } else {
+            QWidget::keyPressEvent(event);
+        }
+    }
+
+private:
+    QPushButton* confirm_;
+};
+
 }  // namespace
 
 TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kProductTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/yaopan.png")));
     setFixedSize(976, 547);
     move(203, 110);
 
@@ -213,6 +236,9 @@ QPushButton* TForm1::NewButton(const QString& caption, const char* name, void (T
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(caption);
+    // Enter on a focused button presses it. Only a dialog makes its buttons
+    // take Enter by itself; outside one, an auto-default button does.
+    button->setAutoDefault(true);
     connect(button, &QPushButton::clicked, this, handler);
     return button;
 }
@@ -290,10 +316,10 @@ void TForm1::BuildPersonAndMoment() {
         const char* accessibleName;
     } fields[] = {
         {bsSkinEdit1, "bsSkinEdit1", "姓名"},         {RadioButton1, "RadioButton1", "男"},
-        {RadioButton2, "RadioButton2", "女"},         {bsSkinSpinEdit1, "bsSkinSpinEdit1", "年"},
-        {bsSkinSpinEdit2, "bsSkinSpinEdit2", "月"},   {bsSkinSpinEdit3, "bsSkinSpinEdit3", "日"},
-        {bsSkinSpinEdit4, "bsSkinSpinEdit4", "时"},   {bsSkinEdit5, "bsSkinEdit5", "年龄"},
-    };
+        {RadioButton2, "RadioButton2", "女"},         {bsSkinEdit5, "bsSkinEdit5", "年龄"},
+        {bsSkinSpinEdit1, "bsSkinSpinEdit1", "年"},   {bsSkinSpinEdit2, "bsSkinSpinEdit2", "月"},
+        {bsSkinSpinEdit3, "bsSkinSpinEdit3", "日"},   {bsSkinSpinEdit4, "bsSkinSpinEdit4", "时"},
+    };  // reading order, which Tab follows
     QWidget* previous = nullptr;
     for (const auto& f : fields) {
         f.field->setObjectName(QString::fromLatin1(f.name));
@@ -313,9 +339,10 @@ void TForm1::BuildPersonAndMoment() {
 
 QWidget* TForm1::NewInputPage(const QString& label, QWidget* input, const QString& hint, QPushButton* confirm) {
     constexpr int kGap = 8;
-    auto* page = new QWidget;
+    auto* page = new InputPage(confirm);
     QLabel* caption = NewLabel(label, page, 8, 15);
     input->setParent(page);
+    page->setFocusProxy(input);
     input->move(input->x() > 0 ? input->x() : 120, 12);
     confirm->setParent(page);
     confirm->setGeometry(380, 10, 89, 25);
@@ -356,7 +383,7 @@ void TForm1::BuildInputPages() {
     bsSkinButton13 = NewButton(confirmCaption, "bsSkinButton13", &TForm1::bsSkinButton13Click, nullptr);
 
     // Page 3: three fixed lists in trigram-number and line order.
-    auto* manual = new QWidget;
+    auto* manual = new InputPage(bsSkinButton12);
     const QStringList trigrams = {QStringLiteral("乾"), QStringLiteral("兑"), QStringLiteral("离"),
                                   QStringLiteral("震"), QStringLiteral("巽"), QStringLiteral("坎"),
                                   QStringLiteral("艮"), QStringLiteral("坤")};
@@ -375,6 +402,7 @@ void TForm1::BuildInputPages() {
     bsSkinComboBox2 = newList(QStringLiteral("上卦："), "bsSkinComboBox2", "上卦", trigrams, 8);
     bsSkinComboBox3 = newList(QStringLiteral("下卦："), "bsSkinComboBox3", "下卦", trigrams, 126);
     bsSkinComboBox4 = newList(QStringLiteral("动爻："), "bsSkinComboBox4", "动爻", lines, 244);
+    manual->setFocusProxy(bsSkinComboBox2);
     bsSkinButton12->setParent(manual);
     bsSkinButton12->setGeometry(380, 10, 89, 25);
 
@@ -414,6 +442,8 @@ void TForm1::FormCreate() {
     });
     bsSkinNotebook1->setCurrentIndex(0);
     bsSkinRichEdit1->Clear();
+    // The name is asked first: the cursor starts there, not on the toolbox.
+    bsSkinEdit1->setFocus();
 }
 
 void TForm1::bsSkinSpinEdit1Change() {
@@ -516,6 +546,7 @@ void TForm1::bsSkinButton4Click() {
 void TForm1::OpenInputPage(int page, QLineEdit* edit) {
     engine_->ClearReport();
     bsSkinNotebook1->setCurrentIndex(page);
+    bsSkinNotebook1->currentWidget()->setFocus();  // the page's first box
     if (edit != nullptr) edit->clear();
 }
 

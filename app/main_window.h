@@ -107,7 +107,8 @@ private:
     void SetField(SpinEdit* field, int value, void (TForm1::*rule)());
     // Opens the information dialog modally on `page` with `title`.
     void OpenInformation(int page, const QString& title);
-    // Shows input page `page`, empties the report view and `edit`.
+    // Shows input page `page` with the cursor in its first box, empties the
+    // report view and `edit`.
     void OpenInputPage(int page, QLineEdit* edit);
     // Runs a casting method on the fields' person and moment and the
     // method's own `inputs`, and shows a refusal in its box.

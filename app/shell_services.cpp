@@ -44,7 +44,9 @@ ShellServices DesktopShellServices() {
 }
 
 bool ShellServices::AskYesNo(QWidget* owner, const QString& question) {
-    return QMessageBox::question(owner, kProductTitle, question) == QMessageBox::Yes;
+    // What is asked cannot be undone (a deletion): Enter alone must not do it.
+    return QMessageBox::question(owner, kProductTitle, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 SaveTarget ShellServices::ChooseSaveFile(QWidget* owner, const QString& caption, const QStringList& filters) {

@@ -34,7 +34,7 @@ struct ShellServices {
     // The local date and time.
     std::function<QDateTime()> now;
 
-    // Asks a yes-or-no question, modally; true for yes.
+    // Asks a yes-or-no question, modally, with no as the default; true for yes.
     std::function<bool(QWidget* owner, const QString& question)> ask = AskYesNo;
     // Asks where to save, offering `filters` ("文本 (*.txt)", ...).
     std::function<SaveTarget(QWidget* owner, const QString& caption, const QStringList& filters)> chooseSaveFile =

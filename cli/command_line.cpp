@@ -40,6 +40,7 @@ long long DecimalValue(const std::string& option, const std::string& text) {
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
     CLI::App app("Casts a hexagram by the plum-blossom method and prints the report the window shows.", "yaopan-cast");
     app.footer(MethodList());
+    app.set_version_flag("--version", "yaopan-cast " YAOPAN_VERSION, "print the version and exit");
     CastRequest request;
     bool castingOptions = false;
     for (const TextField& field : kTextFields) {
@@ -83,8 +84,8 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& help) {
-        return app.exit(help, out, err);
+    } catch (const CLI::Success& helpOrVersion) {
+        return app.exit(helpOrVersion, out, err);
     } catch (const CLI::ParseError& error) {
         app.exit(error, out, err);
         return kExitBadInput;

@@ -33,7 +33,8 @@ set(CPACK_GUAKU_VERSION ${GUAKU_VERSION})
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME yaopan)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "${guaku_runtime_package} (>= ${GUAKU_VERSION})")
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+# Qt's own boxes and dialogs in Chinese come with Qt's translations.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "hexagram casting by the plum-blossom numerology method
 yaopan casts and reads hexagrams by the Meihua Yishu (plum-blossom
 numerology) method: nine casting methods, the lunar date and four pillars

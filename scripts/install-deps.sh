@@ -10,7 +10,7 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build pkg-config python3
-  qt6-base-dev libjpeg-dev fonts-noto-cjk
+  qt6-base-dev qt6-translations-l10n libjpeg-dev fonts-noto-cjk
   googletest libgtest-dev libbenchmark-dev
   libsqlite3-dev sqlite3 libcli11-dev nlohmann-json3-dev
 )

@@ -122,6 +122,8 @@ TEST_F(DialogTest, TextPagesShowTheirContents) {
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->columnCount(), 2);
     EXPECT_GE(table->rowCount(), 3);
+    EXPECT_EQ(table->item(0, 0)->text(), "版本");
+    EXPECT_EQ(table->item(0, 1)->text(), YAOPAN_VERSION);
     for (int row = 0; row < table->rowCount(); ++row)
         for (int column = 0; column < table->columnCount(); ++column)
             EXPECT_FALSE(table->item(row, column) == nullptr || table->item(row, column)->text().isEmpty())

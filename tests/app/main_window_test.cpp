@@ -86,6 +86,13 @@ protected:
     }
 
     calendar::DateTime CalendarDate() const { return form->NongCalendar1->Date(); }
+
+    // Shown and active: only then does a widget hold the keyboard focus.
+    void ShowActive() {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
 };
 
 TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
@@ -99,6 +106,7 @@ TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
     EXPECT_EQ(opened, QList<QUrl>{kMakersBlogPage});
     EXPECT_EQ(form->size(), QSize(976, 547));
     EXPECT_EQ(form->windowTitle(), kProductTitle);
+    EXPECT_FALSE(form->windowIcon().pixmap(32, 32).isNull());
     // Every menu of the bar has room on it (none folded behind the overflow).
     EXPECT_LE(form->bsSkinMainMenuBar1->sizeHint().height(), form->bsSkinMainMenuBar1->height());
     for (QAction* menu : form->bsSkinMainMenuBar1->actions()) {
@@ -320,6 +328,66 @@ TEST_F(MainWindowTest, PageButtonsOpenTheirPageAndClearTheReport) {
         if (row.edit != nullptr) {
             EXPECT_TRUE((form.get()->*row.edit)->text().isEmpty());
         }
+    }
+}
+
+// Enter, the main key or the keypad's, casts in each of a method's boxes as
+// its 确认起卦 does, and presses whichever casting button has the focus.
+TEST_F(MainWindowTest, EnterCastsInAMethodsBoxesAndOnAFocusedButton) {
+    const struct {
+        QPushButton* page;  // opens the method's input page
+        QLineEdit* edit;    // given `text`
+        const char* text;
+        QWidget* target;    // where Enter is pressed
+        Qt::Key key;
+        const char* method;
+    } rows[] = {
+        {form->bsSkinButton7, form->bsSkinEdit2, "猜我吃的什么", form->bsSkinEdit2, Qt::Key_Return, "问话字的笔画数起卦"},
+        {form->bsSkinButton8, form->bsSkinEdit3, "天", form->bsSkinEdit3, Qt::Key_Enter, "单字笔画数起卦"},
+        {form->bsSkinButton6, form->bsSkinEdit4, "12345", form->bsSkinEdit4, Qt::Key_Return, "数字起卦"},
+        {form->bsSkinButton5, nullptr, "", form->bsSkinComboBox2, Qt::Key_Enter, "手工指定起卦"},
+        {form->bsSkinButton5, nullptr, "", form->bsSkinComboBox3, Qt::Key_Return, "手工指定起卦"},
+        {form->bsSkinButton5, nullptr, "", form->bsSkinComboBox4, Qt::Key_Return, "手工指定起卦"},
+        {form->bsSkinButton6, form->bsSkinEdit4, "12345", form->bsSkinButton13, Qt::Key_Return, "数字起卦"},
+        {nullptr, nullptr, "", form->bsSkinButton1, Qt::Key_Return, "传统起卦"},
+        {nullptr, nullptr, "", form->bsSkinButton3, Qt::Key_Enter, "日期天干数起卦"},
+    };
+    ShowActive();
+    for (const auto& row : rows) {
+        const std::string what = row.target->accessibleName().toStdString();
+        form->bsSkinRichEdit1->Clear();
+        if (row.page != nullptr) Click(row.page);
+        if (row.edit != nullptr) Type(row.edit, QString::fromUtf8(row.text));
+        row.target->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), row.key,
+                        row.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        ASSERT_EQ(Report().size(), 13) << what;
+        EXPECT_EQ(Report()[2], QStringLiteral("  起卦方式： ") + QString::fromUtf8(row.method)) << what;
+    }
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+// The cursor starts in the name, Tab follows the fields in reading order,
+// and opening a method's page puts the cursor in its first box.
+TEST_F(MainWindowTest, FocusFollowsWhereAPersonTypesNext) {
+    ShowActive();
+    EXPECT_EQ(QApplication::focusWidget(), form->bsSkinEdit1);
+    // The two sexes are one stop, as radio buttons are: arrows choose between them.
+    QWidget* const tabOrder[] = {form->RadioButton1,    form->bsSkinEdit5,     form->bsSkinSpinEdit1,
+                                 form->bsSkinSpinEdit2, form->bsSkinSpinEdit3, form->bsSkinSpinEdit4};
+    for (QWidget* next : tabOrder) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->accessibleName().toStdString();
+    }
+    const std::pair<QPushButton*, QWidget*> pages[] = {
+        {form->bsSkinButton7, form->bsSkinEdit2},
+        {form->bsSkinButton8, form->bsSkinEdit3},
+        {form->bsSkinButton5, form->bsSkinComboBox2},
+        {form->bsSkinButton6, form->bsSkinEdit4},
+    };
+    for (const auto& [button, first] : pages) {
+        Click(button);
+        EXPECT_EQ(QApplication::focusWidget(), first) << button->text().toStdString();
     }
 }
 

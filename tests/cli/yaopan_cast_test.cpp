@@ -209,6 +209,14 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
     }
 }
 
+TEST(YaopanCast, VersionIsTheProjectsAndTheHelpOffersIt) {
+    const Outcome version = RunCast({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "yaopan-cast " YAOPAN_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+    EXPECT_NE(RunCast({"--help"}).out.find("--version"), std::string::npos);
+}
+
 TEST(YaopanCast, TheFiftyByteQuestionOfTheWindowCasts) {
     const Outcome run =
         RunCast(With({"--method", "question", "--text", "一二三四五六七八九十一二三四五六七八九十一二三四五"}));
