@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <type_traits>
 
 #include "journal_fields.h"
@@ -48,6 +49,22 @@ std::string CsvText(const Value& value) {
         return value ? CsvField(*value) : std::string();
 }
 
+nlohmann::ordered_json JsonObject(const JournalEntry& entry) {
+    nlohmann::ordered_json object;
+    VisitExported(entry, [&](const char* column, const auto& value) {
+        using Value = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<Value, std::optional<std::string>>)
+            object[column] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
+        else
+            object[column] = value;
+    });
+    return object;
+}
+
+std::string Dumped(const nlohmann::ordered_json& json) {
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 }  // namespace
 
 std::string ToCsv(std::span<const JournalEntry> entries) {
@@ -67,18 +84,23 @@ std::string ToCsv(std::span<const JournalEntry> entries) {
 
 std::string ToJson(std::span<const JournalEntry> entries) {
     nlohmann::ordered_json array = nlohmann::ordered_json::array();
-    for (const JournalEntry& entry : entries) {
-        nlohmann::ordered_json object;
-        VisitExported(entry, [&](const char* column, const auto& value) {
-            using Value = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<Value, std::optional<std::string>>)
-                object[column] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
-            else
-                object[column] = value;
-        });
-        array.push_back(std::move(object));
-    }
-    return array.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    for (const JournalEntry& entry : entries) array.push_back(JsonObject(entry));
+    return Dumped(array);
 }
+
+void JsonArrayWriter::Add(const JournalEntry& entry) {
+    // The array's dump indents each element one step, two spaces, further
+    // than the element's own dump: after every line break, as a string's
+    // line breaks are escaped.
+    out_ << (empty_ ? "[\n  " : ",\n  ");
+    empty_ = false;
+    const std::string object = Dumped(JsonObject(entry));
+    std::size_t from = 0;
+    for (std::size_t end; (end = object.find('\n', from)) != std::string::npos; from = end + 1)
+        out_.write(object.data() + from, static_cast<std::streamsize>(end + 1 - from)) << "  ";
+    out_.write(object.data() + from, static_cast<std::streamsize>(object.size() - from));
+}
+
+void JsonArrayWriter::Close() { out_ << (empty_ ? "[]" : "\n]"); }
 
 }  // namespace journal

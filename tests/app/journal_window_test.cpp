@@ -59,7 +59,7 @@ protected:
 
     static std::vector<journal::JournalEntry> Stored() {
         journal::CastingJournal journal(journal::DefaultJournalFile());
-        return journal.List(0, 1000);
+        return journal.List({}, 1000);
     }
 
     // Clicks `button` and lets the recording that follows the report run.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <vector>
 
 #include "journal_folder.h"
@@ -46,6 +47,20 @@ TEST_F(JournalExportTest, JsonCarriesEveryFieldAndNullForNoReading) {
     EXPECT_EQ(json[0]["cast_at"], "2026-12-09T13:05:00Z");
     EXPECT_TRUE(json[1]["reading"].is_null());
     EXPECT_EQ(json[1]["name"], "bad\xEF\xBF\xBD");
+}
+
+// What --history streams is what the window's export writes, byte for byte.
+TEST_F(JournalExportTest, TheArrayWrittenACastingAtATimeIsToJsonsArray) {
+    auto odd = Casting("王\"}\n\t", std::string("bad\xFF"));
+    odd.reading = "乾：元亨利贞\n";
+    const std::vector<std::vector<journal::JournalEntry>> lists = {{}, {Casting("王")}, {odd, Casting("李"), odd}};
+    for (const auto& entries : lists) {
+        std::ostringstream out;
+        journal::JsonArrayWriter array(out);
+        for (const auto& entry : entries) array.Add(entry);
+        array.Close();
+        EXPECT_EQ(out.str(), journal::ToJson(entries)) << entries.size();
+    }
 }
 
 }  // namespace

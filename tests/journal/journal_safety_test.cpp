@@ -91,7 +91,47 @@ TEST_F(JournalSafetyTest, AJournalThatCannotBeWrittenSaysSoOnce) {
     EXPECT_FALSE(journal.message().empty());
     ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::Unwritable);
     EXPECT_EQ(journal.Count(), 0);
-    EXPECT_TRUE(journal.List(0, 10).empty());
+    EXPECT_TRUE(journal.List({}, 10).empty());
+}
+
+// Run as root too, where no permission stops a read: a folder where the
+// file should be, and a file that is not a database, stop it all the same.
+TEST_F(JournalSafetyTest, AJournalOpenedToBeReadChangesNothingAndSaysWhenItCannotBe) {
+    const struct {
+        const char* layout;
+        std::function<void()> lay;
+        OpenOutcome outcome;
+    } cases[] = {
+        {"no folder", [] {}, OpenOutcome::Ok},
+        {"an empty folder", [&] { std::filesystem::create_directories(file.parent_path()); }, OpenOutcome::Ok},
+        {"a folder at the file", [&] { std::filesystem::create_directories(file); }, OpenOutcome::Unreadable},
+        {"not a database",
+         [&] {
+             std::filesystem::create_directories(file.parent_path());
+             std::ofstream(file) << std::string(4096, 'x');
+         },
+         OpenOutcome::Unreadable},
+    };
+    const auto tree = [&] {
+        std::string paths;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+            paths += entry.path().string() + ":" + (entry.is_regular_file() ? Bytes(entry.path()) : "") + "\n";
+        return paths;
+    };
+    for (const auto& c : cases) {
+        c.lay();
+        const std::string before = tree();
+        {
+            CastingJournal journal(file, journal::Access::ReadOnly);
+            EXPECT_EQ(journal.outcome(), c.outcome) << c.layout;
+            EXPECT_EQ(journal.message().find("无法读取") != std::string::npos, c.outcome == OpenOutcome::Unreadable)
+                << c.layout << ": " << journal.message();
+            EXPECT_EQ(journal.Count(), 0) << c.layout;
+            EXPECT_FALSE(journal.Record(Casting("王")).ok()) << c.layout;
+        }
+        EXPECT_EQ(tree(), before) << c.layout;
+        std::filesystem::remove_all(file.parent_path());
+    }
 }
 
 TEST_F(JournalSafetyTest, AFullDiskRefusesTheCastingAndKeepsEveryEarlierOne) {
@@ -121,8 +161,8 @@ TEST_F(JournalSafetyTest, ANewerProgramsJournalIsReadButNeverWritten) {
     sqlite3_close(db);
     const std::string before = Bytes(file);
 
-    {
-        CastingJournal journal(file);
+    for (const journal::Access access : {journal::Access::ReadWrite, journal::Access::ReadOnly}) {
+        CastingJournal journal(file, access);
         EXPECT_EQ(journal.outcome(), OpenOutcome::ReadOnlyNewerSchema);
         EXPECT_FALSE(journal.message().empty());
         ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::NewerSchema);
