@@ -15,6 +15,9 @@
 
 #include "casting/casting_engine.h"
 #include "gbk.h"
+#include "journal/casting_journal.h"
+#include "journal/journal_export.h"
+#include "journal/journal_location.h"
 #include "reading/reading.h"
 #include "sample_reading.h"
 
@@ -310,7 +313,9 @@ TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
                                                         "[^\n]+\t某人\t[^\n]+\n")))
         << listed.out;
 
-    const nlohmann::json stored = nlohmann::json::parse(RunCast({"--history", "--json"}).out);
+    const std::string json = RunCast({"--history", "--json"}).out;
+    EXPECT_EQ(json, journal::ToJson(journal::CastingJournal(journal::DefaultJournalFile()).List({}, 3)) + "\n");
+    const nlohmann::json stored = nlohmann::json::parse(json);
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0]["name"], "李四");
     EXPECT_EQ(stored[0]["primary_name"], "天泽履");
@@ -339,6 +344,41 @@ TEST_F(YaopanCastJournal, AnUnwritableJournalIsToldAfterTheReport) {
     EXPECT_EQ(run.out, RunCast(kPerson).out);
     EXPECT_NE(run.err.find((home_ / "file" / "yaopan" / "castings.sqlite3").string()), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+}
+
+// A script tells an empty journal from one it cannot read by the status.
+TEST_F(YaopanCastJournal, HistoryListsNothingWhereThereIsNoJournalAndFailsWhereItCannotBeRead) {
+    const auto file = home_ / "yaopan" / "castings.sqlite3";
+    const struct {
+        const char* layout;
+        std::function<void()> lay;
+        int status;
+    } cases[] = {
+        {"none", [] {}, 0},
+        {"a folder at the file", [&] { std::filesystem::create_directories(file); }, 2},
+        {"not a database",
+         [&] {
+             std::filesystem::create_directories(file.parent_path());
+             std::ofstream(file) << std::string(4096, 'x');
+         },
+         2},
+    };
+    for (const auto& c : cases) {
+        c.lay();
+        for (const char* json : {"", "--json"}) {
+            const Outcome run = RunCast(*json ? std::vector<std::string>{"--history", json}
+                                              : std::vector<std::string>{"--history"});
+            EXPECT_EQ(run.status, c.status) << c.layout << json;
+            EXPECT_EQ(run.out, c.status || !*json ? "" : "[]\n") << c.layout << json;
+            const bool named = run.err.find("无法读取") != std::string::npos && run.err.find(file) != std::string::npos;
+            EXPECT_EQ(named, c.status != 0) << c.layout << json << ": " << run.err;
+        }
+        EXPECT_EQ(std::filesystem::exists(file.parent_path()), c.status != 0) << c.layout << ": listing created it";
+        if (std::filesystem::is_regular_file(file)) {
+            EXPECT_EQ(Slurp(file), std::string(4096, 'x')) << "a file that cannot be read is left as it is";
+        }
+        std::filesystem::remove_all(file.parent_path());
+    }
 }
 
 TEST(YaopanCast, JournalOptionsAreNotMixedWithCasting) {
