@@ -30,8 +30,12 @@ public:
     void Close();
 
 private:
+    static constexpr std::size_t kWriteBytes = 64 * 1024;
+    void Write();
+
     std::ostream& out_;
     bool empty_ = true;
+    std::string buffer_;  // what is not written yet, its room kept
 };
 
 }  // namespace journal
