@@ -93,7 +93,8 @@ void AppendString(std::string& json, std::string_view text) {
             const std::size_t length = Utf8Length(bytes + i, size - i);
             if (length == 0) {
                 json.resize(start);
-                json += nlohmann::ordered_json(text).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+                json += nlohmann::ordered_json(text).dump(-1, ' ', false,
+                                                          nlohmann::ordered_json::error_handler_t::replace);
                 return;
             }
             i += length;

@@ -94,46 +94,6 @@ TEST_F(JournalSafetyTest, AJournalThatCannotBeWrittenSaysSoOnce) {
     EXPECT_TRUE(journal.List({}, 10).empty());
 }
 
-// Run as root too, where no permission stops a read: a folder where the
-// file should be, and a file that is not a database, stop it all the same.
-TEST_F(JournalSafetyTest, AJournalOpenedToBeReadChangesNothingAndSaysWhenItCannotBe) {
-    const struct {
-        const char* layout;
-        std::function<void()> lay;
-        OpenOutcome outcome;
-    } cases[] = {
-        {"no folder", [] {}, OpenOutcome::Ok},
-        {"an empty folder", [&] { std::filesystem::create_directories(file.parent_path()); }, OpenOutcome::Ok},
-        {"a folder at the file", [&] { std::filesystem::create_directories(file); }, OpenOutcome::Unreadable},
-        {"not a database",
-         [&] {
-             std::filesystem::create_directories(file.parent_path());
-             std::ofstream(file) << std::string(4096, 'x');
-         },
-         OpenOutcome::Unreadable},
-    };
-    const auto tree = [&] {
-        std::string paths;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-            paths += entry.path().string() + ":" + (entry.is_regular_file() ? Bytes(entry.path()) : "") + "\n";
-        return paths;
-    };
-    for (const auto& c : cases) {
-        c.lay();
-        const std::string before = tree();
-        {
-            CastingJournal journal(file, journal::Access::ReadOnly);
-            EXPECT_EQ(journal.outcome(), c.outcome) << c.layout;
-            EXPECT_EQ(journal.message().find("无法读取") != std::string::npos, c.outcome == OpenOutcome::Unreadable)
-                << c.layout << ": " << journal.message();
-            EXPECT_EQ(journal.Count(), 0) << c.layout;
-            EXPECT_FALSE(journal.Record(Casting("王")).ok()) << c.layout;
-        }
-        EXPECT_EQ(tree(), before) << c.layout;
-        std::filesystem::remove_all(file.parent_path());
-    }
-}
-
 TEST_F(JournalSafetyTest, AFullDiskRefusesTheCastingAndKeepsEveryEarlierOne) {
     std::vector<journal::JournalEntry> stored;
     {
