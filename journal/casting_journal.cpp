@@ -210,7 +210,7 @@ void CastingJournal::OpenForReading() {
         }
         // An older version's tables are read as they are: a read that
         // needs what a later step adds fails loudly, never lists nothing.
-        readable_ = version > 0;
+        readable_ = version != 0;
     } catch (const SqliteError& error) {
         Close();
         outcome_ = OpenOutcome::Unreadable;
