@@ -13,7 +13,7 @@ QSettings Settings() { return QSettings(QStringLiteral("yaopan"), QStringLiteral
 
 journal::WriteFailure FailureTold(journal::OpenOutcome outcome) {
     switch (outcome) {
-        case journal::OpenOutcome::ReadOnlyNewerSchema: return journal::WriteFailure::NewerSchema;
+        case journal::OpenOutcome::ReadOnlyUnknownSchema: return journal::WriteFailure::UnknownSchema;
         case journal::OpenOutcome::Unwritable: return journal::WriteFailure::Unwritable;
         default: return journal::WriteFailure::None;
     }

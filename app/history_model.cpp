@@ -42,7 +42,11 @@ void HistoryModel::Fetch(std::int64_t count) {
     std::vector<journal::JournalEntry> more;
     try {
         if (query_.empty()) {
-            more = journal_.List(from, static_cast<int>(count));
+            // After the last row read, not at a count of rows: SQLite finds
+            // the place at once, where an offset walks every row before it.
+            const auto after = rows_.empty() ? std::nullopt
+                                             : std::optional(journal::CastingJournal::PlaceAfter(rows_.back()));
+            more = journal_.List(after, static_cast<int>(count));
             // Castings deleted meanwhile elsewhere: the list ends with what is there.
             if (static_cast<std::int64_t>(more.size()) < count) total_ = from + static_cast<std::int64_t>(more.size());
         } else {

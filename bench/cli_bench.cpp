@@ -1,13 +1,21 @@
-// Batch lines per second through yaopan-cast's batch path: parse, check,
-// cast, serialise, and the whole batch with its reading and writing. The
-// lines cycle through the nine methods.
+// yaopan-cast's two bulk paths: batch lines per second (parse, check, cast,
+// serialise, and the whole batch with its reading and writing; the lines
+// cycle through the nine methods), and --history over a journal of 100,000
+// castings, as lines and as JSON, with and without a search. What is
+// written is counted and dropped; the listing's peak memory is the real
+// program's, under /usr/bin/time -v.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/journal_commands.h"
+#include "generated_journal.h"
 
 namespace {
 
@@ -34,12 +42,12 @@ void BatchLine(benchmark::State& state) {
 }
 BENCHMARK(BatchLine)->Unit(benchmark::kMicrosecond);
 
-// Takes what is written and keeps none of it, as a pipe to a fast reader
+// Counts what is written and keeps none of it, as a pipe to a fast reader
 // would: a growing string would time its own copies.
-class Discard : public std::streambuf {
-protected:
-    std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
-    int overflow(int c) override { return traits_type::not_eof(c); }
+struct CountingSink : std::streambuf {
+    std::int64_t bytes = 0;
+    std::streamsize xsputn(const char*, std::streamsize count) override { return bytes += count, count; }
+    int_type overflow(int_type c) override { return ++bytes, c; }
 };
 
 // The batch as the program runs it: lines read from a stream, answers
@@ -47,8 +55,8 @@ protected:
 void Batch(benchmark::State& state) {
     std::string input;
     for (int i = 0; i < 900; ++i) input += kLines[i % kLines.size()] + "\n";
-    Discard discard;
-    std::ostream out(&discard);
+    CountingSink sink;
+    std::ostream out(&sink);
     for (auto _ : state) {
         std::istringstream in(input);
         benchmark::DoNotOptimize(cli::RunBatch(in, out));
@@ -56,5 +64,21 @@ void Batch(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 900);
 }
 BENCHMARK(Batch)->Unit(benchmark::kMillisecond);
+
+void History(benchmark::State& state, bool json, const char* search) {
+    const auto& file = bench::TemporaryGeneratedJournal();
+    setenv("XDG_DATA_HOME", file.parent_path().parent_path().c_str(), 1);
+    const std::optional<std::string> query = *search ? std::optional<std::string>(search) : std::nullopt;
+    for (auto _ : state) {
+        CountingSink sink;
+        std::ostream out(&sink), err(&sink);
+        if (!cli::ListJournal(query, json, out, err)) state.SkipWithError("the journal could not be read");
+        state.counters["MB"] = static_cast<double>(sink.bytes) / 1e6;
+    }
+}
+BENCHMARK_CAPTURE(History, lines, false, "")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(History, json, true, "")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(History, search_lines, false, "芳")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(History, search_json, true, "芳")->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include <unistd.h>
+
 #include "journal/casting_journal.h"
 
 namespace bench {
@@ -37,6 +39,27 @@ void WriteGeneratedJournal(const std::filesystem::path& file, int castings) {
         if (i % 10 == 0) entry.note = "应验了，值得再看";
         if (!journal.Record(entry).ok()) std::abort();
     }
+}
+
+namespace {
+
+struct TemporaryFolder {
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("generated_journal." + std::to_string(getpid()));
+    TemporaryFolder() { std::filesystem::create_directories(path); }
+    ~TemporaryFolder() { std::filesystem::remove_all(path); }
+};
+
+}  // namespace
+
+const std::filesystem::path& TemporaryGeneratedJournal() {
+    static const TemporaryFolder folder;
+    static const std::filesystem::path file = [] {
+        const auto path = folder.path / "yaopan" / "castings.sqlite3";
+        WriteGeneratedJournal(path);
+        return path;
+    }();
+    return file;
 }
 
 }  // namespace bench

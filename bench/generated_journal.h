@@ -12,4 +12,9 @@ constexpr int kGeneratedCastings = 100000;
 // Records `castings` castings into the journal at `file`.
 void WriteGeneratedJournal(const std::filesystem::path& file, int castings = kGeneratedCastings);
 
+// A generated journal at `yaopan/castings.sqlite3` in a temporary data
+// folder, written at the first call and removed when the run ends: point
+// XDG_DATA_HOME at the folder and the programs find it as the user's.
+const std::filesystem::path& TemporaryGeneratedJournal();
+
 }  // namespace bench

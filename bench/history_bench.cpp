@@ -1,6 +1,6 @@
 // The history window over a journal of 100,000 castings: opening it up to
-// its first paint, and a search answering with its first screenful
-// painted. The journal is generated once per run where the window looks
+// its first paint, a search answering with its first screenful painted,
+// and the batch a scroll fetches near the end of the list. The journal is generated once per run where the window looks
 // for it, in the temporary home the benchmarks' main sets up.
 #include <benchmark/benchmark.h>
 
@@ -53,5 +53,16 @@ void Search(benchmark::State& state, const char* query) {
 BENCHMARK_CAPTURE(Search, one_character, "芳")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Search, two_characters, "王芳")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Search, hexagram, "水雷屯")->Unit(benchmark::kMillisecond);
+
+// The model is read once to its last thousand castings, as a long scroll
+// would; then each iteration is one more batch, the next a scroll asks for.
+void FetchNearTheEnd(benchmark::State& state) {
+    HistoryModel model(Recorder().Journal());
+    model.Reload();
+    while (model.rowCount() < bench::kGeneratedCastings - 1000) model.fetchMore();
+    for (auto _ : state) model.fetchMore();
+    state.counters["rows"] = model.rowCount();
+}
+BENCHMARK(FetchNearTheEnd)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,11 +3,6 @@
 // characters. The database is generated once per run in a temporary folder.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <string>
-
-#include <unistd.h>
-
 #include "generated_journal.h"
 #include "journal/casting_journal.h"
 
@@ -15,30 +10,12 @@ namespace {
 
 constexpr int kScreenful = 40;
 
-// A folder removed when the run ends.
-struct TemporaryFolder {
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("journal_bench." + std::to_string(getpid()));
-    TemporaryFolder() { std::filesystem::create_directories(path); }
-    ~TemporaryFolder() { std::filesystem::remove_all(path); }
-};
-
-const std::filesystem::path& JournalFile() {
-    static const TemporaryFolder folder;
-    static const std::filesystem::path file = [] {
-        const auto path = folder.path / "castings.sqlite3";
-        bench::WriteGeneratedJournal(path);
-        return path;
-    }();
-    return file;
-}
-
 void OpenAndFirstScreenful(benchmark::State& state) {
-    const auto& file = JournalFile();
+    const auto& file = bench::TemporaryGeneratedJournal();
     for (auto _ : state) {
         journal::CastingJournal journal(file);
         benchmark::DoNotOptimize(journal.Count());
-        benchmark::DoNotOptimize(journal.List(0, kScreenful).data());
+        benchmark::DoNotOptimize(journal.List({}, kScreenful).data());
     }
 }
 BENCHMARK(OpenAndFirstScreenful)->Unit(benchmark::kMillisecond);
@@ -46,7 +23,7 @@ BENCHMARK(OpenAndFirstScreenful)->Unit(benchmark::kMillisecond);
 // A search as the history window runs it: the matching ids, and the first
 // screenful of them.
 void Search(benchmark::State& state, const char* query) {
-    journal::CastingJournal journal(JournalFile());
+    journal::CastingJournal journal(bench::TemporaryGeneratedJournal());
     for (auto _ : state) {
         const auto ids = journal.Find(query);
         for (std::size_t i = 0; i < ids.size() && i < kScreenful; ++i) benchmark::DoNotOptimize(journal.Get(ids[i]));

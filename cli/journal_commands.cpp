@@ -2,7 +2,6 @@
 
 #include <ctime>
 #include <ostream>
-#include <vector>
 
 #include "journal/casting_journal.h"
 #include "journal/journal_export.h"
@@ -10,8 +9,6 @@
 
 namespace cli {
 namespace {
-
-constexpr int kPage = 1000;
 
 std::string LocalTimeText(std::int64_t castAt) {
     const std::time_t t = static_cast<std::time_t>(castAt);
@@ -22,20 +19,9 @@ std::string LocalTimeText(std::int64_t castAt) {
     return text;
 }
 
-std::vector<journal::JournalEntry> Stored(journal::CastingJournal& journal, const std::optional<std::string>& search) {
-    std::vector<journal::JournalEntry> entries;
-    if (search) {
-        for (std::int64_t id : journal.Find(*search)) {
-            if (auto entry = journal.Get(id)) entries.push_back(std::move(*entry));
-        }
-        return entries;
-    }
-    for (;;) {
-        std::vector<journal::JournalEntry> page = journal.List(static_cast<std::int64_t>(entries.size()), kPage);
-        const bool last = page.size() < static_cast<std::size_t>(kPage);
-        entries.insert(entries.end(), std::make_move_iterator(page.begin()), std::make_move_iterator(page.end()));
-        if (last) return entries;
-    }
+void WriteLine(const journal::JournalEntry& e, std::ostream& out) {
+    out << LocalTimeText(e.castAt) << '\t' << e.name << '\t' << e.method << '\t' << e.hexagrams[journal::Primary]
+        << " → " << e.hexagrams[journal::Changed] << '\n';
 }
 
 }  // namespace
@@ -50,22 +36,24 @@ bool RecordInJournal(const journal::JournalEntry& entry, std::ostream& err) {
 }
 
 bool ListJournal(const std::optional<std::string>& search, bool json, std::ostream& out, std::ostream& err) {
-    journal::CastingJournal journal(journal::DefaultJournalFile());
+    journal::CastingJournal journal(journal::DefaultJournalFile(), journal::Access::ReadOnly);
     if (!journal.message().empty()) err << "yaopan-cast: " << journal.message() << '\n';
-    std::vector<journal::JournalEntry> entries;
+    if (journal.outcome() == journal::OpenOutcome::Unreadable) return false;
+    std::optional<journal::JsonArrayWriter> array;
+    if (json) array.emplace(out);
     try {
-        entries = Stored(journal, search);
+        // Each casting goes out as it is read; a read that fails midway
+        // leaves what went out before it, and the exit status says so.
+        journal.ForEach(search.value_or(""), [&](const journal::JournalEntry& entry) {
+            array ? array->Add(entry) : WriteLine(entry, out);
+        });
     } catch (const journal::JournalError& error) {
         err << "yaopan-cast: the journal could not be read: " << error.what() << '\n';
         return false;
     }
-    if (json) {
-        out << journal::ToJson(entries) << '\n';
-        return true;
-    }
-    for (const journal::JournalEntry& e : entries) {
-        out << LocalTimeText(e.castAt) << '\t' << e.name << '\t' << e.method << '\t'
-            << e.hexagrams[journal::Primary] << " → " << e.hexagrams[journal::Changed] << '\n';
+    if (array) {
+        array->Close();
+        out << '\n';
     }
     return true;
 }

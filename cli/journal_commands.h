@@ -17,7 +17,8 @@ bool RecordInJournal(const journal::JournalEntry& entry, std::ostream& err);
 
 // Lists the stored castings newest first, those `search` finds when given:
 // a line each (time, name, method, primary → changed hexagram), or the
-// journal's JSON export. False when the journal could not be read.
+// journal's JSON export, each as it is read. A journal not yet created
+// lists nothing and is not created; false when it could not be read.
 bool ListJournal(const std::optional<std::string>& search, bool json, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <functional>
+#include <limits>
 #include <system_error>
 #include <type_traits>
 
@@ -28,7 +29,17 @@ std::string ColumnList() {
     return columns;
 }
 
-const std::string kSelect = "SELECT id, " + ColumnList() + " FROM castings ";
+const std::string kSelectColumns = "SELECT id, " + ColumnList() + " ";
+const std::string kSelect = kSelectColumns + "FROM castings ";
+
+// The list's order, newest first, and the test for "after a place in it":
+// (sort value, id) row values, which SQLite finds through the sort's index
+// (here the id's own) rather than by counting rows.
+const std::string kListOrder = "ORDER BY id DESC";
+const std::string kAfterPlace = "(id, id) < (?, ?) ";
+
+// What a search matches, in castings_search: Find and ForEach alike.
+const std::string kFound = "holds(text, lower(?)) ";
 
 void BindFields(Statement& statement, const JournalEntry& entry) {
     int index = 0;
@@ -141,7 +152,9 @@ std::string UnknownSchemaMessage(const std::filesystem::path& file, int version)
 
 }  // namespace
 
-CastingJournal::CastingJournal(std::filesystem::path file) : file_(std::move(file)) { Open(); }
+CastingJournal::CastingJournal(std::filesystem::path file, Access access) : file_(std::move(file)) {
+    access == Access::ReadOnly ? OpenForReading() : Open();
+}
 
 CastingJournal::~CastingJournal() { Close(); }
 
@@ -192,7 +205,7 @@ void CastingJournal::Open() {
         // Moving it aside would hide every casting in it over what may be
         // a single damaged byte.
         Close();
-        outcome_ = OpenOutcome::ReadOnlyNewerSchema;
+        outcome_ = OpenOutcome::ReadOnlyUnknownSchema;
         message_ = UnknownSchemaMessage(file_, version);
         try {
             Connect(SQLITE_OPEN_READONLY);
@@ -213,6 +226,28 @@ void CastingJournal::Open() {
     } catch (const SqliteError& error) {
         readable_ = version == CurrentSchemaVersion();
         refuse(error.what());
+    }
+}
+
+void CastingJournal::OpenForReading() {
+    // No file yet (or no folder) is a journal with no castings, and a
+    // listing creates neither.
+    std::error_code unknown;
+    if (std::filesystem::status(file_, unknown).type() == std::filesystem::file_type::not_found) return;
+    try {
+        Connect(SQLITE_OPEN_READONLY);
+        const int version = SchemaVersion(db_);
+        if (!KnownSchemaVersion(version)) {
+            outcome_ = OpenOutcome::ReadOnlyUnknownSchema;
+            message_ = UnknownSchemaMessage(file_, version);
+        }
+        // An older version's tables are read as they are: a read that
+        // needs what a later step adds fails loudly, never lists nothing.
+        readable_ = version != 0;
+    } catch (const SqliteError& error) {
+        Close();
+        outcome_ = OpenOutcome::Unreadable;
+        message_ = "起卦记录" + Quoted(file_) + "无法读取（" + error.what() + "）。";
     }
 }
 
@@ -260,8 +295,8 @@ void CastingJournal::Close() {
 WriteResult CastingJournal::Write(const std::function<std::int64_t()>& write) {
     WriteResult result;
     std::string why;
-    if (outcome_ == OpenOutcome::ReadOnlyNewerSchema) {
-        result.failure = WriteFailure::NewerSchema;
+    if (outcome_ == OpenOutcome::ReadOnlyUnknownSchema) {
+        result.failure = WriteFailure::UnknownSchema;
     } else if (!writable_) {
         result.failure = WriteFailure::Unwritable;
         why = "未能打开";
@@ -277,7 +312,7 @@ WriteResult CastingJournal::Write(const std::function<std::int64_t()>& write) {
     switch (result.failure) {
         case WriteFailure::None:
             break;
-        case WriteFailure::NewerSchema:
+        case WriteFailure::UnknownSchema:
             result.message = message_;  // the opening's: why the file is only read
             break;
         case WriteFailure::Unwritable:
@@ -330,7 +365,7 @@ WriteResult CastingJournal::Delete(std::int64_t id) {
 
 template <class Result, class Read>
 Result CastingJournal::Reading(Read&& read) {
-    if (!readable_) return Result{};
+    if (!readable_) return Result();
     try {
         return read();
     } catch (const SqliteError& error) {
@@ -348,20 +383,38 @@ std::int64_t CastingJournal::Count() {
     });
 }
 
-std::vector<JournalEntry> CastingJournal::List(std::int64_t offset, int limit) {
+std::vector<JournalEntry> CastingJournal::List(const std::optional<ListPlace>& after, int limit) {
     return Reading<std::vector<JournalEntry>>([&] {
-        Statement list(db_, kSelect + "ORDER BY id DESC LIMIT ? OFFSET ?");
-        list.Bind(1, std::int64_t{limit});
-        list.Bind(2, offset);
+        Statement list(db_, kSelect + "WHERE " + kAfterPlace + kListOrder + " LIMIT ?");
+        // The first page starts after a place beyond every casting.
+        constexpr std::int64_t kBeyond = std::numeric_limits<std::int64_t>::max();
+        const ListPlace place = after.value_or(ListPlace{kBeyond, kBeyond});
+        list.Bind(1, place.sortValue);
+        list.Bind(2, place.id);
+        list.Bind(3, std::int64_t{limit});
         std::vector<JournalEntry> entries;
         while (list.Step()) entries.push_back(ReadEntry(list));
         return entries;
     });
 }
 
+ListPlace CastingJournal::PlaceAfter(const JournalEntry& entry) { return {entry.id, entry.id}; }
+
+void CastingJournal::ForEach(std::string_view query, const std::function<void(const JournalEntry&)>& visit) {
+    Reading<void>([&] {
+        // The narrow search table is scanned first; only the castings it
+        // finds are read whole.
+        Statement each(db_, query.empty() ? kSelect + kListOrder
+                                          : kSelectColumns + "FROM castings_search CROSS JOIN castings USING (id) "
+                                                             "WHERE " + kFound + kListOrder);
+        if (!query.empty()) each.Bind(1, query);
+        while (each.Step()) visit(ReadEntry(each));
+    });
+}
+
 std::vector<std::int64_t> CastingJournal::Find(std::string_view query) {
     return Reading<std::vector<std::int64_t>>([&] {
-        Statement find(db_, "SELECT id FROM castings_search WHERE holds(text, lower(?)) ORDER BY id DESC");
+        Statement find(db_, "SELECT id FROM castings_search WHERE " + kFound + kListOrder);
         find.Bind(1, query);
         std::vector<std::int64_t> ids;
         while (find.Step()) ids.push_back(find.Int(0));

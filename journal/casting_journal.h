@@ -3,8 +3,10 @@
 // a file that is not a database is moved aside and a new one started, one
 // whose schema number this program does not know (a newer program's, or a
 // damaged one) is only read, and one that cannot be written, or is a
-// symbolic link, leaves a journal that records nothing. Each case says so in `message()`,
-// and casting goes on. Any number of programs may hold the file open at
+// symbolic link, leaves a journal that records nothing. Each case says so
+// in `message()`, and casting goes on. A journal opened only to be read
+// changes nothing on disk: it creates no file or folder, and says when a
+// file cannot be read. Any number of programs may hold the file open at
 // once; one journal object serves one thread at a time.
 #pragma once
 
@@ -33,13 +35,31 @@ enum class OpenOutcome {
     MovedAside,           // the file was not a database; it was renamed, with the time, and a new one started
     // A schema number this program does not know, a newer program's or a
     // damaged header's: listed and searched, never written nor moved.
-    ReadOnlyNewerSchema,
+    ReadOnlyUnknownSchema,
     Unwritable,           // nothing can be recorded; what can be read still is
+    Unreadable,           // opened to be read, the file could not be: no castings
+};
+
+enum class Access {
+    ReadWrite,
+    // Lists and searches: a missing file is a journal with no castings, a
+    // damaged one is left as it is, and nothing is ever written.
+    ReadOnly,
+};
+
+// A place in the list of castings, just after the casting `id` whose sort
+// value is `sortValue`: a page starts there, found through the sort's index
+// however far down the list it is. The list is newest first, by id, so the
+// sort value is the id; a list sorted by another column would carry that
+// column's value, the id ordering castings of equal values.
+struct ListPlace {
+    std::int64_t sortValue = 0;
+    std::int64_t id = 0;
 };
 
 enum class WriteFailure {
     None,
-    NewerSchema,    // the journal is open read-only (OpenOutcome::ReadOnlyNewerSchema)
+    UnknownSchema,  // the journal is open read-only (OpenOutcome::ReadOnlyUnknownSchema)
     Unwritable,     // the file or its folder cannot be written
     DiskFull,       // no room for the casting
     Busy,           // another program held the file longer than the wait
@@ -64,9 +84,10 @@ struct JournalError : std::runtime_error {
 
 class CastingJournal {
 public:
-    // Opens `file`, creating it and its folders as needed. The file, its
-    // logs and the folder holding it are kept to their owner (0600, 0700).
-    explicit CastingJournal(std::filesystem::path file);
+    // Opens `file`; to write, creating it and its folders as needed. The
+    // file, its logs and the folder holding it are kept to their owner
+    // (0600, 0700).
+    explicit CastingJournal(std::filesystem::path file, Access access = Access::ReadWrite);
     ~CastingJournal();
     CastingJournal(const CastingJournal&) = delete;
     CastingJournal& operator=(const CastingJournal&) = delete;
@@ -87,9 +108,15 @@ public:
     // Reads throw JournalError when the database refuses; a journal with no
     // readable database has no castings.
     std::int64_t Count();
-    // Castings newest first, from the `offset`-th: a window fetches a
-    // screenful at a time as rows come into view.
-    std::vector<JournalEntry> List(std::int64_t offset, int limit);
+    // Up to `limit` castings newest first, from the newest or from `after`:
+    // a window fetches a screenful at a time as rows come into view.
+    std::vector<JournalEntry> List(const std::optional<ListPlace>& after, int limit);
+    // The place in the list just after `entry`, where the next page starts.
+    static ListPlace PlaceAfter(const JournalEntry& entry);
+    // Hands `visit` each casting, newest first, that `query` finds as Find
+    // does (every casting when it is empty), one at a time as it is read: a
+    // listing of any length holds one casting in memory.
+    void ForEach(std::string_view query, const std::function<void(const JournalEntry&)>& visit);
     // The ids of the castings whose name, question, note or one of the five
     // hexagram names holds `query` (ASCII letters in either case), newest
     // first. One scan of the search texts; fetch the rows shown with Get.
@@ -102,6 +129,7 @@ public:
 
 private:
     void Open();
+    void OpenForReading();
     void Connect(int flags);  // throws SqliteError
     void MoveAside();
     void Close();

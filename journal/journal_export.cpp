@@ -1,8 +1,11 @@
 #include "journal_export.h"
 
+#include <cstdio>
 #include <ctime>
 #include <string_view>
 #include <nlohmann/json.hpp>
+#include <ostream>
+#include <string_view>
 #include <type_traits>
 
 #include "journal_fields.h"
@@ -54,6 +57,92 @@ std::string CsvText(const Value& value) {
         return value ? CsvField(*value) : std::string();
 }
 
+// The length of the character whose bytes start `bytes` (the first at
+// least 0x80), or 0 where the library's decoder would find no UTF-8: a
+// sequence cut short, an overlong form, a surrogate, past U+10FFFF.
+std::size_t Utf8Length(const unsigned char* bytes, std::size_t available) {
+    const unsigned char lead = bytes[0];
+    // The second byte's range narrows after E0, ED, F0 and F4.
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    } else {
+        return 0;
+    }
+    if (available < length || bytes[1] < low || bytes[1] > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((bytes[k] & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+// A JSON string as ToJson's dump writes it. UTF-8 text is copied in one
+// pass, only what JSON must escape escaped: a fraction of the library's work
+// per byte. Text that is not UTF-8 is left to the library, which replaces
+// what is not.
+void AppendString(std::string& json, std::string_view text) {
+    const std::size_t start = json.size();
+    json += '"';
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    std::size_t copied = 0;
+    for (std::size_t i = 0, size = text.size(); i < size;) {
+        const unsigned char byte = bytes[i];
+        if (byte >= 0x80) {
+            const std::size_t length = Utf8Length(bytes + i, size - i);
+            if (length == 0) {
+                json.resize(start);
+                json += nlohmann::ordered_json(text).dump(-1, ' ', false,
+                                                          nlohmann::ordered_json::error_handler_t::replace);
+                return;
+            }
+            i += length;
+            continue;
+        }
+        if (byte >= 0x20 && byte != '"' && byte != '\\') {
+            ++i;
+            continue;
+        }
+        json.append(text.substr(copied, i - copied));
+        copied = ++i;
+        switch (byte) {
+            case '"': json += "\\\""; break;
+            case '\\': json += "\\\\"; break;
+            case '\b': json += "\\b"; break;
+            case '\f': json += "\\f"; break;
+            case '\n': json += "\\n"; break;
+            case '\r': json += "\\r"; break;
+            case '\t': json += "\\t"; break;
+            default: {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+                json += escaped;
+            }
+        }
+    }
+    json.append(text.substr(copied));
+    json += '"';
+}
+
+template <class Value>
+void AppendValue(std::string& json, const Value& value) {
+    if constexpr (std::is_arithmetic_v<Value>)
+        json += std::to_string(value);
+    else if constexpr (std::is_same_v<Value, std::string>)
+        AppendString(json, value);
+    else if (value)
+        AppendString(json, *value);
+    else
+        json += "null";
+}
+
 }  // namespace
 
 std::string ToCsv(std::span<const JournalEntry> entries) {
@@ -87,6 +176,33 @@ std::string ToJson(std::span<const JournalEntry> entries) {
         array.push_back(std::move(object));
     }
     return array.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+void JsonArrayWriter::Add(const JournalEntry& entry) {
+    // The bytes of ToJson's dump: each element, and each of its members on
+    // a line of its own, indented two spaces a level.
+    buffer_ += empty_ ? "[\n  {" : ",\n  {";
+    empty_ = false;
+    const char* before = "\n    \"";
+    VisitExported(entry, [&](const char* column, const auto& value) {
+        ((buffer_ += before) += column) += "\": ";
+        AppendValue(buffer_, value);
+        before = ",\n    \"";
+    });
+    buffer_ += "\n  }";
+    // Written some elements at a time: a stream writes a piece larger than
+    // its own buffer with a system call of its own.
+    if (buffer_.size() >= kWriteBytes) Write();
+}
+
+void JsonArrayWriter::Close() {
+    buffer_ += empty_ ? "[]" : "\n]";
+    Write();
+}
+
+void JsonArrayWriter::Write() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
 }
 
 }  // namespace journal

@@ -3,6 +3,7 @@
 // time of casting as ISO 8601 UTC.
 #pragma once
 
+#include <iosfwd>
 #include <span>
 #include <string>
 
@@ -20,5 +21,23 @@ std::string ToCsv(std::span<const JournalEntry> entries);
 // An array of objects, one per casting; `reading` is null where there is
 // none. Bytes that are not UTF-8 come out as U+FFFD.
 std::string ToJson(std::span<const JournalEntry> entries);
+
+// The bytes ToJson writes, written a casting at a time as they are read: a
+// journal of any size goes out in the memory of one casting.
+class JsonArrayWriter {
+public:
+    explicit JsonArrayWriter(std::ostream& out) : out_(out) {}
+    void Add(const JournalEntry& entry);
+    // Closes the array; add nothing after.
+    void Close();
+
+private:
+    static constexpr std::size_t kWriteBytes = 64 * 1024;
+    void Write();
+
+    std::ostream& out_;
+    bool empty_ = true;
+    std::string buffer_;  // what is not written yet, its room kept
+};
 
 }  // namespace journal

@@ -67,7 +67,7 @@ protected:
 
     static std::vector<journal::JournalEntry> Stored() {
         journal::CastingJournal journal(journal::DefaultJournalFile());
-        return journal.List(0, 1000);
+        return journal.List({}, 1000);
     }
 
     // Clicks `button` and lets the recording that follows the report run.
@@ -222,6 +222,26 @@ TEST_F(JournalWindowTest, HistoryListsNewestFirstAndSearches) {
     form->bsSkinEdit1->setText("赵六");
     Click(form->bsSkinButton1);
     EXPECT_EQ(ListedNames().front(), "赵六") << "a new casting joins the open list";
+}
+
+// Each batch is read after the last row listed: castings deleted elsewhere
+// meanwhile, one listed and one not, shift no casting past a batch's edge.
+TEST_F(JournalWindowTest, TheListIsReadABatchAtATimeEachCastingOnce) {
+    journal::CastingJournal other(journal::DefaultJournalFile());
+    QStringList expected;
+    for (int i = 0; i < 120; ++i) {
+        journal::JournalEntry casting;
+        casting.name = std::to_string(i);
+        ASSERT_TRUE(other.Record(casting).ok());
+        expected.prepend(QString::number(i));
+    }
+    HistoryModel& model = History()->model();
+    const int read = model.rowCount();
+    ASSERT_LT(read, 119);
+    for (const int row : {read, read - 1}) other.Delete(other.List({}, 120)[row].id);
+    expected.removeAt(read);  // the one not yet read; the other stays listed
+    while (model.canFetchMore()) model.fetchMore();
+    EXPECT_EQ(ListedNames(), expected);
 }
 
 TEST_F(JournalWindowTest, ACastingIsOpenedGivenANoteAndDeletedAfterAsking) {

@@ -16,6 +16,9 @@
 #include "casting/casting_engine.h"
 #include "cli/batch.h"
 #include "gbk.h"
+#include "journal/casting_journal.h"
+#include "journal/journal_export.h"
+#include "journal/journal_location.h"
 #include "reading/reading.h"
 #include "sample_reading.h"
 
@@ -354,7 +357,9 @@ TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
                                                         "[^\n]+\t某人\t[^\n]+\n")))
         << listed.out;
 
-    const nlohmann::json stored = nlohmann::json::parse(RunCast({"--history", "--json"}).out);
+    const std::string json = RunCast({"--history", "--json"}).out;
+    EXPECT_EQ(json, journal::ToJson(journal::CastingJournal(journal::DefaultJournalFile()).List({}, 3)) + "\n");
+    const nlohmann::json stored = nlohmann::json::parse(json);
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0]["name"], "李四");
     EXPECT_EQ(stored[0]["primary_name"], "天泽履");
@@ -394,6 +399,30 @@ TEST_F(YaopanCastJournal, AFlagGivenAValueIsRefused) {
         EXPECT_NE(run.err.find("flag override"), std::string::npos) << flag << ": " << run.err;
     }
     EXPECT_EQ(RunCast({"--history", "--json"}).out, "[]\n");
+}
+
+// A script tells an empty journal from one it cannot read by the status.
+// As root no permission stops a read: a folder where the file should be,
+// and a file that is not a database, stop it all the same.
+TEST_F(YaopanCastJournal, HistoryListsNothingWhereThereIsNoJournalAndFailsWhereItCannotBeRead) {
+    const auto file = home_ / "yaopan" / "castings.sqlite3";
+    const std::string garbage(4096, 'x');
+    for (const std::string layout : {"none", "a folder at the file", "not a database"}) {
+        const bool none = layout == "none", notADatabase = layout == "not a database";
+        if (!none) std::filesystem::create_directories(notADatabase ? file.parent_path() : file);
+        if (notADatabase) std::ofstream(file) << garbage;
+        for (const bool json : {false, true}) {
+            const Outcome run = RunCast(json ? std::vector<std::string>{"--history", "--json"}
+                                             : std::vector<std::string>{"--history"});
+            EXPECT_EQ(run.status, none ? 0 : 2) << layout << json;
+            EXPECT_EQ(run.out, none && json ? "[]\n" : "") << layout << json;
+            const bool told = run.err.find("无法读取") != std::string::npos && run.err.find(file) != std::string::npos;
+            EXPECT_EQ(told, !none) << layout << json << ": " << run.err;
+        }
+        EXPECT_EQ(std::filesystem::exists(file.parent_path()), !none) << layout << ": listing created it";
+        EXPECT_EQ(notADatabase ? Slurp(file) : garbage, garbage) << "a file that cannot be read is left as it is";
+        std::filesystem::remove_all(file.parent_path());
+    }
 }
 
 TEST(YaopanCast, JournalOptionsAreNotMixedWithCasting) {

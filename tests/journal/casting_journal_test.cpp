@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <numeric>
 #include <vector>
 
 #include "journal/journal_location.h"
@@ -40,18 +39,32 @@ TEST_F(CastingJournalTest, StoresHostileLongAndUnusualTextsExactly) {
     EXPECT_EQ(reopened.Count(), std::ssize(texts));
 }
 
-TEST_F(CastingJournalTest, ListsNewestFirstAPageAtATime) {
-    CastingJournal journal(file);
-    for (const char* name : {"甲", "乙", "丙", "丁", "戊"}) ASSERT_TRUE(journal.Record(Casting(name)).ok());
-    const auto namesOf = [](const std::vector<JournalEntry>& page) {
-        return std::accumulate(page.begin(), page.end(), std::string(),
-                               [](auto names, auto& e) { return names + e.name; });
+// Each page starts after the last casting read, so one deleted meanwhile,
+// read or not, shifts no casting past a page's edge.
+TEST_F(CastingJournalTest, ListsNewestFirstAPageAtATimeThoughCastingsGoBetweenPages) {
+    const struct {
+        const char* deleted;  // after the first page
+        std::string listed;
+    } cases[] = {
+        {"", "庚己戊丁丙乙甲"},
+        {"己", "庚己戊丁丙乙甲"},  // the last casting read
+        {"戊", "庚己丁丙乙甲"},    // the first of the next page
+        {"乙", "庚己戊丁丙甲"},
     };
-    EXPECT_EQ(journal.Count(), 5);
-    EXPECT_EQ(namesOf(journal.List(0, 2)), "戊丁");
-    EXPECT_EQ(namesOf(journal.List(2, 2)), "丙乙");
-    EXPECT_EQ(namesOf(journal.List(4, 2)), "甲");
-    EXPECT_TRUE(journal.List(5, 2).empty());
+    for (const auto& c : cases) {
+        CastingJournal journal(folder / (std::string("case") + c.deleted));
+        for (const char* name : {"甲", "乙", "丙", "丁", "戊", "己", "庚"}) journal.Record(Casting(name));
+        std::string listed;
+        std::vector<JournalEntry> page = journal.List({}, 2);
+        for (int pages = 1; !page.empty(); ++pages) {
+            ASSERT_LE(page.size(), 2u);
+            for (const JournalEntry& entry : page) listed += entry.name;
+            if (pages == 1 && *c.deleted) journal.Delete(journal.Find(c.deleted).front());
+            page = journal.List(CastingJournal::PlaceAfter(page.back()), 2);
+        }
+        EXPECT_EQ(listed, c.listed) << c.deleted;
+        EXPECT_EQ(journal.Count(), *c.deleted ? 6 : 7);
+    }
 }
 
 TEST_F(CastingJournalTest, FindsNamesQuestionsNotesAndHexagramsButNotReports) {
@@ -74,8 +87,14 @@ TEST_F(CastingJournalTest, FindsNamesQuestionsNotesAndHexagramsButNotReports) {
         {"李芳", {}},  // no match across two fields
         {"本卦", {}},  // the report is not searched
         {"%", {}},     // no pattern characters
+        {"", {liId, wangId}},
     };
-    for (const auto& c : cases) EXPECT_EQ(journal.Find(c.query), c.ids) << c.query;
+    for (const auto& c : cases) {
+        EXPECT_EQ(journal.Find(c.query), c.ids) << c.query;
+        std::vector<std::int64_t> visited;
+        journal.ForEach(c.query, [&](const JournalEntry& entry) { visited.push_back(entry.id); });
+        EXPECT_EQ(visited, c.ids) << c.query;
+    }
 }
 
 TEST_F(CastingJournalTest, EditsNotesAndDeletesAndSaysWhenTheCastingIsGone) {

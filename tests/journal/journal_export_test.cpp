@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <vector>
 
 #include "journal_folder.h"
@@ -56,6 +57,33 @@ TEST_F(JournalExportTest, JsonCarriesEveryFieldAndNullForNoReading) {
     EXPECT_EQ(json[0]["cast_at"], "2026-12-09T13:05:00Z");
     EXPECT_TRUE(json[1]["reading"].is_null());
     EXPECT_EQ(json[1]["name"], "bad\xEF\xBF\xBD");
+}
+
+// What --history streams is what the window's export writes, byte for byte,
+// whatever the texts hold.
+TEST_F(JournalExportTest, TheArrayWrittenACastingAtATimeIsToJsonsArray) {
+    const std::string texts[] = {
+        "王\"}\\\n\t\r\b\f",
+        std::string("\x01\x1f\x7f\0", 4),       // control characters, one escaped by number
+        "😀 𝄞 \xEF\xBF\xBF",                      // four bytes, and the last of three
+        // Not UTF-8, one fault a text: each alone sends its text to the library.
+        "bad\xFF", "\xC0\x80", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+        "\xE4\xB8\x41", "cut short \xE4\xB8", "\x80 lone",
+    };
+    std::vector<journal::JournalEntry> odd;
+    for (const std::string& text : texts) {
+        odd.push_back(Casting(text, text));
+        odd.back().reading = text;
+        odd.back().id = -7;
+    }
+    const std::vector<std::vector<journal::JournalEntry>> lists = {{}, {Casting("王")}, odd};
+    for (const auto& entries : lists) {
+        std::ostringstream out;
+        journal::JsonArrayWriter array(out);
+        for (const auto& entry : entries) array.Add(entry);
+        array.Close();
+        EXPECT_EQ(out.str(), journal::ToJson(entries)) << entries.size();
+    }
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST_F(JournalSafetyTest, AJournalThatCannotBeWrittenSaysSoOnce) {
     EXPECT_FALSE(journal.message().empty());
     ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::Unwritable);
     EXPECT_EQ(journal.Count(), 0);
-    EXPECT_TRUE(journal.List(0, 10).empty());
+    EXPECT_TRUE(journal.List({}, 10).empty());
 }
 
 TEST_F(JournalSafetyTest, AFullDiskRefusesTheCastingAndKeepsEveryEarlierOne) {
@@ -132,16 +132,16 @@ TEST_F(JournalSafetyTest, AJournalOfAnUnknownSchemaIsReadButNeverWrittenNorMoved
         ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(db);
         const std::string before = Bytes(file);
-        {
-            CastingJournal journal(file);
-            EXPECT_EQ(journal.outcome(), OpenOutcome::ReadOnlyNewerSchema);
+        for (const journal::Access access : {journal::Access::ReadWrite, journal::Access::ReadOnly}) {
+            CastingJournal journal(file, access);
+            EXPECT_EQ(journal.outcome(), OpenOutcome::ReadOnlyUnknownSchema);
             EXPECT_NE(journal.message().find("（" + std::to_string(c.version) + "）"), std::string::npos)
                 << journal.message();
             if (c.ourTables)
-                EXPECT_EQ(journal.List(0, 10).size(), 1u);
+                EXPECT_EQ(journal.List(std::nullopt, 10).size(), 1u);
             else
-                EXPECT_THROW(journal.List(0, 10), journal::JournalError);
-            ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::NewerSchema);
+                EXPECT_THROW(journal.List(std::nullopt, 10), journal::JournalError);
+            ExpectToldOnce([&] { return journal.Record(Casting("王")); }, WriteFailure::UnknownSchema);
             EXPECT_EQ(journal.Record(Casting("王")).message, journal.message());
         }
         EXPECT_EQ(Bytes(file), before) << c.version;  // neither changed nor moved aside
