@@ -449,13 +449,15 @@ casting::Moment TForm1::EnteredMoment() const {
 
 namespace {
 
-// The box each refusal is shown in: the input checks in a hint, a missing
-// number plainly, a value that does not convert as an error.
+// The box each refusal is shown in: the input checks and a moment that
+// cannot be cast in a hint, a missing number plainly, a value that does not
+// convert as an error.
 MessageBox BoxFor(casting::Refusal refusal) {
     switch (refusal) {
         case casting::Refusal::None:
         case casting::Refusal::NotChinese:
-        case casting::Refusal::NameNotChinese: return MessageBox::Information;
+        case casting::Refusal::NameNotChinese:
+        case casting::Refusal::OutsideCalendar: return MessageBox::Information;
         case casting::Refusal::Incomplete: return MessageBox::Plain;
         case casting::Refusal::InvalidValue: return MessageBox::Error;
     }
@@ -511,7 +513,9 @@ void TForm1::bsSkinButton4Click() {
 }
 
 void TForm1::OpenInputPage(int page, QLineEdit* edit) {
+    // The reading page reads the report on screen: with no report, no reading.
     engine_->ClearReport();
+    readingPage->Clear();
     bsSkinNotebook1->setCurrentIndex(page);
     if (edit != nullptr) edit->clear();
 }
