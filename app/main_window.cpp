@@ -482,13 +482,15 @@ casting::Moment TForm1::EnteredMoment() const {
 
 namespace {
 
-// The box each refusal is shown in: the input checks in a hint, a missing
-// number plainly, a value that does not convert as an error.
+// The box each refusal is shown in: the input checks and a moment that
+// cannot be cast in a hint, a missing number plainly, a value that does not
+// convert as an error.
 MessageBox BoxFor(casting::Refusal refusal) {
     switch (refusal) {
         case casting::Refusal::None:
         case casting::Refusal::NotChinese:
-        case casting::Refusal::NameNotChinese: return MessageBox::Information;
+        case casting::Refusal::NameNotChinese:
+        case casting::Refusal::OutsideCalendar: return MessageBox::Information;
         case casting::Refusal::Incomplete: return MessageBox::Plain;
         case casting::Refusal::InvalidValue: return MessageBox::Error;
     }
@@ -523,9 +525,7 @@ void TForm1::bsSkinButton1Click() {
 }
 
 void TForm1::bsSkinButton2Click() {
-    journal::CastingInputs clock;
-    clock.minute = services_.now().time().minute();
-    Run([this] { return engine_->CastByClock(EnteredPerson(), EnteredMoment()); }, clock);
+    Run([this] { return engine_->CastByClock(EnteredPerson(), EnteredMoment()); });
 }
 
 void TForm1::bsSkinButton3Click() {
@@ -544,7 +544,9 @@ void TForm1::bsSkinButton4Click() {
 }
 
 void TForm1::OpenInputPage(int page, QLineEdit* edit) {
+    // The reading page reads the report on screen: with no report, no reading.
     engine_->ClearReport();
+    readingPage->Clear();
     bsSkinNotebook1->setCurrentIndex(page);
     bsSkinNotebook1->currentWidget()->setFocus();  // the page's first box
     if (edit != nullptr) edit->clear();

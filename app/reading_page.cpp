@@ -48,6 +48,12 @@ void ReadingPage::ShowReading() {
     setPlainText(lines.isEmpty() ? kNoCastingYet : lines.join(QLatin1Char('\n')));
 }
 
+void ReadingPage::Clear() {
+    casting_.reset();
+    stale_ = false;
+    setPlainText(kNoCastingYet);
+}
+
 void ReadingPage::ShowStored(const QString& reading) {
     casting_.reset();
     stale_ = false;

@@ -19,6 +19,10 @@ public:
     // shown.
     void SetCasting(const reading::ReadingInput& casting);
 
+    // No casting to read, as before the first: the report it read was
+    // emptied.
+    void Clear();
+
     // A reading kept from an earlier casting, as text; empty when none was
     // kept. Replaces the casting to read until the next SetCasting.
     void ShowStored(const QString& reading);

@@ -39,7 +39,8 @@ void CastingEngine::WriteReport(const Person& person, const Moment& moment) {
     report_.Replace(ComposeReport(record_, facts_, person, moment));
 }
 
-CastingOutcome CastingEngine::Run(const std::function<CastingOutcome()>& command) {
+CastingOutcome CastingEngine::Run(MomentFault fault, const std::function<CastingOutcome()>& command) {
+    if (fault != MomentFault::None) return {Refusal::OutsideCalendar, FaultText(fault)};
     try {
         return command();
     } catch (const ConvertError& error) {
@@ -48,12 +49,13 @@ CastingOutcome CastingEngine::Run(const std::function<CastingOutcome()>& command
 }
 
 CastingOutcome CastingEngine::Complete(CastNumbers numbers, const char* methodText, const Person& person,
-                                       const Moment& moment) {
+                                       const Moment& moment, std::optional<ClockTime> clock) {
     numbers = ApplyZeroRules(numbers);
     record_.UpperTrigram = numbers.upper;
     record_.LowerTrigram = numbers.lower;
     record_.MovingLine = numbers.movingLine;
     record_.MethodText = methodText;
+    record_.Clock = clock;
     DerivePrimary();
     DeriveNuclear();
     DeriveChanged();
@@ -70,36 +72,36 @@ std::vector<int> CastingEngine::StrokesOfUnits(std::string_view text) {
 }
 
 CastingOutcome CastingEngine::CastTraditional(const Person& person, const Moment& moment) {
-    return Run([&] {
+    return Run(LunarFaultOf(moment), [&] {
         ComputeFacts(moment);
         return Complete(TraditionalRule(facts_), "传统起卦", person, moment);
     });
 }
 
 CastingOutcome CastingEngine::CastByClock(const Person& person, const Moment& moment) {
-    return Run([&] {
+    return Run(FaultOf(moment), [&] {
         ComputeFacts(moment);
         const ClockTime now = clock_();
-        return Complete(ClockRule(now.hour, now.minute), "时分起卦", person, moment);
+        return Complete(ClockRule(now.hour, now.minute), "时分起卦", person, moment, now);
     });
 }
 
 CastingOutcome CastingEngine::CastByStems(const Person& person, const Moment& moment) {
-    return Run([&] {
+    return Run(FaultOf(moment), [&] {
         ComputeFacts(moment);
         return Complete(StemsRule(facts_), "日期天干数起卦", person, moment);
     });
 }
 
 CastingOutcome CastingEngine::CastByBranches(const Person& person, const Moment& moment) {
-    return Run([&] {
+    return Run(FaultOf(moment), [&] {
         ComputeFacts(moment);
         return Complete(BranchesRule(facts_), "日期地支数起卦", person, moment);
     });
 }
 
 CastingOutcome CastingEngine::CastByQuestion(const Person& person, const Moment& moment, std::string_view question) {
-    return Run([&] {
+    return Run(FaultOf(moment), [&] {
         // Unlike the character and name checks, the question's check comes
         // after the facts are refreshed: a refused question still moves the
         // calendar to the moment.
@@ -112,7 +114,7 @@ CastingOutcome CastingEngine::CastByQuestion(const Person& person, const Moment&
 
 CastingOutcome CastingEngine::CastByCharacter(const Person& person, const Moment& moment,
                                               std::string_view character) {
-    return Run([&] {
+    return Run(FaultOf(moment), [&] {
         const std::string text = WithoutSpaces(character);
         if (text.size() != 2) return Refused(Refusal::NotChinese, kChineseCharactersWanted);
         ComputeFacts(moment);
@@ -121,7 +123,7 @@ CastingOutcome CastingEngine::CastByCharacter(const Person& person, const Moment
 }
 
 CastingOutcome CastingEngine::CastByName(const Person& person, const Moment& moment) {
-    return Run([&] {
+    return Run(FaultOf(moment), [&] {
         const std::string name = WithoutSpaces(person.name);
         if (name.size() < 4) return Refused(Refusal::NameNotChinese, kChineseNameWanted);
         ComputeFacts(moment);
@@ -131,14 +133,14 @@ CastingOutcome CastingEngine::CastByName(const Person& person, const Moment& mom
 
 CastingOutcome CastingEngine::CastManually(const Person& person, const Moment& moment, int upper, int lower,
                                            int movingLine) {
-    return Run([&] {
+    return Run(FaultOf(moment), [&] {
         ComputeFacts(moment);
         return Complete({upper, lower, movingLine}, "手工指定起卦", person, moment);
     });
 }
 
 CastingOutcome CastingEngine::CastByNumber(const Person& person, const Moment& moment, std::string_view number) {
-    return Run([&] {
+    return Run(FaultOf(moment), [&] {
         const std::string text = WithoutSpaces(number);
         if (text.empty()) return Refused(Refusal::Incomplete, kInputIncomplete);
         ComputeFacts(moment);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "casting_record.h"
 #include "date_holder.h"
 #include "divination_report.h"
+#include "moment_check.h"
 #include "moment_facts.h"
 
 namespace casting {
@@ -26,11 +28,12 @@ namespace casting {
 // Why a casting was refused. The engine names the refusal; how it is shown
 // (caption, icon) is the caller's choice.
 enum class Refusal {
-    None,            // the casting went through
-    NotChinese,      // an empty question, or a character entry that is not one character
-    NameNotChinese,  // a name shorter than two characters
-    Incomplete,      // no number entered
-    InvalidValue,    // a number or date that does not convert (a ConvertError's text)
+    None,             // the casting went through
+    NotChinese,       // an empty question, or a character entry that is not one character
+    NameNotChinese,   // a name shorter than two characters
+    Incomplete,       // no number entered
+    InvalidValue,     // a number or date that does not convert (a ConvertError's text)
+    OutsideCalendar,  // a moment the calendar cannot cast (a MomentFault's text)
 };
 
 struct CastingOutcome {
@@ -38,11 +41,6 @@ struct CastingOutcome {
     std::string message;  // GBK, empty when nothing was refused
 
     friend bool operator==(const CastingOutcome&, const CastingOutcome&) = default;
-};
-
-struct ClockTime {
-    int hour = 0;    // 0..23
-    int minute = 0;  // 0..59
 };
 
 // The computer's local clock.
@@ -90,7 +88,8 @@ public:
     // The nine methods. Each refreshes the facts from `moment`, takes its
     // numbers, derives the five hexagrams and writes the report; a refused
     // casting leaves record, facts and report as they were, except that a
-    // question is checked after the facts are refreshed.
+    // question is checked after the facts are refreshed. A moment that
+    // cannot be cast (moment_check.h) is refused before anything else.
     CastingOutcome CastTraditional(const Person& person, const Moment& moment);  // 传统起卦
     CastingOutcome CastByClock(const Person& person, const Moment& moment);      // 时分起卦: reads the clock
     CastingOutcome CastByStems(const Person& person, const Moment& moment);      // 天干起卦
@@ -113,12 +112,14 @@ public:
     void ClearReport() { report_.Clear(); }
 
 private:
-    // Runs `command`, turning a conversion error into an InvalidValue
-    // refusal; the command returns its own outcome when a check fails.
-    static CastingOutcome Run(const std::function<CastingOutcome()>& command);
-    // The rest of every casting: zero rules, method text, the five
-    // hexagrams and the report.
-    CastingOutcome Complete(CastNumbers numbers, const char* methodText, const Person& person, const Moment& moment);
+    // Refuses a moment with `fault`, else runs `command`, turning a
+    // conversion error into an InvalidValue refusal; the command returns its
+    // own outcome when a check fails.
+    static CastingOutcome Run(MomentFault fault, const std::function<CastingOutcome()>& command);
+    // The rest of every casting: zero rules, method text, the clock reading
+    // 时分起卦 took, the five hexagrams and the report.
+    CastingOutcome Complete(CastNumbers numbers, const char* methodText, const Person& person, const Moment& moment,
+                            std::optional<ClockTime> clock = std::nullopt);
     // The strokes of each two-byte unit of a text.
     static std::vector<int> StrokesOfUnits(std::string_view text);
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,14 @@ namespace casting {
 
 // Trigram numbers 1..8 in the order every method, list and name table uses.
 enum TrigramNumber { Qian = 1, Dui, Li, Zhen, Xun, Kan, Gen, Kun };
+
+// A reading of the clock, as 时分起卦 takes its numbers from.
+struct ClockTime {
+    int hour = 0;    // 0..23
+    int minute = 0;  // 0..59
+
+    friend bool operator==(const ClockTime&, const ClockTime&) = default;
+};
 
 // Six line values (1 yang, 0 yin) at indices 1..6, line 1 at the bottom;
 // index 0 is unused so the indices read as the line numbers.
@@ -34,6 +43,9 @@ struct CastingRecord {
     int LowerTrigram = 0;
     int MovingLine = 0;
     std::string MethodText;
+    // What the clock read for 时分起卦, so the reading can name it; none for
+    // the other methods.
+    std::optional<ClockTime> Clock;
 
     std::string& TrigramLines(int trigram) { return texts[trigram]; }
     std::string& HexagramNames(int k) { return texts[8 + k]; }

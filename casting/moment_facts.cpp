@@ -17,18 +17,6 @@ using namespace std::chrono;
 
 constexpr char kLunarDatePrefix[] = "农历：";
 
-calendar::DateTime DateOf(const Moment& m) {
-    const year_month_day ymd{year{m.year}, month{static_cast<unsigned>(m.month)},
-                             day{static_cast<unsigned>(m.day)}};
-    const bool valid = m.year >= 1 && m.year <= 9999 && m.month >= 1 && m.month <= 12 && m.day >= 1 &&
-                       m.day <= 31 && ymd.ok();
-    if (!valid) {
-        throw ConvertError("'" + std::to_string(m.year) + "-" + std::to_string(m.month) + "-" +
-                           std::to_string(m.day) + "' is not a valid date");
-    }
-    return calendar::DateTimeOf(sys_days{ymd});
-}
-
 // Bytes 1-2 and 3-4 of a pillar text; empty for a text too short to hold them.
 std::string_view StemOf(std::string_view pillar) { return pillar.size() >= 2 ? pillar.substr(0, 2) : ""; }
 std::string_view BranchOf(std::string_view pillar) { return pillar.size() >= 4 ? pillar.substr(2, 2) : ""; }
@@ -58,11 +46,24 @@ void MatchNumber(std::string_view name, const std::array<std::string, Count>& na
 
 }  // namespace
 
+std::optional<calendar::DateTime> DayOf(const Moment& m) {
+    const bool inRange = m.year >= 1 && m.year <= 9999 && m.month >= 1 && m.month <= 12 && m.day >= 1 && m.day <= 31;
+    if (!inRange) return std::nullopt;
+    const year_month_day ymd{year{m.year}, month{static_cast<unsigned>(m.month)}, day{static_cast<unsigned>(m.day)}};
+    if (!ymd.ok()) return std::nullopt;
+    return calendar::DateTimeOf(sys_days{ymd});
+}
+
+calendar::DateTime CastDay(calendar::DateTime day, int hour) { return hour == 23 ? day + 1 : day; }
+
 void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& facts) {
-    calendar::DateTime date = DateOf(moment);
-    if (moment.hour == 23) date += 1;
-    holder.SetDate(date);
-    date = holder.Date();
+    const std::optional<calendar::DateTime> day = DayOf(moment);
+    if (!day) {
+        throw ConvertError("'" + std::to_string(moment.year) + "-" + std::to_string(moment.month) + "-" +
+                           std::to_string(moment.day) + "' is not a valid date");
+    }
+    holder.SetDate(CastDay(*day, moment.hour));
+    const calendar::DateTime date = holder.Date();
 
     // A date before the lunar table (January 1900) has no lunar names, so
     // the text names none and the numbers keep their values.

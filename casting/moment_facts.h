@@ -2,6 +2,7 @@
 // numbers the casting methods add up, read back out of those texts.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calendar/calendar_rule.h"
@@ -26,6 +27,13 @@ struct MomentFacts {
     std::string LunarDateText;  // "农历：" + year, month and day names
     std::string YearPillarText, MonthPillarText, DayPillarText, HourPillarText;  // stem + branch
 };
+
+// The day of the moment's date; nothing for a day that does not exist.
+std::optional<calendar::DateTime> DayOf(const Moment& moment);
+
+// The day whose facts a moment at `hour` of `day` has: the next day for
+// hour 23, whose 子 hour belongs to it.
+calendar::DateTime CastDay(calendar::DateTime day, int hour);
 
 // Moves `calendar` to the moment's date (the next day for hour 23, whose 子
 // hour belongs to the next day) and computes the facts of the date it then

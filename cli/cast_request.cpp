@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "calendar/date_rule.h"
+#include "casting/moment_check.h"
 #include "text/gbk_utf8.h"
 
 namespace cli {
@@ -17,12 +18,9 @@ using namespace std::chrono;
 // The window's question field holds at most this many bytes of GBK.
 constexpr std::size_t kQuestionMaxBytes = 50;
 
-// The days the calendar takes; a casting of any other day would quietly be
-// cast on the previous one.
+// The first and last days the calendar takes, as the refusals name them.
 constexpr year_month_day kFirstDay{year{calendar::kFirstYear}, January, day{1}};
 constexpr year_month_day kLastDay{year{calendar::kLastYear}, December, day{31}};
-
-bool Accepted(const year_month_day& d) { return calendar::AcceptedDay(calendar::DateTimeOf(sys_days{d})).has_value(); }
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
@@ -71,23 +69,24 @@ std::optional<DateFields> ParseDate(std::string_view text) {
     return DateFields{*y, *m, *d};
 }
 
-// The date rule: the day cast, and for hour 23 the next day, whose 子 hour
-// it is, must lie within the calendar's range.
+// The date rule, as the engine has it: the day cast, and for hour 23 the
+// next day, whose 子 hour it is, must lie within the calendar's range. Any
+// other day would quietly be cast on the previous one.
 std::optional<Refusal> RefuseOutOfRange(const DateFields& date, int hour) {
     const year_month_day asked{year{date.year}, month{static_cast<unsigned>(date.month)},
                                day{static_cast<unsigned>(date.day)}};
-    if (!asked.ok()) return std::nullopt;  // the engine names the day that does not exist
     const std::string range = DateText(kFirstDay) + " to " + DateText(kLastDay);
-    if (!Accepted(asked)) {
-        return Refusal{"date " + DateText(asked) + " lies outside " + range};
+    switch (casting::FaultOf({date.year, date.month, date.day, hour})) {
+        case casting::MomentFault::DayOutsideCalendar:
+            return Refusal{"date " + DateText(asked) + " lies outside " + range};
+        case casting::MomentFault::NextDayOutsideCalendar:
+            return Refusal{"hour 23 of " + DateText(asked) + " belongs to " +
+                           DateText(year_month_day{sys_days{asked} + days{1}}) + ", outside " + range};
+        default:
+            // The hour is checked with the other numbers; a day that does
+            // not exist the engine names.
+            return std::nullopt;
     }
-    if (hour == 23) {
-        const year_month_day next{sys_days{asked} + days{1}};
-        if (!Accepted(next)) {
-            return Refusal{"hour 23 of " + DateText(asked) + " belongs to " + DateText(next) + ", outside " + range};
-        }
-    }
-    return std::nullopt;
 }
 
 // The GBK form of a text field; refuses what GBK cannot hold, naming it,
@@ -208,7 +207,7 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
         int fallback, low, high;
         int& number;
     } numbers[] = {
-        {"hour", r.hour, now.hour, 0, 23, casting.hour},
+        {"hour", r.hour, now.hour, casting::kFirstHour, casting::kLastHour, casting.hour},
         {"minute", r.minute, clock ? now.minute : 0, 0, 59, casting.minute},
         {"upper", r.upper, 0, 1, 8, casting.upper},
         {"lower", r.lower, 0, 1, 8, casting.lower},

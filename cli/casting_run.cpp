@@ -115,7 +115,7 @@ std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
         std::string report;
         for (const std::string& line : result.report) report += (report.empty() ? "" : "\n") + line;
         result.journalEntry = journal::EntryOfCasting(
-            {r, f, PersonOf(c), MomentOf(c), {c.text, c.upper, c.lower, c.line, c.minute}, std::move(report)});
+            {r, f, PersonOf(c), MomentOf(c), {c.text, c.upper, c.lower, c.line}, std::move(report)});
     }
     return result;
 }

@@ -43,7 +43,8 @@ JournalEntry EntryOfCasting(const FinishedCasting& casting) {
     entry.month = casting.moment.month;
     entry.day = casting.moment.day;
     entry.hour = casting.moment.hour;
-    entry.minute = casting.inputs.minute;
+    // The minute the casting itself read, not a second look at the clock.
+    entry.minute = casting.record.Clock ? casting.record.Clock->minute : 0;
     entry.method = text::Utf8FromGbk(casting.record.MethodText);
     entry.question = text::Utf8FromGbk(casting.inputs.text);
     entry.manualUpper = casting.inputs.manualUpper;

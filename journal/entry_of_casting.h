@@ -17,7 +17,6 @@ namespace journal {
 struct CastingInputs {
     std::string text;  // the question, character or number
     int manualUpper = 0, manualLower = 0, manualLine = 0;
-    int minute = 0;  // the clock's minute, for the method that reads it
 };
 
 // One finished casting. Texts are GBK, as the engine holds them, except the

@@ -33,7 +33,7 @@ RelationToBodyRow Row(std::string_view heading, std::string_view role, int trigr
 }  // namespace
 
 ReadingInput ReadingInputOf(const casting::CastingRecord& record, const casting::MomentFacts& facts) {
-    return {record.UpperTrigram, record.LowerTrigram, record.MovingLine, facts.MonthBranch};
+    return {record.UpperTrigram, record.LowerTrigram, record.MovingLine, facts.MonthBranch, record.Clock};
 }
 
 Reading ComputeReading(const ReadingInput& input) {

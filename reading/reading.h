@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ struct ReadingInput {
     int lowerTrigram = 0;
     int movingLine = 0;    // 1..6, bottom first
     int monthBranch = 0;   // the month pillar's branch, 1..12 from 子
+    // The clock reading 时分起卦 cast from, named so the reader sees which
+    // minute the hexagram stands for; none for the other methods.
+    std::optional<casting::ClockTime> clock = std::nullopt;
 
     friend bool operator==(const ReadingInput&, const ReadingInput&) = default;
 };

@@ -36,6 +36,10 @@ std::vector<std::string> ReadingLines(const Reading& reading) {
     const HexagramText& changed = *reading.changed;
     std::vector<std::string> lines;
     lines.push_back("【卦】");
+    if (in.clock) {
+        lines.push_back("时分起卦所用钟点：" + std::to_string(in.clock->hour) + "时" + std::to_string(in.clock->minute) +
+                        "分");
+    }
     lines.push_back("本卦：" + casting::HexagramName(in.upperTrigram, in.lowerTrigram) + "　动爻：" +
                     std::string(reading.movingStatement.label) +
                     "　变卦：" + casting::HexagramName(changed.upper, changed.lower));

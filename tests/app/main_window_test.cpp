@@ -25,6 +25,9 @@
 #include "paint_counter.h"
 #include "report_view.h"
 #include "input_fields.h"
+#include "journal/casting_journal.h"
+#include "journal/journal_location.h"
+#include "reading_page.h"
 
 namespace {
 
@@ -92,6 +95,14 @@ protected:
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    // The reading page as 显示解卦 shows it, once the report's paint has passed.
+    QString Reading() {
+        form->show();
+        form->N21->trigger();
+        QApplication::processEvents();
+        return form->readingPage->toPlainText();
     }
 };
 
@@ -255,6 +266,53 @@ TEST_F(MainWindowTest, RefusedInputShowsItsBoxAndKeepsTheReport) {
     }
 }
 
+// A moment the calendar cannot cast is refused in a hint; report, reading
+// and journal stay as they were. Before the lunar table only 传统起卦 is.
+TEST_F(MainWindowTest, AMomentTheCalendarCannotCastChangesNothing) {
+    journal::CastingJournal journal(journal::DefaultJournalFile());
+    form->recordAction->setChecked(true);
+    EnterSamplePerson();
+    Click(form->bsSkinButton1);
+    const auto [report, reading] = std::pair{Report(), Reading()};
+    const char* noSuchHour = "参数错误：时须在0到23之间！";
+    const struct { QDate date; int hour; QPushButton* button; const char* message; } rows[] = {
+        {{2010, 9, 13}, 24, form->bsSkinButton3, noSuchHour},
+        {{2010, 9, 13}, 25, form->bsSkinButton1, noSuchHour},
+        {{2010, 9, 13}, -5, form->bsSkinButton2, noSuchHour},
+        {{2010, 9, 13}, 999999999, form->bsSkinButton9, noSuchHour},
+        {{2100, 12, 31}, 23, form->bsSkinButton1, "参数错误：23时是次日的子时，次日已超出1900年1月1日到2100年12月31日的历法范围！"},
+        {{1900, 1, 15}, 10, form->bsSkinButton1, "参数错误：1900年1月31日之前没有农历日期，传统起卦要用农历月日，请改用其他起卦方式！"},
+    };
+    for (const auto& row : rows) {
+        messages.clear();
+        form->bsSkinSpinEdit1->setValue(row.date.year());
+        form->bsSkinSpinEdit2->setValue(row.date.month());
+        form->bsSkinSpinEdit3->setValue(1);  // a change of the day fits its bound to the month
+        form->bsSkinSpinEdit3->setValue(row.date.day());
+        form->bsSkinSpinEdit4->setValue(row.hour);
+        Click(row.button);
+        EXPECT_EQ(messages, (QList<Message>{{MessageBox::Information, QString::fromUtf8(row.message)}})) << row.hour;
+        EXPECT_EQ(Report(), report) << row.hour;
+        EXPECT_EQ(Reading(), reading) << row.hour;
+    }
+    messages.clear();
+    for (QPushButton* method : {form->bsSkinButton2, form->bsSkinButton4}) {
+        Click(method);
+        EXPECT_EQ(Report().value(3), QStringLiteral("  农历：")) << method->text().toStdString();
+    }
+    EXPECT_TRUE(messages.isEmpty());
+    // Stored in order: once the name casting is in, all before it are.
+    QTRY_VERIFY(journal.List(0, 1).size() == 1 && journal.List(0, 1)[0].method == "姓名笔画数起卦");
+    const auto latest = journal.List(0, 3);
+    EXPECT_EQ((std::array{latest.at(0).year, latest.at(1).year, latest.at(2).year}), (std::array{1900, 1900, 2010}));
+}
+
+TEST_F(MainWindowTest, TheClockCastingsReadingNamesItsClockReading) {
+    now.setTime(QTime(9, 41));
+    Click(form->bsSkinButton2);
+    EXPECT_EQ(Reading().split('\n').value(1), QStringLiteral("时分起卦所用钟点：9时41分"));
+}
+
 TEST_F(MainWindowTest, HourTwentyThreeKeepsTheEnteredHourInTheReport) {
     form->bsSkinSpinEdit4->setValue(23);
     Click(form->bsSkinButton1);
@@ -321,9 +379,11 @@ TEST_F(MainWindowTest, PageButtonsOpenTheirPageAndClearTheReport) {
     };
     for (const auto& row : rows) {
         Click(form->bsSkinButton1);
+        ASSERT_TRUE(Reading().startsWith("【卦】"));
         if (row.edit != nullptr) (form.get()->*row.edit)->setText("x");
         Click(form.get()->*row.button);
         EXPECT_TRUE(Report().isEmpty()) << row.page;
+        EXPECT_TRUE(Reading().startsWith("尚未起卦")) << row.page;
         EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), row.page);
         if (row.edit != nullptr) {
             EXPECT_TRUE((form.get()->*row.edit)->text().isEmpty());

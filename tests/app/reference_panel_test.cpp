@@ -146,13 +146,14 @@ TEST_F(ReferencePanelTest, ReadingPageShowsTheLastCastingFromTheReportMenu) {
         "动爻　九三：伏戎于莽，升其高陵，三岁不兴。\n"
         "变卦　无妄：元亨利贞。其匪正有眚，不利有攸往。");
     EXPECT_EQ(form->readingPage->toPlainText(), reading);
-
-    QTest::mouseClick(form->bsSkinButton5, Qt::LeftButton);  // a page button empties the report only
-    EXPECT_TRUE(form->bsSkinRichEdit1->toPlainText().isEmpty());
     EXPECT_TRUE(form->readingPage->isReadOnly());
     form->readingPage->selectAll();
     form->readingPage->copy();
     EXPECT_EQ(QApplication::clipboard()->text(), reading);
+
+    QTest::mouseClick(form->bsSkinButton5, Qt::LeftButton);  // a page button empties the report and its reading
+    EXPECT_TRUE(form->bsSkinRichEdit1->toPlainText().isEmpty());
+    EXPECT_TRUE(form->readingPage->toPlainText().startsWith("尚未起卦"));
 
     form->bsSkinComboBox2->setCurrentIndex(5);  // 坎 over 坎, line 2, while the page shows
     form->bsSkinComboBox3->setCurrentIndex(5);

@@ -16,6 +16,7 @@ using testing_support::gbk;
 using testing_support::utf8;
 
 const calendar::DateTime kStartDate = calendar::DateTimeOf(sys_days{year{2010} / 9 / 13});
+CastingOutcome Outside(casting::MomentFault fault) { return {Refusal::OutsideCalendar, casting::FaultText(fault)}; }
 
 struct EngineFixture : testing::Test {
     casting::PlainDateHolder calendar{kStartDate};
@@ -88,7 +89,7 @@ TEST_F(EngineFixture, RefusedInputLeavesTheLastCastingInPlace) {
         const char* what;
         std::function<CastingOutcome(casting::CastingEngine&)> command;
         CastingOutcome outcome;
-        bool factsRefreshed;
+        bool factsRefreshed = false;
     } rows[] = {
         {"empty question", [&](auto& e) { return e.CastByQuestion(person, moment, gbk(" 　 ")); },
          {Refusal::NotChinese, gbk("参数错误：请输入汉字！")}, true},
@@ -110,6 +111,13 @@ TEST_F(EngineFixture, RefusedInputLeavesTheLastCastingInPlace) {
              return e.CastTraditional(person, moment);
          },
          {Refusal::InvalidValue, "'2011-2-29' is not a valid date"}, false},
+        // A moment the calendar cannot cast is refused before anything else.
+        {"hour -5", [&](auto& e) { return e.CastByQuestion(person, {2011, 3, 1, -5}, gbk("天地")); },
+         Outside(casting::MomentFault::HourOutOfRange)},
+        {"1899-12-31", [&](auto& e) { return e.CastByClock(person, {1899, 12, 31, 10}); },
+         Outside(casting::MomentFault::DayOutsideCalendar)},
+        {"traditional on 1900-01-30 at 22", [&](auto& e) { return e.CastTraditional(person, {1900, 1, 30, 22}); },
+         Outside(casting::MomentFault::NoLunarDate)},
     };
     for (const auto& row : rows) {
         calendar.SetDate(kStartDate);
@@ -155,6 +163,12 @@ TEST_F(EngineFixture, ReportShowsTheEnteredHourWhileFactsMoveToTheNextDay) {
     EXPECT_EQ(utf8(report.lines[1]), "  公历：2010年9月13日23时");
     EXPECT_EQ(utf8(report.lines[3]), "  农历：二零一零年八月初七");
     EXPECT_EQ(utf8(report.lines[4]), "  年建: 庚寅  月建: 乙酉  日建: 丁卯  时建: 庚子");
+}
+
+// Hour 23 of 1900-01-30 is the 子 hour of the lunar table's first day.
+TEST_F(EngineFixture, TheLunarTablesFirstDayCastsFromTheHourBefore) {
+    ASSERT_EQ(engine.CastTraditional(person, {1900, 1, 30, 23}), CastingOutcome{});
+    EXPECT_EQ(utf8(report.lines[3]), "  农历：一九零零年正月初一");
 }
 
 TEST_F(EngineFixture, ClearingTheReportKeepsTheRecord) {

@@ -170,6 +170,8 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         {{"--date", "1899-12-31"}, "1899-12-31 lies outside 1900-01-01 to 2100-12-31"},
         {{"--date", "2101-01-01"}, "outside"},
         {{"--date", "2100-12-31", "--hour", "23"}, "belongs to 2101-01-01"},
+        // 传统起卦 counts a lunar month and day, which no day before 1900-01-31 has.
+        {{"--date", "1900-01-15"}, "参数错误：1900年1月31日之前没有农历日期，传统起卦要用农历月日"},
         {{"--date", "2010-9-13x"}, "YYYY-MM-DD"},
         {{"--date", "20100913"}, "YYYY-MM-DD"},
         // The engine's own refusals, in the window's words.
