@@ -105,10 +105,10 @@ void HistoryWindow::DeleteCurrent() {
 }
 
 void HistoryWindow::ExportListed() {
-    const std::optional<ChosenFile> chosen = ChooseFileToSave(
-        services_, this, QStringLiteral("导出起卦记录"),
-        {{QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")}, {QStringLiteral("JSON (*.json)"), QStringLiteral("json")}},
-        QStringLiteral("起卦记录"));
+    const std::vector<SaveFormat> formats = {{QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")},
+                                             {QStringLiteral("JSON (*.json)"), QStringLiteral("json")}};
+    const std::optional<ChosenFile> chosen =
+        ChooseFileToSave(services_, this, QStringLiteral("导出起卦记录"), formats, QStringLiteral("起卦记录"));
     if (!chosen) return;
     const std::vector<journal::JournalEntry>& castings = model_->AllEntries();
     const std::string text = chosen->format == 1 ? journal::ToJson(castings) : journal::ToCsv(castings);

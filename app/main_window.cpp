@@ -591,7 +591,8 @@ void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
                  {MethodInput::Character, bsSkinEdit3, 2},
                  {MethodInput::Manual, nullptr, 3},
                  {MethodInput::Number, bsSkinEdit4, 4}};
-    const auto page = std::find_if(std::begin(pages), std::end(pages), [input](const auto& p) { return p.input == input; });
+    const auto page =
+        std::find_if(std::begin(pages), std::end(pages), [input](const auto& p) { return p.input == input; });
     bsSkinNotebook1->setCurrentIndex(page == std::end(pages) ? 0 : page->page);
     if (page != std::end(pages) && page->edit != nullptr) page->edit->setText(heading.text);
     if (input == MethodInput::Manual) {

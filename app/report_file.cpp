@@ -2,11 +2,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -21,6 +21,32 @@ const SaveFormat kPicture{QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("
 
 // Large enough to read on paper, close to the report's size on screen.
 constexpr qreal kPointSize = 11;
+// A picture has no page margin around it.
+constexpr qreal kPictureMargin = 12;
+
+// The report's last eight lines are the table of the five hexagrams: the
+// headings, the names and the six figure rows, laid out in columns of 12
+// GBK bytes. Between two columns lie two bytes of space, as wide as the gap
+// in a yin figure, so on paper the columns would run together: the second
+// of those bytes, a single space in every row of the table, is drawn three
+// times as wide.
+constexpr int kTableFirstLine = 5;
+constexpr int kColumnBytes = 12;
+constexpr int kColumns = 5;
+
+// The positions in `line` of the spaces to widen.
+QList<qsizetype> ColumnGaps(const QString& line) {
+    QList<qsizetype> gaps;
+    int byte = 0;  // where the character starts in the GBK line
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (byte % kColumnBytes == 1 && byte / kColumnBytes >= 1 && byte / kColumnBytes < kColumns &&
+            line[i] == QLatin1Char(' ')) {
+            gaps.append(i);
+        }
+        byte += line[i].unicode() < 0x80 ? 1 : 2;
+    }
+    return gaps;
+}
 
 // The person and the date, in characters any file system takes.
 QString SuggestedName(const ShownReport& shown) {
@@ -75,6 +101,9 @@ std::unique_ptr<QTextDocument> ReportDocument(const ShownReport& shown) {
         first = false;
         cursor.insertText(line, chars);
     };
+    QTextCharFormat wide;
+    wide.setFontLetterSpacingType(QFont::PercentageSpacing);
+    wide.setFontLetterSpacing(300);
     for (const Part& part : Parts(shown)) {
         if (!first) add(QString(), wrapped, plain);  // a blank line between the parts
         for (qsizetype i = 0; i < part.lines.size(); ++i) {
@@ -82,6 +111,13 @@ std::unique_ptr<QTextDocument> ReportDocument(const ShownReport& shown) {
             const bool title = (part.kind == Part::Heading && i == 0) ||
                                (part.kind == Part::Reading && line.startsWith(QStringLiteral("【")));
             add(line, part.kind == Part::Report ? unbroken : wrapped, title ? bold : plain);
+            if (part.kind != Part::Report || i < kTableFirstLine) continue;
+            for (const qsizetype gap : ColumnGaps(line)) {
+                QTextCursor space(document.get());
+                space.setPosition(cursor.block().position() + static_cast<int>(gap));
+                space.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+                space.mergeCharFormat(wide);
+            }
         }
     }
     return document;
@@ -89,14 +125,12 @@ std::unique_ptr<QTextDocument> ReportDocument(const ShownReport& shown) {
 
 QImage ReportPicture(const ShownReport& shown, qreal ratio) {
     const std::unique_ptr<QTextDocument> document = ReportDocument(shown);
+    document->setDocumentMargin(kPictureMargin);
     // The reading wraps at the report's width rather than stretching the
-    // picture to its longest sentence.
-    const QFontMetricsF metrics(document->defaultFont());
-    qreal width = 0;
-    for (const QString& line : shown.report.split(QLatin1Char('\n'))) {
-        width = std::max(width, metrics.horizontalAdvance(line));
-    }
-    document->setTextWidth(std::ceil(width + 2 * document->documentMargin()));
+    // picture to its longest sentence: laid out as narrow as can be, the
+    // document is as wide as the report's unbroken lines.
+    document->setTextWidth(0);
+    document->setTextWidth(std::ceil(document->size().width()));
     const QSize size(static_cast<int>(std::ceil(document->size().width())),
                      static_cast<int>(std::ceil(document->size().height())));
     QImage picture(size * ratio, QImage::Format_RGB32);

@@ -53,19 +53,37 @@ MethodInput InputOfMethod(const QString& method) {
 
 ReportHeading HeadingOf(const casting::Person& person, const casting::Moment& moment, const std::string& methodGbk,
                         const journal::CastingInputs& inputs) {
-    return {QStringFromGbk(person.name), QStringFromGbk(person.sex), QStringFromGbk(person.age),
-            moment.year, moment.month, moment.day, moment.hour,
-            QStringFromGbk(methodGbk), QStringFromGbk(inputs.text),
-            inputs.manualUpper, inputs.manualLower, inputs.manualLine, inputs.minute,
-            moment.rule};
+    return {.name = QStringFromGbk(person.name),
+            .sex = QStringFromGbk(person.sex),
+            .age = QStringFromGbk(person.age),
+            .year = moment.year,
+            .month = moment.month,
+            .day = moment.day,
+            .hour = moment.hour,
+            .method = QStringFromGbk(methodGbk),
+            .text = QStringFromGbk(inputs.text),
+            .manualUpper = inputs.manualUpper,
+            .manualLower = inputs.manualLower,
+            .manualLine = inputs.manualLine,
+            .minute = inputs.minute,
+            .rule = moment.rule};
 }
 
 ReportHeading HeadingOf(const journal::JournalEntry& stored) {
-    return {FromUtf8(stored.name), FromUtf8(stored.sex), FromUtf8(stored.age),
-            stored.year, stored.month, stored.day, stored.hour,
-            FromUtf8(stored.method), FromUtf8(stored.question),
-            stored.manualUpper, stored.manualLower, stored.manualLine, stored.minute,
-            calendar::CalendarRuleNamed(stored.calendarRule).value_or(calendar::CalendarRule::Table)};
+    return {.name = FromUtf8(stored.name),
+            .sex = FromUtf8(stored.sex),
+            .age = FromUtf8(stored.age),
+            .year = stored.year,
+            .month = stored.month,
+            .day = stored.day,
+            .hour = stored.hour,
+            .method = FromUtf8(stored.method),
+            .text = FromUtf8(stored.question),
+            .manualUpper = stored.manualUpper,
+            .manualLower = stored.manualLower,
+            .manualLine = stored.manualLine,
+            .minute = stored.minute,
+            .rule = calendar::CalendarRuleNamed(stored.calendarRule).value_or(calendar::CalendarRule::Table)};
 }
 
 QStringList HeadingLines(const ReportHeading& heading) {

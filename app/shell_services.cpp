@@ -50,8 +50,9 @@ bool ShellServices::AskYesNo(QWidget* owner, const QString& question) {
 
 SaveTarget ShellServices::ChooseSaveFile(QWidget* owner, const SaveRequest& request) {
     QString chosen;
-    const QString file = QFileDialog::getSaveFileName(owner, request.caption, QDir(request.folder).filePath(request.name),
-                                                      request.filters.join(QStringLiteral(";;")), &chosen);
+    const QString file =
+        QFileDialog::getSaveFileName(owner, request.caption, QDir(request.folder).filePath(request.name),
+                                     request.filters.join(QStringLiteral(";;")), &chosen);
     return {file, std::max(0, static_cast<int>(request.filters.indexOf(chosen)))};
 }
 

@@ -16,7 +16,9 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTest>
 
 #include "history_model.h"
@@ -60,7 +62,10 @@ protected:
                                [this](QWidget*, MessageBox, const QString& text) { messages.append(text); },
                                [this] { return now; }};
         services.ask = [this](QWidget*, const QString& question) { return questions.append(question), answer; };
-        services.chooseSaveFile = [this](QWidget*, const SaveRequest& request) { return asked.push_back(request), saveTo; };
+        services.chooseSaveFile = [this](QWidget*, const SaveRequest& request) {
+            asked.push_back(request);
+            return saveTo;
+        };
         services.editText = [this](QWidget*, const QString&, const QString&) { return note; };
         return std::make_unique<TForm1>(services);
     }
@@ -305,10 +310,14 @@ TEST_F(JournalWindowTest, OpeningACastingFillsTheFieldsItWasCastWith) {
         form->bsSkinEdit1->setText("别人");
         form->bsSkinEdit5->clear();
         (row.sex == &TForm1::RadioButton1 ? form->RadioButton2 : form->RadioButton1)->setChecked(true);
-        for (SpinEdit* field : {form->bsSkinSpinEdit1, form->bsSkinSpinEdit2, form->bsSkinSpinEdit4}) field->setValue(2);
+        for (SpinEdit* field : {form->bsSkinSpinEdit1, form->bsSkinSpinEdit2, form->bsSkinSpinEdit4}) {
+            field->setValue(2);
+        }
         form->bsSkinNotebook1->setCurrentIndex(row.page == 0 ? 3 : 0);
         if (row.edit != nullptr) (form.get()->*row.edit)->clear();
-        for (QComboBox* list : {form->bsSkinComboBox2, form->bsSkinComboBox3, form->bsSkinComboBox4}) list->setCurrentIndex(0);
+        for (QComboBox* list : {form->bsSkinComboBox2, form->bsSkinComboBox3, form->bsSkinComboBox4}) {
+            list->setCurrentIndex(0);
+        }
         Select(0);
         Click(History()->openButton);
         EXPECT_EQ(form->bsSkinEdit1->text(), row.what);
@@ -325,7 +334,9 @@ TEST_F(JournalWindowTest, OpeningACastingFillsTheFieldsItWasCastWith) {
 }
 
 TEST_F(JournalWindowTest, TheTextExportHoldsTheHeadingTheReportAndTheReading) {
-    const auto choose = [this](int item) { form->findChild<QMenu*>("CalendarRuleMenu")->actions().at(item)->trigger(); };
+    const auto choose = [this](int item) {
+        form->findChild<QMenu*>("CalendarRuleMenu")->actions().at(item)->trigger();
+    };
     now.setTime(QTime(12, 30));
     const struct {
         const char* what;
@@ -397,9 +408,26 @@ TEST_F(JournalWindowTest, ThePictureIsTheComposedReportAtTheDevicePixelRatio) {
     const QImage picture(home.filePath("report.png"));
     ASSERT_FALSE(picture.isNull());
     EXPECT_GT(picture.height(), form->bsSkinRichEdit1->height()) << "the whole composition, not the view";
-    for (int y = 0; y < picture.height(); ++y) ASSERT_EQ(picture.pixel(picture.width() - 1, y), qRgb(255, 255, 255)) << y;
+    for (int y = 0; y < picture.height(); ++y) {
+        ASSERT_EQ(picture.pixel(picture.width() - 1, y), qRgb(255, 255, 255)) << "no scroll bar at " << y;
+    }
     const ShownReport shown{std::nullopt, form->bsSkinRichEdit1->toPlainText(), {}, form->bsSkinRichEdit1->font()};
     EXPECT_EQ(ReportPicture(shown, 2).size(), ReportPicture(shown, 1).size() * 2);
+
+    // The table's columns (headings, names, figures) stay aligned, and lie
+    // further apart than a yin figure's gap of two bytes.
+    const std::unique_ptr<QTextDocument> document = ReportDocument(shown);
+    document->size();  // lays it out
+    const auto x = [&](int line, int byte) {  // where byte column `byte` of report line `line` starts
+        const QTextBlock block = document->findBlockByNumber(line);
+        int index = 0;
+        for (int at = 0; at < byte; ++index) at += block.text()[index].unicode() < 0x80 ? 1 : 2;
+        return block.layout()->lineAt(0).cursorToX(index);
+    };
+    for (int column = 1; column < 5; ++column) {
+        for (int line = 5; line < 13; ++line) EXPECT_EQ(x(line, 12 * column + 2), x(12, 12 * column + 2)) << line;
+        EXPECT_GT(x(12, 12 * column + 2) - x(12, 12 * column), 1.5 * (x(12, 6) - x(12, 4))) << column;
+    }
 
     QFile(home.filePath("plain")).open(QIODevice::WriteOnly);
     saveTo = {home.filePath("plain/report.txt"), 0};
