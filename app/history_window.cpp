@@ -105,12 +105,14 @@ void HistoryWindow::DeleteCurrent() {
 }
 
 void HistoryWindow::ExportListed() {
-    const SaveTarget target = services_.chooseSaveFile(
-        this, QStringLiteral("导出起卦记录"), {QStringLiteral("CSV (*.csv)"), QStringLiteral("JSON (*.json)")});
-    if (target.file.isEmpty()) return;
-    const bool json = target.filter == 1;
-    const QString file = WithSuffix(target.file, json ? QStringLiteral("json") : QStringLiteral("csv"));
+    const std::vector<SaveFormat> formats = {{QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")},
+                                             {QStringLiteral("JSON (*.json)"), QStringLiteral("json")}};
+    const std::optional<ChosenFile> chosen =
+        ChooseFileToSave(services_, this, QStringLiteral("导出起卦记录"), formats, QStringLiteral("起卦记录"));
+    if (!chosen) return;
     const std::vector<journal::JournalEntry>& castings = model_->AllEntries();
-    const std::string text = json ? journal::ToJson(castings) : journal::ToCsv(castings);
-    if (!SaveBytes(file, QByteArray::fromStdString(text))) Tell(QStringLiteral("起卦记录无法写入“%1”。").arg(file));
+    const std::string text = chosen->format == 1 ? journal::ToJson(castings) : journal::ToCsv(castings);
+    if (!SaveBytes(chosen->file, QByteArray::fromStdString(text))) {
+        Tell(QStringLiteral("起卦记录无法写入“%1”。").arg(chosen->file));
+    }
 }

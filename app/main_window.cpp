@@ -98,6 +98,9 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
     bsSkinRichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(bsSkinRichEdit1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(bsSkinRichEdit1->mapToGlobal(at)); });
+    connect(bsSkinRichEdit1, &QPlainTextEdit::textChanged, this, [this] {
+        if (bsSkinRichEdit1->document()->isEmpty()) shownHeading_.reset();
+    });
     // The report menu is the window's own context menu too.
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
@@ -218,9 +221,9 @@ void TForm1::BuildMenus() {
 void TForm1::BuildJournalMenus(QMenu* file, QMenu* query) {
     recorder = new CastingRecorder(
         [this](const QString& text) { services_.showMessage(this, MessageBox::Information, text); }, this);
-    exportReportAction = file->addAction(QStringLiteral("导出报告…"), this,
-                                         [this] { ExportReport(*bsSkinRichEdit1, services_, this); });
-    printAction = file->addAction(QStringLiteral("打印…"), this, [this] { PrintReport(*bsSkinRichEdit1, this); });
+    exportReportAction =
+        file->addAction(QStringLiteral("导出报告…"), this, [this] { ExportReport(Shown(), services_, this); });
+    printAction = file->addAction(QStringLiteral("打印…"), this, [this] { PrintReport(Shown(), this); });
     file->addSeparator();
     recordAction = file->addAction(QStringLiteral("记录起卦"));
     recordAction->setCheckable(true);
@@ -515,6 +518,7 @@ bool TForm1::Attempt(const std::function<casting::CastingOutcome()>& command) {
 void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs) {
     if (!Attempt(command)) return;
     readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
+    shownHeading_ = HeadingOf(EnteredPerson(), EnteredMoment(), engine_->record().MethodText, inputs);
     recorder->Record({engine_->record(), engine_->facts(), EnteredPerson(), EnteredMoment(), inputs,
                       bsSkinRichEdit1->toPlainText().toStdString(), services_.now().toSecsSinceEpoch()});
 }
@@ -596,9 +600,51 @@ void TForm1::N17Click() { OpenInformation(2, QStringLiteral("理论机制")); }
 void TForm1::N18Click() { OpenInformation(3, QStringLiteral("最新成果")); }
 
 void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
+    const ReportHeading heading = HeadingOf(casting);
+    bsSkinEdit1->setText(heading.name);
+    bsSkinEdit5->setText(heading.age);
+    // Neither button is checked for a casting made without a sex.
+    for (QRadioButton* button : {RadioButton1, RadioButton2}) {
+        button->setAutoExclusive(false);
+        button->setChecked(button->text() == heading.sex);
+        button->setAutoExclusive(true);
+    }
+    sexText_ = RadioButton1->isChecked() || RadioButton2->isChecked() ? GbkFromQString(heading.sex) : std::string();
+    // Year and month before the day, whose bound they set.
+    SetField(bsSkinSpinEdit1, heading.year, &TForm1::bsSkinSpinEdit1Change);
+    SetField(bsSkinSpinEdit2, heading.month, &TForm1::bsSkinSpinEdit2Change);
+    bsSkinSpinEdit3Change();
+    SetField(bsSkinSpinEdit3, heading.day, &TForm1::bsSkinSpinEdit3Change);
+    SetField(bsSkinSpinEdit4, heading.hour, nullptr);
+    // The method's input page with what it was given; the clock's minute
+    // has no box.
+    const MethodInput input = InputOfMethod(heading.method);
+    const struct {
+        MethodInput input;
+        QLineEdit* edit;
+        int page;
+    } pages[] = {{MethodInput::Question, bsSkinEdit2, 1},
+                 {MethodInput::Character, bsSkinEdit3, 2},
+                 {MethodInput::Manual, nullptr, 3},
+                 {MethodInput::Number, bsSkinEdit4, 4}};
+    const auto page =
+        std::find_if(std::begin(pages), std::end(pages), [input](const auto& p) { return p.input == input; });
+    bsSkinNotebook1->setCurrentIndex(page == std::end(pages) ? 0 : page->page);
+    if (page != std::end(pages) && page->edit != nullptr) page->edit->setText(heading.text);
+    if (input == MethodInput::Manual) {
+        bsSkinComboBox2->setCurrentIndex(heading.manualUpper - 1);
+        bsSkinComboBox3->setCurrentIndex(heading.manualLower - 1);
+        bsSkinComboBox4->setCurrentIndex(heading.manualLine - 1);
+    }
+
     bsSkinRichEdit1->setPlainText(QString::fromStdString(casting.report));
+    shownHeading_ = heading;
     readingPage->ShowStored(QString::fromStdString(casting.reading.value_or(std::string())));
     if (casting.reading) N21Click();
+}
+
+ShownReport TForm1::Shown() {
+    return {shownHeading_, bsSkinRichEdit1->toPlainText(), readingPage->Reading(), bsSkinRichEdit1->font()};
 }
 
 HistoryWindow* TForm1::OpenHistory() {

@@ -6,11 +6,13 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "calendar_date_holder.h"
 #include "calendar_rule_menu.h"
 #include "casting/casting_engine.h"
 #include "casting_recorder.h"
+#include "report_heading.h"
 #include "shell_services.h"
 
 class HistoryWindow;
@@ -30,6 +32,7 @@ class ReadingPage;
 class ReportView;
 class SpinEdit;
 class TNongCalendar;
+struct ShownReport;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -79,7 +82,8 @@ public:
     void N18Click();    // 最新软件
 
     // Shows a casting from the journal: its report in the report view, its
-    // reading on the reading page.
+    // reading on the reading page, and who asked, when and with what in the
+    // fields and the method's input page. The calendar setting stays.
     void ShowStoredCasting(const journal::JournalEntry& casting);
     // 查询 > 历史记录…: the one history window, opened or brought forward.
     HistoryWindow* OpenHistory();
@@ -126,8 +130,15 @@ private:
     // to the journal with `inputs`.
     void Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs = {});
 
+    // The report shown, with its heading and reading, as it is printed and
+    // exported.
+    ShownReport Shown();
+
     ShellServices services_;
     std::string sexText_;  // the caption of the sex last chosen, GBK
+    // The heading facts of the casting the report view shows: set at each
+    // casting and when one is opened, gone with the report.
+    std::optional<ReportHeading> shownHeading_;
 
 public:
     // The controls, under the names the casting steps and tests refer to.

@@ -45,7 +45,8 @@ void ReadingPage::ShowReading() {
     } catch (const std::invalid_argument&) {
         lines.clear();  // a record that holds no whole casting reads as none
     }
-    setPlainText(lines.isEmpty() ? kNoCastingYet : lines.join(QLatin1Char('\n')));
+    reading_ = lines.join(QLatin1Char('\n'));
+    setPlainText(reading_.isEmpty() ? kNoCastingYet : reading_);
 }
 
 void ReadingPage::Clear() {
@@ -57,5 +58,11 @@ void ReadingPage::Clear() {
 void ReadingPage::ShowStored(const QString& reading) {
     casting_.reset();
     stale_ = false;
+    reading_ = reading;
     setPlainText(reading.isEmpty() ? kNoStoredReading : reading);
+}
+
+QString ReadingPage::Reading() {
+    ShowReading();
+    return reading_;
 }

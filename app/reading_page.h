@@ -27,6 +27,10 @@ public:
     // kept. Replaces the casting to read until the next SetCasting.
     void ShowStored(const QString& reading);
 
+    // The reading the page shows, built now if it is not yet; empty when
+    // there is none (before any casting, or none was kept).
+    QString Reading();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -34,5 +38,6 @@ private:
     void ShowReading();
 
     std::optional<reading::ReadingInput> casting_;
+    QString reading_;
     bool stale_ = true;
 };

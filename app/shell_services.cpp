@@ -1,6 +1,7 @@
 #include "shell_services.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -49,11 +50,12 @@ bool ShellServices::AskYesNo(QWidget* owner, const QString& question) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-SaveTarget ShellServices::ChooseSaveFile(QWidget* owner, const QString& caption, const QStringList& filters) {
+SaveTarget ShellServices::ChooseSaveFile(QWidget* owner, const SaveRequest& request) {
     QString chosen;
-    const QString file = QFileDialog::getSaveFileName(owner, caption, QString(), filters.join(QStringLiteral(";;")),
-                                                      &chosen);
-    return {file, std::max(0, static_cast<int>(filters.indexOf(chosen)))};
+    const QString file =
+        QFileDialog::getSaveFileName(owner, request.caption, QDir(request.folder).filePath(request.name),
+                                     request.filters.join(QStringLiteral(";;")), &chosen);
+    return {file, std::max(0, static_cast<int>(request.filters.indexOf(chosen)))};
 }
 
 std::optional<QString> ShellServices::EditText(QWidget* owner, const QString& label, const QString& text) {

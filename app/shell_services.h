@@ -19,6 +19,15 @@ enum class MessageBox {
     Error,        // the application's standard error box
 };
 
+// What a save dialog is asked: its caption, the filters it offers
+// ("文本 (*.txt)", ...), the folder it opens in and the name it suggests.
+struct SaveRequest {
+    QString caption;
+    QStringList filters;
+    QString folder;
+    QString name;
+};
+
 // A file picked to save into, and which of the offered filters was chosen.
 struct SaveTarget {
     QString file;  // empty when the user cancelled
@@ -36,16 +45,15 @@ struct ShellServices {
 
     // Asks a yes-or-no question, modally, with no as the default; true for yes.
     std::function<bool(QWidget* owner, const QString& question)> ask = AskYesNo;
-    // Asks where to save, offering `filters` ("文本 (*.txt)", ...).
-    std::function<SaveTarget(QWidget* owner, const QString& caption, const QStringList& filters)> chooseSaveFile =
-        ChooseSaveFile;
+    // Asks where to save.
+    std::function<SaveTarget(QWidget* owner, const SaveRequest& request)> chooseSaveFile = ChooseSaveFile;
     // Lets the user edit a longer text; nothing when cancelled.
     std::function<std::optional<QString>(QWidget* owner, const QString& label, const QString& text)> editText =
         EditText;
 
     // The desktop's own boxes, the defaults above.
     static bool AskYesNo(QWidget* owner, const QString& question);
-    static SaveTarget ChooseSaveFile(QWidget* owner, const QString& caption, const QStringList& filters);
+    static SaveTarget ChooseSaveFile(QWidget* owner, const SaveRequest& request);
     static std::optional<QString> EditText(QWidget* owner, const QString& label, const QString& text);
 };
 

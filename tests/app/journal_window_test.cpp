@@ -6,13 +6,20 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -20,12 +27,14 @@
 
 #include "history_model.h"
 #include "history_window.h"
+#include "input_fields.h"
 #include "journal/casting_journal.h"
 #include "journal/journal_export.h"
 #include "journal/journal_location.h"
 #include "main_window.h"
 #include "reading_page.h"
 #include "reference_panel.h"
+#include "report_file.h"
 #include "report_view.h"
 
 namespace {
@@ -40,6 +49,7 @@ protected:
     QStringList messages, questions;
     bool answer = true;
     SaveTarget saveTo;
+    std::vector<SaveRequest> asked;
     std::optional<QString> note;
     std::unique_ptr<TForm1> form;
     bool settle = true;  // each click waits for the casting it makes to be stored
@@ -60,7 +70,10 @@ protected:
                                [this](QWidget*, MessageBox, const QString& text) { messages.append(text); },
                                [this] { return now; }};
         services.ask = [this](QWidget*, const QString& question) { return questions.append(question), answer; };
-        services.chooseSaveFile = [this](QWidget*, const QString&, const QStringList&) { return saveTo; };
+        services.chooseSaveFile = [this](QWidget*, const SaveRequest& request) {
+            asked.push_back(request);
+            return saveTo;
+        };
         services.editText = [this](QWidget*, const QString&, const QString&) { return note; };
         return std::make_unique<TForm1>(services);
     }
@@ -300,24 +313,185 @@ TEST_F(JournalWindowTest, TheListedCastingsAreExportedAsCsvOrJson) {
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(JournalWindowTest, TheReportIsExportedAsTextOrAsAPicture) {
-    Click(form->bsSkinButton1);
-    saveTo = {home.filePath("report"), 0};
-    form->exportReportAction->trigger();
-    QFile text(home.filePath("report.txt"));
-    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(text.readAll()), form->bsSkinRichEdit1->toPlainText() + "\n");
+TEST_F(JournalWindowTest, OpeningACastingFillsTheFieldsItWasCastWith) {
+    using Radio = QRadioButton* TForm1::*;
+    using Edit = QLineEdit* TForm1::*;
+    const struct {
+        const char* what;
+        Radio sex;  // nullptr: neither
+        std::array<int, 4> moment;
+        std::function<void()> cast;
+        int page;
+        Edit edit;  // emptied before opening
+        QPushButton* TForm1::*recast;
+    } rows[] = {
+        {"question", nullptr, {2010, 10, 31, 5}, [&] { AskQuestion("猜我吃的什么"); }, 1, &TForm1::bsSkinEdit2,
+         &TForm1::bsSkinButton10},
+        {"character", &TForm1::RadioButton1, {2012, 2, 29, 23},
+         [&] { Confirm(form->bsSkinButton8, form->bsSkinEdit3, "易", form->bsSkinButton11); }, 2, &TForm1::bsSkinEdit3,
+         &TForm1::bsSkinButton11},
+        {"number", &TForm1::RadioButton2, {1999, 12, 1, 0},
+         [&] { Confirm(form->bsSkinButton6, form->bsSkinEdit4, "12345", form->bsSkinButton13); }, 4,
+         &TForm1::bsSkinEdit4, &TForm1::bsSkinButton13},
+        {"manual", &TForm1::RadioButton1, {2024, 2, 10, 9}, [&] { CastManually(3, 6, 2); }, 3, nullptr,
+         &TForm1::bsSkinButton12},
+        {"clock", &TForm1::RadioButton2, {2010, 9, 13, 17}, [&] { Click(form->bsSkinButton2); }, 0, nullptr,
+         &TForm1::bsSkinButton2},
+    };
+    SpinEdit* TForm1::*const moment[] = {&TForm1::bsSkinSpinEdit1, &TForm1::bsSkinSpinEdit2, &TForm1::bsSkinSpinEdit3,
+                                         &TForm1::bsSkinSpinEdit4};
+    for (const auto& row : rows) {
+        form->bsSkinEdit1->setText(row.what);
+        form->bsSkinEdit5->setText(QString::number(row.moment[3]));
+        if (row.sex != nullptr) (form.get()->*row.sex)->setChecked(true);
+        for (int i = 0; i < 4; ++i) {
+            if (i == 2) form->bsSkinSpinEdit3->setValue(1);  // a change of day bounds it by the month
+            (form.get()->*moment[i])->setValue(row.moment[i]);
+        }
+        row.cast();
+        const std::string report = form->bsSkinRichEdit1->toPlainText().toStdString();
+        // The window moves on: another person, the other sex, February, another page.
+        form->bsSkinEdit1->setText("别人");
+        form->bsSkinEdit5->clear();
+        (row.sex == &TForm1::RadioButton1 ? form->RadioButton2 : form->RadioButton1)->setChecked(true);
+        for (SpinEdit* field : {form->bsSkinSpinEdit1, form->bsSkinSpinEdit2, form->bsSkinSpinEdit4}) {
+            field->setValue(2);
+        }
+        form->bsSkinNotebook1->setCurrentIndex(row.page == 0 ? 3 : 0);
+        if (row.edit != nullptr) (form.get()->*row.edit)->clear();
+        for (QComboBox* list : {form->bsSkinComboBox2, form->bsSkinComboBox3, form->bsSkinComboBox4}) {
+            list->setCurrentIndex(0);
+        }
+        Select(0);
+        Click(History()->openButton);
+        for (Radio radio : {&TForm1::RadioButton1, &TForm1::RadioButton2}) {
+            EXPECT_EQ((form.get()->*radio)->isChecked(), radio == row.sex) << row.what;
+        }
+        EXPECT_EQ(form->bsSkinSpinEdit3->value(), row.moment[2]) << row.what;
+        EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), row.page) << row.what;
+        // The report names the person and the moment: what was filled in
+        // casts the same report again.
+        Click(form.get()->*row.recast);
+        EXPECT_EQ(form->bsSkinRichEdit1->toPlainText().toStdString(), report) << row.what;
+    }
+}
 
+TEST_F(JournalWindowTest, TheTextExportHoldsTheHeadingTheReportAndTheReading) {
+    const auto choose = [this](int i) { form->findChild<QMenu*>("CalendarRuleMenu")->actions().at(i)->trigger(); };
+    now.setTime(QTime(12, 30));
+    const struct {
+        const char* what;
+        std::function<void()> cast;
+        int calendar;  // the 历法 item
+        const char* heading;
+    } rows[] = {
+        {"question", [&] { AskQuestion("猜我吃的什么"); }, 0, "起卦方式：问话字的笔画数起卦　问话：“猜我吃的什么”"},
+        {"manual", [&] { CastManually(8, 1, 6); }, 0, "起卦方式：手工指定起卦　上卦：坤　下卦：乾　动爻：第6爻"},
+        {"clock", [&] { Click(form->bsSkinButton2); }, 1, "起卦方式：时分起卦　时钟分钟：30"},
+        {"opened", [&] { Select(2), Click(History()->openButton); }, 0, "起卦方式：问话字的笔画数起卦　问话"},
+    };
+    form->bsSkinEdit1->setText("张三");
+    for (const auto& row : rows) {
+        choose(row.calendar);
+        row.cast();
+        saveTo = {home.filePath("report"), 0};
+        form->exportReportAction->trigger();
+        QFile file(home.filePath("report.txt"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        const QString report = form->bsSkinRichEdit1->toPlainText(), reading = form->readingPage->Reading();
+        const QStringList heading = text.section("\n\n", 0, 0).split('\n');
+        EXPECT_EQ(heading.mid(1, 2), (QStringList{"姓名：张三　性别：未填　年龄：未填", "时间：公历2010年9月13日17时"}));
+        EXPECT_TRUE(heading.value(3).startsWith(row.heading)) << heading.value(3).toStdString();
+        EXPECT_TRUE(heading.value(4).startsWith(row.calendar == 0 ? "历法：内置" : "历法：天文")) << row.what;
+        EXPECT_EQ(text.section("\n\n", 1, 1), report) << row.what;
+        EXPECT_EQ(text.section("\n\n", 2), reading + "\n") << row.what;
+    }
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(JournalWindowTest, ExportAsksBeforeReplacingAFileOnlyTheAddedSuffixNames) {
+    form->bsSkinEdit1->setText("张三");
+    Click(form->bsSkinButton1);
+    const struct {
+        const char* typed;
+        bool answer;
+        int questions;
+        bool replaced;
+    } rows[] = {{"new", false, 0, true}, {"report", false, 1, false}, {"report", true, 1, true},
+                {"report.txt", false, 0, true}};
+    for (const auto& row : rows) {
+        questions.clear();
+        QFile old(home.filePath("report.txt"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        saveTo = {home.filePath(row.typed), 0};
+        answer = row.answer;
+        form->exportReportAction->trigger();
+        EXPECT_EQ(questions, QStringList(row.questions, "“report.txt”已存在，要替换它吗？")) << row.typed;
+        QFile written(home.filePath(QFileInfo(row.typed).completeBaseName() + ".txt"));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll() != "old", row.replaced) << row.typed;
+        EXPECT_EQ(asked.back().name, "张三-2010-09-13.txt");
+        EXPECT_EQ(asked.back().folder == home.path(), &row != rows) << "the folder last saved into";
+    }
+}
+
+TEST_F(JournalWindowTest, ThePictureIsTheComposedReportAtTheDevicePixelRatio) {
+    Click(form->bsSkinButton1);
     saveTo = {home.filePath("report"), 1};
     form->exportReportAction->trigger();
     const QImage picture(home.filePath("report.png"));
-    EXPECT_EQ(picture.size(), form->bsSkinRichEdit1->size());
-    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(picture.height(), form->bsSkinRichEdit1->height()) << "the whole composition, not the view";
+    for (int y = 0; y < picture.height(); ++y) {
+        ASSERT_EQ(picture.pixel(picture.width() - 1, y), qRgb(255, 255, 255)) << "no scroll bar at " << y;
+    }
+    const ShownReport shown{std::nullopt, form->bsSkinRichEdit1->toPlainText(), {}, form->bsSkinRichEdit1->font()};
+    EXPECT_EQ(ReportPicture(shown, 2).size(), ReportPicture(shown, 1).size() * 2);
+
+    // The table's columns (headings, names, figures) stay aligned, and lie
+    // further apart than a yin figure's gap of two bytes.
+    const std::unique_ptr<QTextDocument> document = ReportDocument(shown);
+    document->size();  // lays it out
+    const auto x = [&](int line, int byte) {  // where byte column `byte` of report line `line` starts
+        const QTextBlock block = document->findBlockByNumber(line);
+        int index = 0;
+        for (int at = 0; at < byte; ++index) at += block.text()[index].unicode() < 0x80 ? 1 : 2;
+        return block.layout()->lineAt(0).cursorToX(index);
+    };
+    for (int column = 1; column < 5; ++column) {
+        for (int line = 5; line < 13; ++line) EXPECT_EQ(x(line, 12 * column + 2), x(12, 12 * column + 2)) << line;
+        EXPECT_GT(x(12, 12 * column + 2) - x(12, 12 * column), 1.5 * (x(12, 6) - x(12, 4))) << column;
+    }
 
     QFile(home.filePath("plain")).open(QIODevice::WriteOnly);
     saveTo = {home.filePath("plain/report.txt"), 0};
     form->exportReportAction->trigger();
     EXPECT_EQ(messages.size(), 1) << "a file that cannot be written is told";
+}
+
+TEST_F(JournalWindowTest, ThePrintIsOnePageHoweverLongTheReading) {
+    Click(form->bsSkinButton1);
+    const QString reading = form->readingPage->Reading();
+    const QSizeF a4(794, 1123);  // at 96 dots an inch
+    for (const QString& shownReading : {reading, (reading + '\n').repeated(20)}) {
+        const ShownReport shown{std::nullopt, form->bsSkinRichEdit1->toPlainText(), shownReading,
+                                form->bsSkinRichEdit1->font()};
+        const std::unique_ptr<QTextDocument> document = ReportDocument(shown);
+        const qreal scale = FitToPage(*document, a4);
+        EXPECT_EQ(scale < 1, shownReading != reading) << "only a long reading is drawn smaller";
+        EXPECT_LE(document->size().width() * scale, a4.width() + 0.5);
+        EXPECT_LE(document->size().height() * scale, a4.height() + 0.5);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(home.filePath("report.pdf"));
+        PrintReportOn(printer, shown);
+        QFile pdf(home.filePath("report.pdf"));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page\\b")), 1);
+    }
 }
 
 // The journal's folder lies under a regular file: nothing can be written.

@@ -302,8 +302,9 @@ TEST_F(MainWindowTest, AMomentTheCalendarCannotCastChangesNothing) {
     }
     EXPECT_TRUE(messages.isEmpty());
     // Stored in order: once the name casting is in, all before it are.
-    QTRY_VERIFY(journal.List(std::nullopt, 1).size() == 1 && journal.List(std::nullopt, 1)[0].method == "姓名笔画数起卦");
-    const auto latest = journal.List(0, 3);
+    QTRY_VERIFY(journal.List(std::nullopt, 1).size() == 1 &&
+                journal.List(std::nullopt, 1)[0].method == "姓名笔画数起卦");
+    const auto latest = journal.List(std::nullopt, 3);
     EXPECT_EQ((std::array{latest.at(0).year, latest.at(1).year, latest.at(2).year}), (std::array{1900, 1900, 2010}));
 }
 
