@@ -518,7 +518,7 @@ bool TForm1::Attempt(const std::function<casting::CastingOutcome()>& command) {
 void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs) {
     if (!Attempt(command)) return;
     readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
-    shownHeading_ = HeadingOf(EnteredPerson(), EnteredMoment(), engine_->record().MethodText, inputs);
+    shownHeading_ = HeadingOf(EnteredPerson(), EnteredMoment(), engine_->record(), inputs);
     recorder->Record({engine_->record(), engine_->facts(), EnteredPerson(), EnteredMoment(), inputs,
                       bsSkinRichEdit1->toPlainText().toStdString(), services_.now().toSecsSinceEpoch()});
 }

@@ -51,8 +51,8 @@ MethodInput InputOfMethod(const QString& method) {
     return MethodInput::None;
 }
 
-ReportHeading HeadingOf(const casting::Person& person, const casting::Moment& moment, const std::string& methodGbk,
-                        const journal::CastingInputs& inputs) {
+ReportHeading HeadingOf(const casting::Person& person, const casting::Moment& moment,
+                        const casting::CastingRecord& record, const journal::CastingInputs& inputs) {
     return {.name = QStringFromGbk(person.name),
             .sex = QStringFromGbk(person.sex),
             .age = QStringFromGbk(person.age),
@@ -60,12 +60,12 @@ ReportHeading HeadingOf(const casting::Person& person, const casting::Moment& mo
             .month = moment.month,
             .day = moment.day,
             .hour = moment.hour,
-            .method = QStringFromGbk(methodGbk),
+            .method = QStringFromGbk(record.MethodText),
             .text = QStringFromGbk(inputs.text),
             .manualUpper = inputs.manualUpper,
             .manualLower = inputs.manualLower,
             .manualLine = inputs.manualLine,
-            .minute = inputs.minute,
+            .minute = record.Clock ? record.Clock->minute : 0,
             .rule = moment.rule};
 }
 

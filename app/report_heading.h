@@ -29,8 +29,8 @@ struct ReportHeading {
 };
 
 // A casting the window has just made: texts GBK, as the engine has them.
-ReportHeading HeadingOf(const casting::Person& person, const casting::Moment& moment, const std::string& methodGbk,
-                        const journal::CastingInputs& inputs);
+ReportHeading HeadingOf(const casting::Person& person, const casting::Moment& moment,
+                        const casting::CastingRecord& record, const journal::CastingInputs& inputs);
 // A casting opened from the journal.
 ReportHeading HeadingOf(const journal::JournalEntry& stored);
 
