@@ -2,9 +2,9 @@
 
 #include <cstdio>
 #include <ctime>
-#include <string_view>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <sstream>
 #include <string_view>
 #include <type_traits>
 
@@ -163,24 +163,17 @@ std::string ToCsv(std::span<const JournalEntry> entries) {
 }
 
 std::string ToJson(std::span<const JournalEntry> entries) {
-    nlohmann::ordered_json array = nlohmann::ordered_json::array();
-    for (const JournalEntry& entry : entries) {
-        nlohmann::ordered_json object;
-        VisitExported(entry, [&](const char* column, const auto& value) {
-            using Value = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<Value, std::optional<std::string>>)
-                object[column] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr);
-            else
-                object[column] = value;
-        });
-        array.push_back(std::move(object));
-    }
-    return array.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    std::ostringstream json;
+    JsonArrayWriter array(json);
+    for (const JournalEntry& entry : entries) array.Add(entry);
+    array.Close();
+    return std::move(json).str();
 }
 
 void JsonArrayWriter::Add(const JournalEntry& entry) {
-    // The bytes of ToJson's dump: each element, and each of its members on
-    // a line of its own, indented two spaces a level.
+    // The layout of the JSON library's dump with an indent of two, which
+    // the export has always had: each element, and each of its members on a
+    // line of its own, indented two spaces a level.
     buffer_ += empty_ ? "[\n  {" : ",\n  {";
     empty_ = false;
     const char* before = "\n    \"";

@@ -22,8 +22,8 @@ std::string ToCsv(std::span<const JournalEntry> entries);
 // none. Bytes that are not UTF-8 come out as U+FFFD.
 std::string ToJson(std::span<const JournalEntry> entries);
 
-// The bytes ToJson writes, written a casting at a time as they are read: a
-// journal of any size goes out in the memory of one casting.
+// ToJson's array written a casting at a time as they are read: a journal
+// of any size goes out in the memory of one casting.
 class JsonArrayWriter {
 public:
     explicit JsonArrayWriter(std::ostream& out) : out_(out) {}
