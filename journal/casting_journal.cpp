@@ -462,11 +462,13 @@ void CastingJournal::ForEach(std::string_view query, const std::function<void(co
 
 std::vector<std::int64_t> CastingJournal::Find(std::string_view query, ListOrder order) {
     return Reading<std::vector<std::int64_t>>([&] {
-        // The narrow table alone holds the ids; another order reads each
-        // casting found, through its id, for the value it is sorted by.
+        // Newest first, the narrow table alone answers. Another order walks
+        // the sort's index (which holds the value and the id, never the
+        // report) and looks each id up in the narrow table: a casting found
+        // is never read whole, as reading it for its value would be.
         const std::string from = order.key == SortKey::Recorded
                                      ? "castings_search "
-                                     : "castings_search CROSS JOIN castings USING (id) ";
+                                     : "castings CROSS JOIN castings_search USING (id) ";
         Statement find(db_, "SELECT id FROM " + from + "WHERE " + kFound + OrderBy(order));
         find.Bind(1, query);
         std::vector<std::int64_t> ids;

@@ -141,8 +141,8 @@ public:
     void ForEach(std::string_view query, const std::function<void(const JournalEntry&)>& visit);
     // The ids of the castings whose name, question, note or one of the five
     // hexagram names holds `query` (ASCII letters in either case), in
-    // `order`. One scan of the search texts (newest first), or that and a
-    // look at each casting found for another order; fetch the rows shown
+    // `order`. One scan of the search texts (newest first), or of the
+    // sort's index with a look at each search text; fetch the rows shown
     // with Get.
     std::vector<std::int64_t> Find(std::string_view query, ListOrder order = {});
     std::optional<JournalEntry> Get(std::int64_t id);
