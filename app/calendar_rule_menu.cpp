@@ -2,15 +2,12 @@
 
 #include <QActionGroup>
 #include <QMenu>
-#include <QSettings>
+
+#include "program_settings.h"
 
 namespace {
 
 using calendar::CalendarRule;
-
-// Named here rather than by the application object, so that every part of
-// the program, and its tests, finds the same file.
-QSettings ProgramSettings() { return QSettings(QStringLiteral("yaopan"), QStringLiteral("yaopan")); }
 
 const QString kRuleKey = QStringLiteral("calendar/rule");
 

@@ -1,15 +1,14 @@
 #include "casting_recorder.h"
 
 #include <QDateTime>
-#include <QSettings>
+#include <filesystem>
 
 #include "journal/journal_location.h"
+#include "program_settings.h"
 
 namespace {
 
 const QString kRecordKey = QStringLiteral("journal/record");
-
-QSettings Settings() { return QSettings(QStringLiteral("yaopan"), QStringLiteral("yaopan")); }
 
 journal::WriteFailure FailureTold(journal::OpenOutcome outcome) {
     switch (outcome) {
@@ -45,13 +44,20 @@ journal::CastingInputs InputsOf(int upper, int lower, int line) {
 }
 
 CastingRecorder::CastingRecorder(std::function<void(const QString&)> tell, QObject* parent)
-    : QObject(parent), tell_(std::move(tell)), enabled_(Settings().value(kRecordKey, true).toBool()) {}
+    : QObject(parent),
+      tell_(std::move(tell)),
+      // Off until the person turns it on: the program promises to keep
+      // nothing. One who kept a journal before the switch was theirs to
+      // set, and never set it, goes on recording.
+      enabled_(ProgramSettings()
+                   .value(kRecordKey, std::filesystem::exists(journal::DefaultJournalFile()))
+                   .toBool()) {}
 
 CastingRecorder::~CastingRecorder() { Finish(); }
 
 void CastingRecorder::setEnabled(bool on) {
     enabled_ = on;
-    Settings().setValue(kRecordKey, on);
+    ProgramSettings().setValue(kRecordKey, on);
 }
 
 void CastingRecorder::Record(journal::FinishedCasting casting) {

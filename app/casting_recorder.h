@@ -1,4 +1,5 @@
-// Keeps every casting the window shows in the journal. The window hands
+// Keeps every casting the window shows in the journal, once the person has
+// turned recording on. The window hands
 // over a copy of the casting when its report is written; a writer thread
 // with a journal connection of its own converts and stores the castings
 // in the order they were made, so the window never waits for the disk nor
@@ -39,7 +40,8 @@ public:
     // Finishes, for an owner that has not: `tell` must still work then.
     ~CastingRecorder() override;
 
-    // Whether castings are recorded; remembered between runs.
+    // Whether castings are recorded; remembered between runs. Off until
+    // turned on, except for one who already keeps a journal.
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);
 

@@ -20,11 +20,12 @@ void HistoryModel::Reload() {
     beginResetModel();
     rows_.clear();
     found_.clear();
+    next_.reset();
     try {
         if (query_.empty()) {
             total_ = journal_.Count();
         } else {
-            found_ = journal_.Find(query_);
+            found_ = journal_.Find(query_, order_);
             total_ = static_cast<std::int64_t>(found_.size());
         }
     } catch (const journal::JournalError& error) {
@@ -44,9 +45,8 @@ void HistoryModel::Fetch(std::int64_t count) {
         if (query_.empty()) {
             // After the last row read, not at a count of rows: SQLite finds
             // the place at once, where an offset walks every row before it.
-            const auto after = rows_.empty() ? std::nullopt
-                                             : std::optional(journal::CastingJournal::PlaceAfter(rows_.back()));
-            more = journal_.List(after, static_cast<int>(count));
+            more = journal_.List(next_, static_cast<int>(count), order_);
+            if (!more.empty()) next_ = journal::CastingJournal::PlaceAfter(more.back(), order_.key);
             // Castings deleted meanwhile elsewhere: the list ends with what is there.
             if (static_cast<std::int64_t>(more.size()) < count) total_ = from + static_cast<std::int64_t>(more.size());
         } else {
@@ -75,6 +75,15 @@ const std::vector<journal::JournalEntry>& HistoryModel::AllEntries() {
     return rows_;
 }
 
+void HistoryModel::sort(int column, Qt::SortOrder order) {
+    static constexpr journal::SortKey kKeys[ColumnCount] = {
+        journal::SortKey::Time,     journal::SortKey::Name,      journal::SortKey::Method,
+        journal::SortKey::Question, journal::SortKey::Hexagrams, journal::SortKey::Note};
+    if (column < 0 || column >= ColumnCount) return;
+    order_ = {kKeys[column], order == Qt::AscendingOrder};
+    Reload();
+}
+
 void HistoryModel::ChangeNote(int row, std::string note) { rows_[row].note = std::move(note); }
 
 void HistoryModel::ForgetRow(int row) {
@@ -99,6 +108,8 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
             return QDateTime::fromSecsSinceEpoch(entry.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
         case Name: return QString::fromStdString(entry.name);
         case Method: return QString::fromStdString(entry.method);
+        case Question: return QString::fromStdString(entry.question);
+        case Note: return QString::fromStdString(entry.note);
         case Hexagrams:
             return QString::fromStdString(entry.hexagrams[journal::Primary]) + QStringLiteral(" → ") +
                    QString::fromStdString(entry.hexagrams[journal::Changed]);
@@ -110,7 +121,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const char* const kHeadings[ColumnCount] = {"时间", "姓名", "起卦方式", "本卦 → 变卦"};
+    static const char* const kHeadings[ColumnCount] = {"时间", "姓名", "起卦方式", "问话", "本卦 → 变卦", "备注"};
     return QString::fromUtf8(kHeadings[section]);
 }
 

@@ -1,10 +1,12 @@
-// The journal's castings as a table, newest first: all of them, or those
-// a search finds. Rows are read a batch at a time as the view scrolls to
-// them, so a journal of any size opens at once.
+// The journal's castings as a table, newest first or sorted by a column:
+// all of them, or those a search finds. Rows are read a batch at a time as
+// the view scrolls to them, each batch from the sort's index after the
+// last row read, so a journal of any size opens, and sorts, at once.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,7 @@
 class HistoryModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Time, Name, Method, Hexagrams, ColumnCount };
+    enum Column { Time, Name, Method, Question, Hexagrams, Note, ColumnCount };
 
     // Empty until the first Reload.
     explicit HistoryModel(journal::CastingJournal& journal, QObject* parent = nullptr);
@@ -21,8 +23,11 @@ public:
     // Lists the castings whose name, question, note or hexagram names hold
     // `query`; every casting when it is empty.
     void Search(const QString& query);
-    // Reads the list anew, for the same search.
+    // Reads the list anew, for the same search and order.
     void Reload();
+    // Sorts by `column`, castings of equal values newest first (oldest
+    // first when ascending); the journal sorts, not the model.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     const journal::JournalEntry& Entry(int row) const { return rows_[row]; }
     // Every casting of the list, including those not read yet.
@@ -47,7 +52,11 @@ private:
 
     journal::CastingJournal& journal_;
     std::string query_;               // UTF-8; empty lists every casting
-    std::vector<std::int64_t> found_;  // the ids a search found, newest first
+    journal::ListOrder order_{journal::SortKey::Time, false};
+    std::vector<std::int64_t> found_;  // the ids a search found, in order
+    // Where the next batch of an unsearched list starts: taken when a batch
+    // is read, as a note changed since would no longer place the row.
+    std::optional<journal::ListPlace> next_;
     std::int64_t total_ = 0;
     std::vector<journal::JournalEntry> rows_;
 };

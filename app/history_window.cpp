@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -35,7 +36,8 @@ HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, 
     table->horizontalHeader()->setStretchLastSection(true);
     // Fixed widths: fitting them to the contents would read every row.
     for (const auto& [column, width] : {std::pair{HistoryModel::Time, 130}, {HistoryModel::Name, 90},
-                                        {HistoryModel::Method, 150}}) {
+                                        {HistoryModel::Method, 150}, {HistoryModel::Question, 150},
+                                        {HistoryModel::Hexagrams, 150}}) {
         table->setColumnWidth(column, width);
     }
 
@@ -65,7 +67,17 @@ HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, 
     connect(&recorder_, &CastingRecorder::recorded, model_, &HistoryModel::Reload);
     connect(model_, &HistoryModel::readFailed, this,
             [this](const QString& why) { Tell(QStringLiteral("起卦记录读取出错：") + why); });
-    model_->Reload();
+    // Newest first, as the header shows; a click on a column's head sorts
+    // by it. Enabling the sort reads the list the first time.
+    table->horizontalHeader()->setSortIndicator(HistoryModel::Time, Qt::DescendingOrder);
+    table->setSortingEnabled(true);
+}
+
+void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc closes, as it does a dialog; the list and the search box leave
+    // the key to the window.
+    if (event->matches(QKeySequence::Cancel)) return void(close());
+    QWidget::keyPressEvent(event);
 }
 
 int HistoryWindow::CurrentRow() const {

@@ -1,6 +1,7 @@
-// 查询 > 历史记录: the journal's castings, newest first, with a search over
-// names, questions, notes and hexagram names. A casting can be opened into
-// the main window, given a note, deleted, and the listed ones exported.
+// 查询 > 历史记录: the journal's castings, newest first or sorted by a click
+// on a column's head, with a search over names, questions, notes and
+// hexagram names. A casting can be opened into the main window, given a
+// note, deleted, and the listed ones exported. Esc closes it.
 #pragma once
 
 #include <QWidget>
@@ -32,6 +33,9 @@ public:
 
 signals:
     void opened(const journal::JournalEntry& casting);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The selected row, or -1.

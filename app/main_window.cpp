@@ -25,6 +25,7 @@
 #include "information_dialog.h"
 #include "input_fields.h"
 #include "picture_view.h"
+#include "program_settings.h"
 #include "reading_page.h"
 #include "reference_panel.h"
 #include "report_file.h"
@@ -32,6 +33,8 @@
 #include "roll_panel.h"
 
 namespace {
+
+const QString kOpenHomePageKey = QStringLiteral("start/openHomePage");
 
 constexpr int kQuestionMaxBytes = 50;
 
@@ -181,6 +184,12 @@ void TForm1::BuildMenus() {
     N16 = help->addAction(QStringLiteral("关于我们"), this, &TForm1::N16Click);
     N17 = help->addAction(QStringLiteral("理论机制"), this, &TForm1::N17Click);
     N18 = help->addAction(QStringLiteral("最新软件"), this, &TForm1::N18Click);
+    help->addSeparator();
+    openHomePageAction = help->addAction(QStringLiteral("启动时打开主页"));
+    openHomePageAction->setCheckable(true);
+    openHomePageAction->setChecked(ProgramSettings().value(kOpenHomePageKey, true).toBool());
+    connect(openHomePageAction, &QAction::toggled, this,
+            [](bool on) { ProgramSettings().setValue(kOpenHomePageKey, on); });
 
     // The casting pipeline's steps, as a command menu that is never shown.
     // They run on the fields with errors shown as the casting buttons do, but
@@ -429,7 +438,7 @@ void TForm1::SetField(SpinEdit* field, int value, void (TForm1::*rule)()) {
 }
 
 void TForm1::FormCreate() {
-    services_.openWebPage(kMakersBlogPage);
+    if (openHomePageAction->isChecked()) services_.openWebPage(kMakersBlogPage);
     const QDateTime now = services_.now();
     NongCalendar1->SetDate(calendar::DateTimeOf(std::chrono::sys_days{
         std::chrono::year{now.date().year()} / now.date().month() / now.date().day()}));
@@ -648,6 +657,15 @@ ShownReport TForm1::Shown() {
 }
 
 HistoryWindow* TForm1::OpenHistory() {
+    // With recording off there is no journal to show, and opening one
+    // would create its file: the person is asked to turn recording on.
+    if (!recorder->enabled()) {
+        if (!services_.ask(this, QStringLiteral("起卦记录未开启：本程序默认不存档，起卦不会记录。\n"
+                                                "要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？"))) {
+            return nullptr;
+        }
+        recordAction->setChecked(true);
+    }
     if (history_ == nullptr) {
         history_ = new HistoryWindow(*recorder, services_, this);
         connect(history_, &HistoryWindow::opened, this, &TForm1::ShowStoredCasting);

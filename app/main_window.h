@@ -86,13 +86,14 @@ public:
     // fields and the method's input page. The calendar setting stays.
     void ShowStoredCasting(const journal::JournalEntry& casting);
     // 查询 > 历史记录…: the one history window, opened or brought forward.
+    // With recording off, asks to turn it on first; nothing when refused.
     HistoryWindow* OpenHistory();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Start-up: the makers' page, today's date, the fields from the clock,
+    // Start-up: the makers' page (unless switched off), today's date, the fields from the clock,
     // the casting record's start values, page 0 and an empty report.
     void FormCreate();
     // The hidden calendar's properties as the window sets them; its month
@@ -148,6 +149,7 @@ public:
     QAction *N9, *N10, *N4, *N5, *N6, *N7, *N8, *N11, *N12;
     QAction *N13, *N14, *N19, *N20, *N21;
     QAction *N15, *N16, *N17, *N18;
+    QAction* openHomePageAction;  // 帮助 > 启动时打开主页, remembered
     QAction *exportReportAction, *printAction, *recordAction, *quitAction, *historyAction;
     CastingRecorder* recorder;
     RollPanel* bsSkinExPanel1;

@@ -2,15 +2,14 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
+
+#include "program_settings.h"
 
 namespace {
 
 const QString kFolderKey = QStringLiteral("files/saveFolder");
-
-QSettings Settings() { return QSettings(QStringLiteral("yaopan"), QStringLiteral("yaopan")); }
 
 // The filter names the format, the typed name may not.
 QString WithSuffix(const QString& file, const QString& suffix) {
@@ -21,7 +20,7 @@ QString WithSuffix(const QString& file, const QString& suffix) {
 
 std::optional<ChosenFile> ChooseFileToSave(const ShellServices& services, QWidget* owner, const QString& caption,
                                            const std::vector<SaveFormat>& formats, const QString& name) {
-    SaveRequest request{caption, {}, Settings().value(kFolderKey).toString(), WithSuffix(name, formats.front().suffix)};
+    SaveRequest request{caption, {}, ProgramSettings().value(kFolderKey).toString(), WithSuffix(name, formats.front().suffix)};
     if (request.folder.isEmpty()) request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     for (const SaveFormat& format : formats) request.filters.append(format.filter);
     const SaveTarget target = services.chooseSaveFile(owner, request);
@@ -32,7 +31,7 @@ std::optional<ChosenFile> ChooseFileToSave(const ShellServices& services, QWidge
         !services.ask(owner, QStringLiteral("“%1”已存在，要替换它吗？").arg(QFileInfo(file).fileName()))) {
         return std::nullopt;
     }
-    Settings().setValue(kFolderKey, QFileInfo(file).absolutePath());
+    ProgramSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());
     return ChosenFile{file, format};
 }
 

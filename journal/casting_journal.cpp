@@ -4,9 +4,9 @@
 
 #include <ctime>
 #include <functional>
-#include <limits>
 #include <system_error>
 #include <type_traits>
+#include <variant>
 
 #include "journal_fields.h"
 #include "journal_schema.h"
@@ -32,11 +32,27 @@ std::string ColumnList() {
 const std::string kSelectColumns = "SELECT id, " + ColumnList() + " ";
 const std::string kSelect = kSelectColumns + "FROM castings ";
 
-// The list's order, newest first, and the test for "after a place in it":
-// (sort value, id) row values, which SQLite finds through the sort's index
-// (here the id's own) rather than by counting rows.
-const std::string kListOrder = "ORDER BY id DESC";
-const std::string kAfterPlace = "(id, id) < (?, ?) ";
+// What each SortKey sorts by, as the indexes of schema step 2 name it:
+// SQLite uses an index on an expression only for the same expression.
+std::string SortExpression(SortKey key) {
+    switch (key) {
+        case SortKey::Recorded: return "id";
+        case SortKey::Time: return "cast_at";
+        case SortKey::Name: return "name";
+        case SortKey::Method: return "method";
+        case SortKey::Question: return "question";
+        case SortKey::Note: return "note";
+        case SortKey::Hexagrams: return "primary_name || char(31) || changed_name";
+    }
+    return "id";
+}
+
+// "ORDER BY key DESC, id DESC": the order of the key's index.
+std::string OrderBy(ListOrder order) {
+    const std::string direction = order.ascending ? " ASC" : " DESC";
+    return "ORDER BY " + SortExpression(order.key) + direction + ", id" + direction;
+}
+const std::string kNewestFirst = OrderBy({});
 
 // What a search matches, in castings_search: Find and ForEach alike.
 const std::string kFound = "holds(text, lower(?)) ";
@@ -383,38 +399,77 @@ std::int64_t CastingJournal::Count() {
     });
 }
 
-std::vector<JournalEntry> CastingJournal::List(const std::optional<ListPlace>& after, int limit) {
+std::vector<JournalEntry> CastingJournal::List(const std::optional<ListPlace>& after, int limit, ListOrder order) {
     return Reading<std::vector<JournalEntry>>([&] {
-        Statement list(db_, kSelect + "WHERE " + kAfterPlace + kListOrder + " LIMIT ?");
-        // The first page starts after a place beyond every casting.
-        constexpr std::int64_t kBeyond = std::numeric_limits<std::int64_t>::max();
-        const ListPlace place = after.value_or(ListPlace{kBeyond, kBeyond});
-        list.Bind(1, place.sortValue);
-        list.Bind(2, place.id);
-        list.Bind(3, std::int64_t{limit});
         std::vector<JournalEntry> entries;
-        while (list.Step()) entries.push_back(ReadEntry(list));
+        // Reads from the key's index into `entries`, up to the limit.
+        const auto read = [&](const std::string& where, const std::string& orderBy, bool bindId) {
+            Statement list(db_, kSelect + where + orderBy + " LIMIT ?");
+            int index = 0;
+            if (after) {
+                if (const auto* text = std::get_if<std::string>(&after->sortValue))
+                    list.Bind(++index, std::string_view(*text));
+                else
+                    list.Bind(++index, std::get<std::int64_t>(after->sortValue));
+                if (bindId) list.Bind(++index, after->id);
+            }
+            list.Bind(++index, static_cast<std::int64_t>(limit - std::ssize(entries)));
+            while (list.Step()) entries.push_back(ReadEntry(list));
+        };
+        if (!after) {
+            read("", OrderBy(order), false);
+            return entries;
+        }
+        // After the place: the castings tied with it on the key, then those
+        // beyond its value. Asked as one (key, id) row value, SQLite seeks
+        // by the key alone (the id being the row's own, not an index
+        // column) and walks every tie before the place, ninety thousand
+        // for an empty note; each half here is a single seek.
+        // (The ties are ordered by id alone: SQLite does not see that an
+        // expression's equal values need no sort.)
+        const std::string key = SortExpression(order.key), beyond = order.ascending ? " > ? " : " < ? ";
+        read("WHERE " + key + " = ? AND id" + beyond, OrderBy({SortKey::Recorded, order.ascending}), true);
+        if (std::ssize(entries) < limit) read("WHERE " + key + beyond, OrderBy(order), false);
         return entries;
     });
 }
 
-ListPlace CastingJournal::PlaceAfter(const JournalEntry& entry) { return {entry.id, entry.id}; }
+ListPlace CastingJournal::PlaceAfter(const JournalEntry& entry, SortKey key) {
+    const auto place = [&](auto value) { return ListPlace{std::move(value), entry.id}; };
+    switch (key) {
+        case SortKey::Recorded: return place(entry.id);
+        case SortKey::Time: return place(entry.castAt);
+        case SortKey::Name: return place(entry.name);
+        case SortKey::Method: return place(entry.method);
+        case SortKey::Question: return place(entry.question);
+        case SortKey::Note: return place(entry.note);
+        case SortKey::Hexagrams: return place(entry.hexagrams[Primary] + '\x1f' + entry.hexagrams[Changed]);
+    }
+    return place(entry.id);
+}
 
 void CastingJournal::ForEach(std::string_view query, const std::function<void(const JournalEntry&)>& visit) {
     Reading<void>([&] {
         // The narrow search table is scanned first; only the castings it
         // finds are read whole.
-        Statement each(db_, query.empty() ? kSelect + kListOrder
+        Statement each(db_, query.empty() ? kSelect + kNewestFirst
                                           : kSelectColumns + "FROM castings_search CROSS JOIN castings USING (id) "
-                                                             "WHERE " + kFound + kListOrder);
+                                                             "WHERE " + kFound + kNewestFirst);
         if (!query.empty()) each.Bind(1, query);
         while (each.Step()) visit(ReadEntry(each));
     });
 }
 
-std::vector<std::int64_t> CastingJournal::Find(std::string_view query) {
+std::vector<std::int64_t> CastingJournal::Find(std::string_view query, ListOrder order) {
     return Reading<std::vector<std::int64_t>>([&] {
-        Statement find(db_, "SELECT id FROM castings_search WHERE " + kFound + kListOrder);
+        // Newest first, the narrow table alone answers. Another order walks
+        // the sort's index (which holds the value and the id, never the
+        // report) and looks each id up in the narrow table: a casting found
+        // is never read whole, as reading it for its value would be.
+        const std::string from = order.key == SortKey::Recorded
+                                     ? "castings_search "
+                                     : "castings CROSS JOIN castings_search USING (id) ";
+        Statement find(db_, "SELECT id FROM " + from + "WHERE " + kFound + OrderBy(order));
         find.Bind(1, query);
         std::vector<std::int64_t> ids;
         while (find.Step()) ids.push_back(find.Int(0));

@@ -19,6 +19,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "journal_entry.h"
@@ -47,13 +48,32 @@ enum class Access {
     ReadOnly,
 };
 
-// A place in the list of castings, just after the casting `id` whose sort
+// What a list of castings is sorted by: the order they were recorded in,
+// or one of what the history window shows. Each has its index, so a page
+// anywhere in a sorted list is found as quickly as the first.
+enum class SortKey {
+    Recorded,
+    Time,       // cast_at
+    Name,
+    Method,
+    Question,
+    Note,
+    Hexagrams,  // the primary hexagram's name, then the changed one's
+};
+
+// A list's order; castings of equal sort values follow their ids the same
+// way (newest first in a descending list).
+struct ListOrder {
+    SortKey key = SortKey::Recorded;
+    bool ascending = false;
+};
+
+// A place in a list of castings, just after the casting `id` whose sort
 // value is `sortValue`: a page starts there, found through the sort's index
-// however far down the list it is. The list is newest first, by id, so the
-// sort value is the id; a list sorted by another column would carry that
-// column's value, the id ordering castings of equal values.
+// however far down the list it is. The value is a number (the id, the
+// time) or a text, as the sort's column holds.
 struct ListPlace {
-    std::int64_t sortValue = 0;
+    std::variant<std::int64_t, std::string> sortValue;
     std::int64_t id = 0;
 };
 
@@ -108,19 +128,23 @@ public:
     // Reads throw JournalError when the database refuses; a journal with no
     // readable database has no castings.
     std::int64_t Count();
-    // Up to `limit` castings newest first, from the newest or from `after`:
-    // a window fetches a screenful at a time as rows come into view.
-    std::vector<JournalEntry> List(const std::optional<ListPlace>& after, int limit);
-    // The place in the list just after `entry`, where the next page starts.
-    static ListPlace PlaceAfter(const JournalEntry& entry);
+    // Up to `limit` castings in `order` (newest first unless told), from the
+    // list's start or from `after`: a window fetches a screenful at a time
+    // as rows come into view.
+    std::vector<JournalEntry> List(const std::optional<ListPlace>& after, int limit, ListOrder order = {});
+    // The place just after `entry` in a list sorted by `key`, where the
+    // next page starts.
+    static ListPlace PlaceAfter(const JournalEntry& entry, SortKey key = SortKey::Recorded);
     // Hands `visit` each casting, newest first, that `query` finds as Find
     // does (every casting when it is empty), one at a time as it is read: a
     // listing of any length holds one casting in memory.
     void ForEach(std::string_view query, const std::function<void(const JournalEntry&)>& visit);
     // The ids of the castings whose name, question, note or one of the five
-    // hexagram names holds `query` (ASCII letters in either case), newest
-    // first. One scan of the search texts; fetch the rows shown with Get.
-    std::vector<std::int64_t> Find(std::string_view query);
+    // hexagram names holds `query` (ASCII letters in either case), in
+    // `order`. One scan of the search texts (newest first), or of the
+    // sort's index with a look at each search text; fetch the rows shown
+    // with Get.
+    std::vector<std::int64_t> Find(std::string_view query, ListOrder order = {});
     std::optional<JournalEntry> Get(std::int64_t id);
 
     // Caps the file at `pages` pages, as a full disk would: for tests of

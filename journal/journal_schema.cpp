@@ -46,6 +46,16 @@ const std::vector<std::string> kSteps = {
         " WHERE id = new.id; END;"
         "CREATE TRIGGER castings_search_delete AFTER DELETE ON castings BEGIN"
         " DELETE FROM castings_search WHERE id = old.id; END;",
+    // 2: an index for each order the history window sorts by, the id
+    // ordering castings of equal values: a page anywhere in a sorted list
+    // is found by its (value, id) place, never by sorting the journal. The
+    // hexagrams' expression is the one the journal's queries sort by.
+    "CREATE INDEX castings_by_time ON castings (cast_at, id);"
+    "CREATE INDEX castings_by_name ON castings (name, id);"
+    "CREATE INDEX castings_by_method ON castings (method, id);"
+    "CREATE INDEX castings_by_question ON castings (question, id);"
+    "CREATE INDEX castings_by_note ON castings (note, id);"
+    "CREATE INDEX castings_by_hexagrams ON castings (primary_name || char(31) || changed_name, id);",
 };
 
 }  // namespace

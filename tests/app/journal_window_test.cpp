@@ -22,7 +22,10 @@
 #include <QTextLayout>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <atomic>
+#include <filesystem>
+#include <set>
 #include <thread>
 
 #include "history_model.h"
@@ -32,6 +35,7 @@
 #include "journal/journal_export.h"
 #include "journal/journal_location.h"
 #include "main_window.h"
+#include "program_settings.h"
 #include "reading_page.h"
 #include "reference_panel.h"
 #include "report_file.h"
@@ -255,6 +259,85 @@ TEST_F(JournalWindowTest, TheListIsReadABatchAtATimeEachCastingOnce) {
     expected.removeAt(read);  // the one not yet read; the other stays listed
     while (model.canFetchMore()) model.fetchMore();
     EXPECT_EQ(ListedNames(), expected);
+}
+
+// Each column sorts both ways, by the journal's query a batch at a time, as
+// sorting every casting at once would: ties (on every column) follow the
+// id the same way, and a search lists its castings in the same order.
+TEST_F(JournalWindowTest, AColumnSortsTheWholeListBothWays) {
+    journal::CastingJournal other(journal::DefaultJournalFile());
+    const char* const texts[] = {"甲", "乙", "丙", ""};
+    for (int i = 0; i < 120; ++i) {
+        journal::JournalEntry casting;
+        casting.name = texts[i % 3];
+        casting.method = texts[i % 2];
+        casting.question = texts[i % 4];
+        casting.note = texts[i / 10 % 4];
+        casting.hexagrams[journal::Primary] = texts[i % 2];
+        casting.hexagrams[journal::Changed] = texts[i / 3 % 3];
+        casting.castAt = 1'300'000'000 + i % 7 * 60;
+        ASSERT_TRUE(other.Record(casting).ok());
+    }
+    HistoryModel& model = History()->model();
+    for (const char* query : {"", "甲"}) {
+        History()->search->setText(query);
+        for (int column = 0; column < HistoryModel::ColumnCount; ++column) {
+            for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+                History()->table->sortByColumn(column, order);
+                while (model.canFetchMore()) model.fetchMore();
+                std::vector<std::pair<QString, std::int64_t>> listed;
+                std::set<std::int64_t> ids;
+                for (int row = 0; row < model.rowCount(); ++row) {
+                    listed.emplace_back(Listed(row, column), model.Entry(row).id);
+                    ids.insert(model.Entry(row).id);
+                }
+                auto sorted = listed;
+                std::sort(sorted.begin(), sorted.end());
+                if (order == Qt::DescendingOrder) std::reverse(sorted.begin(), sorted.end());
+                EXPECT_EQ(listed, sorted) << query << column << order;
+                EXPECT_EQ(ids.size(), *query ? other.Find(query).size() : 120u) << query << column << order;
+            }
+        }
+    }
+}
+
+TEST_F(JournalWindowTest, TheHistoryShowsQuestionAndNoteAndEscClosesIt) {
+    AskQuestion("猜我吃的什么");
+    note = "应验";
+    Select(0);
+    Click(History()->noteButton);
+    const QStringList shown = {Listed(0, HistoryModel::Question), Listed(0, HistoryModel::Note),
+                               History()->model().headerData(HistoryModel::Question, Qt::Horizontal).toString(),
+                               History()->model().headerData(HistoryModel::Note, Qt::Horizontal).toString()};
+    EXPECT_EQ(shown, (QStringList{"猜我吃的什么", "应验", "问话", "备注"}));
+    HistoryWindow* window = History();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->table, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The program promises to keep nothing: a casting is stored only once the
+// person turns recording on, or kept a journal before the switch existed.
+TEST_F(JournalWindowTest, RecordingIsOffUntilTurnedOnUnlessAJournalIsKept) {
+    ProgramSettings().remove("journal/record");
+    form = NewForm();
+    EXPECT_FALSE(form->recordAction->isChecked());
+    Click(form->bsSkinButton1);
+    answer = false;
+    EXPECT_EQ(form->OpenHistory(), nullptr);
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_FALSE(std::filesystem::exists(journal::DefaultJournalFile())) << "neither casting nor asking made one";
+
+    answer = true;
+    ASSERT_NE(form->OpenHistory(), nullptr);
+    EXPECT_TRUE(form->recordAction->isChecked());
+    EXPECT_EQ(History()->model().rowCount(), 0) << "a casting made while off is never stored";
+    Click(form->bsSkinButton1);
+    EXPECT_EQ(Stored().size(), 1u);
+
+    ProgramSettings().remove("journal/record");
+    form = NewForm();
+    EXPECT_TRUE(form->recordAction->isChecked()) << "a journal is kept";
 }
 
 TEST_F(JournalWindowTest, ACastingIsOpenedGivenANoteAndDeletedAfterAsking) {

@@ -126,6 +126,17 @@ TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
     EXPECT_TRUE(form->EnteredPerson().sex.empty());
 }
 
+// 帮助 > 启动时打开主页, on until switched off, is remembered.
+TEST_F(MainWindowTest, TheHomePageOpensAtStartUnlessSwitchedOff) {
+    for (const bool on : {false, true}) {
+        form->openHomePageAction->setChecked(on);
+        opened.clear();
+        SetUp();
+        EXPECT_EQ(form->openHomePageAction->isChecked(), on);
+        EXPECT_EQ(opened, on ? QList<QUrl>{kMakersBlogPage} : QList<QUrl>{}) << on;
+    }
+}
+
 TEST_F(MainWindowTest, TraditionalCastingWritesTheSampleReport) {
     EnterSamplePerson();
     Click(form->bsSkinButton1);
