@@ -49,9 +49,9 @@ CastingRecorder::CastingRecorder(std::function<void(const QString&)> tell, QObje
       // Off until the person turns it on: the program promises to keep
       // nothing. One who kept a journal before the switch was theirs to
       // set, and never set it, goes on recording.
-      enabled_(ProgramSettings()
-                   .value(kRecordKey, std::filesystem::exists(journal::DefaultJournalFile()))
-                   .toBool()) {}
+      enabled_(ProgramSettings().value(kRecordKey, JournalKept()).toBool()) {}
+
+bool CastingRecorder::JournalKept() { return std::filesystem::exists(journal::DefaultJournalFile()); }
 
 CastingRecorder::~CastingRecorder() { Finish(); }
 

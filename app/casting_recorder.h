@@ -44,6 +44,8 @@ public:
     // turned on, except for one who already keeps a journal.
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);
+    // Whether a journal file is there, kept from earlier castings.
+    static bool JournalKept();
 
     // Hands `casting` to the writer, when recording is on.
     void Record(journal::FinishedCasting casting);

@@ -657,9 +657,10 @@ ShownReport TForm1::Shown() {
 }
 
 HistoryWindow* TForm1::OpenHistory() {
-    // With recording off there is no journal to show, and opening one
-    // would create its file: the person is asked to turn recording on.
-    if (!recorder->enabled()) {
+    // With recording off and no journal kept there is nothing to show, and
+    // opening one would create its file: the person is asked to turn
+    // recording on. A journal kept from before stays open to reading.
+    if (!recorder->enabled() && !CastingRecorder::JournalKept()) {
         if (!services_.ask(this, QStringLiteral("起卦记录未开启：本程序默认不存档，起卦不会记录。\n"
                                                 "要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？"))) {
             return nullptr;

@@ -335,6 +335,9 @@ TEST_F(JournalWindowTest, RecordingIsOffUntilTurnedOnUnlessAJournalIsKept) {
     Click(form->bsSkinButton1);
     EXPECT_EQ(Stored().size(), 1u);
 
+    form->recordAction->setChecked(false);
+    EXPECT_NE(form->OpenHistory(), nullptr) << "a kept journal is shown without asking";
+    EXPECT_EQ(questions.size(), 2);
     ProgramSettings().remove("journal/record");
     form = NewForm();
     EXPECT_TRUE(form->recordAction->isChecked()) << "a journal is kept";
