@@ -17,7 +17,7 @@ HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, 
     : QWidget(parent, Qt::Window), recorder_(recorder), services_(std::move(services)) {
     setObjectName(QStringLiteral("historyWindow"));
     setWindowTitle(QStringLiteral("历史记录"));
-    resize(640, 480);
+    resize(860, 480);  // every column in view, the note stretching to the edge
 
     search = new QLineEdit(this);
     search->setObjectName(QStringLiteral("search"));
