@@ -202,7 +202,8 @@ void TForm1::BuildMenus() {
     N6 = step(QStringLiteral("变卦"), [this] { engine_->DeriveChanged(); });
     N7 = step(QStringLiteral("错卦"), [this] { engine_->DeriveOpposite(); });
     N8 = step(QStringLiteral("综卦"), [this] { engine_->DeriveReversed(); });
-    N11 = step(QStringLiteral("运行"), [this] { engine_->WriteReport(EnteredPerson(), EnteredMoment()); });
+    N11 = step(QStringLiteral("运行"),
+               [this] { bsSkinRichEdit1->Replace(engine_->WriteReport(EnteredPerson(), EnteredMoment())); });
     N12 = PopupMenu1->addAction(QStringLiteral("试验"));
 
     PopupMenu2 = new QMenu(this);
@@ -439,12 +440,12 @@ void TForm1::FormCreate() {
     SetField(bsSkinSpinEdit4, now.time().hour(), nullptr);
     // The engine starts with the record's line texts, figures and blank marks.
     castingDate_ = std::make_unique<CalendarDateHolder>(*NongCalendar1);
-    engine_ = std::make_unique<casting::CastingEngine>(*castingDate_, *bsSkinRichEdit1, [this] {
+    engine_ = std::make_unique<casting::CastingEngine>(*castingDate_, [this] {
         const QTime time = services_.now().time();
         return casting::ClockTime{time.hour(), time.minute()};
     });
     bsSkinNotebook1->setCurrentIndex(0);
-    bsSkinRichEdit1->Clear();
+    bsSkinRichEdit1->clear();
     // The name is asked first: the cursor starts there, not on the toolbox.
     bsSkinEdit1->setFocus();
 }
@@ -517,6 +518,7 @@ bool TForm1::Attempt(const std::function<casting::CastingOutcome()>& command) {
 
 void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs) {
     if (!Attempt(command)) return;
+    bsSkinRichEdit1->Replace(engine_->report());
     readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
     shownHeading_ = HeadingOf(EnteredPerson(), EnteredMoment(), engine_->record(), inputs);
     recorder->Record({engine_->record(), engine_->facts(), EnteredPerson(), EnteredMoment(), inputs,
@@ -549,7 +551,7 @@ void TForm1::bsSkinButton4Click() {
 
 void TForm1::OpenInputPage(int page, QLineEdit* edit) {
     // The reading page reads the report on screen: with no report, no reading.
-    engine_->ClearReport();
+    bsSkinRichEdit1->clear();
     readingPage->Clear();
     bsSkinNotebook1->setCurrentIndex(page);
     bsSkinNotebook1->currentWidget()->setFocus();  // the page's first box

@@ -11,8 +11,6 @@
 namespace cli {
 namespace {
 
-constexpr std::string_view kLunarDatePrefix = "农历：";
-
 casting::Person PersonOf(const Casting& c) { return {c.name, c.age, c.sex}; }
 casting::Moment MomentOf(const Casting& c) { return {c.year, c.month, c.day, c.hour, c.rule}; }
 
@@ -42,14 +40,8 @@ casting::CastingOutcome Cast(casting::CastingEngine& engine, const Casting& c) {
     return {};
 }
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-Hexagram HexagramOf(const std::string& framedName, const casting::HexagramLines& lines) {
-    Hexagram hexagram{text::Utf8FromGbk(Trimmed(framedName)), {}};
+Hexagram HexagramOf(const std::string& name, const casting::HexagramLines& lines) {
+    Hexagram hexagram{text::Utf8FromGbk(name), {}};
     for (int k = 1; k <= 6; ++k) hexagram.lines[k - 1] = lines[k];
     return hexagram;
 }
@@ -87,8 +79,7 @@ std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
     // The check keeps the cast day within the calendar's range, so the
     // holder takes every date it is given and its first one is never read.
     casting::PlainDateHolder calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1}));
-    casting::ReportLines report;
-    casting::CastingEngine engine(calendar, report, [&c] { return casting::ClockTime{c.hour, c.minute}; });
+    casting::CastingEngine engine(calendar, [&c] { return casting::ClockTime{c.hour, c.minute}; });
 
     const casting::CastingOutcome outcome = Cast(engine, c);
     if (outcome.refusal != casting::Refusal::None) return Refusal{text::Utf8FromGbk(outcome.message)};
@@ -97,8 +88,7 @@ std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
     const casting::CastingRecord& r = engine.record();
     const casting::MomentFacts& f = engine.facts();
     result.methodText = text::Utf8FromGbk(r.MethodText);
-    result.lunarDate = text::Utf8FromGbk(f.LunarDateText);
-    if (result.lunarDate.starts_with(kLunarDatePrefix)) result.lunarDate.erase(0, kLunarDatePrefix.size());
+    result.lunarDate = text::Utf8FromGbk(f.LunarDate);
     result.lunarMonth = f.LunarMonth;
     result.lunarDay = f.LunarDay;
     result.pillars = {text::Utf8FromGbk(f.YearPillarText), text::Utf8FromGbk(f.MonthPillarText),
@@ -109,7 +99,7 @@ std::variant<CastResult, Refusal> RunCasting(const Casting& c) {
     result.upper = r.UpperTrigram;
     result.lower = r.LowerTrigram;
     result.movingLine = r.MovingLine;
-    for (const std::string& line : report.lines) result.report.push_back(text::Utf8FromGbk(line));
+    for (const std::string& line : engine.report()) result.report.push_back(text::Utf8FromGbk(line));
     result.reading = ReadingOf(r, f);
     if (c.record) {
         std::string report;

@@ -41,7 +41,7 @@ struct ReadingResult {
 
 struct CastResult {
     std::string methodText;  // as the report names the method
-    std::string lunarDate;   // without the report's "农历："
+    std::string lunarDate;   // the names only, as the moment's facts hold it
     int lunarMonth = 0, lunarDay = 0;
     std::array<std::string, 4> pillars;  // year, month, day, hour
     std::array<Hexagram, 5> hexagrams;   // primary, nuclear, changed, opposite, reversed
