@@ -27,16 +27,16 @@ QString Named(const journal::JournalEntry& casting) {
 
 }  // namespace
 
-journal::CastingInputs InputsOf() { return {}; }
+pipeline::CastingInputs InputsOf() { return {}; }
 
-journal::CastingInputs InputsOf(std::string text) {
-    journal::CastingInputs inputs;
+pipeline::CastingInputs InputsOf(std::string text) {
+    pipeline::CastingInputs inputs;
     inputs.text = std::move(text);
     return inputs;
 }
 
-journal::CastingInputs InputsOf(int upper, int lower, int line) {
-    journal::CastingInputs inputs;
+pipeline::CastingInputs InputsOf(int upper, int lower, int line) {
+    pipeline::CastingInputs inputs;
     inputs.manualUpper = upper;
     inputs.manualLower = lower;
     inputs.manualLine = line;
@@ -60,7 +60,7 @@ void CastingRecorder::setEnabled(bool on) {
     ProgramSettings().setValue(kRecordKey, on);
 }
 
-void CastingRecorder::Record(journal::FinishedCasting casting) {
+void CastingRecorder::Record(journal::JournalEntry casting) {
     if (!enabled_) return;
     {
         const std::lock_guard lock(mutex_);
@@ -77,12 +77,12 @@ void CastingRecorder::Write() {
     for (;;) {
         changed_.wait(lock, [&] { return stopping_ || !handedOver_.empty(); });
         if (stopping_) return;
-        const journal::FinishedCasting casting = std::move(handedOver_.front());
+        journal::JournalEntry casting = std::move(handedOver_.front());
         handedOver_.pop_front();
         writing_ = true;
         lock.unlock();
 
-        Written written{journal::EntryOfCasting(casting), {}, std::nullopt};
+        Written written{std::move(casting), {}, std::nullopt};
         if (!journal) {
             journal = Open();
             written.opening = Opening{journal->outcome(), journal->message()};
@@ -115,8 +115,7 @@ void CastingRecorder::Finish(std::chrono::milliseconds wait) {
 
     QStringList unstored;
     TakeWritten(&unstored);
-    for (const journal::FinishedCasting& casting : handedOver_)
-        unstored.append(Named(journal::EntryOfCasting(casting)));
+    for (const journal::JournalEntry& casting : handedOver_) unstored.append(Named(casting));
     handedOver_.clear();
     if (!unstored.isEmpty())
         tell_(QStringLiteral("%1 次起卦未能记录：\n%2").arg(unstored.size()).arg(unstored.join(QLatin1Char('\n'))));

@@ -23,14 +23,15 @@
 #include <vector>
 
 #include "journal/casting_journal.h"
-#include "journal/entry_of_casting.h"
+#include "journal/journal_entry.h"
+#include "pipeline/casting_road.h"
 
 // A method's own arguments, as the window passes them, as the journal
 // keeps them: none, the question, character or number text (GBK), or the
 // trigram numbers and line picked by hand.
-journal::CastingInputs InputsOf();
-journal::CastingInputs InputsOf(std::string text);
-journal::CastingInputs InputsOf(int upper, int lower, int line);
+pipeline::CastingInputs InputsOf();
+pipeline::CastingInputs InputsOf(std::string text);
+pipeline::CastingInputs InputsOf(int upper, int lower, int line);
 
 class CastingRecorder : public QObject {
     Q_OBJECT
@@ -48,7 +49,7 @@ public:
     static bool JournalKept();
 
     // Hands `casting` to the writer, when recording is on.
-    void Record(journal::FinishedCasting casting);
+    void Record(journal::JournalEntry casting);
 
     // Waits up to `wait` for the castings handed over to be stored or
     // refused; true when none is left. What came of them reaches this
@@ -108,7 +109,7 @@ private:
     // Shared with the writer, under `mutex_`; `changed_` tells of any change.
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<journal::FinishedCasting> handedOver_;
+    std::deque<journal::JournalEntry> handedOver_;
     bool writing_ = false;  // one casting is out of `handedOver_`, not yet in `written_`
     bool stopping_ = false;
     std::vector<Written> written_;

@@ -211,7 +211,8 @@ void TForm1::BuildMenus() {
     N6 = step(QStringLiteral("变卦"), [this] { engine_->DeriveChanged(); });
     N7 = step(QStringLiteral("错卦"), [this] { engine_->DeriveOpposite(); });
     N8 = step(QStringLiteral("综卦"), [this] { engine_->DeriveReversed(); });
-    N11 = step(QStringLiteral("运行"), [this] { engine_->WriteReport(EnteredPerson(), EnteredMoment()); });
+    N11 = step(QStringLiteral("运行"),
+               [this] { bsSkinRichEdit1->Replace(engine_->WriteReport(EnteredPerson(), EnteredMoment())); });
     N12 = PopupMenu1->addAction(QStringLiteral("试验"));
 
     PopupMenu2 = new QMenu(this);
@@ -448,12 +449,12 @@ void TForm1::FormCreate() {
     SetField(bsSkinSpinEdit4, now.time().hour(), nullptr);
     // The engine starts with the record's line texts, figures and blank marks.
     castingDate_ = std::make_unique<CalendarDateHolder>(*NongCalendar1);
-    engine_ = std::make_unique<casting::CastingEngine>(*castingDate_, *bsSkinRichEdit1, [this] {
+    engine_ = std::make_unique<casting::CastingEngine>(*castingDate_, [this] {
         const QTime time = services_.now().time();
         return casting::ClockTime{time.hour(), time.minute()};
     });
     bsSkinNotebook1->setCurrentIndex(0);
-    bsSkinRichEdit1->Clear();
+    bsSkinRichEdit1->clear();
     // The name is asked first: the cursor starts there, not on the toolbox.
     bsSkinEdit1->setFocus();
 }
@@ -524,41 +525,49 @@ bool TForm1::Attempt(const std::function<casting::CastingOutcome()>& command) {
     return false;
 }
 
-void TForm1::Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs) {
-    if (!Attempt(command)) return;
-    readingPage->SetCasting(reading::ReadingInputOf(engine_->record(), engine_->facts()));
-    shownHeading_ = HeadingOf(EnteredPerson(), EnteredMoment(), engine_->record(), inputs);
-    recorder->Record({engine_->record(), engine_->facts(), EnteredPerson(), EnteredMoment(), inputs,
-                      bsSkinRichEdit1->toPlainText().toStdString(), services_.now().toSecsSinceEpoch()});
+void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs) {
+    pipeline::Casting asked = pipeline::CastingOf(method, EnteredPerson(), EnteredMoment(), inputs);
+    asked.record = recorder->enabled();
+    asked.castAt = services_.now().toSecsSinceEpoch();
+    std::optional<pipeline::CastValues> cast;
+    const bool done = Attempt([&] {
+        auto result = pipeline::CastOn(*engine_, asked);
+        if (const auto* refused = std::get_if<casting::CastingOutcome>(&result)) return *refused;
+        cast = std::get<pipeline::CastValues>(std::move(result));
+        return casting::CastingOutcome{};
+    });
+    if (!done) return;
+    bsSkinRichEdit1->Replace(cast->report);
+    readingPage->SetReading(cast->reading);
+    shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
+    if (cast->entry) recorder->Record(std::move(*cast->entry));
 }
 
 void TForm1::bsSkinButton1Click() {
     bsSkinNotebook1->setCurrentIndex(0);
-    Cast(&casting::CastingEngine::CastTraditional);
+    Cast(pipeline::Method::Traditional);
 }
 
-void TForm1::bsSkinButton2Click() {
-    Run([this] { return engine_->CastByClock(EnteredPerson(), EnteredMoment()); });
-}
+void TForm1::bsSkinButton2Click() { Cast(pipeline::Method::Clock); }
 
 void TForm1::bsSkinButton3Click() {
     bsSkinNotebook1->setCurrentIndex(0);
-    Cast(&casting::CastingEngine::CastByStems);
+    Cast(pipeline::Method::Stems);
 }
 
 void TForm1::bsSkinButton9Click() {
     bsSkinNotebook1->setCurrentIndex(0);
-    Cast(&casting::CastingEngine::CastByBranches);
+    Cast(pipeline::Method::Branches);
 }
 
 void TForm1::bsSkinButton4Click() {
     bsSkinNotebook1->setCurrentIndex(0);
-    Cast(&casting::CastingEngine::CastByName);
+    Cast(pipeline::Method::Name);
 }
 
 void TForm1::OpenInputPage(int page, QLineEdit* edit) {
     // The reading page reads the report on screen: with no report, no reading.
-    engine_->ClearReport();
+    bsSkinRichEdit1->clear();
     readingPage->Clear();
     bsSkinNotebook1->setCurrentIndex(page);
     bsSkinNotebook1->currentWidget()->setFocus();  // the page's first box
@@ -571,20 +580,20 @@ void TForm1::bsSkinButton5Click() { OpenInputPage(3, nullptr); }
 void TForm1::bsSkinButton6Click() { OpenInputPage(4, bsSkinEdit4); }
 
 void TForm1::bsSkinButton10Click() {
-    Cast(&casting::CastingEngine::CastByQuestion, GbkFromQString(bsSkinEdit2->text()));
+    Cast(pipeline::Method::Question, InputsOf(GbkFromQString(bsSkinEdit2->text())));
 }
 
 void TForm1::bsSkinButton11Click() {
-    Cast(&casting::CastingEngine::CastByCharacter, GbkFromQString(bsSkinEdit3->text()));
+    Cast(pipeline::Method::Character, InputsOf(GbkFromQString(bsSkinEdit3->text())));
 }
 
 void TForm1::bsSkinButton12Click() {
-    Cast(&casting::CastingEngine::CastManually, bsSkinComboBox2->currentIndex() + 1,
-         bsSkinComboBox3->currentIndex() + 1, bsSkinComboBox4->currentIndex() + 1);
+    Cast(pipeline::Method::Manual, InputsOf(bsSkinComboBox2->currentIndex() + 1, bsSkinComboBox3->currentIndex() + 1,
+                                            bsSkinComboBox4->currentIndex() + 1));
 }
 
 void TForm1::bsSkinButton13Click() {
-    Cast(&casting::CastingEngine::CastByNumber, GbkFromQString(bsSkinEdit4->text()));
+    Cast(pipeline::Method::Number, InputsOf(GbkFromQString(bsSkinEdit4->text())));
 }
 
 void TForm1::N13Click() { bsSkinRichEdit1->selectAll(); }

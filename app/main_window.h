@@ -11,6 +11,7 @@
 #include "calendar_date_holder.h"
 #include "calendar_rule_menu.h"
 #include "casting/casting_engine.h"
+#include "pipeline/casting_road.h"
 #include "casting_recorder.h"
 #include "report_heading.h"
 #include "shell_services.h"
@@ -115,21 +116,13 @@ private:
     // Shows input page `page` with the cursor in its first box, empties the
     // report view and `edit`.
     void OpenInputPage(int page, QLineEdit* edit);
-    // Runs a casting method on the fields' person and moment and the
-    // method's own `inputs`, and shows a refusal in its box.
-    template <typename... Params, typename... Inputs>
-    void Cast(casting::CastingOutcome (casting::CastingEngine::*method)(const casting::Person&, const casting::Moment&,
-                                                                          Params...),
-              Inputs&&... inputs) {
-        Run([&] { return (*engine_.*method)(EnteredPerson(), EnteredMoment(), std::forward<Inputs>(inputs)...); },
-            InputsOf(inputs...));
-    }
+    // Casts `method` on the fields' person and moment and the method's own
+    // `inputs` down the casting road, on the window's engine; shows what it
+    // produced, or a refusal in its box, and hands the journal its entry.
+    void Cast(pipeline::Method method, const pipeline::CastingInputs& inputs = {});
     // Runs `command` and shows a refusal in its box; whatever the engine
     // throws is shown as an error. True when it went through.
     bool Attempt(const std::function<casting::CastingOutcome()>& command);
-    // Attempt for a whole casting: one that goes through is read and handed
-    // to the journal with `inputs`.
-    void Run(const std::function<casting::CastingOutcome()>& command, const journal::CastingInputs& inputs = {});
 
     // The report shown, with its heading and reading, as it is printed and
     // exported.

@@ -1,7 +1,6 @@
 #include "reading_page.h"
 
 #include <QTimer>
-#include <stdexcept>
 
 #include "qt_text/gbk_qt.h"
 #include "reading/reading_layout.h"
@@ -21,8 +20,8 @@ ReadingPage::ReadingPage(QWidget* parent) : QPlainTextEdit(parent) {
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void ReadingPage::SetCasting(const reading::ReadingInput& casting) {
-    casting_ = casting;
+void ReadingPage::SetReading(const std::optional<reading::Reading>& reading) {
+    shown_ = reading;
     stale_ = true;
     if (isVisible()) QTimer::singleShot(0, this, [this] { ShowReading(); });
 }
@@ -36,27 +35,21 @@ void ReadingPage::ShowReading() {
     if (!stale_) return;
     stale_ = false;
     QStringList lines;
-    try {
-        if (casting_) {
-            for (const std::string& line : reading::ReadingLines(reading::ComputeReading(*casting_))) {
-                lines.append(QStringFromGbk(line));
-            }
-        }
-    } catch (const std::invalid_argument&) {
-        lines.clear();  // a record that holds no whole casting reads as none
+    if (shown_) {
+        for (const std::string& line : reading::ReadingLines(*shown_)) lines.append(QStringFromGbk(line));
     }
     reading_ = lines.join(QLatin1Char('\n'));
     setPlainText(reading_.isEmpty() ? kNoCastingYet : reading_);
 }
 
 void ReadingPage::Clear() {
-    casting_.reset();
+    shown_.reset();
     stale_ = false;
     setPlainText(kNoCastingYet);
 }
 
 void ReadingPage::ShowStored(const QString& reading) {
-    casting_.reset();
+    shown_.reset();
     stale_ = false;
     reading_ = reading;
     setPlainText(reading.isEmpty() ? kNoStoredReading : reading);

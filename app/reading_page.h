@@ -14,17 +14,17 @@ class ReadingPage : public QPlainTextEdit {
 public:
     explicit ReadingPage(QWidget* parent = nullptr);
 
-    // The casting to read from now on. Shown after the current event (the
-    // report's painting) when the page is on screen, else when it is next
-    // shown.
-    void SetCasting(const reading::ReadingInput& casting);
+    // The reading to show from now on, none for a casting that has none.
+    // Laid out after the current event (the report's painting) when the
+    // page is on screen, else when it is next shown.
+    void SetReading(const std::optional<reading::Reading>& reading);
 
     // No casting to read, as before the first: the report it read was
     // emptied.
     void Clear();
 
     // A reading kept from an earlier casting, as text; empty when none was
-    // kept. Replaces the casting to read until the next SetCasting.
+    // kept. Replaces the reading until the next SetReading.
     void ShowStored(const QString& reading);
 
     // The reading the page shows, built now if it is not yet; empty when
@@ -37,7 +37,7 @@ protected:
 private:
     void ShowReading();
 
-    std::optional<reading::ReadingInput> casting_;
+    std::optional<reading::Reading> shown_;
     QString reading_;
     bool stale_ = true;
 };

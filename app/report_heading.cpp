@@ -52,7 +52,7 @@ MethodInput InputOfMethod(const QString& method) {
 }
 
 ReportHeading HeadingOf(const casting::Person& person, const casting::Moment& moment,
-                        const casting::CastingRecord& record, const journal::CastingInputs& inputs) {
+                        const casting::CastingRecord& record, const pipeline::CastingInputs& inputs) {
     return {.name = QStringFromGbk(person.name),
             .sex = QStringFromGbk(person.sex),
             .age = QStringFromGbk(person.age),

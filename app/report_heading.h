@@ -10,7 +10,7 @@
 #include <string>
 
 #include "calendar/calendar_rule.h"
-#include "journal/entry_of_casting.h"
+#include "pipeline/casting_road.h"
 #include "journal/journal_entry.h"
 
 // What a casting method is given beyond the person and the moment, known
@@ -30,7 +30,7 @@ struct ReportHeading {
 
 // A casting the window has just made: texts GBK, as the engine has them.
 ReportHeading HeadingOf(const casting::Person& person, const casting::Moment& moment,
-                        const casting::CastingRecord& record, const journal::CastingInputs& inputs);
+                        const casting::CastingRecord& record, const pipeline::CastingInputs& inputs);
 // A casting opened from the journal.
 ReportHeading HeadingOf(const journal::JournalEntry& stored);
 

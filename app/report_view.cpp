@@ -19,10 +19,6 @@ ReportView::ReportView(QWidget* parent) : QPlainTextEdit(parent) {
     setPalette(colours);
 }
 
-void ReportView::Clear() { clear(); }
-
-void ReportView::AppendLine(const std::string& line) { appendPlainText(QStringFromGbk(line)); }
-
 void ReportView::Replace(const std::vector<std::string>& lines) {
     // One edit of the document, whose layout then changes once, not to an
     // empty report and back: the scroll bars end with the range and page

@@ -4,15 +4,14 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <string>
+#include <vector>
 
-#include "casting/casting_engine.h"
-
-class ReportView : public QPlainTextEdit, public casting::ReportSink {
+class ReportView : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit ReportView(QWidget* parent = nullptr);
 
-    void Clear() override;
-    void AppendLine(const std::string& line) override;  // GBK
-    void Replace(const std::vector<std::string>& lines) override;
+    // Shows the report's GBK lines in place of what was shown.
+    void Replace(const std::vector<std::string>& lines);
 };

@@ -32,7 +32,7 @@ const std::vector<std::string> kLines = {
 };
 
 void BatchLine(benchmark::State& state) {
-    const cli::LocalTime now = cli::LocalNow();
+    const pipeline::LocalTime now = pipeline::LocalNow();
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(cli::AnswerBatchLine(kLines[i], now));

@@ -24,8 +24,8 @@ ClockTime LocalClock() {
     return {local.tm_hour, local.tm_min};
 }
 
-CastingEngine::CastingEngine(DateHolder& calendar, ReportSink& report, std::function<ClockTime()> clock)
-    : calendar_(calendar), report_(report), clock_(std::move(clock)) {
+CastingEngine::CastingEngine(DateHolder& calendar, std::function<ClockTime()> clock)
+    : calendar_(calendar), clock_(std::move(clock)) {
     record_.SetStartValues();
 }
 
@@ -35,8 +35,9 @@ void CastingEngine::DeriveNuclear() { casting::DeriveNuclear(record_); }
 void CastingEngine::DeriveChanged() { casting::DeriveChanged(record_); }
 void CastingEngine::DeriveOpposite() { casting::DeriveOpposite(record_); }
 void CastingEngine::DeriveReversed() { casting::DeriveReversed(record_); }
-void CastingEngine::WriteReport(const Person& person, const Moment& moment) {
-    report_.Replace(ComposeReport(record_, facts_, person, moment));
+const std::vector<std::string>& CastingEngine::WriteReport(const Person& person, const Moment& moment) {
+    report_ = ComposeReport(record_, facts_, person, moment);
+    return report_;
 }
 
 CastingOutcome CastingEngine::Run(MomentFault fault, const std::function<CastingOutcome()>& command) {

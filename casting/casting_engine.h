@@ -1,13 +1,12 @@
 // The casting engine: the nine casting methods, the pipeline's steps they
 // run, and what the last casting left behind (its record and the moment's
-// facts). Every casting takes who asks and when as arguments; the report
-// goes to the engine's ReportSink, a refusal comes back as an outcome.
+// facts, and its report as lines for the caller to show). Every casting
+// takes who asks and when as arguments; a refusal comes back as an outcome.
 //
 //   casting::PlainDateHolder calendar(date);
-//   casting::ReportLines report;
-//   casting::CastingEngine engine(calendar, report);
+//   casting::CastingEngine engine(calendar);
 //   const casting::CastingOutcome outcome = engine.CastByNumber(person, moment, "2468");
-//   if (outcome.refusal == casting::Refusal::None) use(engine.record(), engine.facts(), report.lines);
+//   if (outcome.refusal == casting::Refusal::None) use(engine.record(), engine.facts(), engine.report());
 #pragma once
 
 #include <functional>
@@ -46,33 +45,10 @@ struct CastingOutcome {
 // The computer's local clock.
 ClockTime LocalClock();
 
-// Where the report goes: the window's read-only text view, line by line.
-class ReportSink {
-public:
-    virtual ~ReportSink() = default;
-    virtual void Clear() = 0;
-    virtual void AppendLine(const std::string& line) = 0;  // GBK
-    // The whole report at once: by default cleared and written line by line.
-    virtual void Replace(const std::vector<std::string>& lines) {
-        Clear();
-        for (const std::string& line : lines) AppendLine(line);
-    }
-};
-
-// A report kept as lines, for use without a window.
-class ReportLines final : public ReportSink {
-public:
-    void Clear() override { lines.clear(); }
-    void AppendLine(const std::string& line) override { lines.push_back(line); }
-
-    std::vector<std::string> lines;
-};
-
 class CastingEngine {
 public:
-    // `calendar` holds the casting date, `report` receives the report;
-    // `clock` is read by 时分起卦.
-    CastingEngine(DateHolder& calendar, ReportSink& report, std::function<ClockTime()> clock = LocalClock);
+    // `calendar` holds the casting date; `clock` is read by 时分起卦.
+    explicit CastingEngine(DateHolder& calendar, std::function<ClockTime()> clock = LocalClock);
 
     // The steps every casting runs, in this order after its method's rule.
     // Callers outside the engine use them one at a time as the pipeline's
@@ -83,7 +59,8 @@ public:
     void DeriveChanged();
     void DeriveOpposite();
     void DeriveReversed();
-    void WriteReport(const Person& person, const Moment& moment);  // replaces the report
+    // Composes the report anew and returns it.
+    const std::vector<std::string>& WriteReport(const Person& person, const Moment& moment);
 
     // The nine methods. Each refreshes the facts from `moment`, takes its
     // numbers, derives the five hexagrams and writes the report; a refused
@@ -104,12 +81,11 @@ public:
     // 报数: digits of a number.
     CastingOutcome CastByNumber(const Person& person, const Moment& moment, std::string_view number);
 
-    // The last casting: its hexagrams, numbers and texts, and its moment's facts.
+    // The last casting: its hexagrams, numbers and texts, its moment's facts
+    // and its report (GBK lines; none before the first).
     const CastingRecord& record() const { return record_; }
     const MomentFacts& facts() const { return facts_; }
-
-    // What the page buttons do to the report view.
-    void ClearReport() { report_.Clear(); }
+    const std::vector<std::string>& report() const { return report_; }
 
 private:
     // Refuses a moment with `fault`, else runs `command`, turning a
@@ -124,10 +100,10 @@ private:
     static std::vector<int> StrokesOfUnits(std::string_view text);
 
     DateHolder& calendar_;
-    ReportSink& report_;
     std::function<ClockTime()> clock_;
     CastingRecord record_;
     MomentFacts facts_;
+    std::vector<std::string> report_;
 };
 
 }  // namespace casting

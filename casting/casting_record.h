@@ -51,6 +51,7 @@ struct CastingRecord {
     std::string& HexagramNames(int k) { return texts[8 + k]; }
     const std::string& HexagramNames(int k) const { return texts[8 + k]; }
     std::string& LineMarks(int line) { return texts[13 + line]; }
+    const std::string& LineMarks(int line) const { return texts[13 + line]; }
     const std::string& LineFigure(int value) const { return texts[20 + value]; }
 
     // What window creation gives the record: the eight line texts, the two

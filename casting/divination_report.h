@@ -17,10 +17,10 @@ struct Person {
     std::string sex;   // the caption of the chosen sex, empty when none is; GBK
 };
 
-// Frames the five names in the record into 12-byte cells, marks the moving
-// line for the report and clears the mark again afterwards. The Gregorian
-// line prints the moment as entered, also when hour 23 moved the facts on.
-std::vector<std::string> ComposeReport(CastingRecord& record, const MomentFacts& facts, const Person& person,
+// Frames the five names into 12-byte cells and marks the moving line, in
+// the report only: the record keeps the bare names. The Gregorian line
+// prints the moment as entered, also when hour 23 moved the facts on.
+std::vector<std::string> ComposeReport(const CastingRecord& record, const MomentFacts& facts, const Person& person,
                                        const Moment& moment);
 
 }  // namespace casting

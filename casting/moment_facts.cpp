@@ -15,7 +15,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr char kLunarDatePrefix[] = "农历：";
 
 // Bytes 1-2 and 3-4 of a pillar text; empty for a text too short to hold them.
 std::string_view StemOf(std::string_view pillar) { return pillar.size() >= 2 ? pillar.substr(0, 2) : ""; }
@@ -70,8 +69,7 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
     const calendar::LunarDate lunar = calendar::SolarToLunar(date, moment.rule);
     const std::string monthName = lunar.year != 0 ? calendar::LunarMonthName(lunar.month, false) : "";
     const std::string dayName = calendar::LunarDayName(lunar.day);
-    facts.LunarDateText = kLunarDatePrefix;
-    if (lunar.year != 0) facts.LunarDateText += calendar::ChineseYearText(lunar.year) + monthName + dayName;
+    facts.LunarDate = lunar.year != 0 ? calendar::ChineseYearText(lunar.year) + monthName + dayName : "";
 
     if (const auto indices = calendar::CycleIndicesOf(date, moment.rule)) {
         facts.YearPillarText = calendar::GanZhiName(indices->yearIndex);

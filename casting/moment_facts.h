@@ -24,7 +24,7 @@ struct MomentFacts {
     int YearBranch = 0, MonthBranch = 0, DayBranch = 0, HourBranch = 0;  // 1..12, 子 .. 亥
     int LunarMonth = 0;  // 1..12; a leap month counts as the month it repeats
     int LunarDay = 0;    // 1..30
-    std::string LunarDateText;  // "农历：" + year, month and day names
+    std::string LunarDate;  // year, month and day names; empty before the lunar table
     std::string YearPillarText, MonthPillarText, DayPillarText, HourPillarText;  // stem + branch
 };
 

@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "cast_output.h"
-#include "casting_run.h"
+#include "pipeline/casting_road.h"
 
 namespace cli {
 namespace {
 
 using json = nlohmann::ordered_json;
+using pipeline::CastRequest;
+using pipeline::kNumberFields;
+using pipeline::kTextFields;
 
 // Fills `request` from the line's keys; the message of the first key it
 // cannot take, or nothing.
@@ -23,7 +26,7 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
         const json& value = item.value();
         if (value.is_null()) continue;  // as if the key were absent
         const auto text =
-            std::find_if(kTextFields.begin(), kTextFields.end(), [&](const TextField& f) { return key == f.key; });
+            std::find_if(kTextFields.begin(), kTextFields.end(), [&](const pipeline::TextField& f) { return key == f.key; });
         if (text != kTextFields.end()) {
             // A number is taken as the text it is written as: an age or a number to cast.
             if (value.is_string()) {
@@ -36,7 +39,7 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
             continue;
         }
         const auto number = std::find_if(kNumberFields.begin(), kNumberFields.end(),
-                                         [&](const NumberField& f) { return key == f.key; });
+                                         [&](const pipeline::NumberField& f) { return key == f.key; });
         if (number == kNumberFields.end()) return "unknown key '" + key + "'";
         if (!value.is_number_integer()) return key + " must be a whole number";
         if (value.is_number_unsigned() && value.get<unsigned long long>() > LLONG_MAX) {
@@ -49,15 +52,15 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
 
 }  // namespace
 
-std::string AnswerBatchLine(std::string_view line, const LocalTime& now) {
+std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now) {
     json object = json::parse(line, nullptr, false);
     if (object.is_discarded() || !object.is_object()) return ErrorJson("the line is no JSON object");
     CastRequest request;
     if (auto error = ReadKeys(object, request)) return ErrorJson(*error);
-    auto cast = CastRequested(request, now);
-    if (auto* refusal = std::get_if<Refusal>(&cast)) return ErrorJson(refusal->message);
-    const CastDone& done = std::get<CastDone>(cast);
-    return CastingJson(done.casting, done.result);
+    auto cast = pipeline::CastRequested(request, now);
+    if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) return ErrorJson(refusal->message);
+    const pipeline::CastDone& done = std::get<pipeline::CastDone>(cast);
+    return CastingJson(done.casting, done.values);
 }
 
 bool RunBatch(std::istream& in, std::ostream& out) {
@@ -88,7 +91,7 @@ bool RunBatch(std::istream& in, std::ostream& out) {
         } else {
             // The count holds the newline unless the input ended first.
             const auto length = static_cast<std::size_t>(in.gcount()) - (in.eof() ? 0 : 1);
-            answers += AnswerBatchLine(std::string_view(line.data(), length), LocalNow());
+            answers += AnswerBatchLine(std::string_view(line.data(), length), pipeline::LocalNow());
         }
         answers += '\n';
         if (answers.size() >= kWriteSize || in.rdbuf()->in_avail() <= 0) writeAnswers();

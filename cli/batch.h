@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "cast_request.h"
+#include "pipeline/cast_request.h"
 
 namespace cli {
 
 // The casting's object for a JSON object keyed like the long options, or
 // {"error": why}. Any bytes at all get one of the two.
-std::string AnswerBatchLine(std::string_view line, const LocalTime& now);
+std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now);
 
 // The longest line a batch reads, newline excluded. A request is a few
 // hundred bytes; a longer line answers with an error, in constant memory.

@@ -3,47 +3,52 @@
 #include <cstdio>
 
 #include "json_writer.h"
+#include "reading/five_elements.h"
 #include "text/gbk_utf8.h"
 
 namespace cli {
 
 namespace {
 
-void WriteReading(JsonWriter& json, const ReadingResult& r) {
+std::string Utf8(std::string_view gbk) { return text::Utf8FromGbk(gbk); }
+
+void WriteReading(JsonWriter& json, const reading::Reading& r) {
     json.BeginObject();
     json.Key("body").Number(r.body).Key("use").Number(r.use);
     json.Key("use_is_upper").Bool(r.useIsUpper);
     json.Key("relations").BeginArray();
-    for (const ReadingResult::Relation& row : r.relations) {
-        json.BeginObject().Key("heading").String(row.heading).Key("trigram").Number(row.trigram);
-        json.Key("element").String(row.element).Key("word").String(row.word).EndObject();
+    for (const reading::RelationToBodyRow& row : r.relations) {
+        json.BeginObject().Key("heading").String(Utf8(row.heading)).Key("trigram").Number(row.trigram);
+        json.Key("element").String(Utf8(reading::ElementName(row.element))).Key("word").String(Utf8(row.word));
+        json.EndObject();
     }
     json.EndArray();
-    json.Key("verdict").String(r.verdict);
-    json.Key("month_element").String(r.monthElement).Key("strength").String(r.strength);
+    json.Key("verdict").String(Utf8(r.verdict));
+    json.Key("month_element").String(Utf8(reading::ElementName(r.monthElement)));
+    json.Key("strength").String(Utf8(reading::StrengthName(r.strength)));
     json.Key("texts").BeginObject();
-    json.Key("primary").BeginObject().Key("name").String(r.primary.name);
-    json.Key("judgment").String(r.primary.judgment).EndObject();
-    json.Key("changed").BeginObject().Key("name").String(r.changed.name);
-    json.Key("judgment").String(r.changed.judgment).EndObject();
-    json.Key("moving_line").BeginObject().Key("label").String(r.movingLabel);
-    json.Key("text").String(r.movingText).EndObject();
+    json.Key("primary").BeginObject().Key("name").String(Utf8(r.primary->name));
+    json.Key("judgment").String(Utf8(r.primary->judgment)).EndObject();
+    json.Key("changed").BeginObject().Key("name").String(Utf8(r.changed->name));
+    json.Key("judgment").String(Utf8(r.changed->judgment)).EndObject();
+    json.Key("moving_line").BeginObject().Key("label").String(Utf8(r.movingStatement.label));
+    json.Key("text").String(Utf8(r.movingStatement.text)).EndObject();
     json.EndObject();
     json.EndObject();
 }
 
 }  // namespace
 
-std::string ReportText(const CastResult& result) {
+std::string ReportText(const pipeline::CastValues& values) {
     std::string text;
-    for (const std::string& line : result.report) text += line + "\n";
+    for (const std::string& line : values.report) text += Utf8(line) + "\n";
     return text;
 }
 
-std::string CastingJson(const Casting& c, const CastResult& result) {
+std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values) {
     char date[16];
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", c.year, c.month, c.day);
-    const MethodName& method = NameOf(c.method);
+    const pipeline::MethodName& method = pipeline::NameOf(c.method);
 
     JsonWriter json;
     json.BeginObject();
@@ -55,47 +60,50 @@ std::string CastingJson(const Casting& c, const CastResult& result) {
 
     json.Key("moment").BeginObject();
     json.Key("date").String(date).Key("hour").Number(c.hour);
-    if (method.input == MethodInput::Clock) json.Key("minute").Number(c.minute);
+    if (method.input == pipeline::MethodInput::Clock) json.Key("minute").Number(c.minute);
     json.EndObject();
     json.Key("calendar").String(calendar::CalendarRuleName(c.rule));
 
     json.Key("method").BeginObject();
-    json.Key("key").String(method.key).Key("name").String(result.methodText);
-    if (method.input == MethodInput::Text) json.Key("text").String(text::Utf8FromGbk(c.text));
-    if (method.input == MethodInput::Trigrams) {
+    json.Key("key").String(method.key).Key("name").String(Utf8(values.record.MethodText));
+    if (method.input == pipeline::MethodInput::Text) json.Key("text").String(text::Utf8FromGbk(c.text));
+    if (method.input == pipeline::MethodInput::Trigrams) {
         json.Key("upper").Number(c.upper).Key("lower").Number(c.lower).Key("line").Number(c.line);
     }
     json.EndObject();
 
     json.Key("lunar_date").BeginObject();
-    json.Key("text").String(result.lunarDate);
-    json.Key("month").Number(result.lunarMonth).Key("day").Number(result.lunarDay);
+    json.Key("text").String(Utf8(values.facts.LunarDate));
+    json.Key("month").Number(values.facts.LunarMonth).Key("day").Number(values.facts.LunarDay);
     json.EndObject();
 
     json.Key("pillars").BeginObject();
-    const char* pillarKeys[] = {"year", "month", "day", "hour"};
-    for (std::size_t k = 0; k < result.pillars.size(); ++k) json.Key(pillarKeys[k]).String(result.pillars[k]);
+    const casting::MomentFacts& f = values.facts;
+    json.Key("year").String(Utf8(f.YearPillarText)).Key("month").String(Utf8(f.MonthPillarText));
+    json.Key("day").String(Utf8(f.DayPillarText)).Key("hour").String(Utf8(f.HourPillarText));
     json.EndObject();
 
-    json.Key("trigrams").BeginObject().Key("upper").Number(result.upper).Key("lower").Number(result.lower).EndObject();
-    json.Key("moving_line").Number(result.movingLine);
+    const casting::CastingRecord& r = values.record;
+    json.Key("trigrams").BeginObject().Key("upper").Number(r.UpperTrigram).Key("lower").Number(r.LowerTrigram);
+    json.EndObject();
+    json.Key("moving_line").Number(r.MovingLine);
 
     json.Key("hexagrams").BeginObject();
     const char* hexagramKeys[] = {"primary", "nuclear", "changed", "opposite", "reversed"};
-    for (std::size_t k = 0; k < result.hexagrams.size(); ++k) {
-        json.Key(hexagramKeys[k]).BeginObject().Key("name").String(result.hexagrams[k].name);
+    for (std::size_t k = 0; k < values.hexagrams.size(); ++k) {
+        json.Key(hexagramKeys[k]).BeginObject().Key("name").String(Utf8(values.hexagrams[k].name));
         json.Key("lines").BeginArray();
-        for (int value : result.hexagrams[k].lines) json.Number(value);
+        for (int value : values.hexagrams[k].lines) json.Number(value);
         json.EndArray().EndObject();
     }
     json.EndObject();
 
     json.Key("report").BeginArray();
-    for (const std::string& line : result.report) json.String(line);
+    for (const std::string& line : values.report) json.String(Utf8(line));
     json.EndArray();
     json.Key("reading");
-    if (result.reading) {
-        WriteReading(json, *result.reading);
+    if (values.reading) {
+        WriteReading(json, *values.reading);
     } else {
         json.Null();
     }

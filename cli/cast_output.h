@@ -4,16 +4,15 @@
 
 #include <string>
 
-#include "cast_request.h"
-#include "casting_run.h"
+#include "pipeline/casting_road.h"
 
 namespace cli {
 
 // The report's lines, each ended by a newline.
-std::string ReportText(const CastResult& result);
+std::string ReportText(const pipeline::CastValues& values);
 
 // The casting as one JSON object on one line, without a newline.
-std::string CastingJson(const Casting& casting, const CastResult& result);
+std::string CastingJson(const pipeline::Casting& casting, const pipeline::CastValues& values);
 
 // {"error": message} on one line.
 std::string ErrorJson(const std::string& message);

@@ -9,15 +9,19 @@
 
 #include "batch.h"
 #include "cast_output.h"
-#include "casting_run.h"
+#include "pipeline/casting_road.h"
 #include "journal_commands.h"
 
 namespace cli {
 namespace {
 
+using pipeline::CastRequest;
+using pipeline::kNumberFields;
+using pipeline::kTextFields;
+
 std::string MethodList() {
     std::string list = "Methods:\n";
-    for (const MethodName& m : kMethods)
+    for (const pipeline::MethodName& m : pipeline::kMethods)
         list += "  " + std::string(m.key) + std::string(12 - std::strlen(m.key), ' ') + m.caption + "\n";
     return list;
 }
@@ -43,7 +47,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     app.set_version_flag("--version", "yaopan-cast " YAOPAN_VERSION, "print the version and exit");
     CastRequest request;
     bool castingOptions = false;
-    for (const TextField& field : kTextFields) {
+    for (const pipeline::TextField& field : kTextFields) {
         app.add_option_function<std::string>(
             std::string("--") + field.key,
             [&request, &castingOptions, &field](const std::string& value) {
@@ -52,7 +56,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             },
             field.help);
     }
-    for (const NumberField& field : kNumberFields) {
+    for (const pipeline::NumberField& field : kNumberFields) {
         const std::string option = std::string("--") + field.key;
         app.add_option_function<std::string>(
                option,
@@ -117,20 +121,20 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return read && out ? 0 : kExitInputOutput;
     }
 
-    auto cast = CastRequested(request, LocalNow());
-    if (const auto* refusal = std::get_if<Refusal>(&cast)) {
+    auto cast = pipeline::CastRequested(request, pipeline::LocalNow());
+    if (const auto* refusal = std::get_if<pipeline::Refusal>(&cast)) {
         err << "yaopan-cast: " << refusal->message << '\n';
         return kExitBadInput;
     }
-    const CastDone& done = std::get<CastDone>(cast);
-    out << (json ? CastingJson(done.casting, done.result) + "\n" : ReportText(done.result));
+    const pipeline::CastDone& done = std::get<pipeline::CastDone>(cast);
+    out << (json ? CastingJson(done.casting, done.values) + "\n" : ReportText(done.values));
     out.flush();
     if (!out) {
         err << "yaopan-cast: standard output failed\n";
         return kExitInputOutput;
     }
     // Recorded after the report is out: a journal that fails loses no casting.
-    if (done.result.journalEntry && !RecordInJournal(*done.result.journalEntry, err)) return kExitJournal;
+    if (done.values.entry && !RecordInJournal(*done.values.entry, err)) return kExitJournal;
     return 0;
 }
 

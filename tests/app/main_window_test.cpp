@@ -427,7 +427,7 @@ TEST_F(MainWindowTest, EnterCastsInAMethodsBoxesAndOnAFocusedButton) {
     ShowActive();
     for (const auto& row : rows) {
         const std::string what = row.target->accessibleName().toStdString();
-        form->bsSkinRichEdit1->Clear();
+        form->bsSkinRichEdit1->clear();
         if (row.page != nullptr) Click(row.page);
         if (row.edit != nullptr) Type(row.edit, QString::fromUtf8(row.text));
         row.target->setFocus();

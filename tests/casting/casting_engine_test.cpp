@@ -20,9 +20,8 @@ CastingOutcome Outside(casting::MomentFault fault) { return {Refusal::OutsideCal
 
 struct EngineFixture : testing::Test {
     casting::PlainDateHolder calendar{kStartDate};
-    casting::ReportLines report;
     casting::ClockTime clock{12, 30};
-    casting::CastingEngine engine{calendar, report, [this] { return clock; }};
+    casting::CastingEngine engine{calendar, [this] { return clock; }};
     casting::Person person{gbk("某人"), "30", {}};
     casting::Moment moment{2010, 9, 13, 17};
 
@@ -38,29 +37,29 @@ TEST_F(EngineFixture, EachMethodCastsItsHexagram) {
         const char* what;
         std::function<CastingOutcome(casting::CastingEngine&)> command;
         casting::CastNumbers numbers;
-        const char* primary;  // framed by the report
+        const char* primary;  // bare: only the report frames it
         const char* method;
     } rows[] = {
-        {"traditional", [&](auto& e) { return e.CastTraditional(person, moment); }, {1, 3, 3}, "  天火同人  ", "传统起卦"},
-        {"stems", [&](auto& e) { return e.CastByStems(person, moment); }, {4, 8, 4}, "   雷地豫   ", "日期天干数起卦"},
-        {"branches", [&](auto& e) { return e.CastByBranches(person, moment); }, {8, 2, 2}, "   地泽临   ", "日期地支数起卦"},
-        {"clock 12:30", [&](auto& e) { return e.CastByClock(person, moment); }, {4, 6, 4}, "   雷水解   ", "时分起卦"},
-        {"question", [&](auto& e) { return e.CastByQuestion(person, moment, gbk("猜我吃的什么")); }, {8, 7, 3}, "   地山谦   ",
+        {"traditional", [&](auto& e) { return e.CastTraditional(person, moment); }, {1, 3, 3}, "天火同人", "传统起卦"},
+        {"stems", [&](auto& e) { return e.CastByStems(person, moment); }, {4, 8, 4}, "雷地豫", "日期天干数起卦"},
+        {"branches", [&](auto& e) { return e.CastByBranches(person, moment); }, {8, 2, 2}, "地泽临", "日期地支数起卦"},
+        {"clock 12:30", [&](auto& e) { return e.CastByClock(person, moment); }, {4, 6, 4}, "雷水解", "时分起卦"},
+        {"question", [&](auto& e) { return e.CastByQuestion(person, moment, gbk("猜我吃的什么")); }, {8, 7, 3}, "地山谦",
          "问话字的笔画数起卦"},
-        {"character 天", [&](auto& e) { return e.CastByCharacter(person, moment, gbk("天")); }, {4, 2, 2}, "  雷泽归妹  ",
+        {"character 天", [&](auto& e) { return e.CastByCharacter(person, moment, gbk("天")); }, {4, 2, 2}, "雷泽归妹",
          "单字笔画数起卦"},
-        {"manual", [&](auto& e) { return e.CastManually(person, moment, 8, 1, 6); }, {8, 1, 6}, "   地天泰   ", "手工指定起卦"},
-        {"number 7", [&](auto& e) { return e.CastByNumber(person, moment, "7"); }, {7, 2, 5}, "   山泽损   ", "数字起卦"},
-        {"number 1 2 3", [&](auto& e) { return e.CastByNumber(person, moment, "1 2 3"); }, {1, 2, 3}, "   天泽履   ", "数字起卦"},
-        {"number 12345", [&](auto& e) { return e.CastByNumber(person, moment, "12345"); }, {3, 4, 3}, "  火雷噬嗑  ", "数字起卦"},
+        {"manual", [&](auto& e) { return e.CastManually(person, moment, 8, 1, 6); }, {8, 1, 6}, "地天泰", "手工指定起卦"},
+        {"number 7", [&](auto& e) { return e.CastByNumber(person, moment, "7"); }, {7, 2, 5}, "山泽损", "数字起卦"},
+        {"number 1 2 3", [&](auto& e) { return e.CastByNumber(person, moment, "1 2 3"); }, {1, 2, 3}, "天泽履", "数字起卦"},
+        {"number 12345", [&](auto& e) { return e.CastByNumber(person, moment, "12345"); }, {3, 4, 3}, "火雷噬嗑", "数字起卦"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.command(engine), CastingOutcome{}) << row.what;
         EXPECT_EQ(Numbers(), row.numbers) << row.what;
         EXPECT_EQ(Primary(), row.primary) << row.what;
         EXPECT_EQ(Method(), row.method) << row.what;
-        ASSERT_EQ(report.lines.size(), 13u) << row.what;
-        EXPECT_EQ(utf8(report.lines[2]), std::string("  起卦方式： ") + row.method);
+        ASSERT_EQ(engine.report().size(), 13u) << row.what;
+        EXPECT_EQ(utf8(engine.report()[2]), std::string("  起卦方式： ") + row.method);
     }
 }
 
@@ -69,17 +68,17 @@ TEST_F(EngineFixture, NameCastingSplitsSurnameFromGivenName) {
     person.name = gbk("兑 坤");
     EXPECT_EQ(engine.CastByName(person, moment), CastingOutcome{});
     EXPECT_EQ(Numbers(), (casting::CastNumbers{7, 8, 3}));
-    EXPECT_EQ(Primary(), "   山地剥   ");
-    EXPECT_EQ(utf8(report.lines[0]), "  姓名： 兑 坤  性别：   年龄： 30");
-    const auto first = report.lines;
+    EXPECT_EQ(Primary(), "山地剥");
+    EXPECT_EQ(utf8(engine.report()[0]), "  姓名： 兑 坤  性别：   年龄： 30");
+    const auto first = engine.report();
     EXPECT_EQ(engine.CastByName(person, moment), CastingOutcome{});
-    EXPECT_EQ(report.lines, first) << "the same name casts the same way twice";
+    EXPECT_EQ(engine.report(), first) << "the same name casts the same way twice";
 }
 
 TEST_F(EngineFixture, RefusedInputLeavesTheLastCastingInPlace) {
     ASSERT_EQ(engine.CastTraditional(person, moment), CastingOutcome{});
     const casting::CastingRecord record = engine.record();
-    const std::vector<std::string> lastReport = report.lines;
+    const std::vector<std::string> lastReport = engine.report();
     // Whether the facts were refreshed before the check refused the input:
     // the calendar then stands on this moment's day.
     const casting::Moment refusedMoment{2011, 3, 1, 10};
@@ -124,7 +123,7 @@ TEST_F(EngineFixture, RefusedInputLeavesTheLastCastingInPlace) {
         moment = refusedMoment;
         EXPECT_EQ(row.command(engine), row.outcome) << row.what;
         EXPECT_EQ(calendar.Date(), row.factsRefreshed ? momentDay : kStartDate) << row.what;
-        EXPECT_EQ(report.lines, lastReport) << row.what;
+        EXPECT_EQ(engine.report(), lastReport) << row.what;
         EXPECT_EQ(engine.record().texts, record.texts) << row.what;
         EXPECT_EQ(engine.record().PrimaryLines, record.PrimaryLines) << row.what;
         EXPECT_EQ(engine.record().MovingLine, record.MovingLine) << row.what;
@@ -150,32 +149,32 @@ TEST_F(EngineFixture, TwoAsciiLettersPassTheCharacterCheckWithNoStrokes) {
 
 TEST_F(EngineFixture, NumberCastingNeverDependsOnTheCastingBefore) {
     ASSERT_EQ(engine.CastByNumber(person, moment, "2468"), CastingOutcome{});
-    const auto first = report.lines;
+    const auto first = engine.report();
     ASSERT_EQ(engine.CastByNumber(person, moment, "88"), CastingOutcome{});
-    EXPECT_EQ(utf8(engine.record().HexagramNames(1)), "   坤为地   ");
+    EXPECT_EQ(utf8(engine.record().HexagramNames(1)), "坤为地");
     ASSERT_EQ(engine.CastByNumber(person, moment, "2468"), CastingOutcome{});
-    EXPECT_EQ(report.lines, first);
+    EXPECT_EQ(engine.report(), first);
 }
 
 TEST_F(EngineFixture, ReportShowsTheEnteredHourWhileFactsMoveToTheNextDay) {
     moment = {2010, 9, 13, 23};
     ASSERT_EQ(engine.CastTraditional(person, moment), CastingOutcome{});
-    EXPECT_EQ(utf8(report.lines[1]), "  公历：2010年9月13日23时");
-    EXPECT_EQ(utf8(report.lines[3]), "  农历：二零一零年八月初七");
-    EXPECT_EQ(utf8(report.lines[4]), "  年建: 庚寅  月建: 乙酉  日建: 丁卯  时建: 庚子");
+    EXPECT_EQ(utf8(engine.report()[1]), "  公历：2010年9月13日23时");
+    EXPECT_EQ(utf8(engine.report()[3]), "  农历：二零一零年八月初七");
+    EXPECT_EQ(utf8(engine.report()[4]), "  年建: 庚寅  月建: 乙酉  日建: 丁卯  时建: 庚子");
 }
 
 // Hour 23 of 1900-01-30 is the 子 hour of the lunar table's first day.
 TEST_F(EngineFixture, TheLunarTablesFirstDayCastsFromTheHourBefore) {
     ASSERT_EQ(engine.CastTraditional(person, {1900, 1, 30, 23}), CastingOutcome{});
-    EXPECT_EQ(utf8(report.lines[3]), "  农历：一九零零年正月初一");
+    EXPECT_EQ(utf8(engine.report()[3]), "  农历：一九零零年正月初一");
 }
 
-TEST_F(EngineFixture, ClearingTheReportKeepsTheRecord) {
+TEST_F(EngineFixture, WritingTheReportAgainLeavesItAndTheRecordAsTheyWere) {
     ASSERT_EQ(engine.CastTraditional(person, moment), CastingOutcome{});
-    engine.ClearReport();
-    EXPECT_TRUE(report.lines.empty());
-    EXPECT_EQ(engine.record().UpperTrigram, 1);
+    const auto first = engine.report();
+    EXPECT_EQ(engine.WriteReport(person, moment), first);
+    EXPECT_EQ(Primary(), "天火同人");
 }
 
 }  // namespace
@@ -217,8 +216,8 @@ TEST_F(EngineFixture, AnyInputGivesAValidCastingOrAMessage) {
         ASSERT_LE(engine.record().LowerTrigram, 8);
         ASSERT_GE(engine.record().MovingLine, 1);
         ASSERT_LE(engine.record().MovingLine, 6);
-        ASSERT_EQ(report.lines.size(), 13u) << "round " << round;
-        for (int row = 7; row < 13; ++row) ASSERT_EQ(report.lines[row].size(), 60u);
+        ASSERT_EQ(engine.report().size(), 13u) << "round " << round;
+        for (int row = 7; row < 13; ++row) ASSERT_EQ(engine.report()[row].size(), 60u);
     }
 }
 

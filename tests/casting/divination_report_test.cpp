@@ -22,7 +22,7 @@ struct ReportFixture : testing::Test {
         record.MovingLine = 3;
         record.MethodText = gbk("传统起卦");
         casting::DeriveHexagrams(record);
-        facts.LunarDateText = gbk("农历：二零一零年八月初六");
+        facts.LunarDate = gbk("二零一零年八月初六");
         facts.YearPillarText = gbk("庚寅");
         facts.MonthPillarText = gbk("乙酉");
         facts.DayPillarText = gbk("丙寅");
@@ -55,7 +55,7 @@ TEST_F(ReportFixture, EmptyPersonLeavesTheLabelsAlone) {
     EXPECT_EQ(Report({}, {2010, 9, 13, 17})[0], "  姓名：   性别：   年龄： ");
 }
 
-TEST_F(ReportFixture, MarksOnlyTheMovingLineAndClearsTheMarkAfterwards) {
+TEST_F(ReportFixture, MarksOnlyTheMovingLineAndLeavesTheRecordsMarksBlank) {
     for (int moving = 1; moving <= 6; ++moving) {
         SetUp();
         record.MovingLine = moving;

@@ -19,7 +19,7 @@ struct Facts {
 };
 
 void ExpectFacts(const MomentFacts& f, const Facts& e) {
-    EXPECT_EQ(utf8(f.LunarDateText), e.lunarDate);
+    EXPECT_EQ(utf8(f.LunarDate), e.lunarDate);
     EXPECT_EQ(utf8(f.YearPillarText), e.year);
     EXPECT_EQ(utf8(f.MonthPillarText), e.month);
     EXPECT_EQ(utf8(f.DayPillarText), e.day);
@@ -39,18 +39,18 @@ TEST(MomentFacts, ComputesTheFactsOfAMoment) {
         Facts facts;
     } rows[] = {
         {{2010, 9, 13, 17}, testing_support::at(2010, 9, 13),
-         {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "丁酉", {7, 2, 3, 4}, {3, 10, 3, 10}, 8, 6}},
+         {"二零一零年八月初六", "庚寅", "乙酉", "丙寅", "丁酉", {7, 2, 3, 4}, {3, 10, 3, 10}, 8, 6}},
         // Hour 23 belongs to the next day's 子 hour.
         {{2010, 9, 13, 23}, testing_support::at(2010, 9, 14),
-         {"农历：二零一零年八月初七", "庚寅", "乙酉", "丁卯", "庚子", {7, 2, 4, 7}, {3, 10, 4, 1}, 8, 7}},
+         {"二零一零年八月初七", "庚寅", "乙酉", "丁卯", "庚子", {7, 2, 4, 7}, {3, 10, 4, 1}, 8, 7}},
         {{2010, 9, 13, 0}, testing_support::at(2010, 9, 13),
-         {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "戊子", {7, 2, 3, 5}, {3, 10, 3, 1}, 8, 6}},
+         {"二零一零年八月初六", "庚寅", "乙酉", "丙寅", "戊子", {7, 2, 3, 5}, {3, 10, 3, 1}, 8, 6}},
         // In the leap fourth month of 2020 the month is named as the fourth.
         {{2020, 6, 1, 12}, testing_support::at(2020, 6, 1),
-         {"农历：二零二零年四月初十", "庚子", "辛巳", "乙亥", "壬午", {7, 8, 2, 9}, {1, 6, 12, 7}, 4, 10}},
+         {"二零二零年四月初十", "庚子", "辛巳", "乙亥", "壬午", {7, 8, 2, 9}, {1, 6, 12, 7}, 4, 10}},
         // Hours outside the clock count as the 子 hour and do not move the day.
         {{2010, 9, 13, -5}, testing_support::at(2010, 9, 13),
-         {"农历：二零一零年八月初六", "庚寅", "乙酉", "丙寅", "戊子", {7, 2, 3, 5}, {3, 10, 3, 1}, 8, 6}},
+         {"二零一零年八月初六", "庚寅", "乙酉", "丙寅", "戊子", {7, 2, 3, 5}, {3, 10, 3, 1}, 8, 6}},
     };
     for (const auto& row : rows) {
         casting::PlainDateHolder holder(0);
@@ -70,18 +70,18 @@ TEST(MomentFacts, EachCastingReadsTheCalendarOfItsRule) {
         Moment moment;
         const char *lunarDate, *yearAndMonth;
     } rows[] = {
-        {{1906, 4, 23, 10, kSky}, "农历：一九零六年三月三十", "丙午壬辰"},
-        {{1906, 4, 23, 10}, "农历：一九零六年四月初一", "丙午壬辰"},
-        {{1910, 2, 4, 10, kSky}, "农历：一九零九年腊月廿五", "己酉丁丑"},
-        {{1910, 2, 4, 10}, "农历：一九零九年腊月廿五", "己酉戊寅"},
-        {{1910, 2, 5, 10, kSky}, "农历：一九零九年腊月廿六", "己酉戊寅"},
-        {{1910, 2, 5, 10}, "农历：一九零九年腊月廿六", "庚戌戊寅"},
+        {{1906, 4, 23, 10, kSky}, "一九零六年三月三十", "丙午壬辰"},
+        {{1906, 4, 23, 10}, "一九零六年四月初一", "丙午壬辰"},
+        {{1910, 2, 4, 10, kSky}, "一九零九年腊月廿五", "己酉丁丑"},
+        {{1910, 2, 4, 10}, "一九零九年腊月廿五", "己酉戊寅"},
+        {{1910, 2, 5, 10, kSky}, "一九零九年腊月廿六", "己酉戊寅"},
+        {{1910, 2, 5, 10}, "一九零九年腊月廿六", "庚戌戊寅"},
     };
     casting::PlainDateHolder holder(0);
     for (const auto& row : rows) {
         MomentFacts facts;
         casting::ComputeMomentFacts(row.moment, holder, facts);
-        EXPECT_EQ(utf8(facts.LunarDateText), row.lunarDate) << row.lunarDate;
+        EXPECT_EQ(utf8(facts.LunarDate), row.lunarDate) << row.lunarDate;
         EXPECT_EQ(utf8(facts.YearPillarText + facts.MonthPillarText), row.yearAndMonth) << row.lunarDate;
     }
 }
@@ -109,7 +109,7 @@ TEST(MomentFacts, ADayThatDoesNotExistChangesNothing) {
             EXPECT_STREQ(e.what(), row.message);
         }
         EXPECT_EQ(holder.Date(), testing_support::at(2010, 9, 13));
-        EXPECT_EQ(facts.LunarDateText, before.LunarDateText);
+        EXPECT_EQ(facts.LunarDate, before.LunarDate);
         EXPECT_EQ(facts.DayStem, before.DayStem);
     }
 }
@@ -129,7 +129,7 @@ TEST(MomentFacts, BeforeTheLunarTableTheLunarNumbersKeepTheirValues) {
     MomentFacts facts;
     casting::ComputeMomentFacts({2010, 9, 13, 17}, holder, facts);
     casting::ComputeMomentFacts({1900, 1, 15, 17}, holder, facts);
-    EXPECT_EQ(utf8(facts.LunarDateText), "农历：");
+    EXPECT_EQ(utf8(facts.LunarDate), "");
     EXPECT_EQ(facts.LunarMonth, 8);
     EXPECT_EQ(facts.LunarDay, 6);
     EXPECT_EQ(utf8(facts.DayPillarText), "戊子");  // 1900-01-15: the pillars still count

@@ -8,7 +8,7 @@
 #include "cli/batch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const cli::LocalTime now = cli::LocalNow();
+    static const pipeline::LocalTime now = pipeline::LocalNow();
     const std::string answer = cli::AnswerBatchLine(std::string_view(reinterpret_cast<const char*>(data), size), now);
     if (answer.find('\n') != std::string::npos) std::abort();
     const auto object = nlohmann::json::parse(answer, nullptr, false);

@@ -26,14 +26,35 @@ def read_table(path):
     return table
 
 
-def included_folder(root, source, kind, name):
-    """The top folder an include reaches, "qt" for Qt, None for the rest."""
-    if kind == "<":
-        return "qt" if re.match(r"Qt|Q[A-Z]", name) else None
-    for base in (source.parent, root, root / "guaku" / "include"):
+INCLUDE_DIRECTORIES = re.compile(r"target_include_directories\(([^)]*)\)", re.S)
+
+
+def include_folders(root):
+    """The folders the build adds to the include path, as its CMake files name them."""
+    folders = []
+    for listfile in sorted(root.rglob("CMakeLists.txt")):
+        if any(part.startswith((".", "build")) for part in listfile.relative_to(root).parts):
+            continue
+        for call in INCLUDE_DIRECTORIES.findall(listfile.read_text(encoding="utf-8")):
+            for word in call.split():
+                word = word.replace("${PROJECT_SOURCE_DIR}", str(root))
+                word = word.replace("${CMAKE_CURRENT_SOURCE_DIR}", str(listfile.parent))
+                if pathlib.Path(word).is_absolute() and pathlib.Path(word).is_dir():
+                    folders.append(pathlib.Path(word))
+    return folders
+
+
+def included_folder(root, folders, source, kind, name):
+    """The top folder an include reaches, "qt" for Qt, None for the rest.
+    Our own headers count however they are spelt, <...> or "...", and
+    wherever the include path finds them."""
+    bases = ([] if kind == "<" else [source.parent]) + [root] + folders
+    for base in bases:
         target = base / name
         if target.is_file():
             return target.resolve().relative_to(root).parts[0]
+    if kind == "<" and re.match(r"Qt|Q[A-Z]", name):
+        return "qt"
     return None  # generated or from a package
 
 
@@ -47,6 +68,7 @@ def sources(root):
 
 def faults(root, table):
     root = root.resolve()
+    folders = include_folders(root)
     found = []
     for source in sources(root):
         relative = source.relative_to(root)
@@ -59,7 +81,7 @@ def faults(root, table):
             match = INCLUDE.match(line)
             if not match:
                 continue
-            reached = included_folder(root, source, *match.groups())
+            reached = included_folder(root, folders, source, *match.groups())
             if reached in (None, folder) or "*" in allowed or reached in allowed:
                 continue
             found.append(f"{relative}:{number}: '{folder}' may not include from '{reached}': {match.group(2)}")
@@ -74,6 +96,10 @@ def self_test():
         ({"calendar/b.cpp": "#include <QString>\n"}, 1),  # Qt in an engine
         ({"attic/b.cpp": "int x;\n"}, 1),  # unknown folder
         ({"calendar_control/a.h": "", "app/b.cpp": '#include "calendar_control/a.h"\n'}, 0),
+        ({"casting/a.h": "", "calendar/b.cpp": "#include <casting/a.h>\n"}, 1),  # upward in angle brackets
+        # upward through a folder the build puts on the include path
+        ({"app/CMakeLists.txt": "target_include_directories(x PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})\n",
+          "app/a.h": "", "cli/b.cpp": '#include "a.h"\n'}, 1),
     ]
     failed = 0
     for files, expected in cases:

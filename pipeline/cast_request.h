@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,7 +12,7 @@
 
 #include "calendar/calendar_rule.h"
 
-namespace cli {
+namespace pipeline {
 
 enum class Method { Traditional, Clock, Stems, Branches, Name, Question, Character, Manual, Number };
 
@@ -76,6 +77,7 @@ struct Casting {
     int upper = 0, lower = 0, line = 0;
     bool record = false;
     calendar::CalendarRule rule = calendar::CalendarRule::Table;
+    std::int64_t castAt = 0;  // seconds since 1970-01-01 UTC as the journal keeps it; 0 for the present moment
 };
 
 // Why a request casts nothing, in UTF-8.
@@ -88,4 +90,4 @@ struct Refusal {
 // own message.
 std::variant<Casting, Refusal> Check(const CastRequest& request, const LocalTime& now);
 
-}  // namespace cli
+}  // namespace pipeline

@@ -10,7 +10,7 @@
 #include "casting/moment_check.h"
 #include "text/gbk_utf8.h"
 
-namespace cli {
+namespace pipeline {
 namespace {
 
 using namespace std::chrono;
@@ -225,4 +225,4 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
     return casting;
 }
 
-}  // namespace cli
+}  // namespace pipeline

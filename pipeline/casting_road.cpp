@@ -1,0 +1,104 @@
+#include "casting_road.h"
+
+#include <chrono>
+#include <stdexcept>
+
+#include "entry_of_casting.h"
+#include "text/gbk_utf8.h"
+
+namespace pipeline {
+namespace {
+
+casting::CastingOutcome CastBy(casting::CastingEngine& engine, const Casting& c) {
+    const casting::Person person = PersonOf(c);
+    const casting::Moment moment = MomentOf(c);
+    switch (c.method) {
+        case Method::Traditional:
+            return engine.CastTraditional(person, moment);
+        case Method::Clock:
+            return engine.CastByClock(person, moment);
+        case Method::Stems:
+            return engine.CastByStems(person, moment);
+        case Method::Branches:
+            return engine.CastByBranches(person, moment);
+        case Method::Name:
+            return engine.CastByName(person, moment);
+        case Method::Question:
+            return engine.CastByQuestion(person, moment, c.text);
+        case Method::Character:
+            return engine.CastByCharacter(person, moment, c.text);
+        case Method::Manual:
+            return engine.CastManually(person, moment, c.upper, c.lower, c.line);
+        case Method::Number:
+            return engine.CastByNumber(person, moment, c.text);
+    }
+    return {};
+}
+
+Hexagram HexagramOf(const std::string& name, const casting::HexagramLines& lines) {
+    Hexagram hexagram{name, {}};
+    for (int k = 1; k <= 6; ++k) hexagram.lines[k - 1] = lines[k];
+    return hexagram;
+}
+
+std::optional<reading::Reading> ReadingOf(const casting::CastingRecord& record, const casting::MomentFacts& facts) {
+    try {
+        return reading::ComputeReading(reading::ReadingInputOf(record, facts));
+    } catch (const std::invalid_argument&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+casting::Person PersonOf(const Casting& c) { return {c.name, c.age, c.sex}; }
+casting::Moment MomentOf(const Casting& c) { return {c.year, c.month, c.day, c.hour, c.rule}; }
+CastingInputs InputsOf(const Casting& c) { return {c.text, c.upper, c.lower, c.line}; }
+
+Casting CastingOf(Method method, const casting::Person& person, const casting::Moment& moment,
+                  const CastingInputs& inputs) {
+    Casting c;
+    c.method = method;
+    c.name = person.name;
+    c.sex = person.sex;
+    c.age = person.age;
+    c.year = moment.year;
+    c.month = moment.month;
+    c.day = moment.day;
+    c.hour = moment.hour;
+    c.rule = moment.rule;
+    c.text = inputs.text;
+    c.upper = inputs.manualUpper;
+    c.lower = inputs.manualLower;
+    c.line = inputs.manualLine;
+    return c;
+}
+
+std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c) {
+    const casting::CastingOutcome outcome = CastBy(engine, c);
+    if (outcome.refusal != casting::Refusal::None) return outcome;
+
+    CastValues values{engine.record(), engine.facts(), {}, engine.report(), std::nullopt, std::nullopt};
+    const casting::CastingRecord& r = values.record;
+    const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
+                                             &r.ReversedLines};
+    for (int k = 1; k <= 5; ++k) values.hexagrams[k - 1] = HexagramOf(r.HexagramNames(k), *lines[k - 1]);
+    values.reading = ReadingOf(r, values.facts);
+    if (c.record) values.entry = EntryOfCasting(c, values);
+    return values;
+}
+
+std::variant<CastDone, Refusal> CastRequested(const CastRequest& request, const LocalTime& now) {
+    auto checked = Check(request, now);
+    if (auto* refusal = std::get_if<Refusal>(&checked)) return std::move(*refusal);
+    Casting& c = std::get<Casting>(checked);
+    // The check keeps the cast day within the calendar's range, so the
+    // holder takes every date it is given and its first one is never read.
+    casting::PlainDateHolder calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1}));
+    casting::CastingEngine engine(calendar, [&c] { return casting::ClockTime{c.hour, c.minute}; });
+    auto cast = CastOn(engine, c);
+    if (auto* refused = std::get_if<casting::CastingOutcome>(&cast)) return Refusal{text::Utf8FromGbk(refused->message)};
+    return CastDone{std::move(c), std::get<CastValues>(std::move(cast))};
+}
+
+}  // namespace pipeline

@@ -1,0 +1,48 @@
+#include "entry_of_casting.h"
+
+#include "calendar/calendar_rule.h"
+#include "reading/reading_layout.h"
+#include "text/gbk_utf8.h"
+
+namespace pipeline {
+namespace {
+
+std::string JoinedUtf8(const std::vector<std::string>& gbkLines) {
+    std::string joined;
+    for (const std::string& line : gbkLines) {
+        if (!joined.empty()) joined += '\n';
+        joined += line;
+    }
+    return text::Utf8FromGbk(joined);
+}
+
+}  // namespace
+
+journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& values) {
+    journal::JournalEntry entry;
+    entry.name = text::Utf8FromGbk(casting.name);
+    entry.sex = text::Utf8FromGbk(casting.sex);
+    entry.age = text::Utf8FromGbk(casting.age);
+    entry.year = casting.year;
+    entry.month = casting.month;
+    entry.day = casting.day;
+    entry.hour = casting.hour;
+    // The minute the casting itself read, not a second look at the clock.
+    entry.minute = values.record.Clock ? values.record.Clock->minute : 0;
+    entry.method = text::Utf8FromGbk(values.record.MethodText);
+    entry.question = text::Utf8FromGbk(casting.text);
+    entry.manualUpper = casting.upper;
+    entry.manualLower = casting.lower;
+    entry.manualLine = casting.line;
+    for (int role = 0; role < journal::HexagramRoleCount; ++role) {
+        entry.hexagrams[role] = text::Utf8FromGbk(values.hexagrams[role].name);
+    }
+    entry.movingLine = values.record.MovingLine;
+    entry.report = JoinedUtf8(values.report);
+    entry.castAt = casting.castAt;
+    entry.calendarRule = calendar::CalendarRuleName(casting.rule);
+    if (values.reading) entry.reading = JoinedUtf8(reading::ReadingLines(*values.reading));
+    return entry;
+}
+
+}  // namespace pipeline

@@ -1,0 +1,14 @@
+// The journal's entry for a finished casting, made from the road's values
+// the same way for the window and the command line.
+#pragma once
+
+#include "casting_road.h"
+#include "journal/journal_entry.h"
+
+namespace pipeline {
+
+// UTF-8 texts throughout: the report's lines joined by '\n', and the
+// reading's lines where the casting has a reading.
+journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& values);
+
+}  // namespace pipeline
