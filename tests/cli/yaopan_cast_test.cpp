@@ -391,6 +391,9 @@ TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
     EXPECT_EQ(stored[0]["calendar_rule"], "astronomical");
     EXPECT_EQ(stored[1]["calendar_rule"], "table");
     EXPECT_EQ(stored[1]["report"].get<std::string>() + "\n", first.out);
+    // The chart is kept as the last section of the stored reading.
+    EXPECT_NE(stored[1]["reading"].get<std::string>().find("\n【六爻】\n天火同人：离宫火　归魂　旬空：戌亥\n"),
+              std::string::npos);
 
     const struct {
         const char* search;
