@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "qt_text/gbk_qt.h"
+#include "report_view.h"
 #include "pipeline/reading_text.h"
 
 namespace {
@@ -17,6 +18,10 @@ ReadingPage::ReadingPage(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("readingPage"));
     setAccessibleName(QStringLiteral("解卦"));
     setReadOnly(true);
+    // The six-line chart's columns line up only in a face whose line
+    // figures are as wide as a Chinese character; at 13 pixels its widest
+    // row, the moving line with its change, fits the panel.
+    setFont(ReportView::Face(13));
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 

@@ -44,7 +44,7 @@ std::vector<std::string> ChartLines(const Chart& chart) {
         std::string row = std::string(SpiritName(line.spirit)) + wide + Cell(line.placed) + wide +
                           Figure(line, moving) + (k == chart.shi ? "世" : k == chart.ying ? "应" : wide) +
                           (line.isVoid ? "空" : wide);
-        if (moving) row += "　→　" + Cell(chart.changed);
+        if (moving) row += "→" + Cell(chart.changed);
         rows.push_back(WithoutTrailingSpace(row));
         if (line.hidden) rows.push_back(wide + wide + wide + "伏神：" + Cell(*line.hidden));
     }

@@ -119,7 +119,7 @@ TEST(ChartLayout, DrawsTheTopLineFirst) {
         "螣蛇　妻财丙戌土　▄▄　▄▄",
         "勾陈　官鬼辛酉金　▄▄▄▄▄　世",
         "朱雀　父母辛亥水　▄▄▄▄▄",
-        "青龙　妻财辛丑土　▄▄　▄▄×　　　→　父母甲子水",
+        "青龙　妻财辛丑土　▄▄　▄▄×　　→父母甲子水",
     };
     std::vector<std::string> lines;
     for (const std::string& line : liuyao::ChartLines(liuyao::ComputeChart({7, 5, 1, 1, 5}))) lines.push_back(utf8(line));
