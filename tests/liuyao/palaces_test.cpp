@@ -54,9 +54,4 @@ TEST(Palaces, EveryHexagramStandsWhereTheReceivedListsPutIt) {
     EXPECT_EQ(seen.size(), 64u);
 }
 
-TEST(Palaces, RefusesATrigramOutOfRange) {
-    EXPECT_THROW(liuyao::PalaceOf(0, 1), std::out_of_range);
-    EXPECT_THROW(liuyao::PalaceOf(1, 9), std::out_of_range);
-}
-
 }  // namespace
