@@ -538,7 +538,7 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     });
     if (!done) return;
     bsSkinRichEdit1->Replace(cast->report);
-    readingPage->SetReading(cast->reading);
+    readingPage->SetReading(cast->reading, cast->chart);
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
     if (cast->entry) recorder->Record(std::move(*cast->entry));
 }

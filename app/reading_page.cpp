@@ -3,11 +3,12 @@
 #include <QTimer>
 
 #include "qt_text/gbk_qt.h"
-#include "reading/reading_layout.h"
+#include "report_view.h"
+#include "pipeline/reading_text.h"
 
 namespace {
 
-const QString kNoCastingYet = QStringLiteral("尚未起卦。起卦之后，这里显示本次起卦的体用、生克、旺衰与经文。");
+const QString kNoCastingYet = QStringLiteral("尚未起卦。起卦之后，这里显示本次起卦的体用、生克、旺衰、经文与六爻。");
 
 const QString kNoStoredReading = QStringLiteral("这次起卦没有留下解卦。");
 
@@ -17,11 +18,17 @@ ReadingPage::ReadingPage(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("readingPage"));
     setAccessibleName(QStringLiteral("解卦"));
     setReadOnly(true);
+    // The six-line chart's columns line up only in a face whose line
+    // figures are as wide as a Chinese character; at 13 pixels its widest
+    // row, the moving line with its change, fits the panel.
+    setFont(ReportView::Face(13));
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void ReadingPage::SetReading(const std::optional<reading::Reading>& reading) {
+void ReadingPage::SetReading(const std::optional<reading::Reading>& reading,
+                             const std::optional<liuyao::Chart>& chart) {
     shown_ = reading;
+    chart_ = chart;
     stale_ = true;
     if (isVisible()) QTimer::singleShot(0, this, [this] { ShowReading(); });
 }
@@ -35,21 +42,21 @@ void ReadingPage::ShowReading() {
     if (!stale_) return;
     stale_ = false;
     QStringList lines;
-    if (shown_) {
-        for (const std::string& line : reading::ReadingLines(*shown_)) lines.append(QStringFromGbk(line));
-    }
+    for (const std::string& line : pipeline::ReadingText(shown_, chart_)) lines.append(QStringFromGbk(line));
     reading_ = lines.join(QLatin1Char('\n'));
     setPlainText(reading_.isEmpty() ? kNoCastingYet : reading_);
 }
 
 void ReadingPage::Clear() {
     shown_.reset();
+    chart_.reset();
     stale_ = false;
     setPlainText(kNoCastingYet);
 }
 
 void ReadingPage::ShowStored(const QString& reading) {
     shown_.reset();
+    chart_.reset();
     stale_ = false;
     reading_ = reading;
     setPlainText(reading.isEmpty() ? kNoStoredReading : reading);

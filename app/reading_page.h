@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <optional>
 
+#include "liuyao/chart.h"
 #include "reading/reading.h"
 
 class ReadingPage : public QPlainTextEdit {
@@ -14,10 +15,10 @@ class ReadingPage : public QPlainTextEdit {
 public:
     explicit ReadingPage(QWidget* parent = nullptr);
 
-    // The reading to show from now on, none for a casting that has none.
-    // Laid out after the current event (the report's painting) when the
-    // page is on screen, else when it is next shown.
-    void SetReading(const std::optional<reading::Reading>& reading);
+    // The reading and the six-line chart to show from now on, none for a
+    // casting that has none. Laid out after the current event (the report's
+    // painting) when the page is on screen, else when it is next shown.
+    void SetReading(const std::optional<reading::Reading>& reading, const std::optional<liuyao::Chart>& chart);
 
     // No casting to read, as before the first: the report it read was
     // emptied.
@@ -38,6 +39,7 @@ private:
     void ShowReading();
 
     std::optional<reading::Reading> shown_;
+    std::optional<liuyao::Chart> chart_;
     QString reading_;
     bool stale_ = true;
 };

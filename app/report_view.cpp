@@ -11,12 +11,16 @@ ReportView::ReportView(QWidget* parent) : QPlainTextEdit(parent) {
     setUndoRedoEnabled(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font(QStringLiteral("Noto Sans Mono CJK SC"));
-    font.setPixelSize(14);
-    setFont(font);
+    setFont(Face(14));
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colours.color(QPalette::Button));
     setPalette(colours);
+}
+
+QFont ReportView::Face(int pixelSize) {
+    QFont font(QStringLiteral("Noto Sans Mono CJK SC"));
+    font.setPixelSize(pixelSize);
+    return font;
 }
 
 void ReportView::Replace(const std::vector<std::string>& lines) {

@@ -12,6 +12,10 @@ class ReportView : public QPlainTextEdit {
 public:
     explicit ReportView(QWidget* parent = nullptr);
 
+    // The report's face at `pixelSize`: texts laid out in columns of
+    // full-width characters line up in it, line figures included.
+    static QFont Face(int pixelSize);
+
     // Shows the report's GBK lines in place of what was shown.
     void Replace(const std::vector<std::string>& lines);
 };

@@ -26,4 +26,11 @@ std::string HexagramName(int upper, int lower) { return lssg(upper, lower); }
 
 int HourPillarIndex(std::string_view dayStem, int hour) { return wsxy(GuakuArgument(dayStem).get(), hour); }
 
+std::string VoidBranches(std::string_view xunHead) {
+    unsigned char head[GUAKU_TEXT_BUFFER_SIZE];
+    unsigned char result[GUAKU_TEXT_BUFFER_SIZE] = {0};  // stays empty when guaku finds no such week
+    kong(result, guaku_length_prefixed(head, xunHead.data(), xunHead.size()));
+    return std::string(reinterpret_cast<const char*>(result + 1), result[0]);
+}
+
 }  // namespace casting

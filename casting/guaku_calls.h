@@ -1,5 +1,5 @@
-// The three guaku functions the casting engine uses, called with GBK texts
-// in the library's reference-counted form. Results are copied at once.
+// The guaku functions the engines use, called with GBK texts in the
+// library's own text forms. Results are copied at once.
 #pragma once
 
 #include <string>
@@ -16,5 +16,9 @@ std::string HexagramName(int upper, int lower);
 
 // Sexagenary index of the hour pillar for a day stem and a clock hour.
 int HourPillarIndex(std::string_view dayStem, int hour);
+
+// The two void branches of the ten-day week `xunHead` ("甲子", "甲戌", ...)
+// opens, as guaku writes them ("戌,亥"); empty for a text that opens none.
+std::string VoidBranches(std::string_view xunHead);
 
 }  // namespace casting

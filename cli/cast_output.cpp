@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "json_writer.h"
+#include "liuyao/chart.h"
 #include "reading/five_elements.h"
+#include "reading/trigrams.h"
 #include "text/gbk_utf8.h"
 
 namespace cli {
@@ -33,6 +35,43 @@ void WriteReading(JsonWriter& json, const reading::Reading& r) {
     json.Key("judgment").String(Utf8(r.changed->judgment)).EndObject();
     json.Key("moving_line").BeginObject().Key("label").String(Utf8(r.movingStatement.label));
     json.Key("text").String(Utf8(r.movingStatement.text)).EndObject();
+    json.EndObject();
+    json.EndObject();
+}
+
+void WritePlaced(JsonWriter& json, const liuyao::PlacedBranch& placed) {
+    json.Key("stem_branch").String(Utf8(liuyao::StemBranchName(placed.stemBranch)));
+    json.Key("element").String(Utf8(reading::ElementName(placed.element)));
+    json.Key("relation").String(Utf8(liuyao::KinName(placed.kin)));
+}
+
+void WriteChart(JsonWriter& json, const liuyao::Chart& chart) {
+    json.BeginObject();
+    json.Key("palace").String(Utf8(reading::TrigramName(chart.palace.trigram)));
+    json.Key("element").String(Utf8(reading::ElementName(chart.element)));
+    json.Key("generation").String(Utf8(liuyao::GenerationName(chart.palace.generation)));
+    json.Key("shi").Number(chart.shi).Key("ying").Number(chart.ying);
+    json.Key("void").BeginArray();
+    for (int branch : chart.voidBranches) json.String(Utf8(liuyao::BranchName(branch)));
+    json.EndArray();
+    json.Key("lines").BeginArray();
+    for (const liuyao::ChartLine& line : chart.lines) {
+        json.BeginObject();
+        WritePlaced(json, line.placed);
+        json.Key("spirit").String(Utf8(liuyao::SpiritName(line.spirit))).Key("void").Bool(line.isVoid);
+        json.Key("hidden");
+        if (line.hidden) {
+            json.BeginObject();
+            WritePlaced(json, *line.hidden);
+            json.EndObject();
+        } else {
+            json.Null();
+        }
+        json.EndObject();
+    }
+    json.EndArray();
+    json.Key("changed").BeginObject().Key("line").Number(chart.input.movingLine);
+    WritePlaced(json, chart.changed);
     json.EndObject();
     json.EndObject();
 }
@@ -104,6 +143,12 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("reading");
     if (values.reading) {
         WriteReading(json, *values.reading);
+    } else {
+        json.Null();
+    }
+    json.Key("liuyao");
+    if (values.chart) {
+        WriteChart(json, *values.chart);
     } else {
         json.Null();
     }

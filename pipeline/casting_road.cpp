@@ -49,6 +49,14 @@ std::optional<reading::Reading> ReadingOf(const casting::CastingRecord& record, 
     }
 }
 
+std::optional<liuyao::Chart> ChartOf(const casting::CastingRecord& record, const casting::MomentFacts& facts) {
+    try {
+        return liuyao::ComputeChart(liuyao::ChartInputOf(record, facts));
+    } catch (const std::invalid_argument&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 casting::Person PersonOf(const Casting& c) { return {c.name, c.age, c.sex}; }
@@ -78,12 +86,13 @@ std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine&
     const casting::CastingOutcome outcome = CastBy(engine, c);
     if (outcome.refusal != casting::Refusal::None) return outcome;
 
-    CastValues values{engine.record(), engine.facts(), {}, engine.report(), std::nullopt, std::nullopt};
+    CastValues values{engine.record(), engine.facts(), {}, engine.report(), std::nullopt, std::nullopt, std::nullopt};
     const casting::CastingRecord& r = values.record;
     const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
                                              &r.ReversedLines};
     for (int k = 1; k <= 5; ++k) values.hexagrams[k - 1] = HexagramOf(r.HexagramNames(k), *lines[k - 1]);
     values.reading = ReadingOf(r, values.facts);
+    values.chart = ChartOf(r, values.facts);
     if (c.record) values.entry = EntryOfCasting(c, values);
     return values;
 }

@@ -1,7 +1,8 @@
 // The one road of every casting, for the window and the command line alike:
 // a checked casting goes in, and what it produced comes out as values: the
 // record and the moment's facts, the five hexagrams, the report, the
-// reading (computed once here) and, when asked for, the journal's entry.
+// reading and the six-line chart (each computed once here) and, when asked
+// for, the journal's entry.
 // Every call into the engines on a casting's way is here.
 #pragma once
 
@@ -14,6 +15,7 @@
 #include "cast_request.h"
 #include "casting/casting_engine.h"
 #include "journal/journal_entry.h"
+#include "liuyao/chart.h"
 #include "reading/reading.h"
 
 namespace pipeline {
@@ -38,6 +40,9 @@ struct CastValues {
     std::vector<std::string> report;    // the thirteen lines
     // None where the moment has no month pillar to weigh the body against.
     std::optional<reading::Reading> reading;
+    // None where the moment has no day pillar to place the spirits and the
+    // void by.
+    std::optional<liuyao::Chart> chart;
     std::optional<journal::JournalEntry> entry;  // made when the casting is to be recorded
 };
 

@@ -1,7 +1,7 @@
 #include "entry_of_casting.h"
 
 #include "calendar/calendar_rule.h"
-#include "reading/reading_layout.h"
+#include "reading_text.h"
 #include "text/gbk_utf8.h"
 
 namespace pipeline {
@@ -41,7 +41,8 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.report = JoinedUtf8(values.report);
     entry.castAt = casting.castAt;
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
-    if (values.reading) entry.reading = JoinedUtf8(reading::ReadingLines(*values.reading));
+    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart);
+    if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
     return entry;
 }
 

@@ -8,7 +8,8 @@
 namespace pipeline {
 
 // UTF-8 texts throughout: the report's lines joined by '\n', and the
-// reading's lines where the casting has a reading.
+// reading's text (its sections and the six-line chart) where the casting
+// has one.
 journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& values);
 
 }  // namespace pipeline

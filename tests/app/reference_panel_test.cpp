@@ -144,7 +144,10 @@ TEST_F(ReferencePanelTest, ReadingPageShowsTheLastCastingFromTheReportMenu) {
         "【旺衰】\n月令酉属金，体卦乾属金：旺\n"
         "【经文】\n本卦　同人：同人于野，亨。利涉大川，利君子贞。\n"
         "动爻　九三：伏戎于莽，升其高陵，三岁不兴。\n"
-        "变卦　无妄：元亨利贞。其匪正有眚，不利有攸往。");
+        "变卦　无妄：元亨利贞。其匪正有眚，不利有攸往。\n"
+        "【六爻】\n天火同人：离宫火　归魂　旬空：戌亥\n"
+        "青龙　子孙壬戌土　▄▄▄▄▄　应空\n玄武　妻财壬申金　▄▄▄▄▄\n白虎　兄弟壬午火　▄▄▄▄▄\n"
+        "螣蛇　官鬼己亥水　▄▄▄▄▄○世空→子孙庚辰土\n勾陈　子孙己丑土　▄▄　▄▄\n朱雀　父母己卯木　▄▄▄▄▄");
     EXPECT_EQ(form->readingPage->toPlainText(), reading);
     EXPECT_TRUE(form->readingPage->isReadOnly());
     form->readingPage->selectAll();

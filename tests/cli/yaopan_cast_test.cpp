@@ -86,6 +86,31 @@ TEST(YaopanCast, TheSampleReadingIsTheWindowsReport) {
     EXPECT_EQ(run.err, "");
 }
 
+// The sample is 天火同人 on a 丙寅 day, line 3 moving: its chart worked by
+// hand, in the shape the README gives.
+TEST(YaopanCast, TheSampleCarriesItsSixLineChart) {
+    const auto line = [](const char* sb, const char* element, const char* relation, const char* spirit, bool isVoid) {
+        return nlohmann::json{{"stem_branch", sb}, {"element", element},  {"relation", relation},
+                              {"spirit", spirit},  {"void", isVoid},      {"hidden", nullptr}};
+    };
+    const nlohmann::json expected = {
+        {"palace", "离"},
+        {"element", "火"},
+        {"generation", "归魂"},
+        {"shi", 3},
+        {"ying", 6},
+        {"void", {"戌", "亥"}},
+        {"lines",
+         {line("己卯", "木", "父母", "朱雀", false), line("己丑", "土", "子孙", "勾陈", false),
+          line("己亥", "水", "官鬼", "螣蛇", true), line("壬午", "火", "兄弟", "白虎", false),
+          line("壬申", "金", "妻财", "玄武", false), line("壬戌", "土", "子孙", "青龙", true)}},
+        {"changed", {{"line", 3}, {"stem_branch", "庚辰"}, {"element", "土"}, {"relation", "子孙"}}},
+    };
+    std::vector<std::string> args = kPerson;
+    args.push_back("--json");
+    EXPECT_EQ(nlohmann::json::parse(RunCast(args).out)["liuyao"], expected);
+}
+
 // Every method casts the report the engine writes when the window hands it
 // the same person, moment and input.
 TEST(YaopanCast, EveryMethodCastsTheWindowsReport) {
@@ -366,6 +391,9 @@ TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
     EXPECT_EQ(stored[0]["calendar_rule"], "astronomical");
     EXPECT_EQ(stored[1]["calendar_rule"], "table");
     EXPECT_EQ(stored[1]["report"].get<std::string>() + "\n", first.out);
+    // The chart is kept as the last section of the stored reading.
+    EXPECT_NE(stored[1]["reading"].get<std::string>().find("\n【六爻】\n天火同人：离宫火　归魂　旬空：戌亥\n"),
+              std::string::npos);
 
     const struct {
         const char* search;

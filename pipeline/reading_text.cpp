@@ -1,0 +1,19 @@
+#include "reading_text.h"
+
+#include "liuyao/chart_layout.h"
+#include "reading/reading_layout.h"
+
+namespace pipeline {
+
+std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
+                                     const std::optional<liuyao::Chart>& chart) {
+    std::vector<std::string> lines;
+    if (reading) lines = reading::ReadingLines(*reading);
+    if (chart) {
+        const std::vector<std::string> chartLines = liuyao::ChartLines(*chart);
+        lines.insert(lines.end(), chartLines.begin(), chartLines.end());
+    }
+    return lines;
+}
+
+}  // namespace pipeline
