@@ -14,7 +14,8 @@ namespace {
 using std::chrono::year;
 
 // A row of the table: a Gregorian year's term and new-moon moments, in
-// minutes from date-time 0 (1899-12-30 00:00) Beijing time, rounded down.
+// minutes from date-time 0 (1899-12-30 00:00) on Beijing's clock of the day
+// (mean time before 1929, UTC+8 after), rounded down.
 struct YearRow {
     std::int32_t year;
     std::int32_t terms[kSolarTermCount];

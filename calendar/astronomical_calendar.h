@@ -1,7 +1,9 @@
 // The Chinese calendar of the true sky: solar terms at the moments the Sun's
 // apparent longitude reaches each multiple of 15°, lunar months from the
-// true new moons, Beijing time. The moments come from a table computed ahead
-// of time (data/astronomical_calendar.inc), so nothing here does astronomy.
+// true new moons, on Beijing's clock of the day: its local mean time
+// (UTC+7:45:40) before 1929, UTC+8 from then on, as the calendars were
+// reckoned. The moments come from a table computed ahead of time
+// (data/astronomical_calendar.inc), so nothing here does astronomy.
 #pragma once
 
 #include <cstdint>
@@ -34,8 +36,9 @@ std::span<const AstronomicalMonth> AstronomicalMonths();
 LunarDate AstronomicalLunarDate(DateTime date);
 
 // `AstronomicalTermMoment`: the moment of term `term` (0 = 小寒 … 23 = 冬至)
-// in the Gregorian year `year`, 1899..2101, Beijing time rounded down to the
-// minute, so that it falls on the term's day. NaN outside those ranges.
+// in the Gregorian year `year`, 1899..2101, on Beijing's clock of the day
+// rounded down to the minute, so that it falls on the term's day. NaN outside
+// those ranges.
 DateTime AstronomicalTermMoment(int year, int term);
 
 // The month helpers of lunar_table.h for this calendar, lunar years

@@ -1,6 +1,7 @@
 // Writes the astronomical calendar table: for each Gregorian year 1899..2101
-// the moments of its 24 solar terms and of the new moons that fall in it,
-// Beijing time (UTC+8).
+// the moments of its 24 solar terms and of the new moons that fall in it, on
+// the clock the calendars of the day were reckoned by: Beijing's local mean
+// time (UTC+7:45:40) before 1929, Beijing time (UTC+8) from 1929 on.
 //
 //   gen_astronomical_calendar --table LIBNOVA_VERSION   the whole table, banner first
 //   gen_astronomical_calendar YEAR...                   only those years' rows
@@ -33,7 +34,13 @@ constexpr double kJ2000 = 2451545.0;
 // calendar's date-time values.
 constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kDateTimeEpochJd = 2415018.5;
-constexpr double kBeijingOffsetDays = 8.0 / 24.0;
+// Until 1929 the almanacs were computed on the meridian of the Beijing
+// observatory, 116°25'E: 4 minutes of time a degree puts its mean time
+// 7 h 45 min 40 s ahead of Greenwich. From 1929 the standard meridian of
+// 120°E (UTC+8) took its place, and the calendars followed.
+constexpr int kStandardMeridianYear = 1929;
+constexpr double kBeijingMeanTimeOffsetDays = (7 * 3600 + 45 * 60 + 40) / 86400.0;
+constexpr double kBeijingStandardOffsetDays = 8.0 / 24.0;
 constexpr double kDegree = M_PI / 180.0;
 
 double julianDayOf(int year, unsigned month, unsigned day) {
@@ -147,10 +154,22 @@ double rootNear(const std::function<double(double)>& offset, double guess, doubl
     std::exit(1);
 }
 
-// Minutes from 1899-12-30 00:00 Beijing time, rounded down: a moment keeps
-// the day it falls on.
+// The clock's lead on universal time in the civil year `year`.
+double beijingOffsetDaysIn(int year) {
+    return year < kStandardMeridianYear ? kBeijingMeanTimeOffsetDays : kBeijingStandardOffsetDays;
+}
+
+// The universal time at which the civil year `year` begins on Beijing's clock.
+// The year 1928 ends when 1929 begins, at 23:45:40 of its mean time: the
+// clock's jump to 120°E leaves no moment in two years or in none.
+double yearStartUt(int year) { return julianDayOf(year, 1, 1) - beijingOffsetDaysIn(year); }
+
+// Minutes from 1899-12-30 00:00 on Beijing's clock of the moment, rounded
+// down: a moment keeps the day it falls on.
 long beijingMinutes(double jdUt) {
-    return static_cast<long>(std::floor((jdUt - kDateTimeEpochJd + kBeijingOffsetDays) * 1440.0));
+    const double offset =
+        jdUt < yearStartUt(kStandardMeridianYear) ? kBeijingMeanTimeOffsetDays : kBeijingStandardOffsetDays;
+    return static_cast<long>(std::floor((jdUt - kDateTimeEpochJd + offset) * 1440.0));
 }
 
 // Term i of a year (0 = 小寒, 285°) lies at 285° + 15° i.
@@ -172,8 +191,8 @@ std::vector<long> termMinutes(int year) {
 std::vector<long> newMoonMinutes(int year) {
     constexpr double kMeanNewMoon2000 = 2451550.09766;
     constexpr double kSynodicMonth = 29.530588861;
-    const double yearStart = julianDayOf(year, 1, 1) - kBeijingOffsetDays;
-    const double yearEnd = julianDayOf(year + 1, 1, 1) - kBeijingOffsetDays;
+    const double yearStart = yearStartUt(year);
+    const double yearEnd = yearStartUt(year + 1);
     std::vector<long> minutes;
     for (long k = std::lround(std::floor((yearStart - 1 - kMeanNewMoon2000) / kSynodicMonth)) + 1;; ++k) {
         const double guess = kMeanNewMoon2000 + kSynodicMonth * k;
@@ -204,11 +223,14 @@ void printBanner(const char* libnovaVersion) {
     std::printf(
         "// The astronomical calendar, Gregorian years %d..%d, a row a year:\n"
         "//   {year, {the 24 solar terms, 小寒 first}, count, {the new moons falling in the year}}\n"
-        "// Moments in minutes from 1899-12-30 00:00 Beijing time (UTC+8), rounded\n"
-        "// down so each keeps its day. Apparent geocentric longitudes of date from\n"
-        "// libnova %s (Debian libnova-dev): VSOP87 Sun, ELP 2000-82B Moon, IAU 1980\n"
-        "// nutation, precessed from J2000; dynamical time from ΔT by the polynomials\n"
-        "// of Espenak and Meeus (2006). Written by scripts/gen_astronomical_calendar.cpp\n"
+        "// Moments in minutes from 1899-12-30 00:00 on Beijing's clock of the day,\n"
+        "// rounded down so each keeps its day: Beijing local mean time (UTC+7:45:40,\n"
+        "// the observatory's meridian 116°25'E) before 1929, as the calendars of\n"
+        "// those years were reckoned, and UTC+8 (120°E) from 1929-01-01 00:00 on.\n"
+        "// Apparent geocentric longitudes of date from libnova %s (Debian\n"
+        "// libnova-dev): VSOP87 Sun, ELP 2000-82B Moon, IAU 1980 nutation, precessed\n"
+        "// from J2000; dynamical time from ΔT by the polynomials of Espenak and\n"
+        "// Meeus (2006). Written by scripts/gen_astronomical_calendar.cpp\n"
         "// (scripts/regenerate-astronomical-calendar.sh); do not edit.\n",
         kFirstYear, kLastYear, libnovaVersion);
 }

@@ -334,25 +334,25 @@ TEST_F(MainWindowTest, HourTwentyThreeKeepsTheEnteredHourInTheReport) {
     EXPECT_EQ(CalendarDate(), testing_support::at(2010, 9, 14));
 }
 
-// 1906-04-23: 四月初一 by the lunar table, 三月三十 in the sky. The calendar
+// 1914-11-17: 九月三十 by the lunar table, 十月初一 in the sky. The calendar
 // chosen under 文件 is the one castings and the calendar control read, and
 // a new window starts on it.
 TEST_F(MainWindowTest, CalendarChosenInTheFileMenuIsCastAndRemembered) {
     const auto choose = [this](int item) { form->findChild<QMenu*>("CalendarRuleMenu")->actions().at(item)->trigger(); };
     const auto lunarDateCast = [this] {
-        form->bsSkinSpinEdit1->setValue(1906);
-        form->bsSkinSpinEdit2->setValue(4);
-        form->bsSkinSpinEdit3->setValue(23);
+        form->bsSkinSpinEdit1->setValue(1914);
+        form->bsSkinSpinEdit2->setValue(11);
+        form->bsSkinSpinEdit3->setValue(17);
         Click(form->bsSkinButton1);
         return Report().value(3);
     };
     choose(1);
     SetUp();
     EXPECT_EQ(form->NongCalendar1->Rule(), calendar::CalendarRule::Astronomical);
-    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年三月三十"));
+    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九一四年十月初一"));
     choose(0);
     SetUp();
-    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九零六年四月初一"));
+    EXPECT_EQ(lunarDateCast(), QStringLiteral("  农历：一九一四年九月三十"));
 }
 
 TEST_F(MainWindowTest, DateFieldsFollowTheirRules) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -83,7 +84,8 @@ TEST(AstronomicalCalendar, EveryDayFallsInTheMonthBegunLastBeforeIt) {
 }
 
 // Where the sky and the formula with its table part over 1900..2100. Each
-// differing month hinges on a new moon within six minutes of midnight.
+// differing month hinges on a new moon within a quarter of an hour of
+// midnight.
 TEST(AstronomicalCalendar, DiffersFromTheTableEngineOnKnownDays) {
     int termDays = 0;
     for (int year = 1900; year <= 2100; ++year) {
@@ -92,8 +94,8 @@ TEST(AstronomicalCalendar, DiffersFromTheTableEngineOnKnownDays) {
                         std::floor(calendar::SolarTermMoment(year, term));
         }
     }
-    EXPECT_EQ(termDays, 185);
-    EXPECT_EQ(std::floor(AstronomicalTermMoment(1910, 2)), at(1910, 2, 5)) << "立春 at 00:27, the formula's at 23:59";
+    EXPECT_EQ(termDays, 181);
+    EXPECT_EQ(std::floor(AstronomicalTermMoment(1910, 2)), at(1910, 2, 5)) << "立春 at 00:13, the formula's at 23:59";
 
     std::vector<calendar::DateTime> runStarts;
     int lunarDays = 0;
@@ -104,11 +106,39 @@ TEST(AstronomicalCalendar, DiffersFromTheTableEngineOnKnownDays) {
         lunarDays += differs;
         differed = differs;
     }
-    EXPECT_EQ(lunarDays, 150);
-    EXPECT_EQ(runStarts, (std::vector{at(1906, 4, 23), at(1916, 2, 3), at(1920, 11, 10), at(2089, 9, 4),
-                                      at(2097, 8, 7)}));
-    EXPECT_EQ(AstronomicalLunarDate(at(1906, 4, 23)), (LunarDate{1906, 3, 30, false}));
+    EXPECT_EQ(lunarDays, 90);
+    EXPECT_EQ(runStarts, (std::vector{at(1914, 11, 17), at(2089, 9, 4), at(2097, 8, 7)}));
+    EXPECT_EQ(AstronomicalLunarDate(at(1914, 11, 17)), (LunarDate{1914, 10, 1, false}));
     EXPECT_EQ(AstronomicalLunarDate(at(2089, 9, 4)), (LunarDate{2089, 8, 1, false}));
+}
+
+// The table's rows, for the new-moon moments the engine does not expose.
+struct TableRow {
+    int year, terms[calendar::kSolarTermCount], newMoonCount, newMoons[13];
+};
+constexpr TableRow kTable[] = {
+#include "calendar/data/astronomical_calendar.inc"
+};
+
+// Before 1929 the calendar keeps Beijing's mean time, 14 min 20 s behind
+// UTC+8. These new moons fall just before midnight by it and just after by
+// UTC+8, so their months begin a day earlier.
+TEST(AstronomicalCalendar, MonthsBefore1929BeginOnTheDaysOfBeijingMeanTime) {
+    const struct {
+        calendar::DateTime newMoon;
+        LunarDate month;
+    } months[] = {
+        {at(1906, 4, 23, 23, 52), {1906, 4, 1, false}},   // 04-24 00:06 by UTC+8
+        {at(1914, 11, 17, 23, 47), {1914, 10, 1, false}}, // 11-18 00:01
+        {at(1916, 2, 3, 23, 50), {1916, 1, 1, false}},    // 02-04 00:05
+        {at(1920, 11, 10, 23, 50), {1920, 10, 1, false}}, // 11-11 00:04
+        {at(1933, 7, 23, 0, 3), {1933, 6, 1, false}},     // UTC+8 from 1929: it keeps its day
+    };
+    for (const auto& [newMoon, month] : months) {
+        const int* moons = kTable[month.year - kTable[0].year].newMoons;
+        EXPECT_NE(std::find(moons, moons + 13, std::lround(newMoon * 1440)), moons + 13) << month.year;
+        EXPECT_EQ(AstronomicalLunarDate(newMoon), month) << month.year;
+    }
 }
 
 }  // namespace

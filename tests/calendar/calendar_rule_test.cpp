@@ -33,11 +33,13 @@ TEST(CalendarRule, MonthHelpersMatchTheDaysTheConversionGives) {
     EXPECT_EQ(calendar::SolarTermMoment(2150, 2, CalendarRule::Astronomical), calendar::SolarTermMoment(2150, 2));
 }
 
-// Lunar new year 1916: 02-03 by the table, 02-04 in the sky.
+// 七夕 2097: 08-14 by the table, 08-13 in the sky.
 TEST(CalendarRule, LunarFestivalsFallOnTheLunarDatesOfTheRule) {
     const calendar::TFestivalList list;
-    EXPECT_EQ(testing_support::utf8(calendar::FestivalText(list, at(1916, 2, 3))), "春节");
-    EXPECT_EQ(testing_support::utf8(calendar::FestivalText(list, at(1916, 2, 3), CalendarRule::Astronomical)), "除夕");
+    EXPECT_EQ(testing_support::utf8(calendar::FestivalText(list, at(2097, 8, 14))), "七夕中国情人节");
+    EXPECT_EQ(testing_support::utf8(calendar::FestivalText(list, at(2097, 8, 13))), "");
+    EXPECT_EQ(testing_support::utf8(calendar::FestivalText(list, at(2097, 8, 13), CalendarRule::Astronomical)),
+              "七夕中国情人节");
 }
 
 }  // namespace

@@ -173,16 +173,16 @@ TEST(NongCalendarHint, DayFacts) {
     EXPECT_NE(utf8(cal.DayHintText(testing_support::at(1899, 12, 31))).find("农历= \n干支= "), std::string::npos);
 }
 
-// 1906-04-23: 四月初一 by the lunar table, 三月三十 in the sky. A rule chosen
+// 1914-11-17: 九月三十 by the lunar table, 十月初一 in the sky. A rule chosen
 // while the hint shows the day rewrites it; the engine operations follow.
 TEST(NongCalendarHint, FollowsTheCalendarRule) {
-    const calendar::DateTime day = testing_support::at(1906, 4, 23);
+    const calendar::DateTime day = testing_support::at(1914, 11, 17);
     Calendar cal(day);
     cal.Move(cal.CellCentre(day));
-    EXPECT_EQ(cal.HintLines().at(1), " 一九零六年四月初一");
+    EXPECT_EQ(cal.HintLines().at(1), " 一九一四年九月三十");
     cal.SetRule(calendar::CalendarRule::Astronomical);
-    EXPECT_EQ(cal.HintLines().at(1), " 一九零六年三月三十");
-    EXPECT_EQ(cal.LunarMonthDays(1906, 3), 30) << "29 by the table";
+    EXPECT_EQ(cal.HintLines().at(1), " 一九一四年十月初一");
+    EXPECT_EQ(cal.LunarMonthDays(1914, 9), 29) << "30 by the table";
     EXPECT_EQ(cal.SolarTermName(testing_support::at(1910, 2, 5)), gbk("立春"));
 }
 

@@ -61,8 +61,8 @@ TEST(MomentFacts, ComputesTheFactsOfAMoment) {
     }
 }
 
-// Days where the sky and the table part: the new moon of 1906-04-24 fell
-// minutes after midnight, 立春 1910 at 02-05 00:27 against the formula's
+// Days where the sky and the table part: the new moon of 1914-11-17 fell
+// at 23:47 Beijing mean time, 立春 1910 at 02-05 00:13 against the formula's
 // 02-04 23:59. Each casting reads by its own rule, mixed in one run.
 TEST(MomentFacts, EachCastingReadsTheCalendarOfItsRule) {
     constexpr auto kSky = calendar::CalendarRule::Astronomical;
@@ -70,8 +70,8 @@ TEST(MomentFacts, EachCastingReadsTheCalendarOfItsRule) {
         Moment moment;
         const char *lunarDate, *yearAndMonth;
     } rows[] = {
-        {{1906, 4, 23, 10, kSky}, "一九零六年三月三十", "丙午壬辰"},
-        {{1906, 4, 23, 10}, "一九零六年四月初一", "丙午壬辰"},
+        {{1914, 11, 17, 10, kSky}, "一九一四年十月初一", "甲寅乙亥"},
+        {{1914, 11, 17, 10}, "一九一四年九月三十", "甲寅乙亥"},
         {{1910, 2, 4, 10, kSky}, "一九零九年腊月廿五", "己酉丁丑"},
         {{1910, 2, 4, 10}, "一九零九年腊月廿五", "己酉戊寅"},
         {{1910, 2, 5, 10, kSky}, "一九零九年腊月廿六", "己酉戊寅"},

@@ -291,21 +291,21 @@ TEST(YaopanCast, BatchAnswersEveryLineInOrderAndGoesOnAfterABadOne) {
     EXPECT_EQ(answers[4]["error"], "unknown key 'planet'");
 }
 
-// 1906-04-23: 四月初一 by the lunar table, 三月三十 in the sky. Each line of
+// 1914-11-17: 九月三十 by the lunar table, 十月初一 in the sky. Each line of
 // a batch reads by its own calendar and names it.
 TEST(YaopanCast, EachCastingReadsByItsCalendarAndNamesIt) {
-    const Outcome run = RunCast({"--batch"}, R"({"date":"1906-04-23","hour":10,"calendar":"astronomical"})"
+    const Outcome run = RunCast({"--batch"}, R"({"date":"1914-11-17","hour":10,"calendar":"astronomical"})"
                                              "\n"
-                                             R"({"date":"1906-04-23","hour":10})"
+                                             R"({"date":"1914-11-17","hour":10})"
                                              "\n");
     std::istringstream lines(run.out);
     std::vector<nlohmann::json> answers;
     for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
     ASSERT_EQ(answers.size(), 2u) << run.out;
     EXPECT_EQ(answers[0]["calendar"], "astronomical");
-    EXPECT_EQ(answers[0]["lunar_date"]["text"], "一九零六年三月三十");
+    EXPECT_EQ(answers[0]["lunar_date"]["text"], "一九一四年十月初一");
     EXPECT_EQ(answers[1]["calendar"], "table");
-    EXPECT_EQ(answers[1]["lunar_date"]["text"], "一九零六年四月初一");
+    EXPECT_EQ(answers[1]["lunar_date"]["text"], "一九一四年九月三十");
 }
 
 // A line up to the limit is read as any other; a longer one is answered
