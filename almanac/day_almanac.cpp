@@ -1,7 +1,6 @@
 #include "day_almanac.h"
 
 #include "calendar/calendar_names.h"
-#include "calendar/date_rule.h"
 #include "calendar/lunar_conversion.h"
 #include "calendar/sexagenary.h"
 #include "day_cycles.h"
@@ -20,8 +19,7 @@ std::string BranchName(int branch) { return calendar::GanZhiName(branch).substr(
 }  // namespace
 
 std::optional<DayAlmanac> AlmanacOf(sys_days day, calendar::CalendarRule rule) {
-    const int y = static_cast<int>(year_month_day{day}.year());
-    if (y < calendar::kFirstYear || y > calendar::kLastYear) return std::nullopt;
+    if (day < kFirstDay || day > kLastDay) return std::nullopt;
     const calendar::DateTime date = calendar::DateTimeOf(day);
     const auto indices = calendar::CycleIndicesOf(date, rule);
     if (!indices) return std::nullopt;
@@ -29,6 +27,7 @@ std::optional<DayAlmanac> AlmanacOf(sys_days day, calendar::CalendarRule rule) {
     const int monthBranch = BranchOf(indices->monthIndex);
 
     DayAlmanac a;
+    a.weekday = calendar::WeekdayName(static_cast<int>(weekday{day}.c_encoding()));
     const calendar::LunarDate lunar = calendar::SolarToLunar(date, rule);
     if (lunar.year != 0) {
         a.lunarDate = calendar::ChineseYearText(lunar.year) + calendar::LunarMonthName(lunar.month, lunar.isLeap) +

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "calendar/calendar_rule.h"
+#include "calendar/date_rule.h"
 
 namespace almanac {
 
@@ -22,6 +23,7 @@ struct HourAlmanac {
 };
 
 struct DayAlmanac {
+    std::string weekday;    // "星期六"
     std::string lunarDate;  // "二零二四年正月初一"; empty before the lunar table (1900-01-31)
     std::string yearPillar, monthPillar, dayPillar;
     std::string officer;                    // 建除十二值
@@ -37,7 +39,11 @@ struct DayAlmanac {
     std::array<HourAlmanac, 12> hours;      // 子 first, the 子 hour that begins the day
 };
 
-// The almanac of `day`; nothing outside 1900-01-01 .. 2100-12-31.
+// The first and last days that have an almanac: the calendar's.
+inline constexpr std::chrono::sys_days kFirstDay{std::chrono::year{calendar::kFirstYear} / 1 / 1};
+inline constexpr std::chrono::sys_days kLastDay{std::chrono::year{calendar::kLastYear} / 12 / 31};
+
+// The almanac of `day`; nothing outside kFirstDay .. kLastDay.
 std::optional<DayAlmanac> AlmanacOf(std::chrono::sys_days day, calendar::CalendarRule rule);
 
 }  // namespace almanac
