@@ -1,12 +1,14 @@
 #include "command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <istream>
 #include <ostream>
 
+#include "almanac_command.h"
 #include "batch.h"
 #include "cast_output.h"
 #include "pipeline/casting_road.h"
@@ -70,8 +72,8 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     // A flag takes no value: "--record=false" would otherwise record. (CLI11
     // still takes "=true", its own spelling of the bare flag.)
     app.option_defaults()->disable_flag_override();
-    bool json = false, batch = false, history = false;
-    std::optional<std::string> search;
+    bool json = false, batch = false, history = false, almanac = false;
+    std::optional<std::string> search, from, to;
     app.add_flag("--json", json, "print one JSON object instead of the report (with --history, the castings' array)");
     app.add_flag("--batch", batch, "read one JSON object per line on standard input, write one per line");
     app.add_flag_function(
@@ -86,6 +88,10 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         "--search", [&search](const std::string& text) { search = text; },
         "with --history: only castings whose name, question, note or hexagram names hold TEXT");
 
+    app.add_flag("--almanac", almanac, "print the day's almanac (黄历) for --date, or for each day from --from to --to");
+    app.add_option("--from", from, "with --almanac: the first day, YYYY-MM-DD");
+    app.add_option("--to", to, "with --almanac: the last day, YYYY-MM-DD");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& helpOrVersion) {
@@ -95,6 +101,24 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return kExitBadInput;
     }
 
+    if ((from || to) && !almanac) {
+        err << "yaopan-cast: --from and --to give the almanac's days; give them with --almanac\n";
+        return kExitBadInput;
+    }
+    if (almanac) {
+        const bool onlyDayOptions = !request.record && !batch && !history && !search &&
+            std::all_of(kTextFields.begin(), kTextFields.end(), [&request](const pipeline::TextField& field) {
+                const std::string_view key = field.key;
+                return key == "date" || key == "calendar" || !(request.*field.value);
+            }) &&
+            std::all_of(kNumberFields.begin(), kNumberFields.end(),
+                        [&request](const pipeline::NumberField& field) { return !(request.*field.value); });
+        if (!onlyDayOptions) {
+            err << "yaopan-cast: --almanac reads a day; give only --date (or --from and --to), --calendar and --json\n";
+            return kExitBadInput;
+        }
+        return PrintAlmanac({request.date, from, to, request.calendar, json}, pipeline::LocalNow(), out, err);
+    }
     if (search && !history) {
         err << "yaopan-cast: --search searches the journal; give it with --history\n";
         return kExitBadInput;

@@ -54,21 +54,6 @@ bool TakeDash(std::string_view& text) {
     return true;
 }
 
-struct DateFields {
-    int year, month, day;
-};
-
-// YYYY-MM-DD, the month and day with one or two digits.
-std::optional<DateFields> ParseDate(std::string_view text) {
-    const auto y = TakeNumber(text, 4, 4);
-    if (!y || !TakeDash(text)) return std::nullopt;
-    const auto m = TakeNumber(text, 1, 2);
-    if (!m || !TakeDash(text)) return std::nullopt;
-    const auto d = TakeNumber(text, 1, 2);
-    if (!d || !text.empty()) return std::nullopt;
-    return DateFields{*y, *m, *d};
-}
-
 // The date rule, as the engine has it: the day cast, and for hour 23 the
 // next day, whose 子 hour it is, must lie within the calendar's range. Any
 // other day would quietly be cast on the previous one.
@@ -130,6 +115,16 @@ std::optional<Refusal> RefuseUnread(const CastRequest& r, const MethodName& meth
 }
 
 }  // namespace
+
+std::optional<DateFields> ParseDate(std::string_view text) {
+    const auto y = TakeNumber(text, 4, 4);
+    if (!y || !TakeDash(text)) return std::nullopt;
+    const auto m = TakeNumber(text, 1, 2);
+    if (!m || !TakeDash(text)) return std::nullopt;
+    const auto d = TakeNumber(text, 1, 2);
+    if (!d || !text.empty()) return std::nullopt;
+    return DateFields{*y, *m, *d};
+}
 
 const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
 

@@ -62,6 +62,13 @@ struct NumberField {
 extern const std::array<TextField, 7> kTextFields;
 extern const std::array<NumberField, 5> kNumberFields;
 
+// A date as typed: YYYY-MM-DD, the month and day with one or two digits.
+// The fields are not checked to name a day (2011-02-30 parses).
+struct DateFields {
+    int year, month, day;
+};
+std::optional<DateFields> ParseDate(std::string_view text);
+
 // The local time an omitted date, hour or minute takes.
 struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;

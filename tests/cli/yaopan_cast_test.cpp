@@ -226,6 +226,15 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         {{"--sex", "m"}, "sex must be 男 or 女"},
         {{"--calendar", "lunar"}, "calendar must be table or astronomical, not 'lunar'"},
         {{"--batch", "--name", "某人"}, "--batch"},
+        // The almanac's days.
+        {{"--almanac", "--date", "1899-12-31"}, "--date 1899-12-31 lies outside 1900-01-01 to 2100-12-31"},
+        {{"--almanac", "--date", "2023-02-30"}, "'2023-02-30' is not a day"},
+        {{"--almanac", "--from", "2024-01-02", "--to", "2024-01-01"}, "comes before --from 2024-01-02"},
+        {{"--almanac", "--from", "2100-12-01", "--to", "2101-01-01"}, "--to 2101-01-01 lies outside"},
+        {{"--almanac", "--from", "2024-01-01"}, "--from and --to go together"},
+        {{"--from", "2024-01-01", "--to", "2024-01-02"}, "give them with --almanac"},
+        {{"--almanac", "--method", "clock"}, "--almanac reads a day"},
+        {{"--almanac", "--calendar", "sky"}, "not 'sky'"},
     };
     for (const auto& row : rows) {
         const Outcome run = RunCast(row.args);
@@ -306,6 +315,44 @@ TEST(YaopanCast, EachCastingReadsByItsCalendarAndNamesIt) {
     EXPECT_EQ(answers[0]["lunar_date"]["text"], "一九一四年十月初一");
     EXPECT_EQ(answers[1]["calendar"], "table");
     EXPECT_EQ(answers[1]["lunar_date"]["text"], "一九一四年九月三十");
+}
+
+// One JSON object a day, in order, with the almanac's keys; the calendar
+// rule reads the lunar date (1906-04-23 differs between the two).
+TEST(YaopanCast, AlmanacPrintsEachDayOfTheRangeByItsCalendar) {
+    const std::vector<std::string> keys = {"date", "lunar_date", "pillars", "zhixing", "xiu", "xiu_luck", "chong",
+        "sha", "pengzu", "tianshen", "tianshen_type", "tai", "xi", "fu", "cai", "shujiu", "sanfu", "hours"};
+    const struct {
+        std::string calendar, lunarDate;
+    } rules[] = {{"table", "一九零六年四月初一"}, {"astronomical", "一九零六年三月三十"}};
+    for (const auto& rule : rules) {
+        const Outcome run = RunCast({"--almanac", "--from", "1906-04-22", "--to", "1906-04-24", "--json", "--calendar",
+                                     rule.calendar});
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::istringstream lines(run.out);
+        std::vector<nlohmann::ordered_json> days;
+        for (std::string line; std::getline(lines, line);) days.push_back(nlohmann::ordered_json::parse(line));
+        ASSERT_EQ(days.size(), 3u);
+        for (std::size_t i = 0; i < days.size(); ++i) {
+            std::vector<std::string> dayKeys;
+            for (const auto& item : days[i].items()) dayKeys.push_back(item.key());
+            EXPECT_EQ(dayKeys, keys);
+            EXPECT_EQ(days[i]["date"], "1906-04-2" + std::to_string(2 + i));
+            EXPECT_EQ(days[i]["hours"].size(), 12u);
+        }
+        EXPECT_EQ(days[1]["lunar_date"], rule.lunarDate);
+    }
+    const Outcome day = RunCast({"--almanac", "--date", "2021-07-11", "--calendar", "astronomical", "--json"});
+    const nlohmann::json a = nlohmann::json::parse(day.out);
+    EXPECT_EQ(a["chong"]["stem_branch"], "甲寅");
+    EXPECT_EQ(a["pengzu"][0], "庚不经络织机虚张");
+    EXPECT_EQ(a["sanfu"], "初伏第1天");
+    EXPECT_TRUE(a["shujiu"].is_null());
+    EXPECT_EQ(a["hours"][0], (nlohmann::json{{"branch", "子"}, {"stem_branch", "丙子"}, {"tianshen", "青龙"},
+                                             {"tianshen_type", "黄道"}}));
+    const Outcome text = RunCast({"--almanac", "--date", "2024-02-10"});
+    EXPECT_NE(text.out.find("建除  满\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("彭祖  甲不开仓财物耗散 辰不哭泣必主重丧\n"), std::string::npos) << text.out;
 }
 
 // A line up to the limit is read as any other; a longer one is answered

@@ -1,0 +1,166 @@
+#include "almanac_command.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+#include <variant>
+
+#include "almanac/day_almanac.h"
+#include "command_line.h"
+#include "json_writer.h"
+#include "text/gbk_utf8.h"
+
+namespace cli {
+namespace {
+
+using namespace std::chrono;
+
+std::string Utf8(std::string_view gbk) { return text::Utf8FromGbk(gbk); }
+
+std::string DateText(sys_days day) {
+    const year_month_day d{day};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(d.year()), static_cast<unsigned>(d.month()),
+                  static_cast<unsigned>(d.day()));
+    return text;
+}
+
+struct Refused {
+    std::string message;
+};
+
+// The day `text` names within the calendar's range, or why not.
+std::variant<sys_days, Refused> DayNamed(const char* option, const std::string& text) {
+    const auto fields = pipeline::ParseDate(text);
+    if (!fields) return Refused{std::string(option) + " must be YYYY-MM-DD, not '" + text + "'"};
+    const year_month_day ymd{year{fields->year}, month{static_cast<unsigned>(fields->month)},
+                             day{static_cast<unsigned>(fields->day)}};
+    if (!ymd.ok()) return Refused{std::string(option) + " '" + text + "' is not a day"};
+    const sys_days d{ymd};
+    if (d < almanac::kFirstDay || d > almanac::kLastDay) {
+        return Refused{std::string(option) + " " + DateText(d) + " lies outside " + DateText(almanac::kFirstDay) + " to " +
+                       DateText(almanac::kLastDay)};
+    }
+    return d;
+}
+
+void WriteText(std::string_view label, const std::string& value, std::string& out) {
+    out.append(label).append("  ").append(value).push_back('\n');
+}
+
+std::string AlmanacText(sys_days day, const almanac::DayAlmanac& a) {
+    std::string out = DateText(day) + " " + Utf8(a.weekday);
+    if (!a.lunarDate.empty()) out += "  农历" + Utf8(a.lunarDate);
+    out += '\n';
+    WriteText("干支", Utf8(a.yearPillar) + "年 " + Utf8(a.monthPillar) + "月 " + Utf8(a.dayPillar) + "日", out);
+    WriteText("建除", Utf8(a.officer), out);
+    WriteText("星宿", Utf8(a.mansion) + " " + Utf8(a.mansionLuck), out);
+    WriteText("冲煞", "冲" + Utf8(a.clashPillar) + "（" + Utf8(a.clashAnimal) + "） 煞" + Utf8(a.sha), out);
+    WriteText("彭祖", Utf8(a.stemTaboo) + " " + Utf8(a.branchTaboo), out);
+    WriteText("值神", Utf8(a.spirit) + " " + Utf8(a.path), out);
+    WriteText("胎神", Utf8(a.foetus), out);
+    WriteText("方位", "喜神" + Utf8(a.joy) + " 福神" + Utf8(a.fortune) + " 财神" + Utf8(a.wealth), out);
+    if (a.nines) WriteText("数九", Utf8(*a.nines), out);
+    if (a.dogDays) WriteText("三伏", Utf8(*a.dogDays), out);
+    for (std::size_t i = 0; i < a.hours.size(); ++i) {
+        const almanac::HourAlmanac& hour = a.hours[i];
+        WriteText(i == 0 ? "时辰" : "    ",
+                  Utf8(hour.branch) + "时 " + Utf8(hour.stemBranch) + " " + Utf8(hour.spirit) + " " + Utf8(hour.path),
+                  out);
+    }
+    return out;
+}
+
+void OptionalString(JsonWriter& json, const std::optional<std::string>& text) {
+    if (text) {
+        json.String(Utf8(*text));
+    } else {
+        json.Null();
+    }
+}
+
+std::string AlmanacJson(sys_days day, const almanac::DayAlmanac& a) {
+    JsonWriter json;
+    json.BeginObject().Key("date").String(DateText(day));
+    json.Key("lunar_date");
+    OptionalString(json, a.lunarDate.empty() ? std::nullopt : std::optional(a.lunarDate));
+    json.Key("pillars").BeginObject();
+    json.Key("year").String(Utf8(a.yearPillar)).Key("month").String(Utf8(a.monthPillar));
+    json.Key("day").String(Utf8(a.dayPillar)).EndObject();
+    json.Key("zhixing").String(Utf8(a.officer));
+    json.Key("xiu").String(Utf8(a.mansion)).Key("xiu_luck").String(Utf8(a.mansionLuck));
+    json.Key("chong").BeginObject().Key("stem_branch").String(Utf8(a.clashPillar));
+    json.Key("animal").String(Utf8(a.clashAnimal)).EndObject();
+    json.Key("sha").String(Utf8(a.sha));
+    json.Key("pengzu").BeginArray().String(Utf8(a.stemTaboo)).String(Utf8(a.branchTaboo)).EndArray();
+    json.Key("tianshen").String(Utf8(a.spirit)).Key("tianshen_type").String(Utf8(a.path));
+    json.Key("tai").String(Utf8(a.foetus));
+    json.Key("xi").String(Utf8(a.joy)).Key("fu").String(Utf8(a.fortune)).Key("cai").String(Utf8(a.wealth));
+    json.Key("shujiu");
+    OptionalString(json, a.nines);
+    json.Key("sanfu");
+    OptionalString(json, a.dogDays);
+    json.Key("hours").BeginArray();
+    for (const almanac::HourAlmanac& hour : a.hours) {
+        json.BeginObject().Key("branch").String(Utf8(hour.branch)).Key("stem_branch").String(Utf8(hour.stemBranch));
+        json.Key("tianshen").String(Utf8(hour.spirit)).Key("tianshen_type").String(Utf8(hour.path)).EndObject();
+    }
+    json.EndArray().EndObject();
+    return json.Text();
+}
+
+// The first and last day asked for, or why they cannot be.
+std::variant<std::pair<sys_days, sys_days>, Refused> DaysAsked(const AlmanacRequest& r,
+                                                               const pipeline::LocalTime& today) {
+    if (r.date && (r.from || r.to)) return Refused{"--almanac takes --date or --from and --to, not both"};
+    if (r.from.has_value() != r.to.has_value()) return Refused{"--from and --to go together"};
+    if (r.from) {
+        const auto first = DayNamed("--from", *r.from);
+        if (const auto* refused = std::get_if<Refused>(&first)) return *refused;
+        const auto last = DayNamed("--to", *r.to);
+        if (const auto* refused = std::get_if<Refused>(&last)) return *refused;
+        if (std::get<sys_days>(last) < std::get<sys_days>(first)) {
+            return Refused{"--to " + *r.to + " comes before --from " + *r.from};
+        }
+        return std::pair{std::get<sys_days>(first), std::get<sys_days>(last)};
+    }
+    char todayText[16];
+    std::snprintf(todayText, sizeof todayText, "%04d-%02d-%02d", today.year, today.month, today.day);
+    const auto day = DayNamed("--date", r.date.value_or(todayText));
+    if (const auto* refused = std::get_if<Refused>(&day)) return *refused;
+    return std::pair{std::get<sys_days>(day), std::get<sys_days>(day)};
+}
+
+}  // namespace
+
+int PrintAlmanac(const AlmanacRequest& request, const pipeline::LocalTime& today, std::ostream& out,
+                 std::ostream& err) {
+    const auto rule = calendar::CalendarRuleNamed(request.calendar.value_or("table"));
+    if (!rule) {
+        err << "yaopan-cast: calendar must be table or astronomical, not '" << *request.calendar << "'\n";
+        return kExitBadInput;
+    }
+    const auto asked = DaysAsked(request, today);
+    if (const auto* refused = std::get_if<Refused>(&asked)) {
+        err << "yaopan-cast: " << refused->message << '\n';
+        return kExitBadInput;
+    }
+    const auto [first, last] = std::get<std::pair<sys_days, sys_days>>(asked);
+    for (sys_days day = first; day <= last && out; day += days{1}) {
+        // Every day of the range has its almanac: the range was checked.
+        const almanac::DayAlmanac a = *almanac::AlmanacOf(day, *rule);
+        if (request.json) {
+            out << AlmanacJson(day, a) << '\n';
+        } else {
+            out << (day == first ? "" : "\n") << AlmanacText(day, a);
+        }
+    }
+    out.flush();
+    if (!out) {
+        err << "yaopan-cast: standard output failed\n";
+        return kExitInputOutput;
+    }
+    return 0;
+}
+
+}  // namespace cli
