@@ -37,13 +37,8 @@ TEST(TraditionalName, PinsEveryNameOfTheHexagramsAndTheCalendar) {
     for (const Pin& pin : kPins) EXPECT_EQ(script_conversion::TraditionalName(pin.simplified), pin.traditional);
 }
 
-TEST(OpenccConverter, RefusesAConfigurationItCannotLoadNamingIt) {
-    try {
-        script_conversion::OpenccConverter converter("no-such-conversion.json");
-        FAIL() << "loaded a configuration that does not exist";
-    } catch (const std::runtime_error& error) {
-        EXPECT_NE(std::string(error.what()).find("no-such-conversion.json"), std::string::npos) << error.what();
-    }
+TEST(OpenccConverter, RefusesAConfigurationItCannotLoad) {
+    EXPECT_THROW(script_conversion::OpenccConverter("no-such-conversion.json"), std::runtime_error);
 }
 
 }  // namespace
