@@ -5,17 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "script_conversion/opencc_converter.h"
 
 namespace {
 
-struct Pin {
-    const char* simplified;
-    const char* traditional;
-};
-
-constexpr Pin kPins[] = {
+// Simplified, then traditional.
+constexpr std::pair<const char*, const char*> kPins[] = {
     {"乾为天 天泽履 天火同人 天雷无妄 天风姤 天水讼 天山遁 天地否", "乾為天 天澤履 天火同人 天雷无妄 天風姤 天水訟 天山遯 天地否"},
     {"泽天夬 兑为泽 泽火革 泽雷随 泽风大过 泽水困 泽山咸 泽地萃", "澤天夬 兌為澤 澤火革 澤雷隨 澤風大過 澤水困 澤山咸 澤地萃"},
     {"火天大有 火泽睽 离为火 火雷噬嗑 火风鼎 火水未济 火山旅 火地晋", "火天大有 火澤睽 離為火 火雷噬嗑 火風鼎 火水未濟 火山旅 火地晉"},
@@ -34,7 +31,7 @@ constexpr Pin kPins[] = {
 };
 
 TEST(TraditionalName, PinsEveryNameOfTheHexagramsAndTheCalendar) {
-    for (const Pin& pin : kPins) EXPECT_EQ(script_conversion::TraditionalName(pin.simplified), pin.traditional);
+    for (const auto& [simplified, traditional] : kPins) EXPECT_EQ(script_conversion::TraditionalName(simplified), traditional);
 }
 
 TEST(OpenccConverter, RefusesAConfigurationItCannotLoad) {
