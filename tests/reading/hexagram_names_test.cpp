@@ -37,17 +37,16 @@ void ExpectWellFormed(const reading::NameForms& names) {
 
 TEST(HexagramNames, EveryHexagramAndTrigramHasToneMarkedPinyinAndAnEnglishNameOfItsOwn) {
     std::set<std::string_view> english;
-    for (int upper = 1; upper <= reading::kTrigramCount; ++upper) {
-        for (int lower = 1; lower <= reading::kTrigramCount; ++lower) {
-            const reading::NameForms names = reading::HexagramNameForms(upper, lower);
-            EXPECT_EQ(utf8(names.chinese), utf8(reading::HexagramTextOf(upper, lower).name));
-            ExpectWellFormed(names);
-            english.insert(names.english);
-        }
-        const reading::NameForms names = reading::TrigramNameForms(upper);
-        EXPECT_EQ(utf8(names.chinese), utf8(reading::TrigramName(upper)));
+    const auto expect = [&english](const reading::NameForms& names, std::string_view chinese) {
+        EXPECT_EQ(utf8(names.chinese), utf8(chinese));
         ExpectWellFormed(names);
         english.insert(names.english);
+    };
+    for (int upper = 1; upper <= reading::kTrigramCount; ++upper) {
+        for (int lower = 1; lower <= reading::kTrigramCount; ++lower) {
+            expect(reading::HexagramNameForms(upper, lower), reading::HexagramTextOf(upper, lower).name);
+        }
+        expect(reading::TrigramNameForms(upper), reading::TrigramName(upper));
     }
     EXPECT_EQ(english.size(), 72u);
     EXPECT_EQ(reading::HexagramNameForms(6, 3).english, "After Completion");
