@@ -1,6 +1,7 @@
 #include "hexagram_texts.h"
 
 #include <array>
+#include <span>
 #include <stdexcept>
 
 #include "trigrams.h"
@@ -12,12 +13,17 @@ namespace {
 // statement for each line; the last two fields are null but for 乾 and 坤.
 constexpr int kFields = 18;
 constexpr int kFirstStatement = 4;
+using Row = std::array<const char*, kFields>;
 
-constexpr std::array<const char*, kFields> kRows[] = {
+constexpr Row kSimplifiedRows[] = {
 #include "hexagram_texts.inc"
 };
 
-HexagramText FromRow(const std::array<const char*, kFields>& row) {
+constexpr Row kTraditionalRows[] = {
+#include "hexagram_texts_traditional.inc"
+};
+
+HexagramText FromRow(const Row& row) {
     HexagramText text{TrigramNamed(row[0]), TrigramNamed(row[1]), row[2], row[3], {}};
     for (int field = kFirstStatement; field < kFields && row[field] != nullptr; field += 2) {
         text.statements.push_back({row[field], row[field + 1]});
@@ -25,19 +31,22 @@ HexagramText FromRow(const std::array<const char*, kFields>& row) {
     return text;
 }
 
-}  // namespace
-
-const std::vector<HexagramText>& HexagramTexts() {
-    static const std::vector<HexagramText> texts = [] {
-        std::vector<HexagramText> all;
-        for (const auto& row : kRows) all.push_back(FromRow(row));
-        return all;
-    }();
-    return texts;
+std::vector<HexagramText> FromRows(std::span<const Row> rows) {
+    std::vector<HexagramText> all;
+    for (const Row& row : rows) all.push_back(FromRow(row));
+    return all;
 }
 
-const HexagramText& HexagramTextOf(int upper, int lower) {
-    for (const HexagramText& text : HexagramTexts()) {
+}  // namespace
+
+const std::vector<HexagramText>& HexagramTexts(Script script) {
+    static const std::vector<HexagramText> simplified = FromRows(kSimplifiedRows);
+    static const std::vector<HexagramText> traditional = FromRows(kTraditionalRows);
+    return script == Script::Traditional ? traditional : simplified;
+}
+
+const HexagramText& HexagramTextOf(int upper, int lower, Script script) {
+    for (const HexagramText& text : HexagramTexts(script)) {
         if (text.upper == upper && text.lower == lower) return text;
     }
     throw std::out_of_range("no hexagram of trigrams " + std::to_string(upper) + " over " + std::to_string(lower));

@@ -1,5 +1,7 @@
 // The classic texts of the 64 hexagrams: each one's judgment (卦辞) and line
-// statements (爻辞), in the received text. Texts are GBK.
+// statements (爻辞), in the received text, in simplified or in traditional
+// characters. Texts are GBK either way: GBK holds every traditional
+// character the texts use.
 #pragma once
 
 #include <string_view>
@@ -20,11 +22,14 @@ struct HexagramText {
     std::vector<LineStatement> statements;
 };
 
-// All 64, in the received order.
-const std::vector<HexagramText>& HexagramTexts();
+enum class Script { Simplified, Traditional };
+
+// All 64, in the received order. Both scripts have the same rows, keys and
+// labels, in the same order.
+const std::vector<HexagramText>& HexagramTexts(Script script = Script::Simplified);
 
 // The texts of the hexagram of an upper and a lower trigram. Throws
 // std::out_of_range for a trigram outside 1..8.
-const HexagramText& HexagramTextOf(int upper, int lower);
+const HexagramText& HexagramTextOf(int upper, int lower, Script script = Script::Simplified);
 
 }  // namespace reading

@@ -12,7 +12,7 @@ run_packages=(
   build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-translations-l10n libjpeg-dev fonts-noto-cjk
   googletest libgtest-dev libbenchmark-dev
-  libsqlite3-dev sqlite3 libcli11-dev nlohmann-json3-dev
+  libsqlite3-dev sqlite3 libcli11-dev nlohmann-json3-dev libopencc-dev
 )
 test_packages=(
   xvfb xauth xdotool unicode-data clang-14 libclang-rt-14-dev binutils
