@@ -60,6 +60,10 @@ TEST(PlaceList, NamesAreUniqueAndEveryPlaceHasAZone) {
         EXPECT_FALSE(place.zone.empty()) << utf8(place.name);
         EXPECT_TRUE(std::abs(place.longitude) <= 180 && std::abs(place.latitude) <= 90) << utf8(place.name);
         EXPECT_EQ(places::PlaceNamed(place.name), &place) << utf8(place.name);
+        // A qualified name stands for a bare name that is no place's own.
+        if (const auto bracket = place.name.find(gbk("（")); bracket != std::string::npos) {
+            EXPECT_GE(places::PlacesCalled(place.name.substr(0, bracket)).size(), 2u) << utf8(place.name);
+        }
     }
     EXPECT_GT(seen.size(), 2000u);
 }
