@@ -318,15 +318,16 @@ TEST(YaopanCast, EachCastingReadsByItsCalendarAndNamesIt) {
 }
 
 // One JSON object a day, in order, with the almanac's keys; the calendar
-// rule reads the lunar date (1906-04-23 differs between the two).
+// rule reads the lunar date (1914-11-17 differs between the two: the
+// Beijing meridian keeps 1906-04-23 alike).
 TEST(YaopanCast, AlmanacPrintsEachDayOfTheRangeByItsCalendar) {
     const std::vector<std::string> keys = {"date", "lunar_date", "pillars", "zhixing", "xiu", "xiu_luck", "chong",
         "sha", "pengzu", "tianshen", "tianshen_type", "tai", "xi", "fu", "cai", "shujiu", "sanfu", "hours"};
     const struct {
         std::string calendar, lunarDate;
-    } rules[] = {{"table", "一九零六年四月初一"}, {"astronomical", "一九零六年三月三十"}};
+    } rules[] = {{"table", "一九一四年九月三十"}, {"astronomical", "一九一四年十月初一"}};
     for (const auto& rule : rules) {
-        const Outcome run = RunCast({"--almanac", "--from", "1906-04-22", "--to", "1906-04-24", "--json", "--calendar",
+        const Outcome run = RunCast({"--almanac", "--from", "1914-11-16", "--to", "1914-11-18", "--json", "--calendar",
                                      rule.calendar});
         ASSERT_EQ(run.status, 0) << run.err;
         std::istringstream lines(run.out);
@@ -337,7 +338,7 @@ TEST(YaopanCast, AlmanacPrintsEachDayOfTheRangeByItsCalendar) {
             std::vector<std::string> dayKeys;
             for (const auto& item : days[i].items()) dayKeys.push_back(item.key());
             EXPECT_EQ(dayKeys, keys);
-            EXPECT_EQ(days[i]["date"], "1906-04-2" + std::to_string(2 + i));
+            EXPECT_EQ(days[i]["date"], "1914-11-1" + std::to_string(6 + i));
             EXPECT_EQ(days[i]["hours"].size(), 12u);
         }
         EXPECT_EQ(days[1]["lunar_date"], rule.lunarDate);
