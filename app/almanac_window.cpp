@@ -56,6 +56,8 @@ AlmanacWindow::AlmanacWindow(calendar::CalendarRule rule, QDate day, QWidget* pa
     facts = new QFormLayout;
     facts->setLabelAlignment(Qt::AlignRight);
     facts->setVerticalSpacing(8);
+    // The longest line is the 彭祖's: two sayings of eight characters.
+    valueWidth_ = fontMetrics().horizontalAdvance(QStringLiteral("甲不开仓财物耗散 辰不哭泣必主重丧"));
     auto* almanac = new QVBoxLayout;
     almanac->addWidget(heading);
     almanac->addSpacing(6);
@@ -129,6 +131,7 @@ void AlmanacWindow::ShowSelectedDay() {
     for (const almanac::AlmanacLine& line : almanac::AlmanacLines(*a)) {
         auto* value = new QLabel(QStringFromGbk(line.value));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setMinimumWidth(valueWidth_);
         facts->addRow(QStringFromGbk(line.label) + QStringLiteral("："), value);
     }
 

@@ -41,4 +41,8 @@ protected:
 
 private:
     void ShowSelectedDay();
+
+    // Wide enough for the longest value, so the window keeps its size as
+    // the days change.
+    int valueWidth_ = 0;
 };
