@@ -53,7 +53,9 @@ std::string AlmanacText(sys_days day, const almanac::DayAlmanac& a) {
     std::string out = DateText(day) + " " + Utf8(a.weekday);
     if (!a.lunarDate.empty()) out += "  农历" + Utf8(a.lunarDate);
     out += '\n';
-    for (const almanac::AlmanacLine& line : almanac::AlmanacLines(a)) WriteText(Utf8(line.label), Utf8(line.value), out);
+    for (const almanac::AlmanacLine& line : almanac::AlmanacLines(a)) {
+        WriteText(Utf8(line.label), Utf8(line.value), out);
+    }
     for (std::size_t i = 0; i < a.hours.size(); ++i) {
         const almanac::HourAlmanac& hour = a.hours[i];
         WriteText(i == 0 ? "时辰" : "    ",

@@ -57,7 +57,7 @@ TEST_F(AlmanacWindowTest, ShowsTheSelectedDaysAlmanacAndHours) {
     EXPECT_EQ(Hour(11), QStringList({"亥时", "乙亥", "玉堂", "黄道"}));
 }
 
-TEST_F(AlmanacWindowTest, CalendarKeysMoveTheShownDay) {
+TEST_F(AlmanacWindowTest, CalendarKeysMoveTheShownDayAndEscCloses) {
     Select(2024, 2, 10);
     const struct {
         Qt::Key key;
@@ -68,9 +68,12 @@ TEST_F(AlmanacWindowTest, CalendarKeysMoveTheShownDay) {
                  {Qt::Key_PageUp, "2024年1月18日 星期四", "定"}};
     for (const auto& move : moves) {
         QTest::keyClick(window->calendar, move.key);
-        EXPECT_TRUE(window->heading->text().startsWith(QString::fromUtf8(move.heading))) << window->heading->text().toStdString();
+        const QString heading = window->heading->text();
+        EXPECT_TRUE(heading.startsWith(QString::fromUtf8(move.heading))) << heading.toStdString();
         EXPECT_EQ(Fact(QStringLiteral("建除")), QString::fromUtf8(move.officer));
     }
+    QTest::keyClick(window->calendar, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
 }
 
 // A leap day: the day's bound follows the year and month put in before it.
@@ -87,7 +90,8 @@ TEST_F(AlmanacWindowTest, FollowsTheCalendarChosenInTheFileMenu) {
     const auto rules = form->findChild<QMenu*>("CalendarRuleMenu")->actions();
     for (const auto& [item, lunarDate] : {std::pair{1, "一九一四年十月初一"}, {0, "一九一四年九月三十"}}) {
         rules.at(item)->trigger();
-        EXPECT_TRUE(window->heading->text().endsWith(QString::fromUtf8(lunarDate))) << window->heading->text().toStdString();
+        const QString heading = window->heading->text();
+        EXPECT_TRUE(heading.endsWith(QString::fromUtf8(lunarDate))) << heading.toStdString();
         const std::string hint = window->calendar->DayHintText(testing_support::at(1914, 11, 17));
         EXPECT_NE(hint.find(testing_support::gbk(lunarDate)), std::string::npos) << testing_support::utf8(hint);
     }
