@@ -21,6 +21,7 @@
 #include "qt_text/gbk_qt.h"
 #include "calendar/date_rule.h"
 #include "calendar_control/nong_calendar.h"
+#include "almanac_window.h"
 #include "history_window.h"
 #include "information_dialog.h"
 #include "input_fields.h"
@@ -174,10 +175,12 @@ void TForm1::BuildMenus() {
     AddCalendarRuleMenu(file, [this](calendar::CalendarRule rule) {
         calendarRule_ = rule;
         NongCalendar1->SetRule(rule);
+        if (almanac_ != nullptr) almanac_->SetRule(rule);
     });
     QMenu* query = bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"));
     query->setObjectName(QStringLiteral("N3"));
     BuildJournalMenus(file, query);
+    almanacAction = query->addAction(QStringLiteral("万年历…"), this, &TForm1::OpenAlmanac);
     QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("N2"));
     N15 = help->addAction(QStringLiteral("问题反馈"), this, &TForm1::N15Click);
@@ -476,6 +479,13 @@ void TForm1::bsSkinSpinEdit3Change() {
     bsSkinSpinEdit3->setMaximum(MonthLength(bsSkinSpinEdit1->value(), bsSkinSpinEdit2->value()));
 }
 
+void TForm1::SetDateFields(int year, int month, int day) {
+    SetField(bsSkinSpinEdit1, year, &TForm1::bsSkinSpinEdit1Change);
+    SetField(bsSkinSpinEdit2, month, &TForm1::bsSkinSpinEdit2Change);
+    bsSkinSpinEdit3Change();
+    SetField(bsSkinSpinEdit3, day, &TForm1::bsSkinSpinEdit3Change);
+}
+
 void TForm1::RadioButton1Click() {
     if (RadioButton1->isChecked()) sexText_ = GbkFromQString(RadioButton1->text());
 }
@@ -628,11 +638,7 @@ void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
         button->setAutoExclusive(true);
     }
     sexText_ = RadioButton1->isChecked() || RadioButton2->isChecked() ? GbkFromQString(heading.sex) : std::string();
-    // Year and month before the day, whose bound they set.
-    SetField(bsSkinSpinEdit1, heading.year, &TForm1::bsSkinSpinEdit1Change);
-    SetField(bsSkinSpinEdit2, heading.month, &TForm1::bsSkinSpinEdit2Change);
-    bsSkinSpinEdit3Change();
-    SetField(bsSkinSpinEdit3, heading.day, &TForm1::bsSkinSpinEdit3Change);
+    SetDateFields(heading.year, heading.month, heading.day);
     SetField(bsSkinSpinEdit4, heading.hour, nullptr);
     // The method's input page with what it was given; the clock's minute
     // has no box.
@@ -684,4 +690,19 @@ HistoryWindow* TForm1::OpenHistory() {
     history_->raise();
     history_->activateWindow();
     return history_;
+}
+
+AlmanacWindow* TForm1::OpenAlmanac() {
+    if (almanac_ == nullptr) {
+        almanac_ = new AlmanacWindow(calendarRule_, services_.now().date(), this);
+        connect(almanac_, &AlmanacWindow::castOn, this, [this](QDate day) {
+            SetDateFields(day.year(), day.month(), day.day());
+            raise();
+            activateWindow();
+        });
+    }
+    almanac_->show();
+    almanac_->raise();
+    almanac_->activateWindow();
+    return almanac_;
 }

@@ -16,6 +16,7 @@
 #include "report_heading.h"
 #include "shell_services.h"
 
+class AlmanacWindow;
 class HistoryWindow;
 class QAction;
 class QComboBox;
@@ -89,6 +90,9 @@ public:
     // 查询 > 历史记录…: the one history window, opened or brought forward.
     // With recording off, asks to turn it on first; nothing when refused.
     HistoryWindow* OpenHistory();
+    // 查询 > 万年历…: the one almanac window, opened on today or brought
+    // forward. Its 用此日起卦 puts its day into the date fields.
+    AlmanacWindow* OpenAlmanac();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -113,6 +117,9 @@ private:
     void SetField(SpinEdit* field, int value, void (TForm1::*rule)());
     // Opens the information dialog modally on `page` with `title`.
     void OpenInformation(int page, const QString& title);
+    // Sets the date fields, year and month before the day, whose bound
+    // they set.
+    void SetDateFields(int year, int month, int day);
     // Shows input page `page` with the cursor in its first box, empties the
     // report view and `edit`.
     void OpenInputPage(int page, QLineEdit* edit);
@@ -143,7 +150,7 @@ public:
     QAction *N13, *N14, *N19, *N20, *N21;
     QAction *N15, *N16, *N17, *N18;
     QAction* openHomePageAction;  // 帮助 > 启动时打开主页, remembered
-    QAction *exportReportAction, *printAction, *recordAction, *quitAction, *historyAction;
+    QAction *exportReportAction, *printAction, *recordAction, *quitAction, *historyAction, *almanacAction;
     CastingRecorder* recorder;
     RollPanel* bsSkinExPanel1;
     QPushButton *bsSkinButton1, *bsSkinButton2, *bsSkinButton3, *bsSkinButton4, *bsSkinButton5, *bsSkinButton6,
@@ -170,5 +177,6 @@ private:
     std::unique_ptr<casting::CastingEngine> engine_;
     calendar::CalendarRule calendarRule_ = StoredCalendarRule();
     HistoryWindow* history_ = nullptr;
+    AlmanacWindow* almanac_ = nullptr;
     bool calendarShown_ = false;
 };

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <variant>
 
+#include "almanac/almanac_lines.h"
 #include "almanac/day_almanac.h"
 #include "command_line.h"
 #include "json_writer.h"
@@ -52,16 +53,9 @@ std::string AlmanacText(sys_days day, const almanac::DayAlmanac& a) {
     std::string out = DateText(day) + " " + Utf8(a.weekday);
     if (!a.lunarDate.empty()) out += "  农历" + Utf8(a.lunarDate);
     out += '\n';
-    WriteText("干支", Utf8(a.yearPillar) + "年 " + Utf8(a.monthPillar) + "月 " + Utf8(a.dayPillar) + "日", out);
-    WriteText("建除", Utf8(a.officer), out);
-    WriteText("星宿", Utf8(a.mansion) + " " + Utf8(a.mansionLuck), out);
-    WriteText("冲煞", "冲" + Utf8(a.clashPillar) + "（" + Utf8(a.clashAnimal) + "） 煞" + Utf8(a.sha), out);
-    WriteText("彭祖", Utf8(a.stemTaboo) + " " + Utf8(a.branchTaboo), out);
-    WriteText("值神", Utf8(a.spirit) + " " + Utf8(a.path), out);
-    WriteText("胎神", Utf8(a.foetus), out);
-    WriteText("方位", "喜神" + Utf8(a.joy) + " 福神" + Utf8(a.fortune) + " 财神" + Utf8(a.wealth), out);
-    if (a.nines) WriteText("数九", Utf8(*a.nines), out);
-    if (a.dogDays) WriteText("三伏", Utf8(*a.dogDays), out);
+    for (const almanac::AlmanacLine& line : almanac::AlmanacLines(a)) {
+        WriteText(Utf8(line.label), Utf8(line.value), out);
+    }
     for (std::size_t i = 0; i < a.hours.size(); ++i) {
         const almanac::HourAlmanac& hour = a.hours[i];
         WriteText(i == 0 ? "时辰" : "    ",

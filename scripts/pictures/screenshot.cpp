@@ -1,7 +1,8 @@
-// Renders the main window with a sample casting and writes two pictures:
-// the README screenshot (the bare window, PNG) and the information
-// dialog's "newest work" picture (the window framed on a 1366 × 738
-// colour canvas, JPEG). Arguments: the PNG path and the JPEG path.
+// Renders the main window with a sample casting and writes three pictures:
+// the README screenshot (the bare window, PNG), the information dialog's
+// "newest work" picture (the window framed on a 1366 × 738 colour canvas,
+// JPEG) and the README's picture of the almanac window on the same day
+// (PNG). Arguments: the three paths in that order.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -14,18 +15,24 @@
 #include <cstdio>
 
 #include "qt_text/font_faces.h"
+#include "almanac_window.h"
 #include "jpeg_writer.h"
 #include "main_window.h"
 
 namespace {
 
-// A fixed moment and person, so the pictures do not change from run to run.
-QImage GrabSampleWindow(bool showTrigramTexts) {
+// A fixed moment, so the pictures do not change from run to run.
+ShellServices SampleServices() {
     const QDateTime moment(QDate(2024, 2, 10), QTime(9, 30));
     ShellServices services = DesktopShellServices();
     services.openWebPage = [](const QUrl&) {};
     services.now = [moment] { return moment; };
-    TForm1 form(services);
+    return services;
+}
+
+// A fixed person too.
+QImage GrabSampleWindow(bool showTrigramTexts) {
+    TForm1 form(SampleServices());
     form.bsSkinEdit1->setText(QStringLiteral("李明"));
     form.bsSkinEdit5->setText(QStringLiteral("36"));
     form.RadioButton1->setChecked(true);
@@ -36,6 +43,15 @@ QImage GrabSampleWindow(bool showTrigramTexts) {
     form.bsSkinButton1->click();
     QApplication::processEvents();
     return form.grab().toImage();
+}
+
+// 查询 › 万年历… opened on the sample day.
+QImage GrabAlmanacWindow() {
+    TForm1 form(SampleServices());
+    QWidget* almanac = form.OpenAlmanac();
+    if (!QTest::qWaitForWindowExposed(almanac)) std::fprintf(stderr, "the almanac window was not shown\n");
+    QApplication::processEvents();
+    return almanac->grab().toImage();
 }
 
 // The window on a dark ink-blue canvas with a title bar and shadow, and the
@@ -102,12 +118,13 @@ QImage Frame(const QImage& window) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     InstallFontSubstitutions();
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s SCREENSHOT.png LATEST_WORK.jpg\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s SCREENSHOT.png LATEST_WORK.jpg ALMANAC.png\n", argv[0]);
         return 2;
     }
     const bool shot = GrabSampleWindow(false).save(QString::fromLocal8Bit(argv[1]));
     const bool framed = WriteJpeg(Frame(GrabSampleWindow(true)), QString::fromLocal8Bit(argv[2]), 90);
-    if (!shot || !framed) std::fprintf(stderr, "could not write the pictures\n");
-    return shot && framed ? 0 : 1;
+    const bool almanac = GrabAlmanacWindow().save(QString::fromLocal8Bit(argv[3]));
+    if (!shot || !framed || !almanac) std::fprintf(stderr, "could not write the pictures\n");
+    return shot && framed && almanac ? 0 : 1;
 }

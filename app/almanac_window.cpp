@@ -1,0 +1,148 @@
+#include "almanac_window.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <chrono>
+
+#include "almanac/almanac_lines.h"
+#include "almanac/day_almanac.h"
+#include "calendar_control/nong_calendar.h"
+#include "qt_text/gbk_qt.h"
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr int kHourRows = 3;  // 干支, 值神, 黄道 or 黑道
+constexpr TColor kNavy = 0x800000;
+
+// 黄道 hours are the lucky ones a reader looks for: they stand out.
+const QColor kLuckyPath(0xB0, 0x30, 0x00);
+const QColor kUnluckyPath(0x70, 0x70, 0x70);
+
+QTableWidgetItem* NewCell(const QString& text) {
+    auto* cell = new QTableWidgetItem(text);
+    cell->setTextAlignment(Qt::AlignCenter);
+    return cell;
+}
+
+}  // namespace
+
+AlmanacWindow::AlmanacWindow(calendar::CalendarRule rule, QDate day, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("almanacWindow"));
+    setWindowTitle(QStringLiteral("万年历"));
+
+    calendar = new TNongCalendar(this);
+    calendar->setObjectName(QStringLiteral("almanacCalendar"));
+    calendar->setAccessibleName(QStringLiteral("万年历"));
+    calendar->setMinimumSize(520, 380);
+    calendar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    calendar->CalColors().SetLunarTermColor(kNavy);
+    calendar->SetRule(rule);
+    if (day.isValid()) calendar->SetDate(calendar::DateTimeOf(sys_days{year{day.year()} / day.month() / day.day()}));
+
+    heading = new QLabel(this);
+    heading->setObjectName(QStringLiteral("almanacHeading"));
+    QFont headingFont = heading->font();
+    headingFont.setPixelSize(16);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    facts = new QFormLayout;
+    facts->setLabelAlignment(Qt::AlignRight);
+    facts->setVerticalSpacing(8);
+    // The longest line is the 彭祖's: two sayings of eight characters.
+    valueWidth_ = fontMetrics().horizontalAdvance(QStringLiteral("甲不开仓财物耗散 辰不哭泣必主重丧"));
+    auto* almanac = new QVBoxLayout;
+    almanac->addWidget(heading);
+    almanac->addSpacing(6);
+    almanac->addLayout(facts);
+    almanac->addStretch(1);
+
+    hours = new QTableWidget(kHourRows, 12, this);
+    hours->setObjectName(QStringLiteral("almanacHours"));
+    hours->setAccessibleName(QStringLiteral("时辰"));
+    hours->setVerticalHeaderLabels({QStringLiteral("干支"), QStringLiteral("值神"), QStringLiteral("黄黑道")});
+    hours->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    hours->setSelectionMode(QAbstractItemView::NoSelection);
+    // The keys belong to the calendar, which moves the day.
+    hours->setFocusPolicy(Qt::NoFocus);
+    hours->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    hours->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    hours->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hours->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int tableHeight = hours->horizontalHeader()->sizeHint().height() +
+                            kHourRows * hours->verticalHeader()->defaultSectionSize() + 2 * hours->frameWidth();
+    hours->setFixedHeight(tableHeight);
+
+    castButton = new QPushButton(QStringLiteral("用此日起卦"), this);
+    castButton->setObjectName(QStringLiteral("castButton"));
+    castButton->setAccessibleName(castButton->text());
+    castButton->setFocusPolicy(Qt::TabFocus);
+    connect(castButton, &QPushButton::clicked, this, [this] { emit castOn(Day()); });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(calendar, 1);
+    top->addSpacing(12);
+    top->addLayout(almanac);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(castButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(hours);
+    layout->addLayout(buttons);
+
+    connect(calendar, &TNongCalendar::OnChange, this, &AlmanacWindow::ShowSelectedDay);
+    ShowSelectedDay();
+    calendar->setFocus();
+}
+
+void AlmanacWindow::SetRule(calendar::CalendarRule rule) {
+    calendar->SetRule(rule);
+    ShowSelectedDay();
+}
+
+QDate AlmanacWindow::Day() const { return QDate(calendar->Year(), calendar->Month(), calendar->Day()); }
+
+void AlmanacWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc closes, as it does a dialog; the calendar leaves the key to the window.
+    if (event->matches(QKeySequence::Cancel)) return void(close());
+    QWidget::keyPressEvent(event);
+}
+
+void AlmanacWindow::ShowSelectedDay() {
+    const QDate day = Day();
+    // The calendar keeps its selection within the years the almanac covers,
+    // so every day it selects has one.
+    const auto a = almanac::AlmanacOf(sys_days{year{day.year()} / day.month() / day.day()}, calendar->Rule());
+    if (!a) return;
+    QString title = QStringLiteral("%1年%2月%3日 %4").arg(day.year()).arg(day.month()).arg(day.day()).arg(
+        QStringFromGbk(a->weekday));
+    if (!a->lunarDate.empty()) title += QStringLiteral("\n农历") + QStringFromGbk(a->lunarDate);
+    heading->setText(title);
+
+    while (facts->rowCount() > 0) facts->removeRow(0);
+    for (const almanac::AlmanacLine& line : almanac::AlmanacLines(*a)) {
+        auto* value = new QLabel(QStringFromGbk(line.value));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setMinimumWidth(valueWidth_);
+        facts->addRow(QStringFromGbk(line.label) + QStringLiteral("："), value);
+    }
+
+    for (int column = 0; column < static_cast<int>(a->hours.size()); ++column) {
+        const almanac::HourAlmanac& hour = a->hours[column];
+        hours->setHorizontalHeaderItem(column, new QTableWidgetItem(QStringFromGbk(hour.branch) + QStringLiteral("时")));
+        hours->setItem(0, column, NewCell(QStringFromGbk(hour.stemBranch)));
+        hours->setItem(1, column, NewCell(QStringFromGbk(hour.spirit)));
+        const QString path = QStringFromGbk(hour.path);
+        QTableWidgetItem* pathCell = NewCell(path);
+        pathCell->setForeground(path == QStringLiteral("黄道") ? kLuckyPath : kUnluckyPath);
+        hours->setItem(2, column, pathCell);
+    }
+}
