@@ -43,6 +43,23 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
     const std::vector<std::string> readingText = ReadingText(values.reading, values.chart);
     if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
+
+    const moment::CorrectedMoment& castFrom = values.moment;
+    if (castFrom.corrections.empty()) return entry;
+    const moment::MomentOptions& options = casting.momentOptions;
+    if (options.trueSolarTime) {
+        entry.placeName = text::Utf8FromGbk(options.placeName);
+        entry.longitude = options.longitude;
+        entry.zone = options.zone;
+    }
+    std::string corrections;
+    for (const moment::Correction& correction : castFrom.corrections) {
+        corrections += (corrections.empty() ? "[" : ",") + std::string(R"({"kind":")") +
+                       moment::CorrectionKey(correction.kind) + R"(","seconds":)" + std::to_string(correction.seconds) +
+                       "}";
+    }
+    entry.corrections = corrections + "]";
+    entry.castFrom = moment::ClockText(castFrom.castFrom);
     return entry;
 }
 
