@@ -149,6 +149,8 @@ std::optional<DateFields> ParseDate(std::string_view text) {
     return DateFields{*y, *m, *d};
 }
 
+moment::ClockReading ClockOf(const Casting& c) { return {c.year, c.month, c.day, c.hour, c.minute, 0}; }
+
 const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
 
 const std::array<TextField, 7> kTextFields{{

@@ -94,6 +94,9 @@ struct Casting {
     moment::MomentOptions momentOptions;
 };
 
+// The clock reading a casting was entered at, to the minute.
+moment::ClockReading ClockOf(const Casting& casting);
+
 // Why a request casts nothing, in UTF-8.
 struct Refusal {
     std::string message;

@@ -73,8 +73,6 @@ std::optional<Refusal> RefuseOutOfRange(const Casting& c, const moment::Correcte
 
 }  // namespace
 
-moment::ClockReading ClockOf(const Casting& c) { return {c.year, c.month, c.day, c.hour, c.minute, 0}; }
-
 std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& c) {
     const moment::ClockReading clock = ClockOf(c);
     if (!casting::DayOf(MomentOf(c))) return moment::CorrectedMoment{clock, {}, {}};

@@ -58,9 +58,6 @@ CastingInputs InputsOf(const Casting& casting);
 Casting CastingOf(Method method, const casting::Person& person, const casting::Moment& moment,
                   const CastingInputs& inputs);
 
-// The clock reading a casting was entered at, to the minute.
-moment::ClockReading ClockOf(const Casting& casting);
-
 // The moment `casting` is cast from under its moment options. A day that
 // does not exist is left as it is, for the engine to name.
 std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& casting);

@@ -1,6 +1,7 @@
 #include "entry_of_casting.h"
 
 #include "calendar/calendar_rule.h"
+#include "moment_text.h"
 #include "reading_text.h"
 #include "text/gbk_utf8.h"
 
@@ -41,7 +42,7 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.report = JoinedUtf8(values.report);
     entry.castAt = casting.castAt;
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
-    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart);
+    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, MomentText(casting, values.moment));
     if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
 
     const moment::CorrectedMoment& castFrom = values.moment;

@@ -18,6 +18,7 @@ pipeline::CastDone Cast(const char* method, const char* date, int hour, int minu
     request.longitude = longitude;
     request.trueSolarTime = longitude.has_value();
     request.summerTime = summerTime;
+    request.record = true;  // for the journal's entry: nothing is written
     auto cast = pipeline::CastRequested(request, kNow);
     if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) ADD_FAILURE() << refusal->message;
     return std::get_if<pipeline::CastDone>(&cast) ? std::get<pipeline::CastDone>(cast) : pipeline::CastDone{};
@@ -55,6 +56,33 @@ TEST(MomentCastFrom, CastsAsTheMomentCastFromAndNamesTheClockReading) {
         EXPECT_FALSE(corrected.values.moment.corrections.empty());
         EXPECT_TRUE(plain.values.moment.corrections.empty());
         EXPECT_EQ(plain.values.moment.castFrom, pipeline::ClockOf(plain.casting));
+    }
+}
+
+// The reading the page shows and the journal keeps opens with the moment
+// whenever a correction is on or there is a warning, and only then.
+TEST(MomentCastFrom, TheReadingOpensWithTheMomentWhenThereIsSomethingToSay) {
+    const struct {
+        const char* date;
+        std::optional<double> longitude;
+        bool summerTime;
+        std::string opening;
+    } cases[] = {
+        {"2024-02-11", 75.99, false, "【时间】\n时钟读数：2024-02-11 12:00（Asia/Shanghai）\n经度 -2小时56分2秒（东经75.99°）\n"},
+        {"2024-02-11", -0.5, false, "【时间】\n时钟读数：2024-02-11 12:00（Asia/Shanghai）\n经度 -8小时2分（西经0.5°）\n"},
+        {"1988-07-01", std::nullopt, true,
+         "【时间】\n时钟读数：1988-07-01 12:00（Asia/Shanghai）\n夏令时 -1小时\n起卦时刻：1988-07-01 11:00:00\n时钟读数 "},
+        // Summer time left on the clock: only the warning to tell.
+        {"1988-07-01", std::nullopt, false, "【时间】\n时钟读数：1988-07-01 12:00（Asia/Shanghai）\n起卦时刻：1988-07-01 12:00:00\n时钟读数 "},
+        {"1992-07-01", std::nullopt, false, "【卦】"},
+    };
+    for (const auto& c : cases) {
+        const pipeline::CastDone done = Cast("traditional", c.date, 12, 0, c.longitude, c.summerTime);
+        ASSERT_TRUE(done.values.entry && done.values.entry->reading);
+        EXPECT_TRUE(done.values.entry->reading->starts_with(c.opening)) << *done.values.entry->reading;
+        const bool corrected = !done.values.moment.corrections.empty();
+        EXPECT_EQ(done.values.entry->castFrom.has_value(), corrected) << c.date;
+        EXPECT_EQ(done.values.entry->longitude, c.longitude) << c.date;
     }
 }
 
