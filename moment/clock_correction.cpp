@@ -67,22 +67,21 @@ std::variant<CorrectedMoment, MomentRefusal> CorrectClock(const ClockReading& cl
 
     CorrectedMoment corrected;
     const std::string reading = "时钟读数 " + MinuteText(clock);
-    const std::string forward = "（" + options.zone + " 夏令时拨快" + HourText(zone.summerOffset) + "）";
     seconds shift{0};
     if (zone.kind == ZoneReading::Kind::Skipped) {
-        if (options.summerTime) return MomentRefusal{reading + " 从未出现：夏令时开始时钟表跳过了这段时间" + forward};
-        corrected.warnings.push_back(reading + " 从未出现：夏令时开始时钟表跳过了这段时间" + forward +
-                                     "，按标准时间起卦");
+        const std::string skipped = reading + " 从未出现：" + options.zone + " 的钟表在此拨快，跳过了这段时间";
+        if (options.summerTime) return MomentRefusal{skipped};
+        corrected.warnings.push_back(skipped + "，按标准时间起卦");
     } else if (zone.summerOffset != seconds{0}) {
-        corrected.warnings.push_back(reading + " 在夏令时内" + forward +
-                                     (options.summerTime ? "，已拨回标准时间" : "，未拨回标准时间"));
+        corrected.warnings.push_back(reading + " 在夏令时内（" + options.zone + " 拨快" + HourText(zone.summerOffset) +
+                                     (options.summerTime ? "），已拨回标准时间" : "），未拨回标准时间"));
         if (options.summerTime) {
             shift -= zone.summerOffset;
             corrected.corrections.push_back({CorrectionKind::SummerTime, static_cast<long>(-zone.summerOffset.count())});
         }
     }
     if (zone.kind == ZoneReading::Kind::Doubled && options.summerTime) {
-        corrected.warnings.push_back(reading + " 出现过两次：夏令时结束时钟表拨回，按第一次起卦");
+        corrected.warnings.push_back(reading + " 出现过两次：" + options.zone + " 的钟表在此拨回，按第一次起卦");
     }
 
     if (options.trueSolarTime) {

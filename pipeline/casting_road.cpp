@@ -75,7 +75,10 @@ std::optional<Refusal> RefuseOutOfRange(const Casting& c, const moment::Correcte
 
 std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& c) {
     const moment::ClockReading clock = ClockOf(c);
-    if (!casting::DayOf(MomentOf(c))) return moment::CorrectedMoment{clock, {}, {}};
+    // No day, or no hour of one: the engine refuses the reading itself.
+    if (!casting::DayOf(MomentOf(c)) || casting::FaultOf(MomentOf(c)) == casting::MomentFault::HourOutOfRange) {
+        return moment::CorrectedMoment{clock, {}, {}};
+    }
     auto corrected = moment::CorrectClock(clock, c.momentOptions);
     if (auto* refusal = std::get_if<moment::MomentRefusal>(&corrected)) return Refusal{std::move(refusal->message)};
     return std::get<moment::CorrectedMoment>(std::move(corrected));

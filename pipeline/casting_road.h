@@ -59,7 +59,8 @@ Casting CastingOf(Method method, const casting::Person& person, const casting::M
                   const CastingInputs& inputs);
 
 // The moment `casting` is cast from under its moment options. A day that
-// does not exist is left as it is, for the engine to name.
+// does not exist, or an hour no day has, is left as it is, for the engine
+// to name.
 std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& casting);
 
 // Casts on `engine`, which keeps the date and reads the clock as its owner
