@@ -29,7 +29,10 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.day = casting.day;
     entry.hour = casting.hour;
     // The minute the casting itself read, not a second look at the clock.
-    entry.minute = values.record.Clock ? values.record.Clock->minute : 0;
+    // A corrected casting read the moment cast from, which castFrom keeps;
+    // the minute beside the hour is then the reading's as entered.
+    const bool corrected = !values.moment.corrections.empty();
+    entry.minute = corrected ? casting.minute : values.record.Clock ? values.record.Clock->minute : 0;
     entry.method = text::Utf8FromGbk(values.record.MethodText);
     entry.question = text::Utf8FromGbk(casting.text);
     entry.manualUpper = casting.upper;

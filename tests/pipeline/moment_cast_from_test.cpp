@@ -52,6 +52,7 @@ TEST(MomentCastFrom, CastsAsTheMomentCastFromAndNamesTheClockReading) {
                 << c.method << ' ' << c.date << " line " << line + 1;
         }
         EXPECT_EQ(plain.values.moment.castFrom, pipeline::ClockOf(plain.casting));
+        EXPECT_EQ(corrected.values.entry->minute, c.minute) << c.method;
     }
 }
 
