@@ -25,6 +25,16 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
         const std::string& key = item.key();
         const json& value = item.value();
         if (value.is_null()) continue;  // as if the key were absent
+        if (key == "true_solar_time" || key == "summer_time") {
+            if (!value.is_boolean()) return key + " must be true or false";
+            (key == "true_solar_time" ? request.trueSolarTime : request.summerTime) = value.get<bool>();
+            continue;
+        }
+        if (key == "longitude") {
+            if (!value.is_number()) return key + " must be a number";
+            request.longitude = value.get<double>();
+            continue;
+        }
         const auto text =
             std::find_if(kTextFields.begin(), kTextFields.end(), [&](const pipeline::TextField& f) { return key == f.key; });
         if (text != kTextFields.end()) {

@@ -76,6 +76,28 @@ void WriteChart(JsonWriter& json, const liuyao::Chart& chart) {
     json.EndObject();
 }
 
+// Beside the moment's date and hour: the clock reading as entered, the
+// moment cast from, what corrected it, and the place true solar time was
+// reckoned at (its name "" for a typed longitude), or null.
+void WriteCastFrom(JsonWriter& json, const pipeline::Casting& c, const moment::CorrectedMoment& castFrom) {
+    json.Key("clock").String(moment::ClockText(pipeline::ClockOf(c)).substr(0, 16));
+    json.Key("cast").String(moment::ClockText(castFrom.castFrom));
+    json.Key("corrections").BeginArray();
+    for (const moment::Correction& correction : castFrom.corrections) {
+        json.BeginObject().Key("kind").String(moment::CorrectionKey(correction.kind));
+        json.Key("seconds").Number(correction.seconds).EndObject();
+    }
+    json.EndArray();
+    json.Key("place");
+    const moment::MomentOptions& options = c.momentOptions;
+    if (options.trueSolarTime && options.longitude) {
+        json.BeginObject().Key("name").String(Utf8(options.placeName));
+        json.Key("longitude").Real(*options.longitude).Key("zone").String(options.zone).EndObject();
+    } else {
+        json.Null();
+    }
+}
+
 }  // namespace
 
 std::string ReportText(const pipeline::CastValues& values) {
@@ -100,6 +122,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("moment").BeginObject();
     json.Key("date").String(date).Key("hour").Number(c.hour);
     if (method.input == pipeline::MethodInput::Clock) json.Key("minute").Number(c.minute);
+    WriteCastFrom(json, c, values.moment);
     json.EndObject();
     json.Key("calendar").String(calendar::CalendarRuleName(c.rule));
 
@@ -152,6 +175,9 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     } else {
         json.Null();
     }
+    json.Key("warnings").BeginArray();
+    for (const std::string& warning : values.moment.warnings) json.String(warning);
+    json.EndArray();
     json.EndObject();
     return json.Text();
 }

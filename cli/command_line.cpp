@@ -41,6 +41,19 @@ long long DecimalValue(const std::string& option, const std::string& text) {
     return value;
 }
 
+// A longitude in degrees: decimal digits with an optional sign and
+// fraction, as people write them (-75.5, 116.4).
+double DegreesValue(const std::string& option, const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data() + (text.starts_with('+') ? 1 : 0), end, value,
+                                               std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || stop != end) {
+        throw CLI::ValidationError(option, "takes degrees like 116.4 or -75.5, not '" + text + "'");
+    }
+    return value;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -69,6 +82,14 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
                field.help)
             ->type_name("INT");
     }
+    app.add_option_function<std::string>(
+           "--longitude",
+           [&request, &castingOptions](const std::string& text) {
+               request.longitude = DegreesValue("--longitude", text);
+               castingOptions = true;
+           },
+           "with --true-solar-time: the place's longitude in degrees, -180 to 180, east positive")
+        ->type_name("DEG");
     // A flag takes no value: "--record=false" would otherwise record. (CLI11
     // still takes "=true", its own spelling of the bare flag.)
     app.option_defaults()->disable_flag_override();
@@ -83,6 +104,20 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             castingOptions = true;
         },
         "keep the casting in the journal");
+    app.add_flag_function(
+        "--true-solar-time",
+        [&request, &castingOptions](std::int64_t) {
+            request.trueSolarTime = true;
+            castingOptions = true;
+        },
+        "cast from true solar time at --longitude, the clock read as Beijing time");
+    app.add_flag_function(
+        "--summer-time",
+        [&request, &castingOptions](std::int64_t) {
+            request.summerTime = true;
+            castingOptions = true;
+        },
+        "turn a clock reading inside summer time back to standard time before casting");
     app.add_flag("--history", history, "list the castings in the journal, newest first");
     app.add_option_function<std::string>(
         "--search", [&search](const std::string& text) { search = text; },
@@ -106,7 +141,8 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return kExitBadInput;
     }
     if (almanac) {
-        const bool onlyDayOptions = !request.record && !batch && !history && !search &&
+        const bool onlyDayOptions = !request.record && !request.trueSolarTime && !request.summerTime && !request.longitude &&
+            !batch && !history && !search &&
             std::all_of(kTextFields.begin(), kTextFields.end(), [&request](const pipeline::TextField& field) {
                 const std::string_view key = field.key;
                 return key == "date" || key == "calendar" || !(request.*field.value);

@@ -1,5 +1,7 @@
 #include "json_writer.h"
 
+#include <charconv>
+
 namespace cli {
 
 JsonWriter& JsonWriter::Open(char bracket) {
@@ -37,6 +39,14 @@ JsonWriter& JsonWriter::String(std::string_view text) {
 JsonWriter& JsonWriter::Number(long long number) {
     Separate();
     out_ += std::to_string(number);
+    valueBefore_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::Real(double number) {
+    Separate();
+    char text[32];
+    out_.append(text, std::to_chars(text, text + sizeof text, number).ptr);
     valueBefore_ = true;
     return *this;
 }

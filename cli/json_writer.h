@@ -18,6 +18,8 @@ public:
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view text);
     JsonWriter& Number(long long number);
+    // The shortest text that reads back as `number`.
+    JsonWriter& Real(double number);
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
 

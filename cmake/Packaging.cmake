@@ -32,7 +32,9 @@ set(CPACK_GUAKU_VERSION ${GUAKU_VERSION})
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME yaopan)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "${guaku_runtime_package} (>= ${GUAKU_VERSION})")
+# dpkg-shlibdeps finds libdate-tz3; the zone rules it reads are tzdata's
+# files, which no library link names.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "${guaku_runtime_package} (>= ${GUAKU_VERSION}), libdate-tz3, tzdata")
 # Qt's own boxes and dialogs in Chinese come with Qt's translations.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "hexagram casting by the plum-blossom numerology method

@@ -81,6 +81,8 @@ JournalEntry ReadEntry(const Statement& row) {
             field = static_cast<Field>(row.Int(column));
         else if constexpr (std::is_same_v<Field, std::string>)
             field = row.Text(column);
+        else if constexpr (std::is_same_v<Field, std::optional<double>>)
+            field = row.OptionalReal(column);
         else
             field = row.OptionalText(column);
     });

@@ -40,6 +40,15 @@ struct JournalEntry {
     std::string calendarRule = "table";  // which rule placed the moment in the calendar
     std::optional<std::string> reading;
 
+    // Where and when the casting was cast from, when the clock reading was
+    // corrected (true solar time, summer time); absent otherwise. The place
+    // is there for true solar time alone, its name "" for a typed longitude.
+    std::optional<std::string> placeName;
+    std::optional<double> longitude;  // degrees, east positive
+    std::optional<std::string> zone;
+    std::optional<std::string> corrections;  // JSON: [{"kind": "longitude", "seconds": -10562}, ...]
+    std::optional<std::string> castFrom;     // "YYYY-MM-DD HH:MM:SS"
+
     friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };
 

@@ -1,5 +1,6 @@
 #include "journal_export.h"
 
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <nlohmann/json.hpp>
@@ -39,6 +40,12 @@ void VisitExported(const JournalEntry& entry, Visit&& visit) {
 // would take for a formula (=, +, -, @, or a tab or carriage return before
 // one) is quoted with a ' before it, which spreadsheets read as "text".
 // Numbers are written as numbers, a negative one too.
+// The shortest text that reads back as `number`.
+std::string RealText(double number) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, number).ptr);
+}
+
 std::string CsvField(const std::string& text) {
     const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
     if (!formula && text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -53,6 +60,8 @@ std::string CsvText(const Value& value) {
         return std::to_string(value);
     else if constexpr (std::is_same_v<Value, std::string>)
         return CsvField(value);
+    else if constexpr (std::is_same_v<Value, std::optional<double>>)
+        return value ? RealText(*value) : std::string();
     else
         return value ? CsvField(*value) : std::string();
 }
@@ -137,10 +146,12 @@ void AppendValue(std::string& json, const Value& value) {
         json += std::to_string(value);
     else if constexpr (std::is_same_v<Value, std::string>)
         AppendString(json, value);
-    else if (value)
-        AppendString(json, *value);
-    else
+    else if (!value)
         json += "null";
+    else if constexpr (std::is_same_v<Value, std::optional<double>>)
+        json += RealText(*value);
+    else
+        AppendString(json, *value);
 }
 
 }  // namespace

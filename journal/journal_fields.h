@@ -34,6 +34,11 @@ void VisitFields(Entry& entry, Visit&& visit) {
     visit("note", entry.note);
     visit("calendar_rule", entry.calendarRule);
     visit("reading", entry.reading);
+    visit("place_name", entry.placeName);
+    visit("longitude", entry.longitude);
+    visit("zone", entry.zone);
+    visit("corrections", entry.corrections);
+    visit("cast_from", entry.castFrom);
 }
 
 }  // namespace journal

@@ -56,6 +56,13 @@ const std::vector<std::string> kSteps = {
     "CREATE INDEX castings_by_question ON castings (question, id);"
     "CREATE INDEX castings_by_note ON castings (note, id);"
     "CREATE INDEX castings_by_hexagrams ON castings (primary_name || char(31) || changed_name, id);",
+    // 3: the place and moment a corrected clock reading was cast from;
+    // NULL for the castings before and for those cast from the reading.
+    "ALTER TABLE castings ADD COLUMN place_name TEXT;"
+    "ALTER TABLE castings ADD COLUMN longitude REAL;"
+    "ALTER TABLE castings ADD COLUMN zone TEXT;"
+    "ALTER TABLE castings ADD COLUMN corrections TEXT;"
+    "ALTER TABLE castings ADD COLUMN cast_from TEXT;",
 };
 
 }  // namespace

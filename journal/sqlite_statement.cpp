@@ -30,6 +30,10 @@ void Statement::Bind(int index, const std::optional<std::string>& text) {
         Check(db_, sqlite3_bind_null(statement_, index));
 }
 
+void Statement::Bind(int index, const std::optional<double>& number) {
+    Check(db_, number ? sqlite3_bind_double(statement_, index, *number) : sqlite3_bind_null(statement_, index));
+}
+
 bool Statement::Step() {
     const int result = sqlite3_step(statement_);
     if (result == SQLITE_ROW) return true;
@@ -49,6 +53,11 @@ std::string Statement::Text(int column) const {
 std::optional<std::string> Statement::OptionalText(int column) const {
     if (sqlite3_column_type(statement_, column) == SQLITE_NULL) return std::nullopt;
     return Text(column);
+}
+
+std::optional<double> Statement::OptionalReal(int column) const {
+    if (sqlite3_column_type(statement_, column) == SQLITE_NULL) return std::nullopt;
+    return sqlite3_column_double(statement_, column);
 }
 
 }  // namespace journal

@@ -37,6 +37,7 @@ public:
     void Bind(int index, std::int64_t value);
     void Bind(int index, std::string_view text);
     void Bind(int index, const std::optional<std::string>& text);  // NULL when absent
+    void Bind(int index, const std::optional<double>& number);     // NULL when absent
 
     // Runs to the next row: true when there is one, false when done.
     bool Step();
@@ -45,6 +46,7 @@ public:
     std::int64_t Int(int column) const;
     std::string Text(int column) const;
     std::optional<std::string> OptionalText(int column) const;
+    std::optional<double> OptionalReal(int column) const;
 
 private:
     sqlite3* db_;

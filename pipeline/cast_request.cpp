@@ -87,6 +87,30 @@ std::variant<std::string, Refusal> GbkField(const char* key, const std::optional
     return std::move(converted.gbk);
 }
 
+std::string DegreesText(double degrees) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", degrees);
+    return text;
+}
+
+// The corrections asked for, without the zone's rules, which the casting
+// road applies.
+std::variant<moment::MomentOptions, Refusal> CheckedMomentOptions(const CastRequest& r) {
+    moment::MomentOptions options;
+    options.trueSolarTime = r.trueSolarTime;
+    options.summerTime = r.summerTime;
+    if (r.longitude) {
+        if (!r.trueSolarTime) return Refusal{"longitude is read only with true_solar_time"};
+        if (!(*r.longitude >= moment::kWestmostLongitude && *r.longitude <= moment::kEastmostLongitude)) {
+            return Refusal{"longitude must be -180 to 180 (east positive), not " + DegreesText(*r.longitude)};
+        }
+        options.longitude = r.longitude;
+    } else if (r.trueSolarTime) {
+        return Refusal{"true_solar_time needs the longitude of the place"};
+    }
+    return options;
+}
+
 std::variant<int, Refusal> CheckedNumber(const char* key, const std::optional<long long>& value, int fallback, int low,
                                          int high) {
     if (!value) return fallback;
@@ -103,7 +127,6 @@ std::optional<Refusal> RefuseUnread(const CastRequest& r, const MethodName& meth
     if (r.text && method.input != MethodInput::Text) {
         return Refusal{"the " + std::string(method.key) + " method reads no text"};
     }
-    if (r.minute && method.input != MethodInput::Clock) return Refusal{"only the clock method reads minute"};
     const bool trigrams = r.upper || r.lower || r.line;
     if (trigrams && method.input != MethodInput::Trigrams) {
         return Refusal{"only the manual method reads upper, lower and line"};
@@ -126,6 +149,8 @@ std::optional<DateFields> ParseDate(std::string_view text) {
     return DateFields{*y, *m, *d};
 }
 
+moment::ClockReading ClockOf(const Casting& c) { return {c.year, c.month, c.day, c.hour, c.minute, 0}; }
+
 const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
 
 const std::array<TextField, 7> kTextFields{{
@@ -140,7 +165,7 @@ const std::array<TextField, 7> kTextFields{{
 
 const std::array<NumberField, 5> kNumberFields{{
     {"hour", &CastRequest::hour, "the clock hour, 0 to 23 (default now)"},
-    {"minute", &CastRequest::minute, "clock method: the minute, 0 to 59 (default now)"},
+    {"minute", &CastRequest::minute, "the clock minute, 0 to 59 (clock method: default now)"},
     {"upper", &CastRequest::upper, "manual method: the upper trigram, 1 to 8 (乾兑离震巽坎艮坤)"},
     {"lower", &CastRequest::lower, "manual method: the lower trigram, 1 to 8"},
     {"line", &CastRequest::line, "manual method: the moving line, 1 (bottom) to 6"},
@@ -164,6 +189,10 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
     casting.method = method->method;
     casting.record = r.record;
     if (auto refusal = RefuseUnread(r, *method)) return *refusal;
+    auto options = CheckedMomentOptions(r);
+    if (auto* refusal = std::get_if<Refusal>(&options)) return *refusal;
+    casting.momentOptions = std::get<moment::MomentOptions>(std::move(options));
+    const bool corrected = casting.momentOptions.AnyOn();
 
     if (r.sex && *r.sex != "男" && *r.sex != "女") return Refusal{"sex must be 男 or 女, not " + Quoted(*r.sex)};
     if (r.calendar) {
@@ -203,7 +232,7 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
         int& number;
     } numbers[] = {
         {"hour", r.hour, now.hour, casting::kFirstHour, casting::kLastHour, casting.hour},
-        {"minute", r.minute, clock ? now.minute : 0, 0, 59, casting.minute},
+        {"minute", r.minute, clock || (corrected && !r.hour) ? now.minute : 0, 0, 59, casting.minute},
         {"upper", r.upper, 0, 1, 8, casting.upper},
         {"lower", r.lower, 0, 1, 8, casting.lower},
         {"line", r.line, 0, 1, 6, casting.line},
@@ -213,7 +242,9 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
         if (auto* refusal = std::get_if<Refusal>(&checked)) return *refusal;
         field.number = std::get<int>(checked);
     }
-    if (auto refusal = RefuseOutOfRange(date, casting.hour)) return *refusal;
+    // A corrected casting's hour may move to another day: the road checks
+    // the hour 23 rule on the moment cast from.
+    if (auto refusal = RefuseOutOfRange(date, corrected ? casting::kFirstHour : casting.hour)) return *refusal;
     casting.year = date.year;
     casting.month = date.month;
     casting.day = date.day;

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "calendar/calendar_rule.h"
+#include "moment/clock_correction.h"
 
 namespace pipeline {
 
@@ -44,7 +45,10 @@ const MethodName& NameOf(Method method);
 struct CastRequest {
     std::optional<std::string> name, sex, age, date, method, text, calendar;
     std::optional<long long> hour, minute, upper, lower, line;
-    bool record = false;  // keep the casting in the journal
+    std::optional<double> longitude;  // degrees, east positive, for true solar time
+    bool trueSolarTime = false;       // cast from true solar time at the longitude
+    bool summerTime = false;          // turn a clock reading inside summer time back to standard time
+    bool record = false;              // keep the casting in the journal
 };
 
 // The request's fields by key: the long options without their dashes and
@@ -85,14 +89,22 @@ struct Casting {
     bool record = false;
     calendar::CalendarRule rule = calendar::CalendarRule::Table;
     std::int64_t castAt = 0;  // seconds since 1970-01-01 UTC as the journal keeps it; 0 for the present moment
+    // How the clock reading above becomes the moment cast from; all off
+    // casts from the reading as it is.
+    moment::MomentOptions momentOptions;
 };
+
+// The clock reading a casting was entered at, to the minute.
+moment::ClockReading ClockOf(const Casting& casting);
 
 // Why a request casts nothing, in UTF-8.
 struct Refusal {
     std::string message;
 };
 
-// Checks `request`, filling what it omits from `now`. A date that is no day
+// Checks `request`, filling what it omits from `now`: an omitted minute is
+// now's for the clock method, and for a corrected casting whose hour is
+// omitted too; else 0. A date that is no day
 // at all (2011-02-30) passes, so the engine refuses it with the window's
 // own message.
 std::variant<Casting, Refusal> Check(const CastRequest& request, const LocalTime& now);

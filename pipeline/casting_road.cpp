@@ -9,9 +9,8 @@
 namespace pipeline {
 namespace {
 
-casting::CastingOutcome CastBy(casting::CastingEngine& engine, const Casting& c) {
+casting::CastingOutcome CastBy(casting::CastingEngine& engine, const Casting& c, const casting::Moment& moment) {
     const casting::Person person = PersonOf(c);
-    const casting::Moment moment = MomentOf(c);
     switch (c.method) {
         case Method::Traditional:
             return engine.CastTraditional(person, moment);
@@ -57,7 +56,33 @@ std::optional<liuyao::Chart> ChartOf(const casting::CastingRecord& record, const
     }
 }
 
+casting::Moment MomentAt(const Casting& c, const moment::ClockReading& at) {
+    return {at.year, at.month, at.day, at.hour, c.rule};
+}
+
+// A correction may carry a moment out of the calendar's days that the
+// entered one lay in.
+std::optional<Refusal> RefuseOutOfRange(const Casting& c, const moment::CorrectedMoment& castFrom) {
+    if (!c.momentOptions.AnyOn() || casting::FaultOf(MomentAt(c, castFrom.castFrom)) == casting::MomentFault::None) {
+        return std::nullopt;
+    }
+    return Refusal{"the moment cast from, " + moment::ClockText(castFrom.castFrom) +
+                   " after the corrections, lies outside the calendar (1900-01-01 to 2100-12-31, hour 23 counting "
+                   "as the next day)"};
+}
+
 }  // namespace
+
+std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& c) {
+    const moment::ClockReading clock = ClockOf(c);
+    // No day, or no hour of one: the engine refuses the reading itself.
+    if (!casting::DayOf(MomentOf(c)) || casting::FaultOf(MomentOf(c)) == casting::MomentFault::HourOutOfRange) {
+        return moment::CorrectedMoment{clock, {}, {}};
+    }
+    auto corrected = moment::CorrectClock(clock, c.momentOptions);
+    if (auto* refusal = std::get_if<moment::MomentRefusal>(&corrected)) return Refusal{std::move(refusal->message)};
+    return std::get<moment::CorrectedMoment>(std::move(corrected));
+}
 
 casting::Person PersonOf(const Casting& c) { return {c.name, c.age, c.sex}; }
 casting::Moment MomentOf(const Casting& c) { return {c.year, c.month, c.day, c.hour, c.rule}; }
@@ -83,10 +108,23 @@ Casting CastingOf(Method method, const casting::Person& person, const casting::M
 }
 
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c) {
-    const casting::CastingOutcome outcome = CastBy(engine, c);
-    if (outcome.refusal != casting::Refusal::None) return outcome;
+    auto castFrom = MomentCastFrom(c);
+    if (auto* refusal = std::get_if<Refusal>(&castFrom)) {
+        return casting::CastingOutcome{casting::Refusal::InvalidValue, text::GbkFromUtf8(refusal->message)};
+    }
+    return CastOn(engine, c, std::get<moment::CorrectedMoment>(castFrom));
+}
 
-    CastValues values{engine.record(), engine.facts(), {}, engine.report(), std::nullopt, std::nullopt, std::nullopt};
+std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c,
+                                                         const moment::CorrectedMoment& castFrom) {
+    const casting::CastingOutcome outcome = CastBy(engine, c, MomentAt(c, castFrom.castFrom));
+    if (outcome.refusal != casting::Refusal::None) return outcome;
+    // The report names the clock reading as entered; its facts are the
+    // moment cast from's.
+    if (!castFrom.corrections.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
+
+    CastValues values{engine.record(), engine.facts(), {},          engine.report(), std::nullopt,
+                      std::nullopt,    std::nullopt,   castFrom};
     const casting::CastingRecord& r = values.record;
     const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
                                              &r.ReversedLines};
@@ -101,11 +139,16 @@ std::variant<CastDone, Refusal> CastRequested(const CastRequest& request, const 
     auto checked = Check(request, now);
     if (auto* refusal = std::get_if<Refusal>(&checked)) return std::move(*refusal);
     Casting& c = std::get<Casting>(checked);
+    auto corrected = MomentCastFrom(c);
+    if (auto* refusal = std::get_if<Refusal>(&corrected)) return std::move(*refusal);
+    const moment::CorrectedMoment& castFrom = std::get<moment::CorrectedMoment>(corrected);
+    if (auto refusal = RefuseOutOfRange(c, castFrom)) return *refusal;
     // The check keeps the cast day within the calendar's range, so the
     // holder takes every date it is given and its first one is never read.
     casting::PlainDateHolder calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1}));
-    casting::CastingEngine engine(calendar, [&c] { return casting::ClockTime{c.hour, c.minute}; });
-    auto cast = CastOn(engine, c);
+    casting::CastingEngine engine(
+        calendar, [&castFrom] { return casting::ClockTime{castFrom.castFrom.hour, castFrom.castFrom.minute}; });
+    auto cast = CastOn(engine, c, castFrom);
     if (auto* refused = std::get_if<casting::CastingOutcome>(&cast)) return Refusal{text::Utf8FromGbk(refused->message)};
     return CastDone{std::move(c), std::get<CastValues>(std::move(cast))};
 }

@@ -16,6 +16,7 @@
 #include "casting/casting_engine.h"
 #include "journal/journal_entry.h"
 #include "liuyao/chart.h"
+#include "moment/clock_correction.h"
 #include "reading/reading.h"
 
 namespace pipeline {
@@ -44,6 +45,9 @@ struct CastValues {
     // void by.
     std::optional<liuyao::Chart> chart;
     std::optional<journal::JournalEntry> entry;  // made when the casting is to be recorded
+    // The moment cast from, the corrections that made it and the warnings
+    // about the clock reading; the reading itself with none on.
+    moment::CorrectedMoment moment;
 };
 
 casting::Person PersonOf(const Casting& casting);
@@ -54,9 +58,20 @@ CastingInputs InputsOf(const Casting& casting);
 Casting CastingOf(Method method, const casting::Person& person, const casting::Moment& moment,
                   const CastingInputs& inputs);
 
+// The moment `casting` is cast from under its moment options. A day that
+// does not exist, or an hour no day has, is left as it is, for the engine
+// to name.
+std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& casting);
+
 // Casts on `engine`, which keeps the date and reads the clock as its owner
-// made it to; a refusal comes back as the engine gave it (GBK).
+// made it to, at the moment cast from; the report's second line keeps the
+// clock reading as entered. A refusal comes back as the engine gave it
+// (GBK), a correction's as InvalidValue. 时分起卦 reads the engine's clock,
+// which for a corrected casting should read the moment cast from, as
+// CastRequested's does.
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting);
+std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting,
+                                                         const moment::CorrectedMoment& castFrom);
 
 struct CastDone {
     Casting casting;

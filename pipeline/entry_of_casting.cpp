@@ -1,6 +1,7 @@
 #include "entry_of_casting.h"
 
 #include "calendar/calendar_rule.h"
+#include "moment_text.h"
 #include "reading_text.h"
 #include "text/gbk_utf8.h"
 
@@ -28,7 +29,10 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.day = casting.day;
     entry.hour = casting.hour;
     // The minute the casting itself read, not a second look at the clock.
-    entry.minute = values.record.Clock ? values.record.Clock->minute : 0;
+    // A corrected casting read the moment cast from, which castFrom keeps;
+    // the minute beside the hour is then the reading's as entered.
+    const bool corrected = !values.moment.corrections.empty();
+    entry.minute = corrected ? casting.minute : values.record.Clock ? values.record.Clock->minute : 0;
     entry.method = text::Utf8FromGbk(values.record.MethodText);
     entry.question = text::Utf8FromGbk(casting.text);
     entry.manualUpper = casting.upper;
@@ -41,8 +45,25 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.report = JoinedUtf8(values.report);
     entry.castAt = casting.castAt;
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
-    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart);
+    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, MomentText(casting, values.moment));
     if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
+
+    const moment::CorrectedMoment& castFrom = values.moment;
+    if (castFrom.corrections.empty()) return entry;
+    const moment::MomentOptions& options = casting.momentOptions;
+    if (options.trueSolarTime) {
+        entry.placeName = text::Utf8FromGbk(options.placeName);
+        entry.longitude = options.longitude;
+        entry.zone = options.zone;
+    }
+    std::string corrections;
+    for (const moment::Correction& correction : castFrom.corrections) {
+        corrections += (corrections.empty() ? "[" : ",") + std::string(R"({"kind":")") +
+                       moment::CorrectionKey(correction.kind) + R"(","seconds":)" + std::to_string(correction.seconds) +
+                       "}";
+    }
+    entry.corrections = corrections + "]";
+    entry.castFrom = moment::ClockText(castFrom.castFrom);
     return entry;
 }
 

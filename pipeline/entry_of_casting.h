@@ -9,7 +9,8 @@ namespace pipeline {
 
 // UTF-8 texts throughout: the report's lines joined by '\n', and the
 // reading's text (its sections and the six-line chart) where the casting
-// has one.
+// has one; the place and moment cast from where the clock reading was
+// corrected.
 journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& values);
 
 }  // namespace pipeline

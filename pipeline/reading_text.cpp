@@ -6,9 +6,13 @@
 namespace pipeline {
 
 std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
-                                     const std::optional<liuyao::Chart>& chart) {
-    std::vector<std::string> lines;
-    if (reading) lines = reading::ReadingLines(*reading);
+                                     const std::optional<liuyao::Chart>& chart,
+                                     const std::vector<std::string>& momentText) {
+    std::vector<std::string> lines = momentText;
+    if (reading) {
+        const std::vector<std::string> readingLines = reading::ReadingLines(*reading);
+        lines.insert(lines.end(), readingLines.begin(), readingLines.end());
+    }
     if (chart) {
         const std::vector<std::string> chartLines = liuyao::ChartLines(*chart);
         lines.insert(lines.end(), chartLines.begin(), chartLines.end());

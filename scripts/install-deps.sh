@@ -13,6 +13,7 @@ run_packages=(
   qt6-base-dev qt6-translations-l10n libjpeg-dev fonts-noto-cjk
   googletest libgtest-dev libbenchmark-dev
   libsqlite3-dev sqlite3 libcli11-dev nlohmann-json3-dev libopencc-dev
+  libhowardhinnant-date-dev tzdata
 )
 test_packages=(
   xvfb xauth xdotool unicode-data clang-14 libclang-rt-14-dev binutils

@@ -31,7 +31,7 @@ echo "== sanitizers (address, undefined)"
 # session's libraries, whose leaks are not ours to answer for.
 sanitized_tests=(guaku_test guaku_c_caller text_test casting_test calendar_test reading_test journal_test qt_text_test
   calendar_control_test smooth_text_test pipeline_test cli_test liuyao_test almanac_test script_conversion_test
-  places_test)
+  places_test moment_test)
 cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DYAOPAN_SANITIZE=ON \
   -DYAOPAN_BUILD_BENCH=OFF >/dev/null
 cmake --build "$root/build-sanitize" -j "$jobs" --target guaku "${sanitized_tests[@]}"

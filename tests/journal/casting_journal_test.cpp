@@ -1,6 +1,7 @@
 #include "journal/casting_journal.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdlib>
 #include <vector>
@@ -115,6 +116,31 @@ TEST_F(CastingJournalTest, EditsNotesAndDeletesAndSaysWhenTheCastingIsGone) {
 }
 
 // No other test reads these variables: they are left as the cases set them.
+// A journal of the schema before corrected moments gains their columns, its
+// castings read with none, and keeps new ones with theirs.
+TEST_F(CastingJournalTest, AnOlderJournalGainsTheCorrectedMoment) {
+    JournalEntry older = Casting("甲");
+    {
+        CastingJournal journal(file);
+        older.id = journal.Record(older).id;
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    for (const char* column : {"place_name", "longitude", "zone", "corrections", "cast_from"}) {
+        const std::string drop = std::string("ALTER TABLE castings DROP COLUMN ") + column;
+        ASSERT_EQ(sqlite3_exec(db, drop.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    }
+    ASSERT_EQ(sqlite3_exec(db, "PRAGMA user_version = 2", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    CastingJournal journal(file);
+    ASSERT_EQ(journal.outcome(), journal::OpenOutcome::Ok) << journal.message();
+    EXPECT_EQ(journal.Get(older.id), older);
+    JournalEntry corrected = Corrected("乙");
+    corrected.id = journal.Record(corrected).id;
+    EXPECT_EQ(journal.Get(corrected.id), corrected);
+}
+
 TEST_F(CastingJournalTest, LivesUnderTheDataFolderTheEnvironmentNames) {
     const struct {
         const char* xdg;  // nullptr: unset

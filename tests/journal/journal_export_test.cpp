@@ -38,7 +38,7 @@ TEST_F(JournalExportTest, CsvHasABomAHeaderCrlfLinesAndQuotesOnlyTheFieldsThatNe
         EXPECT_NE(csv.find(",明天出行可好,-1,0,0,"), std::string::npos);  // a number is no formula
         EXPECT_TRUE(csv.find("\r\n0," + c.field + ",女,36,2026,") != std::string::npos) << csv;
         EXPECT_NE(csv.find(",\"本卦　乾为天\n变卦　天风姤\n\",1970-01-01T00:00:00Z,"), std::string::npos);
-        EXPECT_TRUE(csv.ends_with(",table,\r\n"));  // no reading: an empty last field
+        EXPECT_TRUE(csv.ends_with(",table,,,,,,\r\n"));  // no reading nor corrected moment: empty last fields
     }
 }
 
@@ -76,7 +76,7 @@ TEST_F(JournalExportTest, TheArrayIsTheLibrarysDumpByteForByte) {
         odd.back().reading = text;
         odd.back().id = -7;
     }
-    const std::vector<std::vector<journal::JournalEntry>> lists = {{}, {Casting("王")}, odd};
+    const std::vector<std::vector<journal::JournalEntry>> lists = {{}, {Casting("王"), Corrected("李")}, odd};
     for (const auto& entries : lists) {
         nlohmann::ordered_json array = nlohmann::ordered_json::array();
         for (const auto& e : entries) {
