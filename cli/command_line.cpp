@@ -110,7 +110,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             request.trueSolarTime = true;
             castingOptions = true;
         },
-        "cast from true solar time at --longitude, the clock read as Beijing time");
+        "cast from true solar time at --longitude or --place, the clock read as Beijing time");
     app.add_flag_function(
         "--summer-time",
         [&request, &castingOptions](std::int64_t) {

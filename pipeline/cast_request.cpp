@@ -8,6 +8,7 @@
 
 #include "calendar/date_rule.h"
 #include "casting/moment_check.h"
+#include "places/place_list.h"
 #include "text/gbk_utf8.h"
 
 namespace pipeline {
@@ -93,20 +94,49 @@ std::string DegreesText(double degrees) {
     return text;
 }
 
+// A place several share offers at most this many of its qualified names.
+constexpr std::size_t kPlacesOffered = 5;
+
+// The place named in the list, refusing a name the list lacks and a bare
+// name several places share, with the names that tell them apart.
+std::variant<const places::Place*, Refusal> PlaceOf(const std::string& utf8Name) {
+    auto gbk = GbkField("place", utf8Name);
+    if (auto* refusal = std::get_if<Refusal>(&gbk)) return *refusal;
+    const std::vector<const places::Place*> found = places::PlacesCalled(std::get<std::string>(gbk));
+    if (found.empty()) return Refusal{"unknown place " + Quoted(utf8Name)};
+    if (found.size() == 1) return found.front();
+    std::string offered;
+    for (std::size_t k = 0; k < std::min(found.size(), kPlacesOffered); ++k) {
+        offered += (k == 0 ? "" : ", ") + text::Utf8FromGbk(found[k]->name);
+    }
+    if (found.size() > kPlacesOffered) offered += ", ...";
+    return Refusal{"place " + Quoted(utf8Name) + " is shared by " + std::to_string(found.size()) +
+                   " places; name one: " + offered};
+}
+
 // The corrections asked for, without the zone's rules, which the casting
 // road applies.
 std::variant<moment::MomentOptions, Refusal> CheckedMomentOptions(const CastRequest& r) {
     moment::MomentOptions options;
     options.trueSolarTime = r.trueSolarTime;
     options.summerTime = r.summerTime;
-    if (r.longitude) {
+    if (r.place) {
+        if (!r.trueSolarTime) return Refusal{"place is read only with true_solar_time"};
+        if (r.longitude) return Refusal{"give place or longitude, not both: the place has its own longitude"};
+        auto place = PlaceOf(*r.place);
+        if (auto* refusal = std::get_if<Refusal>(&place)) return *refusal;
+        const places::Place& p = *std::get<const places::Place*>(place);
+        options.longitude = p.longitude;
+        options.zone = p.zone;
+        options.placeName = p.name;
+    } else if (r.longitude) {
         if (!r.trueSolarTime) return Refusal{"longitude is read only with true_solar_time"};
         if (!(*r.longitude >= moment::kWestmostLongitude && *r.longitude <= moment::kEastmostLongitude)) {
             return Refusal{"longitude must be -180 to 180 (east positive), not " + DegreesText(*r.longitude)};
         }
         options.longitude = r.longitude;
     } else if (r.trueSolarTime) {
-        return Refusal{"true_solar_time needs the longitude of the place"};
+        return Refusal{"true_solar_time needs the longitude of the place (or the place)"};
     }
     return options;
 }
@@ -153,7 +183,7 @@ moment::ClockReading ClockOf(const Casting& c) { return {c.year, c.month, c.day,
 
 const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
 
-const std::array<TextField, 7> kTextFields{{
+const std::array<TextField, 8> kTextFields{{
     {"name", &CastRequest::name, "the person's name"},
     {"sex", &CastRequest::sex, "男 or 女"},
     {"age", &CastRequest::age, "the person's age, printed as given"},
@@ -161,6 +191,8 @@ const std::array<TextField, 7> kTextFields{{
     {"method", &CastRequest::method, "the casting method (default traditional)"},
     {"text", &CastRequest::text, "the question (at most 50 bytes of GBK), the character or the number"},
     {"calendar", &CastRequest::calendar, "table (the built-in lunar table, default) or astronomical (the true sky)"},
+    {"place", &CastRequest::place,
+     "with true_solar_time: a place from the list (喀什, 朝阳区（北京）), giving its longitude and zone"},
 }};
 
 const std::array<NumberField, 5> kNumberFields{{

@@ -44,6 +44,7 @@ const MethodName& NameOf(Method method);
 // The fields of a request as given, each absent until given.
 struct CastRequest {
     std::optional<std::string> name, sex, age, date, method, text, calendar;
+    std::optional<std::string> place;  // a name from the place list, for true solar time instead of a longitude
     std::optional<long long> hour, minute, upper, lower, line;
     std::optional<double> longitude;  // degrees, east positive, for true solar time
     bool trueSolarTime = false;       // cast from true solar time at the longitude
@@ -63,7 +64,7 @@ struct NumberField {
     std::optional<long long> CastRequest::*value;
     const char* help;
 };
-extern const std::array<TextField, 7> kTextFields;
+extern const std::array<TextField, 8> kTextFields;
 extern const std::array<NumberField, 5> kNumberFields;
 
 // A date as typed: YYYY-MM-DD, the month and day with one or two digits.

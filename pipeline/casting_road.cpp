@@ -81,6 +81,7 @@ std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& c) 
     }
     auto corrected = moment::CorrectClock(clock, c.momentOptions);
     if (auto* refusal = std::get_if<moment::MomentRefusal>(&corrected)) return Refusal{std::move(refusal->message)};
+    if (auto refusal = RefuseOutOfRange(c, std::get<moment::CorrectedMoment>(corrected))) return *refusal;
     return std::get<moment::CorrectedMoment>(std::move(corrected));
 }
 
@@ -105,14 +106,6 @@ Casting CastingOf(Method method, const casting::Person& person, const casting::M
     c.lower = inputs.manualLower;
     c.line = inputs.manualLine;
     return c;
-}
-
-std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c) {
-    auto castFrom = MomentCastFrom(c);
-    if (auto* refusal = std::get_if<Refusal>(&castFrom)) {
-        return casting::CastingOutcome{casting::Refusal::InvalidValue, text::GbkFromUtf8(refusal->message)};
-    }
-    return CastOn(engine, c, std::get<moment::CorrectedMoment>(castFrom));
 }
 
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c,
@@ -142,7 +135,6 @@ std::variant<CastDone, Refusal> CastRequested(const CastRequest& request, const 
     auto corrected = MomentCastFrom(c);
     if (auto* refusal = std::get_if<Refusal>(&corrected)) return std::move(*refusal);
     const moment::CorrectedMoment& castFrom = std::get<moment::CorrectedMoment>(corrected);
-    if (auto refusal = RefuseOutOfRange(c, castFrom)) return *refusal;
     // The check keeps the cast day within the calendar's range, so the
     // holder takes every date it is given and its first one is never read.
     casting::PlainDateHolder calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1}));

@@ -58,18 +58,17 @@ CastingInputs InputsOf(const Casting& casting);
 Casting CastingOf(Method method, const casting::Person& person, const casting::Moment& moment,
                   const CastingInputs& inputs);
 
-// The moment `casting` is cast from under its moment options. A day that
-// does not exist, or an hour no day has, is left as it is, for the engine
-// to name.
+// The moment `casting` is cast from under its moment options, refused when
+// a correction carries it out of the calendar's days. A day that does not
+// exist, or an hour no day has, is left as it is, for the engine to name.
 std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& casting);
 
 // Casts on `engine`, which keeps the date and reads the clock as its owner
-// made it to, at the moment cast from; the report's second line keeps the
-// clock reading as entered. A refusal comes back as the engine gave it
-// (GBK), a correction's as InvalidValue. 时分起卦 reads the engine's clock,
-// which for a corrected casting should read the moment cast from, as
-// CastRequested's does.
-std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting);
+// made it to, at `castFrom`, the casting's MomentCastFrom; the report's
+// second line keeps the clock reading as entered. A refusal comes back as
+// the engine gave it (GBK). 时分起卦 reads the engine's clock, which for a
+// corrected casting should read the moment cast from, as CastRequested's
+// does.
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting,
                                                          const moment::CorrectedMoment& castFrom);
 

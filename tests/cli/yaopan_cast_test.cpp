@@ -225,6 +225,10 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         {{"--longitude", "100"}, "longitude is read only with true_solar_time"},
         {{"--true-solar-time", "--longitude", "-180.5"}, "longitude must be -180 to 180"},
         {{"--true-solar-time", "--longitude", "1e2"}, "takes degrees"},
+        {{"--place", "喀什市"}, "place is read only with true_solar_time"},
+        {{"--true-solar-time", "--place", "喀什市", "--longitude", "75"}, "give place or longitude, not both"},
+        {{"--true-solar-time", "--place", "亚特兰蒂斯"}, "unknown place '亚特兰蒂斯'"},
+        {{"--true-solar-time", "--place", "朝阳区"}, "name one: 朝阳区（北京）, 朝阳区（吉林）"},
         {{"--date", "1986-05-04", "--hour", "2", "--minute", "30", "--summer-time"}, "1986-05-04 02:30 从未出现"},
         {{"--date", "1900-01-01", "--hour", "1", "--true-solar-time", "--longitude", "80"}, "lies outside the calendar"},
         {{"--almanac", "--summer-time"}, "--almanac reads a day"},
@@ -250,6 +254,24 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         EXPECT_EQ(run.status, 2) << what;
         EXPECT_EQ(run.out, "") << what;
         EXPECT_NE(run.err.find(row.message), std::string::npos) << what << ": " << run.err;
+    }
+}
+
+// A place from the list stands for its longitude and zone, on the command
+// line and in a batch alike, and the JSON names it.
+TEST(YaopanCast, APlaceGivesTrueSolarTimeItsLongitudeAndZone) {
+    const std::vector<std::string> moment = {"--date", "2024-02-11", "--hour", "1", "--minute", "30",
+                                             "--true-solar-time", "--json"};
+    auto byPlace = moment, byLongitude = moment;
+    byPlace.insert(byPlace.end(), {"--place", "朝阳区（吉林）"});
+    byLongitude.insert(byLongitude.end(), {"--longitude", "125.2834"});
+    const std::string batchLine = R"({"date":"2024-02-11","hour":1,"minute":30,"true_solar_time":true,"place":"朝阳区（吉林）"})";
+    const Outcome typed = RunCast(byPlace), batch = RunCast({"--batch"}, batchLine + "\n"), bare = RunCast(byLongitude);
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    for (const Outcome* run : {&typed, &batch}) {
+        const nlohmann::json answer = nlohmann::json::parse(run->out);
+        EXPECT_EQ(answer["moment"]["place"], nlohmann::json::parse(R"({"name":"朝阳区（吉林）","longitude":125.2834,"zone":"Asia/Shanghai"})"));
+        EXPECT_EQ(answer["moment"]["cast"], nlohmann::json::parse(bare.out)["moment"]["cast"]);
     }
 }
 
