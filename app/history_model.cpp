@@ -1,10 +1,27 @@
 #include "history_model.h"
 
 #include <QDateTime>
+#include <cmath>
 
 namespace {
 
 constexpr int kBatch = 50;  // a few screenfuls
+
+// A corrected casting's time says what it was cast from: the moment, and
+// the place true solar time was reckoned at. Empty for a casting cast from
+// its clock reading.
+QString CorrectionText(const journal::JournalEntry& entry) {
+    if (!entry.castFrom) return {};
+    QString text = QStringLiteral("起卦时刻：") + QString::fromStdString(*entry.castFrom);
+    if (entry.placeName && !entry.placeName->empty()) {
+        text += QStringLiteral("\n真太阳时：") + QString::fromStdString(*entry.placeName);
+    } else if (entry.longitude) {
+        text += QStringLiteral("\n真太阳时：%1%2°")
+                    .arg(*entry.longitude < 0 ? QStringLiteral("西经") : QStringLiteral("东经"))
+                    .arg(std::fabs(*entry.longitude));
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -101,8 +118,13 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 int HistoryModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    if (!index.isValid()) return {};
     const journal::JournalEntry& entry = rows_[index.row()];
+    if (role == Qt::ToolTipRole && index.column() == Time) {
+        const QString corrections = CorrectionText(entry);
+        return corrections.isEmpty() ? QVariant() : corrections;
+    }
+    if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
         case Time:
             return QDateTime::fromSecsSinceEpoch(entry.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm"));

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -32,6 +33,8 @@
 #include "report_file.h"
 #include "report_view.h"
 #include "roll_panel.h"
+#include "time_correction_dialog.h"
+#include "pipeline/moment_text.h"
 
 namespace {
 
@@ -177,6 +180,7 @@ void TForm1::BuildMenus() {
         NongCalendar1->SetRule(rule);
         if (almanac_ != nullptr) almanac_->SetRule(rule);
     });
+    timeCorrectionAction = file->addAction(QStringLiteral("时间校正…"), this, &TForm1::OpenTimeCorrection);
     QMenu* query = bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"));
     query->setObjectName(QStringLiteral("N3"));
     BuildJournalMenus(file, query);
@@ -324,7 +328,9 @@ void TForm1::BuildPersonAndMoment() {
     bsSkinSpinEdit3 = Placed(new SpinEdit(1, 31, 2, GroupBox1), 194, 62, 44, 21);
     NewLabel(QStringLiteral("日"), GroupBox1, 240, 66);
     bsSkinSpinEdit4 = Placed(new SpinEdit(INT_MIN, INT_MAX, 0, GroupBox1), 258, 62, 64, 21);
-    NewLabel(QStringLiteral("时"), GroupBox1, 324, 66);
+    hourLabel_ = NewLabel(QStringLiteral("时"), GroupBox1, 324, 66);
+    minuteEdit = new SpinEdit(0, 59, 2, GroupBox1);
+    minuteLabel_ = NewLabel(QStringLiteral("分"), GroupBox1, 0, 66);
 
     const struct {
         QWidget* field;
@@ -335,6 +341,7 @@ void TForm1::BuildPersonAndMoment() {
         {RadioButton2, "RadioButton2", "女"},         {bsSkinEdit5, "bsSkinEdit5", "年龄"},
         {bsSkinSpinEdit1, "bsSkinSpinEdit1", "年"},   {bsSkinSpinEdit2, "bsSkinSpinEdit2", "月"},
         {bsSkinSpinEdit3, "bsSkinSpinEdit3", "日"},   {bsSkinSpinEdit4, "bsSkinSpinEdit4", "时"},
+        {minuteEdit, "minuteEdit", "分"},
     };  // reading order, which Tab follows
     QWidget* previous = nullptr;
     for (const auto& f : fields) {
@@ -450,9 +457,13 @@ void TForm1::FormCreate() {
     SetField(bsSkinSpinEdit2, now.date().month(), &TForm1::bsSkinSpinEdit2Change);
     SetField(bsSkinSpinEdit3, now.date().day(), &TForm1::bsSkinSpinEdit3Change);
     SetField(bsSkinSpinEdit4, now.time().hour(), nullptr);
+    SetField(minuteEdit, now.time().minute(), nullptr);
+    momentOptions_ = StoredMomentOptions();
+    ShowMinuteField();
     // The engine starts with the record's line texts, figures and blank marks.
     castingDate_ = std::make_unique<CalendarDateHolder>(*NongCalendar1);
     engine_ = std::make_unique<casting::CastingEngine>(*castingDate_, [this] {
+        if (clockCastFrom_) return casting::ClockTime{clockCastFrom_->hour, clockCastFrom_->minute};
         const QTime time = services_.now().time();
         return casting::ClockTime{time.hour(), time.minute()};
     });
@@ -484,6 +495,32 @@ void TForm1::SetDateFields(int year, int month, int day) {
     SetField(bsSkinSpinEdit2, month, &TForm1::bsSkinSpinEdit2Change);
     bsSkinSpinEdit3Change();
     SetField(bsSkinSpinEdit3, day, &TForm1::bsSkinSpinEdit3Change);
+}
+
+void TForm1::ShowMinuteField() {
+    // The minute's room is taken from the hour field, wider than its two
+    // digits need, so the group keeps its size.
+    constexpr int kTop = 62, kHeight = 21, kLabelGap = 2, kHourWidth = 64, kNarrowHourWidth = 42, kMinuteWidth = 40;
+    const bool on = momentOptions_.AnyOn();
+    bsSkinSpinEdit4->resize(on ? kNarrowHourWidth : kHourWidth, kHeight);
+    hourLabel_->move(bsSkinSpinEdit4->geometry().right() + 1 + kLabelGap, hourLabel_->y());
+    minuteEdit->setGeometry(hourLabel_->geometry().right() + 1 + kLabelGap, kTop, kMinuteWidth, kHeight);
+    minuteLabel_->move(minuteEdit->geometry().right() + 1 + kLabelGap, minuteLabel_->y());
+    minuteEdit->setVisible(on);
+    minuteLabel_->setVisible(on);
+}
+
+void TForm1::SetMomentOptions(const moment::MomentOptions& options) {
+    momentOptions_ = options;
+    StoreMomentOptions(options);
+    ShowMinuteField();
+}
+
+void TForm1::OpenTimeCorrection() {
+    TimeCorrectionDialog dialog(
+        momentOptions_, [this](const QString& why) { services_.showMessage(this, MessageBox::Information, why); },
+        this);
+    if (dialog.exec() == QDialog::Accepted) SetMomentOptions(dialog.Chosen());
 }
 
 void TForm1::RadioButton1Click() {
@@ -539,16 +576,27 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     pipeline::Casting asked = pipeline::CastingOf(method, EnteredPerson(), EnteredMoment(), inputs);
     asked.record = recorder->enabled();
     asked.castAt = services_.now().toSecsSinceEpoch();
+    asked.momentOptions = momentOptions_;
+    if (momentOptions_.AnyOn()) asked.minute = minuteEdit->value();
     std::optional<pipeline::CastValues> cast;
     const bool done = Attempt([&] {
-        auto result = pipeline::CastOn(*engine_, asked);
+        auto castFrom = pipeline::MomentCastFrom(asked);
+        if (const auto* refusal = std::get_if<pipeline::Refusal>(&castFrom)) {
+            return casting::CastingOutcome{casting::Refusal::InvalidValue, GbkFromQString(QString::fromStdString(refusal->message))};
+        }
+        const moment::CorrectedMoment& corrected = std::get<moment::CorrectedMoment>(castFrom);
+        // With a correction on, the minute field is the clock read; 时分起卦
+        // reads the moment it became instead of the clock as it is now.
+        if (asked.momentOptions.AnyOn()) clockCastFrom_ = corrected.castFrom;
+        const auto clockBack = qScopeGuard([this] { clockCastFrom_.reset(); });
+        auto result = pipeline::CastOn(*engine_, asked, corrected);
         if (const auto* refused = std::get_if<casting::CastingOutcome>(&result)) return *refused;
         cast = std::get<pipeline::CastValues>(std::move(result));
         return casting::CastingOutcome{};
     });
     if (!done) return;
     bsSkinRichEdit1->Replace(cast->report);
-    readingPage->SetReading(cast->reading, cast->chart);
+    readingPage->SetReading(cast->reading, cast->chart, pipeline::MomentText(asked, cast->moment));
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
     if (cast->entry) recorder->Record(std::move(*cast->entry));
 }
@@ -640,8 +688,8 @@ void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
     sexText_ = RadioButton1->isChecked() || RadioButton2->isChecked() ? GbkFromQString(heading.sex) : std::string();
     SetDateFields(heading.year, heading.month, heading.day);
     SetField(bsSkinSpinEdit4, heading.hour, nullptr);
-    // The method's input page with what it was given; the clock's minute
-    // has no box.
+    SetField(minuteEdit, heading.minute, nullptr);
+    // The method's input page with what it was given.
     const MethodInput input = InputOfMethod(heading.method);
     const struct {
         MethodInput input;

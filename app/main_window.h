@@ -13,6 +13,7 @@
 #include "casting/casting_engine.h"
 #include "pipeline/casting_road.h"
 #include "casting_recorder.h"
+#include "moment/clock_correction.h"
 #include "report_heading.h"
 #include "shell_services.h"
 
@@ -21,6 +22,7 @@ class HistoryWindow;
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
@@ -93,6 +95,12 @@ public:
     // 查询 > 万年历…: the one almanac window, opened on today or brought
     // forward. Its 用此日起卦 puts its day into the date fields.
     AlmanacWindow* OpenAlmanac();
+    // 文件 > 时间校正…: the corrections chosen in its dialog, remembered.
+    void OpenTimeCorrection();
+    // The corrections castings are cast with from now on, remembered; the
+    // minute field shows while any is on.
+    void SetMomentOptions(const moment::MomentOptions& options);
+    const moment::MomentOptions& momentOptions() const { return momentOptions_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -120,6 +128,9 @@ private:
     // Sets the date fields, year and month before the day, whose bound
     // they set.
     void SetDateFields(int year, int month, int day);
+    // The minute beside the hour, shown only while a correction is on:
+    // without one only the clock method reads a minute, from the clock.
+    void ShowMinuteField();
     // Shows input page `page` with the cursor in its first box, empties the
     // report view and `edit`.
     void OpenInputPage(int page, QLineEdit* edit);
@@ -151,6 +162,7 @@ public:
     QAction *N15, *N16, *N17, *N18;
     QAction* openHomePageAction;  // 帮助 > 启动时打开主页, remembered
     QAction *exportReportAction, *printAction, *recordAction, *quitAction, *historyAction, *almanacAction;
+    QAction* timeCorrectionAction;
     CastingRecorder* recorder;
     RollPanel* bsSkinExPanel1;
     QPushButton *bsSkinButton1, *bsSkinButton2, *bsSkinButton3, *bsSkinButton4, *bsSkinButton5, *bsSkinButton6,
@@ -160,6 +172,7 @@ public:
     QLineEdit* bsSkinEdit1;  // name
     QRadioButton *RadioButton1, *RadioButton2;
     SpinEdit *bsSkinSpinEdit1, *bsSkinSpinEdit2, *bsSkinSpinEdit3, *bsSkinSpinEdit4;
+    SpinEdit* minuteEdit;  // the clock reading's minute, for the corrections
     QLineEdit* bsSkinEdit5;  // age
     QStackedWidget* bsSkinNotebook1;
     QLineEdit *bsSkinEdit2, *bsSkinEdit3, *bsSkinEdit4;  // question, character, number
@@ -176,6 +189,11 @@ private:
     std::unique_ptr<CalendarDateHolder> castingDate_;
     std::unique_ptr<casting::CastingEngine> engine_;
     calendar::CalendarRule calendarRule_ = StoredCalendarRule();
+    moment::MomentOptions momentOptions_;
+    QLabel *hourLabel_, *minuteLabel_;
+    // While a corrected casting is cast: the moment it is cast from, which
+    // 时分起卦 reads in place of the clock.
+    std::optional<moment::ClockReading> clockCastFrom_;
     HistoryWindow* history_ = nullptr;
     AlmanacWindow* almanac_ = nullptr;
     bool calendarShown_ = false;

@@ -6,6 +6,8 @@
 
 #include <QPlainTextEdit>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "liuyao/chart.h"
 #include "reading/reading.h"
@@ -16,9 +18,11 @@ public:
     explicit ReadingPage(QWidget* parent = nullptr);
 
     // The reading and the six-line chart to show from now on, none for a
-    // casting that has none. Laid out after the current event (the report's
-    // painting) when the page is on screen, else when it is next shown.
-    void SetReading(const std::optional<reading::Reading>& reading, const std::optional<liuyao::Chart>& chart);
+    // casting that has none, opened by the moment's section (GBK lines) when
+    // it has one. Laid out after the current event (the report's painting)
+    // when the page is on screen, else when it is next shown.
+    void SetReading(const std::optional<reading::Reading>& reading, const std::optional<liuyao::Chart>& chart,
+                    const std::vector<std::string>& momentText = {});
 
     // No casting to read, as before the first: the report it read was
     // emptied.
@@ -40,6 +44,7 @@ private:
 
     std::optional<reading::Reading> shown_;
     std::optional<liuyao::Chart> chart_;
+    std::vector<std::string> momentText_;
     QString reading_;
     bool stale_ = true;
 };

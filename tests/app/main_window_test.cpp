@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -28,6 +29,9 @@
 #include "journal/casting_journal.h"
 #include "journal/journal_location.h"
 #include "reading_page.h"
+#include "places/place_list.h"
+#include "time_correction_dialog.h"
+#include "gbk.h"
 
 namespace {
 
@@ -58,6 +62,7 @@ protected:
         };
         form = std::make_unique<TForm1>(services);
     }
+    void TearDown() override { StoreMomentOptions({}); }
 
     QStringList Report() const {
         const QString text = form->bsSkinRichEdit1->toPlainText();
@@ -111,6 +116,7 @@ TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
     EXPECT_EQ(form->bsSkinSpinEdit2->value(), 9);
     EXPECT_EQ(form->bsSkinSpinEdit3->value(), 13);
     EXPECT_EQ(form->bsSkinSpinEdit4->value(), 17);
+    EXPECT_EQ(form->minuteEdit->value(), 5);
     EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), 0);
     EXPECT_TRUE(Report().isEmpty());
     EXPECT_EQ(CalendarDate(), testing_support::at(2010, 9, 13));
@@ -586,6 +592,97 @@ TEST_F(MainWindowTest, EveryInputHasAnAccessibleName) {
     for (QPushButton* button : form->findChildren<QPushButton*>()) {
         EXPECT_EQ(button->accessibleName(), button->text());
     }
+}
+
+}  // namespace
+
+namespace {
+
+auto Key(const moment::MomentOptions& o) { return std::tie(o.trueSolarTime, o.longitude, o.zone, o.placeName, o.summerTime); }
+
+// 文件 › 时间校正…: what cannot be taken for the place is refused in a box
+// of its own and the choice stays; what can is remembered by the next window.
+TEST_F(MainWindowTest, TimeCorrectionRefusesABadPlaceAndRemembersAGoodOne) {
+    const struct {
+        bool trueSolarTime;
+        const char* place;
+        const char* refusal;  // a part of it; none where the place is taken
+    } rows[] = {
+        {true, "", "要知道地点"},           {true, "180.5", "不是 180.5"},
+        {false, "-200", "不是 -200"},       {true, "亚特兰蒂斯", "没有“亚特兰蒂斯”"},
+        {true, "朝阳区", "可选：朝阳区（北京）、朝阳区（吉林）"},
+        {true, "喀什市", nullptr},          {true, "-75.5", nullptr},  {false, "", nullptr},
+    };
+    for (const auto& row : rows) {
+        QStringList refused;
+        const moment::MomentOptions before = form->momentOptions();
+        TimeCorrectionDialog dialog(before, [&refused](const QString& why) { refused.append(why); });
+        dialog.trueSolarTimeBox->setChecked(row.trueSolarTime);
+        dialog.summerTimeBox->setChecked(true);
+        dialog.placeEdit->setText(QString::fromUtf8(row.place));
+        dialog.accept();
+        if (row.refusal != nullptr) {
+            EXPECT_NE(dialog.result(), QDialog::Accepted) << row.place;
+            ASSERT_EQ(refused.size(), 1) << row.place;
+            EXPECT_TRUE(refused[0].contains(QString::fromUtf8(row.refusal))) << refused[0].toStdString();
+            EXPECT_EQ(Key(dialog.Chosen()), Key(before)) << row.place;
+            continue;
+        }
+        EXPECT_TRUE(refused.isEmpty()) << row.place;
+        const moment::MomentOptions chosen = dialog.Chosen();
+        EXPECT_EQ(chosen.placeName, testing_support::gbk(row.place[0] == '-' ? "" : row.place)) << row.place;
+        form->SetMomentOptions(chosen);
+        SetUp();
+        EXPECT_EQ(Key(form->momentOptions()), Key(chosen)) << row.place;
+        EXPECT_TRUE(form->minuteEdit->isVisibleTo(form.get())) << "summer time is on";
+    }
+}
+
+// 23:30 on 2010-09-13 is the 子 hour of the 14th by Beijing's clock, but
+// before nine in the evening by the sun at 喀什: the day pillar is the
+// 13th's, the report still names the clock, and the reading says why.
+// Turned off, the window casts and looks as it did.
+TEST_F(MainWindowTest, TrueSolarTimeAtKashgarKeepsTheDayAndSaysSo) {
+    const places::Place* kashgar = places::PlaceNamed(testing_support::gbk("喀什市"));
+    ASSERT_NE(kashgar, nullptr);
+    const auto dayPillar = [this] { return Report().value(4).section(QStringLiteral("日建: "), 1).left(2); };
+    form->bsSkinSpinEdit4->setValue(23);
+    form->minuteEdit->setValue(30);
+    moment::MomentOptions options;
+    options.longitude = kashgar->longitude;
+    options.zone = kashgar->zone;
+    options.placeName = kashgar->name;
+    for (const bool on : {true, false}) {
+        options.trueSolarTime = on;
+        form->SetMomentOptions(options);
+        EXPECT_EQ(form->minuteEdit->isVisibleTo(form.get()), on);
+        EXPECT_EQ(form->bsSkinSpinEdit4->width(), on ? 42 : 64);
+        Click(form->bsSkinButton1);
+        EXPECT_EQ(Report().value(1), QStringLiteral("  公历：2010年9月13日23时"));
+        EXPECT_EQ(dayPillar(), on ? QStringLiteral("丙寅") : QStringLiteral("丁卯"));
+        const QStringList reading = Reading().split('\n');
+        EXPECT_EQ(reading.value(0) == QStringLiteral("【时间】"), on);
+        EXPECT_EQ(reading.filter(QStringLiteral("起卦时刻：2010-09-13 20:")).size(), on ? 1 : 0);
+    }
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+// A reading the clocks skipped, with summer time turned back, is refused in
+// the window's box and casts nothing.
+TEST_F(MainWindowTest, ACorrectionsRefusalShowsItsBoxAndCastsNothing) {
+    moment::MomentOptions summerTime;
+    summerTime.summerTime = true;
+    form->SetMomentOptions(summerTime);
+    form->bsSkinSpinEdit1->setValue(1986);
+    form->bsSkinSpinEdit2->setValue(5);
+    form->bsSkinSpinEdit3->setValue(4);
+    form->bsSkinSpinEdit4->setValue(2);
+    form->minuteEdit->setValue(30);
+    Click(form->bsSkinButton2);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].box, MessageBox::Error);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("从未出现"))) << messages[0].text.toStdString();
+    EXPECT_TRUE(Report().isEmpty());
 }
 
 }  // namespace
