@@ -181,6 +181,7 @@ void TForm1::BuildMenus() {
         if (almanac_ != nullptr) almanac_->SetRule(rule);
     });
     timeCorrectionAction = file->addAction(QStringLiteral("时间校正…"), this, &TForm1::OpenTimeCorrection);
+    file->addSeparator();
     QMenu* query = bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"));
     query->setObjectName(QStringLiteral("N3"));
     BuildJournalMenus(file, query);
@@ -498,9 +499,10 @@ void TForm1::SetDateFields(int year, int month, int day) {
 }
 
 void TForm1::ShowMinuteField() {
-    // The minute's room is taken from the hour field, wider than its two
-    // digits need, so the group keeps its size.
-    constexpr int kTop = 62, kHeight = 21, kLabelGap = 2, kHourWidth = 64, kNarrowHourWidth = 42, kMinuteWidth = 40;
+    // Most of the minute's room is taken from the hour field, wider than
+    // its two digits need; the group grows by the rest.
+    constexpr int kTop = 62, kHeight = 21, kLabelGap = 2, kHourWidth = 64, kNarrowHourWidth = 42, kMinuteWidth = 40,
+                  kGroupWidth = 369, kRightMargin = 14;
     const bool on = momentOptions_.AnyOn();
     bsSkinSpinEdit4->resize(on ? kNarrowHourWidth : kHourWidth, kHeight);
     hourLabel_->move(bsSkinSpinEdit4->geometry().right() + 1 + kLabelGap, hourLabel_->y());
@@ -508,6 +510,8 @@ void TForm1::ShowMinuteField() {
     minuteLabel_->move(minuteEdit->geometry().right() + 1 + kLabelGap, minuteLabel_->y());
     minuteEdit->setVisible(on);
     minuteLabel_->setVisible(on);
+    GroupBox1->resize(on ? std::max(kGroupWidth, minuteLabel_->geometry().right() + 1 + kRightMargin) : kGroupWidth,
+                      GroupBox1->height());
 }
 
 void TForm1::SetMomentOptions(const moment::MomentOptions& options) {

@@ -78,7 +78,6 @@ void Locate(moment::MomentOptions& options, const Location& location) {
 QLabel* Explanation(const QString& text) {
     auto* label = new QLabel(text);
     label->setIndent(22);  // under the switch's text, past its box
-    label->setEnabled(false);
     return label;
 }
 
@@ -164,9 +163,9 @@ void TimeCorrectionDialog::accept() {
     moment::MomentOptions options = chosen_;
     options.trueSolarTime = trueSolarTimeBox->isChecked();
     options.summerTime = summerTimeBox->isChecked();
-    // With true solar time off a blank place is no fault; anything typed is
-    // still checked, so that turning it on later finds a place that holds.
-    if (options.trueSolarTime || !placeEdit->text().trimmed().isEmpty()) {
+    // The place is read only with true solar time on: off, its field cannot
+    // be edited, and the place chosen before is kept for turning it on again.
+    if (options.trueSolarTime) {
         const auto location = LocationOf(placeEdit->text());
         if (const auto* why = std::get_if<QString>(&location)) {
             refuse_(*why);
@@ -174,10 +173,6 @@ void TimeCorrectionDialog::accept() {
             return;
         }
         Locate(options, std::get<Location>(location));
-    } else {
-        options.longitude.reset();
-        options.zone = moment::kBeijingZone;
-        options.placeName.clear();
     }
     chosen_ = options;
     QDialog::accept();
