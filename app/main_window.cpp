@@ -602,6 +602,9 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     bsSkinRichEdit1->Replace(cast->report);
     readingPage->SetReading(cast->reading, cast->chart, pipeline::MomentText(asked, cast->moment));
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
+    // The clock's minute as entered, as the journal keeps it, not the
+    // corrected one 时分起卦 read.
+    if (!cast->moment.corrections.empty()) shownHeading_->minute = asked.minute;
     if (cast->entry) recorder->Record(std::move(*cast->entry));
 }
 

@@ -28,6 +28,7 @@
 #include <set>
 #include <thread>
 
+#include "gbk.h"
 #include "history_model.h"
 #include "history_window.h"
 #include "input_fields.h"
@@ -460,6 +461,31 @@ TEST_F(JournalWindowTest, OpeningACastingFillsTheFieldsItWasCastWith) {
         Click(form.get()->*row.recast);
         EXPECT_EQ(form->bsSkinRichEdit1->toPlainText().toStdString(), report) << row.what;
     }
+}
+
+// A corrected casting opens with the minute it was entered at, and its
+// time in the history tells the moment it was cast from and the place; a
+// plain casting's tells nothing more.
+TEST_F(JournalWindowTest, ACorrectedCastingKeepsItsMinuteAndTellsWhereItWasCast) {
+    Click(form->bsSkinButton1);
+    now = now.addSecs(60);
+    moment::MomentOptions kashgar;
+    kashgar.trueSolarTime = true;
+    kashgar.longitude = 75.9868;
+    kashgar.placeName = testing_support::gbk("喀什市");
+    form->SetMomentOptions(kashgar);
+    form->bsSkinSpinEdit4->setValue(23);
+    form->minuteEdit->setValue(30);
+    Click(form->bsSkinButton1);
+    form->minuteEdit->setValue(0);
+    Select(0);
+    Click(History()->openButton);
+    EXPECT_EQ(form->minuteEdit->value(), 30);
+    const auto tip = [this](int row) { return History()->model().index(row, HistoryModel::Time).data(Qt::ToolTipRole); };
+    EXPECT_TRUE(tip(0).toString().startsWith(QStringLiteral("起卦时刻：2010-09-13 20:"))) << tip(0).toString().toStdString();
+    EXPECT_TRUE(tip(0).toString().endsWith(QStringLiteral("真太阳时：喀什市")));
+    EXPECT_FALSE(tip(1).isValid());
+    form->SetMomentOptions({});
 }
 
 TEST_F(JournalWindowTest, TheTextExportHoldsTheHeadingTheReportAndTheReading) {

@@ -664,6 +664,11 @@ TEST_F(MainWindowTest, TrueSolarTimeAtKashgarKeepsTheDayAndSaysSo) {
         const QStringList reading = Reading().split('\n');
         EXPECT_EQ(reading.value(0) == QStringLiteral("【时间】"), on);
         EXPECT_EQ(reading.filter(QStringLiteral("起卦时刻：2010-09-13 20:")).size(), on ? 1 : 0);
+        if (!on) continue;
+        // 时分起卦 reads the moment cast from, not the clock on the wall (17:05).
+        const int minuteCastFrom = reading.filter(QStringLiteral("起卦时刻：")).value(0).mid(19, 2).toInt();
+        Click(form->bsSkinButton2);
+        EXPECT_TRUE(Reading().contains(QStringLiteral("时分起卦所用钟点：20时%1分").arg(minuteCastFrom)));
     }
     EXPECT_TRUE(messages.isEmpty());
 }
