@@ -594,10 +594,6 @@ TEST_F(MainWindowTest, EveryInputHasAnAccessibleName) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 auto Key(const moment::MomentOptions& o) { return std::tie(o.trueSolarTime, o.longitude, o.zone, o.placeName, o.summerTime); }
 
 // 文件 › 时间校正…: what cannot be taken for the place is refused in a box
@@ -623,8 +619,7 @@ TEST_F(MainWindowTest, TimeCorrectionRefusesABadPlaceAndRemembersAGoodOne) {
         dialog.accept();
         if (row.refusal != nullptr) {
             EXPECT_NE(dialog.result(), QDialog::Accepted) << row.place;
-            ASSERT_EQ(refused.size(), 1) << row.place;
-            EXPECT_TRUE(refused[0].contains(QString::fromUtf8(row.refusal))) << refused[0].toStdString();
+            EXPECT_TRUE(refused.size() == 1 && refused[0].contains(QString::fromUtf8(row.refusal))) << row.place;
             EXPECT_EQ(Key(dialog.Chosen()), Key(before)) << row.place;
             continue;
         }
@@ -639,10 +634,9 @@ TEST_F(MainWindowTest, TimeCorrectionRefusesABadPlaceAndRemembersAGoodOne) {
     }
 }
 
-// 23:30 on 2010-09-13 is the 子 hour of the 14th by Beijing's clock, but
-// before nine in the evening by the sun at 喀什: the day pillar is the
-// 13th's, the report still names the clock, and the reading says why.
-// Turned off, the window casts and looks as it did.
+// 23:30 on 2010-09-13 is the 14th's 子 hour by Beijing's clock, 20:3x by the
+// sun at 喀什: the day pillar is the 13th's, the report still names the
+// clock, and the reading says why. Turned off, all is as it was.
 TEST_F(MainWindowTest, TrueSolarTimeAtKashgarKeepsTheDayAndSaysSo) {
     const places::Place* kashgar = places::PlaceNamed(testing_support::gbk("喀什市"));
     ASSERT_NE(kashgar, nullptr);
@@ -657,7 +651,6 @@ TEST_F(MainWindowTest, TrueSolarTimeAtKashgarKeepsTheDayAndSaysSo) {
         options.trueSolarTime = on;
         form->SetMomentOptions(options);
         EXPECT_EQ(form->minuteEdit->isVisibleTo(form.get()), on);
-        EXPECT_EQ(form->bsSkinSpinEdit4->width(), on ? 42 : 64);
         Click(form->bsSkinButton1);
         EXPECT_EQ(Report().value(1), QStringLiteral("  公历：2010年9月13日23时"));
         EXPECT_EQ(dayPillar(), on ? QStringLiteral("丙寅") : QStringLiteral("丁卯"));
@@ -679,11 +672,10 @@ TEST_F(MainWindowTest, ACorrectionsRefusalShowsItsBoxAndCastsNothing) {
     moment::MomentOptions summerTime;
     summerTime.summerTime = true;
     form->SetMomentOptions(summerTime);
-    form->bsSkinSpinEdit1->setValue(1986);
-    form->bsSkinSpinEdit2->setValue(5);
-    form->bsSkinSpinEdit3->setValue(4);
-    form->bsSkinSpinEdit4->setValue(2);
-    form->minuteEdit->setValue(30);
+    const std::pair<SpinEdit*, int> fields[] = {{form->bsSkinSpinEdit1, 1986}, {form->bsSkinSpinEdit2, 5},
+                                                {form->bsSkinSpinEdit3, 4},    {form->bsSkinSpinEdit4, 2},
+                                                {form->minuteEdit, 30}};
+    for (const auto& [field, value] : fields) field->setValue(value);
     Click(form->bsSkinButton2);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].box, MessageBox::Error);
