@@ -66,9 +66,9 @@ std::optional<Refusal> RefuseOutOfRange(const Casting& c, const moment::Correcte
     if (!c.momentOptions.AnyOn() || casting::FaultOf(MomentAt(c, castFrom.castFrom)) == casting::MomentFault::None) {
         return std::nullopt;
     }
-    return Refusal{"the moment cast from, " + moment::ClockText(castFrom.castFrom) +
-                   " after the corrections, lies outside the calendar (1900-01-01 to 2100-12-31, hour 23 counting "
-                   "as the next day)"};
+    // In the corrections' own language, as the window shows it too.
+    return Refusal{"校正后的起卦时刻 " + moment::ClockText(castFrom.castFrom) +
+                   " 超出历法范围（1900-01-01 至 2100-12-31，23时算作次日）"};
 }
 
 }  // namespace

@@ -230,7 +230,7 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         {{"--true-solar-time", "--place", "亚特兰蒂斯"}, "unknown place '亚特兰蒂斯'"},
         {{"--true-solar-time", "--place", "朝阳区"}, "name one: 朝阳区（北京）, 朝阳区（吉林）"},
         {{"--date", "1986-05-04", "--hour", "2", "--minute", "30", "--summer-time"}, "1986-05-04 02:30 从未出现"},
-        {{"--date", "1900-01-01", "--hour", "1", "--true-solar-time", "--longitude", "80"}, "lies outside the calendar"},
+        {{"--date", "1900-01-01", "--hour", "1", "--true-solar-time", "--longitude", "80"}, "超出历法范围"},
         {{"--almanac", "--summer-time"}, "--almanac reads a day"},
         {{"--method", "question", "--text", "一二三四五六七八九十一二三四五六七八九十一二三四五六"},
          "at most 50 bytes"},
