@@ -548,7 +548,7 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     });
     if (!done) return;
     bsSkinRichEdit1->Replace(cast->report);
-    readingPage->SetReading(cast->reading, cast->chart);
+    readingPage->SetReading(cast->reading, cast->chart, pipeline::StrokesText(cast->countedAs));
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
     if (cast->entry) recorder->Record(std::move(*cast->entry));
 }

@@ -56,6 +56,16 @@ std::optional<liuyao::Chart> ChartOf(const casting::CastingRecord& record, const
     }
 }
 
+// The entered text a method counts the strokes of, if it counts any.
+std::string* CountedField(Casting& c) {
+    switch (c.method) {
+        case Method::Name: return &c.name;
+        case Method::Question:
+        case Method::Character: return &c.text;
+        default: return nullptr;
+    }
+}
+
 casting::Moment MomentAt(const Casting& c, const moment::ClockReading& at) {
     return {at.year, at.month, at.day, at.hour, c.rule};
 }
@@ -117,14 +127,24 @@ std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine&
 
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c,
                                                          const moment::CorrectedMoment& castFrom) {
-    const casting::CastingOutcome outcome = CastBy(engine, c, MomentAt(c, castFrom.castFrom));
+    Casting counted = c;
+    std::vector<CountedAs> countedAs;
+    if (std::string* field = CountedField(counted)) {
+        auto text = CountedTextOf(*field);
+        if (const auto* uncounted = std::get_if<UncountedCharacter>(&text)) {
+            return casting::CastingOutcome{casting::Refusal::NotChinese, UncountedMessage(*uncounted)};
+        }
+        *field = std::move(std::get<CountedText>(text).text);
+        countedAs = std::move(std::get<CountedText>(text).countedAs);
+    }
+    const casting::CastingOutcome outcome = CastBy(engine, counted, MomentAt(c, castFrom.castFrom));
     if (outcome.refusal != casting::Refusal::None) return outcome;
-    // The report names the clock reading as entered; its facts are the
-    // moment cast from's.
-    if (!castFrom.corrections.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
+    // The report names the person and the clock reading as entered; its
+    // facts are the moment cast from's.
+    if (!castFrom.corrections.empty() || !countedAs.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
 
     CastValues values{engine.record(), engine.facts(), {},          engine.report(), std::nullopt,
-                      std::nullopt,    std::nullopt,   castFrom};
+                      std::nullopt,    std::nullopt,   castFrom,        std::move(countedAs)};
     const casting::CastingRecord& r = values.record;
     const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
                                              &r.ReversedLines};

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cast_request.h"
+#include "counted_text.h"
 #include "casting/casting_engine.h"
 #include "journal/journal_entry.h"
 #include "liuyao/chart.h"
@@ -48,6 +49,8 @@ struct CastValues {
     // The moment cast from, the corrections that made it and the warnings
     // about the clock reading; the reading itself with none on.
     moment::CorrectedMoment moment;
+    // The characters counted by another form; empty when none was.
+    std::vector<CountedAs> countedAs;
 };
 
 casting::Person PersonOf(const Casting& casting);
@@ -66,7 +69,8 @@ std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& cas
 // Casts on `engine`, which keeps the date and reads the clock as its owner
 // made it to, at the moment cast from; the report's second line keeps the
 // clock reading as entered. A refusal comes back as the engine gave it
-// (GBK), a correction's as InvalidValue. 时分起卦 reads the engine's clock,
+// (GBK), a correction's as InvalidValue, a character whose strokes
+// cannot be counted as NotChinese. 时分起卦 reads the engine's clock,
 // which for a corrected casting should read the moment cast from, as
 // CastRequested's does.
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting);

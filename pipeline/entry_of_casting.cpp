@@ -45,7 +45,10 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.report = JoinedUtf8(values.report);
     entry.castAt = casting.castAt;
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
-    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, MomentText(casting, values.moment));
+    std::vector<std::string> opening = MomentText(casting, values.moment);
+    const std::vector<std::string> strokes = StrokesText(values.countedAs);
+    opening.insert(opening.end(), strokes.begin(), strokes.end());
+    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, opening);
     if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
 
     const moment::CorrectedMoment& castFrom = values.moment;

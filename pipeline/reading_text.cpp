@@ -7,8 +7,8 @@ namespace pipeline {
 
 std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
                                      const std::optional<liuyao::Chart>& chart,
-                                     const std::vector<std::string>& momentText) {
-    std::vector<std::string> lines = momentText;
+                                     const std::vector<std::string>& opening) {
+    std::vector<std::string> lines = opening;
     if (reading) {
         const std::vector<std::string> readingLines = reading::ReadingLines(*reading);
         lines.insert(lines.end(), readingLines.begin(), readingLines.end());

@@ -1,6 +1,7 @@
-// The reading as the page shows it and the journal keeps it: the moment's
-// section (moment_text.h) where there is one, the reading's sections, then
-// the six-line chart's. GBK lines.
+// The reading as the page shows it and the journal keeps it: the sections
+// that open it where there are any (the moment's, moment_text.h, and the
+// strokes', counted_text.h), the reading's sections, then the six-line
+// chart's. GBK lines.
 #pragma once
 
 #include <optional>
@@ -15,6 +16,6 @@ namespace pipeline {
 // Empty when the casting has none of them.
 std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
                                      const std::optional<liuyao::Chart>& chart,
-                                     const std::vector<std::string>& momentText = {});
+                                     const std::vector<std::string>& opening = {});
 
 }  // namespace pipeline
