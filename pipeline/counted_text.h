@@ -39,7 +39,7 @@ std::variant<CountedText, UncountedCharacter> CountedTextOf(std::string_view ent
 std::string UncountedMessage(const UncountedCharacter& uncounted);
 
 // The reading page's 【笔画】 section: each character counted as another
-// with the strokes counted ("張→张 11画"). GBK lines; none when nothing was
+// with the strokes counted ("張→张 7画"). GBK lines; none when nothing was
 // converted, so the page of a casting in simplified characters stays as it
 // was.
 std::vector<std::string> StrokesText(const std::vector<CountedAs>& countedAs);
