@@ -66,6 +66,31 @@ std::string* CountedField(Casting& c) {
     }
 }
 
+struct CountedCasting {
+    Casting casting;
+    std::vector<CountedAs> countedAs;
+};
+
+// `c` with the text its method counts the strokes of in the characters the
+// stroke table knows, or the refusal of one it cannot count.
+std::variant<CountedCasting, casting::CastingOutcome> CountedCastingOf(const Casting& c) {
+    CountedCasting counted{c, {}};
+    std::string* field = CountedField(counted.casting);
+    if (field == nullptr) return counted;
+    try {
+        auto text = CountedTextOf(*field);
+        if (const auto* uncounted = std::get_if<UncountedCharacter>(&text)) {
+            return casting::CastingOutcome{casting::Refusal::NotChinese, UncountedMessage(*uncounted)};
+        }
+        *field = std::move(std::get<CountedText>(text).text);
+        counted.countedAs = std::move(std::get<CountedText>(text).countedAs);
+    } catch (const std::runtime_error& error) {
+        // OpenCC's dictionaries missing: said, rather than counted as 0.
+        return casting::CastingOutcome{casting::Refusal::InvalidValue, text::GbkFromUtf8(error.what())};
+    }
+    return counted;
+}
+
 casting::Moment MomentAt(const Casting& c, const moment::ClockReading& at) {
     return {at.year, at.month, at.day, at.hour, c.rule};
 }
@@ -127,17 +152,11 @@ std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine&
 
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c,
                                                          const moment::CorrectedMoment& castFrom) {
-    Casting counted = c;
-    std::vector<CountedAs> countedAs;
-    if (std::string* field = CountedField(counted)) {
-        auto text = CountedTextOf(*field);
-        if (const auto* uncounted = std::get_if<UncountedCharacter>(&text)) {
-            return casting::CastingOutcome{casting::Refusal::NotChinese, UncountedMessage(*uncounted)};
-        }
-        *field = std::move(std::get<CountedText>(text).text);
-        countedAs = std::move(std::get<CountedText>(text).countedAs);
-    }
-    const casting::CastingOutcome outcome = CastBy(engine, counted, MomentAt(c, castFrom.castFrom));
+    auto counted = CountedCastingOf(c);
+    if (auto* refused = std::get_if<casting::CastingOutcome>(&counted)) return std::move(*refused);
+    std::vector<CountedAs>& countedAs = std::get<CountedCasting>(counted).countedAs;
+    const casting::CastingOutcome outcome =
+        CastBy(engine, std::get<CountedCasting>(counted).casting, MomentAt(c, castFrom.castFrom));
     if (outcome.refusal != casting::Refusal::None) return outcome;
     // The report names the person and the clock reading as entered; its
     // facts are the moment cast from's.

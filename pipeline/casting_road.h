@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "cast_request.h"
-#include "counted_text.h"
 #include "casting/casting_engine.h"
+#include "counted_text.h"
 #include "journal/journal_entry.h"
 #include "liuyao/chart.h"
 #include "moment/clock_correction.h"
@@ -70,7 +70,7 @@ std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& cas
 // made it to, at the moment cast from; the report's second line keeps the
 // clock reading as entered. A refusal comes back as the engine gave it
 // (GBK), a correction's as InvalidValue, a character whose strokes
-// cannot be counted as NotChinese. 时分起卦 reads the engine's clock,
+// cannot be counted as NotChinese (OpenCC failing to load as InvalidValue). 时分起卦 reads the engine's clock,
 // which for a corrected casting should read the moment cast from, as
 // CastRequested's does.
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting);
