@@ -21,6 +21,7 @@
 #include "qt_text/gbk_qt.h"
 #include "calendar/date_rule.h"
 #include "calendar_control/nong_calendar.h"
+#include "pipeline/reading_text.h"
 #include "almanac_window.h"
 #include "history_window.h"
 #include "information_dialog.h"
@@ -548,7 +549,7 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     });
     if (!done) return;
     bsSkinRichEdit1->Replace(cast->report);
-    readingPage->SetReading(cast->reading, cast->chart, pipeline::StrokesText(cast->countedAs));
+    readingPage->SetReading(cast->reading, cast->chart, pipeline::OpeningText(asked, *cast));
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
     if (cast->entry) recorder->Record(std::move(*cast->entry));
 }

@@ -1,7 +1,6 @@
 #include "entry_of_casting.h"
 
 #include "calendar/calendar_rule.h"
-#include "moment_text.h"
 #include "reading_text.h"
 #include "text/gbk_utf8.h"
 
@@ -45,10 +44,7 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.report = JoinedUtf8(values.report);
     entry.castAt = casting.castAt;
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
-    std::vector<std::string> opening = MomentText(casting, values.moment);
-    const std::vector<std::string> strokes = StrokesText(values.countedAs);
-    opening.insert(opening.end(), strokes.begin(), strokes.end());
-    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, opening);
+    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, OpeningText(casting, values));
     if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
 
     const moment::CorrectedMoment& castFrom = values.moment;

@@ -1,6 +1,8 @@
 #include "reading_text.h"
 
+#include "counted_text.h"
 #include "liuyao/chart_layout.h"
+#include "moment_text.h"
 #include "reading/reading_layout.h"
 
 namespace pipeline {
@@ -17,6 +19,13 @@ std::vector<std::string> ReadingText(const std::optional<reading::Reading>& read
         const std::vector<std::string> chartLines = liuyao::ChartLines(*chart);
         lines.insert(lines.end(), chartLines.begin(), chartLines.end());
     }
+    return lines;
+}
+
+std::vector<std::string> OpeningText(const Casting& casting, const CastValues& values) {
+    std::vector<std::string> lines = MomentText(casting, values.moment);
+    const std::vector<std::string> strokes = StrokesText(values.countedAs);
+    lines.insert(lines.end(), strokes.begin(), strokes.end());
     return lines;
 }
 

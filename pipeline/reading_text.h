@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "casting_road.h"
 #include "liuyao/chart.h"
 #include "reading/reading.h"
 
@@ -17,5 +18,9 @@ namespace pipeline {
 std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
                                      const std::optional<liuyao::Chart>& chart,
                                      const std::vector<std::string>& opening = {});
+
+// The sections that open a casting's reading, each where it has something
+// to say: the moment's, then the strokes'.
+std::vector<std::string> OpeningText(const Casting& casting, const CastValues& values);
 
 }  // namespace pipeline
