@@ -49,7 +49,9 @@ struct CastValues {
     // The moment cast from, the corrections that made it and the warnings
     // about the clock reading; the reading itself with none on.
     moment::CorrectedMoment moment;
-    // The characters counted by another form; empty when none was.
+    // The characters counted by another form; empty when none was. A
+    // character that cannot be counted is refused as NotChinese, OpenCC
+    // failing to load as InvalidValue.
     std::vector<CountedAs> countedAs;
 };
 
@@ -69,8 +71,7 @@ std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& cas
 // Casts on `engine`, which keeps the date and reads the clock as its owner
 // made it to, at the moment cast from; the report's second line keeps the
 // clock reading as entered. A refusal comes back as the engine gave it
-// (GBK), a correction's as InvalidValue, a character whose strokes
-// cannot be counted as NotChinese (OpenCC failing to load as InvalidValue). 时分起卦 reads the engine's clock,
+// (GBK), a correction's as InvalidValue. 时分起卦 reads the engine's clock,
 // which for a corrected casting should read the moment cast from, as
 // CastRequested's does.
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting);
