@@ -22,6 +22,7 @@
 #include "qt_text/gbk_qt.h"
 #include "calendar/date_rule.h"
 #include "calendar_control/nong_calendar.h"
+#include "pipeline/reading_text.h"
 #include "almanac_window.h"
 #include "history_window.h"
 #include "information_dialog.h"
@@ -34,7 +35,6 @@
 #include "report_view.h"
 #include "roll_panel.h"
 #include "time_correction_dialog.h"
-#include "pipeline/moment_text.h"
 
 namespace {
 
@@ -600,7 +600,7 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     });
     if (!done) return;
     bsSkinRichEdit1->Replace(cast->report);
-    readingPage->SetReading(cast->reading, cast->chart, pipeline::MomentText(asked, cast->moment));
+    readingPage->SetReading(cast->reading, cast->chart, pipeline::OpeningText(asked, *cast));
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
     // The clock's minute as entered, as the journal keeps it, not the
     // corrected one 时分起卦 read.

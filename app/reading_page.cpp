@@ -26,10 +26,10 @@ ReadingPage::ReadingPage(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void ReadingPage::SetReading(const std::optional<reading::Reading>& reading,
-                             const std::optional<liuyao::Chart>& chart, const std::vector<std::string>& momentText) {
+                             const std::optional<liuyao::Chart>& chart, const std::vector<std::string>& opening) {
     shown_ = reading;
     chart_ = chart;
-    momentText_ = momentText;
+    opening_ = opening;
     stale_ = true;
     if (isVisible()) QTimer::singleShot(0, this, [this] { ShowReading(); });
 }
@@ -43,7 +43,7 @@ void ReadingPage::ShowReading() {
     if (!stale_) return;
     stale_ = false;
     QStringList lines;
-    for (const std::string& line : pipeline::ReadingText(shown_, chart_, momentText_)) lines.append(QStringFromGbk(line));
+    for (const std::string& line : pipeline::ReadingText(shown_, chart_, opening_)) lines.append(QStringFromGbk(line));
     reading_ = lines.join(QLatin1Char('\n'));
     setPlainText(reading_.isEmpty() ? kNoCastingYet : reading_);
 }
@@ -51,7 +51,7 @@ void ReadingPage::ShowReading() {
 void ReadingPage::Clear() {
     shown_.reset();
     chart_.reset();
-    momentText_.clear();
+    opening_.clear();
     stale_ = false;
     setPlainText(kNoCastingYet);
 }
@@ -59,7 +59,7 @@ void ReadingPage::Clear() {
 void ReadingPage::ShowStored(const QString& reading) {
     shown_.reset();
     chart_.reset();
-    momentText_.clear();
+    opening_.clear();
     stale_ = false;
     reading_ = reading;
     setPlainText(reading.isEmpty() ? kNoStoredReading : reading);

@@ -18,11 +18,12 @@ public:
     explicit ReadingPage(QWidget* parent = nullptr);
 
     // The reading and the six-line chart to show from now on, none for a
-    // casting that has none, opened by the moment's section (GBK lines) when
-    // it has one. Laid out after the current event (the report's painting)
-    // when the page is on screen, else when it is next shown.
+    // casting that has none, after the sections that open the page (GBK
+    // lines, pipeline/reading_text.h). Laid out after the current event (the
+    // report's painting) when the page is on screen, else when it is next
+    // shown.
     void SetReading(const std::optional<reading::Reading>& reading, const std::optional<liuyao::Chart>& chart,
-                    const std::vector<std::string>& momentText = {});
+                    const std::vector<std::string>& opening = {});
 
     // No casting to read, as before the first: the report it read was
     // emptied.
@@ -44,7 +45,7 @@ private:
 
     std::optional<reading::Reading> shown_;
     std::optional<liuyao::Chart> chart_;
-    std::vector<std::string> momentText_;
+    std::vector<std::string> opening_;
     QString reading_;
     bool stale_ = true;
 };

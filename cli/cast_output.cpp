@@ -178,6 +178,12 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("warnings").BeginArray();
     for (const std::string& warning : values.moment.warnings) json.String(warning);
     json.EndArray();
+    json.Key("counted_as").BeginArray();
+    for (const pipeline::CountedAs& pair : values.countedAs) {
+        json.BeginObject().Key("entered").String(Utf8(pair.entered)).Key("counted").String(Utf8(pair.counted));
+        json.EndObject();
+    }
+    json.EndArray();
     json.EndObject();
     return json.Text();
 }

@@ -56,6 +56,41 @@ std::optional<liuyao::Chart> ChartOf(const casting::CastingRecord& record, const
     }
 }
 
+// The entered text a method counts the strokes of, if it counts any.
+std::string* CountedField(Casting& c) {
+    switch (c.method) {
+        case Method::Name: return &c.name;
+        case Method::Question:
+        case Method::Character: return &c.text;
+        default: return nullptr;
+    }
+}
+
+struct CountedCasting {
+    Casting casting;
+    std::vector<CountedAs> countedAs;
+};
+
+// `c` with the text its method counts the strokes of in the characters the
+// stroke table knows, or the refusal of one it cannot count.
+std::variant<CountedCasting, casting::CastingOutcome> CountedCastingOf(const Casting& c) {
+    CountedCasting counted{c, {}};
+    std::string* field = CountedField(counted.casting);
+    if (field == nullptr) return counted;
+    try {
+        auto text = CountedTextOf(*field);
+        if (const auto* uncounted = std::get_if<UncountedCharacter>(&text)) {
+            return casting::CastingOutcome{casting::Refusal::NotChinese, UncountedMessage(*uncounted)};
+        }
+        *field = std::move(std::get<CountedText>(text).text);
+        counted.countedAs = std::move(std::get<CountedText>(text).countedAs);
+    } catch (const std::runtime_error& error) {
+        // OpenCC's dictionaries missing: said, rather than counted as 0.
+        return casting::CastingOutcome{casting::Refusal::InvalidValue, text::GbkFromUtf8(error.what())};
+    }
+    return counted;
+}
+
 casting::Moment MomentAt(const Casting& c, const moment::ClockReading& at) {
     return {at.year, at.month, at.day, at.hour, c.rule};
 }
@@ -110,14 +145,18 @@ Casting CastingOf(Method method, const casting::Person& person, const casting::M
 
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c,
                                                          const moment::CorrectedMoment& castFrom) {
-    const casting::CastingOutcome outcome = CastBy(engine, c, MomentAt(c, castFrom.castFrom));
+    auto counted = CountedCastingOf(c);
+    if (auto* refused = std::get_if<casting::CastingOutcome>(&counted)) return std::move(*refused);
+    std::vector<CountedAs>& countedAs = std::get<CountedCasting>(counted).countedAs;
+    const casting::CastingOutcome outcome =
+        CastBy(engine, std::get<CountedCasting>(counted).casting, MomentAt(c, castFrom.castFrom));
     if (outcome.refusal != casting::Refusal::None) return outcome;
-    // The report names the clock reading as entered; its facts are the
-    // moment cast from's.
-    if (!castFrom.corrections.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
+    // The report names the person and the clock reading as entered; its
+    // facts are the moment cast from's.
+    if (!castFrom.corrections.empty() || !countedAs.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
 
     CastValues values{engine.record(), engine.facts(), {},          engine.report(), std::nullopt,
-                      std::nullopt,    std::nullopt,   castFrom};
+                      std::nullopt,    std::nullopt,   castFrom,        std::move(countedAs)};
     const casting::CastingRecord& r = values.record;
     const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
                                              &r.ReversedLines};

@@ -14,6 +14,7 @@
 
 #include "cast_request.h"
 #include "casting/casting_engine.h"
+#include "counted_text.h"
 #include "journal/journal_entry.h"
 #include "liuyao/chart.h"
 #include "moment/clock_correction.h"
@@ -48,6 +49,10 @@ struct CastValues {
     // The moment cast from, the corrections that made it and the warnings
     // about the clock reading; the reading itself with none on.
     moment::CorrectedMoment moment;
+    // The characters counted by another form; empty when none was. A
+    // character that cannot be counted is refused as NotChinese, OpenCC
+    // failing to load as InvalidValue.
+    std::vector<CountedAs> countedAs;
 };
 
 casting::Person PersonOf(const Casting& casting);

@@ -1,7 +1,6 @@
 #include "entry_of_casting.h"
 
 #include "calendar/calendar_rule.h"
-#include "moment_text.h"
 #include "reading_text.h"
 #include "text/gbk_utf8.h"
 
@@ -45,7 +44,7 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.report = JoinedUtf8(values.report);
     entry.castAt = casting.castAt;
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
-    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, MomentText(casting, values.moment));
+    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, OpeningText(casting, values));
     if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
 
     const moment::CorrectedMoment& castFrom = values.moment;

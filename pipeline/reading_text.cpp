@@ -1,14 +1,16 @@
 #include "reading_text.h"
 
+#include "counted_text.h"
 #include "liuyao/chart_layout.h"
+#include "moment_text.h"
 #include "reading/reading_layout.h"
 
 namespace pipeline {
 
 std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
                                      const std::optional<liuyao::Chart>& chart,
-                                     const std::vector<std::string>& momentText) {
-    std::vector<std::string> lines = momentText;
+                                     const std::vector<std::string>& opening) {
+    std::vector<std::string> lines = opening;
     if (reading) {
         const std::vector<std::string> readingLines = reading::ReadingLines(*reading);
         lines.insert(lines.end(), readingLines.begin(), readingLines.end());
@@ -17,6 +19,13 @@ std::vector<std::string> ReadingText(const std::optional<reading::Reading>& read
         const std::vector<std::string> chartLines = liuyao::ChartLines(*chart);
         lines.insert(lines.end(), chartLines.begin(), chartLines.end());
     }
+    return lines;
+}
+
+std::vector<std::string> OpeningText(const Casting& casting, const CastValues& values) {
+    std::vector<std::string> lines = MomentText(casting, values.moment);
+    const std::vector<std::string> strokes = StrokesText(values.countedAs);
+    lines.insert(lines.end(), strokes.begin(), strokes.end());
     return lines;
 }
 

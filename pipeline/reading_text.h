@@ -1,12 +1,14 @@
-// The reading as the page shows it and the journal keeps it: the moment's
-// section (moment_text.h) where there is one, the reading's sections, then
-// the six-line chart's. GBK lines.
+// The reading as the page shows it and the journal keeps it: the sections
+// that open it where there are any (the moment's, moment_text.h, and the
+// strokes', counted_text.h), the reading's sections, then the six-line
+// chart's. GBK lines.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "casting_road.h"
 #include "liuyao/chart.h"
 #include "reading/reading.h"
 
@@ -15,6 +17,10 @@ namespace pipeline {
 // Empty when the casting has none of them.
 std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
                                      const std::optional<liuyao::Chart>& chart,
-                                     const std::vector<std::string>& momentText = {});
+                                     const std::vector<std::string>& opening = {});
+
+// The sections that open a casting's reading, each where it has something
+// to say: the moment's, then the strokes'.
+std::vector<std::string> OpeningText(const Casting& casting, const CastValues& values);
 
 }  // namespace pipeline

@@ -230,6 +230,10 @@ TEST_F(MainWindowTest, NameCastingUsesTheNameField) {
     ASSERT_EQ(Report().size(), 13);
     EXPECT_EQ(Report()[6].left(10), QStringLiteral("    山地剥   "));
     EXPECT_EQ(form->bsSkinNotebook1->currentIndex(), 0);
+    Type(form->bsSkinEdit1, "兌坤");  // counted as 兑, and the reading says so
+    Click(form->bsSkinButton4);
+    EXPECT_EQ(Report()[6].left(10), QStringLiteral("    山地剥   "));
+    EXPECT_TRUE(Reading().startsWith(QStringLiteral("【笔画】\n兌→兑 7画\n【卦】"))) << Reading().toStdString();
 }
 
 TEST_F(MainWindowTest, RefusedInputShowsItsBoxAndKeepsTheReport) {
@@ -253,6 +257,12 @@ TEST_F(MainWindowTest, RefusedInputShowsItsBoxAndKeepsTheReport) {
              Type(form->bsSkinEdit1, "某人");
          },
          {MessageBox::Information, "参数错误：请输入汉字姓名！"}},
+        {"name of a character with no stroke count", [&] {
+             Type(form->bsSkinEdit1, "乫三");
+             Click(form->bsSkinButton4);
+             Type(form->bsSkinEdit1, "某人");
+         },
+         {MessageBox::Information, "参数错误：无法计算笔画的字：乫"}},
         {"empty number", [&] {
              form->bsSkinEdit4->clear();
              Click(form->bsSkinButton13);

@@ -203,6 +203,11 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         {{"--method", "name", "--name", "某"}, "参数错误：请输入汉字姓名！"},
         {{"--method", "number"}, "参数错误：请检查是否输入完整！"},
         {{"--method", "number", "--text", "12a"}, "is not a valid integer value"},
+        // A Chinese character whose strokes neither its own form nor its
+        // simplified one gives.
+        {{"--method", "question", "--text", "張三乫"}, "参数错误：无法计算笔画的字：乫"},
+        {{"--method", "name", "--name", "乫三"}, "参数错误：无法计算笔画的字：乫"},
+        {{"--method", "character", "--text", "乫"}, "参数错误：无法计算笔画的字：乫"},
         // Text GBK cannot hold is named, never cast as "?".
         {{"--name", "某😀"}, "'😀', which GBK cannot hold"},
         {{"--method", "question", "--text", "天한"}, "'한'"},
@@ -287,6 +292,17 @@ TEST(YaopanCast, TheFiftyByteQuestionOfTheWindowCasts) {
     const Outcome run =
         RunCast(With({"--method", "question", "--text", "一二三四五六七八九十一二三四五六七八九十一二三四五"}));
     EXPECT_EQ(run.status, 0) << run.err;
+}
+
+// Always there, like the warnings: empty for a text the table knows.
+TEST(YaopanCast, JsonSaysWhichCharactersWereCountedAsWhich) {
+    const nlohmann::json plain = nlohmann::json::parse(RunCast(With({"--method", "name", "--json"})).out);
+    EXPECT_EQ(plain["counted_as"], nlohmann::json::array());
+    const auto name = nlohmann::json::parse(RunCast({"--method", "name", "--name", "張龍張", "--json"}).out);
+    EXPECT_EQ(name["counted_as"], nlohmann::json::parse(R"([{"entered":"張","counted":"张"},
+                                                            {"entered":"龍","counted":"龙"}])"));
+    EXPECT_EQ(name["person"]["name"], "張龍張");
+    EXPECT_EQ(RunCast({"--name", "乫三"}).status, 0);  // the traditional method counts no strokes
 }
 
 TEST(YaopanCast, BatchAnswersEveryLineInOrderAndGoesOnAfterABadOne) {
@@ -482,6 +498,11 @@ TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
         for (const auto& entry : found) names.push_back(entry["name"]);
         EXPECT_EQ(names, s.names) << s.search;
     }
+}
+
+TEST_F(YaopanCastJournal, ACastingRefusedForItsStrokesIsNotStored) {
+    EXPECT_EQ(RunCast({"--method", "character", "--text", "乫", "--record"}).status, 2);
+    EXPECT_EQ(RunCast({"--history", "--json"}).out, "[]\n");
 }
 
 TEST_F(YaopanCastJournal, AnUnwritableJournalIsToldAfterTheReport) {
