@@ -24,7 +24,7 @@ CastNumbers ApplyZeroRules(CastNumbers numbers) {
 }
 
 CastNumbers TraditionalRule(const MomentFacts& f) {
-    const int s = f.YearBranch + f.LunarMonth + f.LunarDay;
+    const int s = f.YearNumberBranch + f.LunarMonth + f.LunarDay;
     return FromSums(s, s + f.HourBranch);
 }
 

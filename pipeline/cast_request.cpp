@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <type_traits>
 
 #include "calendar/date_rule.h"
 #include "casting/moment_check.h"
@@ -111,6 +112,27 @@ std::variant<moment::MomentOptions, Refusal> CheckedMomentOptions(const CastRequ
     return options;
 }
 
+// The conventions the request names; the defaults for those it omits.
+std::variant<casting::Conventions, Refusal> CheckedConventions(const CastRequest& r) {
+    casting::Conventions conventions;
+    const std::optional<std::string>* given[] = {&r.zi, &r.pillarBoundary, &r.yearNumber, &r.strength};
+    const std::optional<std::string>* const* next = given;
+    std::optional<Refusal> refusal;
+    casting::VisitChoices(conventions, [&](auto& choice) {
+        using Choice = std::decay_t<decltype(choice)>;
+        const std::optional<std::string>& value = **next++;
+        if (!value || refusal) return;
+        if (const auto named = casting::ChoiceNamed<Choice>(*value)) {
+            choice = *named;
+        } else {
+            refusal = Refusal{std::string(casting::ChoiceKeysOf<Choice>::kKey) + " must be " +
+                              casting::ChoiceKeys<Choice>() + ", not " + Quoted(*value)};
+        }
+    });
+    if (refusal) return *refusal;
+    return conventions;
+}
+
 std::variant<int, Refusal> CheckedNumber(const char* key, const std::optional<long long>& value, int fallback, int low,
                                          int high) {
     if (!value) return fallback;
@@ -153,7 +175,7 @@ moment::ClockReading ClockOf(const Casting& c) { return {c.year, c.month, c.day,
 
 const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
 
-const std::array<TextField, 7> kTextFields{{
+const std::array<TextField, 11> kTextFields{{
     {"name", &CastRequest::name, "the person's name"},
     {"sex", &CastRequest::sex, "男 or 女"},
     {"age", &CastRequest::age, "the person's age, printed as given"},
@@ -161,6 +183,16 @@ const std::array<TextField, 7> kTextFields{{
     {"method", &CastRequest::method, "the casting method (default traditional)"},
     {"text", &CastRequest::text, "the question (at most 50 bytes of GBK), the character or the number"},
     {"calendar", &CastRequest::calendar, "table (the built-in lunar table, default) or astronomical (the true sky)"},
+    {"zi", &CastRequest::zi,
+     "the 子 hour 23:00-24:00: next-day (default; the date moves on), split (早晚子: day stays, hour pillar is the "
+     "next day's) or midnight (the day turns at 0:00)"},
+    {"pillar_boundary", &CastRequest::pillarBoundary,
+     "where year and month pillars change: mixed (default; year at 立春's moment against the day's midnight, month "
+     "at its term's day), day (both at their term's day) or moment (both at their term's moment)"},
+    {"year_number", &CastRequest::yearNumber,
+     "the year 传统起卦 counts: pillar (default; the year pillar's branch) or lunar (the lunar year's branch)"},
+    {"strength", &CastRequest::strength,
+     "the body's strength by month (default; the month branch) or season (土 the 18 days before each 立)"},
 }};
 
 const std::array<NumberField, 5> kNumberFields{{
@@ -200,6 +232,9 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
         if (!rule) return Refusal{"calendar must be table or astronomical, not " + Quoted(*r.calendar)};
         casting.rule = *rule;
     }
+    auto conventions = CheckedConventions(r);
+    if (auto* refusal = std::get_if<Refusal>(&conventions)) return *refusal;
+    casting.conventions = std::get<casting::Conventions>(conventions);
     const struct {
         const char* key;
         const std::optional<std::string>& value;

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "calendar/calendar_rule.h"
+#include "casting/conventions.h"
 #include "moment/clock_correction.h"
 
 namespace pipeline {
@@ -44,6 +45,7 @@ const MethodName& NameOf(Method method);
 // The fields of a request as given, each absent until given.
 struct CastRequest {
     std::optional<std::string> name, sex, age, date, method, text, calendar;
+    std::optional<std::string> zi, pillarBoundary, yearNumber, strength;  // the conventions, by their keys
     std::optional<long long> hour, minute, upper, lower, line;
     std::optional<double> longitude;  // degrees, east positive, for true solar time
     bool trueSolarTime = false;       // cast from true solar time at the longitude
@@ -63,7 +65,7 @@ struct NumberField {
     std::optional<long long> CastRequest::*value;
     const char* help;
 };
-extern const std::array<TextField, 7> kTextFields;
+extern const std::array<TextField, 11> kTextFields;
 extern const std::array<NumberField, 5> kNumberFields;
 
 // A date as typed: YYYY-MM-DD, the month and day with one or two digits.
@@ -92,6 +94,7 @@ struct Casting {
     // How the clock reading above becomes the moment cast from; all off
     // casts from the reading as it is.
     moment::MomentOptions momentOptions;
+    casting::Conventions conventions = {};  // how the moment's facts and strength are reckoned
 };
 
 // The clock reading a casting was entered at, to the minute.

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "boundary_notes.h"
 #include "cast_request.h"
 #include "casting/casting_engine.h"
 #include "journal/journal_entry.h"
@@ -48,6 +49,8 @@ struct CastValues {
     // The moment cast from, the corrections that made it and the warnings
     // about the clock reading; the reading itself with none on.
     moment::CorrectedMoment moment;
+    // The boundaries the moment cast from lies near; none for most castings.
+    std::vector<BoundaryNote> boundaries;
 };
 
 casting::Person PersonOf(const Casting& casting);
@@ -72,6 +75,11 @@ std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& cas
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting);
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting,
                                                          const moment::CorrectedMoment& castFrom);
+
+// `casting` cast from `castFrom` on an engine of its own, whose clock reads
+// that moment: the other side of a boundary. Nothing where it cannot be
+// cast; no boundary notes and no journal entry.
+std::optional<CastValues> CastAside(const Casting& casting, const moment::CorrectedMoment& castFrom);
 
 struct CastDone {
     Casting casting;
