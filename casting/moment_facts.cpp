@@ -132,10 +132,9 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
     MatchNumber(calendar::TrimmedSpaces(monthName), kMonthNames, facts.LunarMonth);
     MatchNumber(calendar::TrimmedSpaces(dayName), kDayNames, facts.LunarDay);
 
-    facts.YearNumberBranch = facts.YearBranch;
-    if (rules.yearNumber == YearNumber::Lunar && lunar.year != 0) {
+    if (lunar.year != 0) {
         MatchNumber(BranchOf(calendar::GanZhiName(lunar.year - kCycleOriginYear)), kBranchNames,
-                    facts.YearNumberBranch);
+                    facts.LunarYearBranch);
     }
     facts.EarthDays = InEarthDays(date, facts.MonthBranch, moment.rule);
 }

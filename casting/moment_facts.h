@@ -29,7 +29,7 @@ struct MomentFacts {
     int LunarDay = 0;    // 1..30
     std::string LunarDate;  // year, month and day names; empty before the lunar table
     std::string YearPillarText, MonthPillarText, DayPillarText, HourPillarText;  // stem + branch
-    int YearNumberBranch = 0;  // 1..12: the year 传统起卦 counts, by the moment's year-number choice
+    int LunarYearBranch = 0;  // 1..12: the branch of the lunar year, which begins on 正月初一
     // The day lies in the last 18 days before the day of the 立春, 立夏, 立秋
     // or 立冬 that ends the month pillar's season, when 土 rules by season.
     bool EarthDays = false;

@@ -3,6 +3,7 @@
 // 14:39 by the built-in terms and 16:27 by the sky.
 #include <gtest/gtest.h>
 
+#include "casting/casting_methods.h"
 #include "casting/moment_facts.h"
 #include "gbk.h"
 
@@ -76,14 +77,14 @@ TEST(Conventions, CountTheLunarYearFromItsFirstDayAndFindTheEarthDays) {
     const Conventions lunar{ZiHour::NextDay, PillarBoundary::Mixed, casting::YearNumber::Lunar};
     const struct {
         casting::Moment moment;
-        int yearNumber;  // 辰 5, 卯 4
+        int yearNumber;  // the branch 传统起卦 counts: 辰 5, 卯 4
         bool earthDays;
     } rows[] = {
         // Between 立春 and 正月初一 the pillar's year is 甲辰, the lunar year 癸卯.
         {At(2024, 2, 6, 12, 0, {}), 5, false},
         {At(2024, 2, 6, 12, 0, lunar), 4, false},
         {At(2024, 2, 9, 23, 0, lunar), 5, false},  // the 子 hour of 正月初一
-        {At(2024, 1, 20, 12, 0, lunar), 4, false},
+        {At(2024, 1, 20, 12, 0, lunar), 4, true},  // 15 days before 立春
         // 立夏 2024-05-05: 土's 18 days are 04-17 .. 05-04.
         {At(2024, 4, 16, 12, 0, {}), 5, false},
         {At(2024, 4, 17, 12, 0, {}), 5, true},
@@ -97,7 +98,9 @@ TEST(Conventions, CountTheLunarYearFromItsFirstDayAndFindTheEarthDays) {
         casting::MomentFacts facts;
         casting::ComputeMomentFacts(row.moment, holder, facts);
         SCOPED_TRACE(testing::Message() << row.moment.month << "-" << row.moment.day << " " << row.moment.hour);
-        EXPECT_EQ(facts.YearNumberBranch, row.yearNumber);
+        // 传统起卦 adds the year's number to the lunar month and day.
+        const casting::CastNumbers sums = casting::TraditionalRule(facts, row.moment.conventions.yearNumber);
+        EXPECT_EQ(sums.upper, (row.yearNumber + facts.LunarMonth + facts.LunarDay) % 8);
         EXPECT_EQ(facts.EarthDays, row.earthDays);
     }
 }

@@ -1,0 +1,100 @@
+// Castings near a boundary name it and their other side; 立春's day under
+// the mixed rule names what the other pillar rules give. Moments checked by
+// hand: 惊蛰 2024 at 10:22 and the new moon at 06:59 on 2024-02-10 in the
+// sky, 立春 2024 at 14:39 by the built-in terms.
+#include <gtest/gtest.h>
+
+#include "gbk.h"
+#include "pipeline/casting_road.h"
+#include "pipeline/moment_text.h"
+
+namespace {
+
+using testing_support::utf8;
+
+pipeline::CastDone Cast(const char* date, int hour, int minute, const char* calendar = "table",
+                        const char* pillarBoundary = "mixed", const char* zi = "next-day") {
+    pipeline::CastRequest request;
+    request.date = date;
+    request.hour = hour;
+    request.minute = minute;
+    request.calendar = calendar;
+    request.pillarBoundary = pillarBoundary;
+    request.zi = zi;
+    auto cast = pipeline::CastRequested(request, {2010, 9, 13, 17, 42});
+    if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) ADD_FAILURE() << refusal->message;
+    return std::get_if<pipeline::CastDone>(&cast) ? std::get<pipeline::CastDone>(cast) : pipeline::CastDone{};
+}
+
+struct Note {
+    const char* kind;
+    const char* moment;
+    long minutes;
+    const char *year, *month, *day, *hour;  // the other side's pillars
+};
+
+TEST(BoundaryNotes, NameTheBoundaryItsDistanceAndTheOtherSide) {
+    const struct {
+        pipeline::CastDone done;
+        std::vector<Note> notes;
+    } cases[] = {
+        // Ten minutes before 惊蛰: under moment its month is still 丙寅.
+        {Cast("2024-03-05", 10, 12, "astronomical", "moment"),
+         {{"jie", "2024-03-05 10:22", 10, "甲辰", "丁卯", "戊辰", "丁巳"}}},
+        // Under mixed the month turned at midnight; the note still says so.
+        {Cast("2024-03-05", 10, 30, "astronomical"), {{"jie", "2024-03-05 10:22", -8, "甲辰", "丁卯", "戊辰", "丁巳"}}},
+        // 23:05 under next-day: 22:59 is still the day's own 亥 hour.
+        {Cast("2010-09-13", 23, 5), {{"zi_start", "2010-09-13 23:00", -5, "庚寅", "乙酉", "丙寅", "己亥"}}},
+        {Cast("2010-09-14", 0, 10, "table", "mixed", "midnight"),
+         {{"midnight", "2010-09-14 00:00", -10, "庚寅", "乙酉", "丙寅", "戊子"}}},
+        {Cast("2010-09-13", 12, 50), {{"double_hour", "2010-09-13 13:00", 10, "庚寅", "乙酉", "丙寅", "乙未"}}},
+        {Cast("2010-09-13", 12, 40), {}},
+        // The new moon at 06:59 under the sky, beside the 辰 hour's start;
+        // the built-in table holds no new-moon times.
+        {Cast("2024-02-10", 7, 5, "astronomical"),
+         {{"double_hour", "2024-02-10 07:00", -5, "甲辰", "丙寅", "甲辰", "丁卯"},
+          {"new_moon", "2024-02-10 06:59", -6, "甲辰", "丙寅", "甲辰", "丁卯"}}},
+        {Cast("2024-02-10", 7, 20, "astronomical"), {}},
+        // 立春's day under mixed, far from its moment: what day and moment give.
+        {Cast("2024-02-04", 12, 0),
+         {{"lichun_day", "2024-02-04 14:39", 159, "甲辰", "丙寅", "戊戌", "戊午"},
+          {"lichun_day", "2024-02-04 14:39", 159, "癸卯", "乙丑", "戊戌", "戊午"}}},
+        {Cast("2024-02-04", 12, 0, "table", "day"), {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(moment::ClockText(c.done.values.moment.castFrom));
+        const auto& notes = c.done.values.boundaries;
+        ASSERT_EQ(notes.size(), c.notes.size());
+        for (std::size_t i = 0; i < notes.size(); ++i) {
+            const Note& e = c.notes[i];
+            const casting::MomentFacts& other = notes[i].other.facts;
+            EXPECT_STREQ(pipeline::BoundaryKey(notes[i].kind), e.kind);
+            EXPECT_EQ(moment::ClockText(notes[i].moment).substr(0, 16), e.moment);
+            EXPECT_EQ(notes[i].minutes, e.minutes);
+            EXPECT_EQ(utf8(other.YearPillarText + other.MonthPillarText + other.DayPillarText + other.HourPillarText),
+                      std::string(e.year) + e.month + e.day + e.hour);
+        }
+    }
+}
+
+// The page says the conventions only when one is away from its default,
+// and each note with its other side's hexagrams.
+TEST(BoundaryNotes, ThePageSaysTheConventionsAndTheNotes) {
+    const pipeline::CastDone plain = Cast("2010-09-13", 12, 40);
+    EXPECT_TRUE(pipeline::MomentText(plain.casting, plain.values.moment, plain.values.boundaries).empty());
+
+    const pipeline::CastDone split = Cast("2010-09-13", 23, 5, "table", "mixed", "split");
+    std::vector<std::string> page;
+    for (const std::string& line : pipeline::MomentText(split.casting, split.values.moment, split.values.boundaries)) {
+        page.push_back(utf8(line));
+    }
+    const auto& other = split.values.boundaries.at(0).other;
+    EXPECT_EQ(page, (std::vector<std::string>{
+                        "【时间】", "起卦时刻：2010-09-13 23:05",
+                        "口径：子时早晚子，年月柱年按立春时刻、月按交节日，年数年柱地支，旺衰按月令",
+                        "临界：子初（23:00） 2010-09-13 23:00，在起卦时刻前5分",
+                        "　另一侧：庚寅年 乙酉月 丙寅日 己亥时，本卦" + utf8(other.primary) + "，变卦" +
+                            utf8(other.changed)}));
+}
+
+}  // namespace
