@@ -129,7 +129,8 @@ std::vector<BoundaryNote> BoundaryNotes(const Casting& c, const moment::Correcte
     if (c.rule == calendar::CalendarRule::Astronomical) {
         calendar::DateTime lastNewMoon = std::numeric_limits<double>::quiet_NaN();
         for (const long edge : edges) {
-            const calendar::DateTime newMoon = calendar::AstronomicalNewMoonOn(static_cast<calendar::DateTime>(edge / kMinutesPerDay));
+            const auto day = static_cast<calendar::DateTime>(edge / kMinutesPerDay);
+            const calendar::DateTime newMoon = calendar::AstronomicalNewMoonOn(day);
             if (std::isnan(newMoon) || newMoon == lastNewMoon) continue;
             lastNewMoon = newMoon;
             maker.Near(BoundaryKind::NewMoon, SecondsOf(newMoon));
@@ -141,7 +142,8 @@ std::vector<BoundaryNote> BoundaryNotes(const Casting& c, const moment::Correcte
     const bool nextDay = c.conventions.zi == casting::ZiHour::NextDay && castFrom.castFrom.hour == 23;
     const long pillarDay = at - at % kMinutesPerDay + (nextDay ? kMinutesPerDay : 0);
     const calendar::DateTime spring = calendar::SolarTermMoment(ClockAt(pillarDay).year, kSpringTerm, c.rule);
-    if (FloorMinute(SecondsOf(std::floor(spring))) == pillarDay && c.conventions.pillarBoundary == calendar::PillarBoundary::Mixed) {
+    const bool springDay = FloorMinute(SecondsOf(std::floor(spring))) == pillarDay;
+    if (springDay && c.conventions.pillarBoundary == calendar::PillarBoundary::Mixed) {
         for (const auto rule : {calendar::PillarBoundary::Day, calendar::PillarBoundary::Moment}) {
             maker.SpringDay(SecondsOf(spring), rule);
         }

@@ -88,7 +88,8 @@ std::variant<CastValues, casting::CastingOutcome> ValuesOn(casting::CastingEngin
 struct OwnEngine {
     explicit OwnEngine(const moment::CorrectedMoment& castFrom)
         : calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1})),
-          engine(calendar, [&castFrom] { return casting::ClockTime{castFrom.castFrom.hour, castFrom.castFrom.minute}; }) {}
+          engine(calendar,
+                 [&castFrom] { return casting::ClockTime{castFrom.castFrom.hour, castFrom.castFrom.minute}; }) {}
     casting::PlainDateHolder calendar;
     casting::CastingEngine engine;
 };

@@ -97,10 +97,11 @@ void AddNote(std::vector<std::string>& lines, const BoundaryNote& note) {
     const std::string distance = (note.minutes >= 0 ? "后" : "前") + std::to_string(std::labs(note.minutes)) + "分";
     lines.push_back("临界：" + BoundaryName(note) + " " + moment::ClockText(note.moment).substr(0, 16) + "，在起卦时刻" +
                     distance);
+    using RuleNames = PageNames<calendar::PillarBoundary>;
     const std::string side =
-        note.pillarBoundary ? "　" + std::string(PageNames<calendar::PillarBoundary>::kName) +
-                                  PageNames<calendar::PillarBoundary>::kValues[static_cast<std::size_t>(*note.pillarBoundary)] + "："
-                            : std::string("　另一侧：");
+        note.pillarBoundary
+            ? "　" + std::string(RuleNames::kName) + RuleNames::kValues[static_cast<std::size_t>(*note.pillarBoundary)] + "："
+            : std::string("　另一侧：");
     lines.push_back(side + PillarsText(note.other.facts) + "，本卦" + text::Utf8FromGbk(note.other.primary) + "，变卦" +
                     text::Utf8FromGbk(note.other.changed));
 }

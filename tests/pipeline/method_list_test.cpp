@@ -50,18 +50,13 @@ TEST(MethodList, CompletionAndManualPageOfferTheRoadsMethods) {
     EXPECT_EQ(Matches(item, std::regex(R"((\w+) " \(([^)]+)\))")), keysAndCaptions);
 }
 
-// The four conventions: the completion offers each option and its values,
-// the manual page describes each option with them.
 TEST(MethodList, CompletionAndManualPageOfferTheConventions) {
     const std::string completion = FileText("assets/completion/yaopan-cast");
     const std::string manual = FileText("docs/man/yaopan-cast.1");
     const struct {
-        const char* option;
-        const char* values;
-    } rows[] = {{"--zi", "next-day split midnight"},
-                {"--pillar-boundary", "mixed day moment"},
-                {"--year-number", "pillar lunar"},
-                {"--strength", "month season"}};
+        const char *option, *values;
+    } rows[] = {{"--zi", "next-day split midnight"}, {"--pillar-boundary", "mixed day moment"},
+                {"--year-number", "pillar lunar"}, {"--strength", "month season"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.option);
         std::smatch words;
@@ -71,7 +66,9 @@ TEST(MethodList, CompletionAndManualPageOfferTheConventions) {
         EXPECT_NE(completion.find(" " + option + " "), std::string::npos);
         std::string manualValues = row.values, manualOption = option;
         std::replace(manualValues.begin(), manualValues.end(), ' ', '|');
-        for (std::size_t at = 0; (at = manualOption.find('-', at)) != std::string::npos; at += 2) manualOption.insert(at, "\\");
+        for (std::size_t at = 0; (at = manualOption.find('-', at)) != std::string::npos; at += 2) {
+            manualOption.insert(at, "\\");
+        }
         EXPECT_NE(manual.find(".BR " + manualOption + " \" " + manualValues + "\""), std::string::npos);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "reading/reading_layout.h"
 #include "reading/trigrams.h"
 #include "gbk.h"
@@ -51,34 +53,23 @@ namespace {
 // days before each 立, whatever the month.
 TEST(Reading, WeighsTheBodyByMonthOrBySeason) {
     using casting::StrengthBy;
-    using reading::Element;
-    constexpr int kChen = 5, kSi = 6, kChou = 2, kZi = 1;
     const struct {
         int monthBranch;
         StrengthBy by;
         bool earthDays;
-        Element element;
-        const char* weighedBy;  // the 【旺衰】 line's opening
+        const char* line;  // the 【旺衰】 line's opening
     } rows[] = {
-        {kChen, StrengthBy::Month, false, Element::Earth, "月令辰属土"},
-        {kChen, StrengthBy::Month, true, Element::Earth, "月令辰属土"},
-        {kChen, StrengthBy::Season, false, Element::Wood, "时令春属木"},
-        {kChen, StrengthBy::Season, true, Element::Earth, "时令四立前十八日属土"},
-        {kSi, StrengthBy::Season, false, Element::Fire, "时令夏属火"},
-        {kYou, StrengthBy::Season, false, Element::Metal, "时令秋属金"},
-        {kChou, StrengthBy::Season, false, Element::Water, "时令冬属水"},
-        {kZi, StrengthBy::Month, false, Element::Water, "月令子属水"},
+        {5, StrengthBy::Month, true, "月令辰属土"},         {5, StrengthBy::Season, false, "时令春属木"},
+        {5, StrengthBy::Season, true, "时令四立前十八日属土"}, {6, StrengthBy::Season, false, "时令夏属火"},
+        {kYou, StrengthBy::Season, false, "时令秋属金"},     {2, StrengthBy::Season, false, "时令冬属水"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.weighedBy);
-        reading::ReadingInput input{Qian, Li, 1, row.monthBranch};
-        input.strengthBy = row.by;
-        input.earthDays = row.earthDays;
-        const reading::Reading r = reading::ComputeReading(input);
-        EXPECT_EQ(r.monthElement, row.element);
-        bool found = false;
-        for (const std::string& line : reading::ReadingLines(r)) found |= utf8(line).starts_with(row.weighedBy);
-        EXPECT_TRUE(found);
+        const reading::Reading r =
+            reading::ComputeReading({Qian, Li, 1, row.monthBranch, row.by, row.earthDays});
+        const std::vector<std::string> lines = reading::ReadingLines(r);
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
+            return utf8(l).starts_with(row.line);
+        })) << row.line;
     }
 }
 
