@@ -45,7 +45,10 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.report = JoinedUtf8(values.report);
     entry.castAt = casting.castAt;
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
-    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, MomentText(casting, values.moment, values.boundaries));
+    // Without the boundary notes: the choices kept beside it cast them
+    // again, and a casting at the defaults keeps the reading it always had.
+    const std::vector<std::string> readingText =
+        ReadingText(values.reading, values.chart, MomentText(casting, values.moment, {}));
     if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
 
     std::optional<std::string>* choices[] = {&entry.zi, &entry.pillarBoundary, &entry.yearNumber, &entry.strength};

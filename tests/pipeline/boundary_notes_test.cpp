@@ -19,6 +19,7 @@ pipeline::CastDone Cast(const char* date, int hour, int minute, const char* cale
     request.pillarBoundary = pillarBoundary;
     request.hour = hour;
     request.minute = minute;
+    request.record = true;  // for the journal's entry: nothing is written
     auto cast = pipeline::CastRequested(request, {2010, 9, 13, 17, 42});
     if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) ADD_FAILURE() << refusal->message;
     return std::get_if<pipeline::CastDone>(&cast) ? std::get<pipeline::CastDone>(cast) : pipeline::CastDone{};
@@ -81,6 +82,11 @@ TEST(BoundaryNotes, ThePageSaysTheConventionsAndTheNotes) {
     for (const std::string& line : pipeline::MomentText(split.casting, split.values.moment, split.values.boundaries)) {
         page.push_back(utf8(line));
     }
+    // The journal keeps the choices away from their defaults, and the
+    // reading as it always was: the notes are cast again from them.
+    EXPECT_EQ(split.values.entry->zi, "split");
+    EXPECT_FALSE(split.values.entry->pillarBoundary);
+    EXPECT_EQ(Cast("2010-09-13", 23, 5).values.entry->reading->find("【时间】"), std::string::npos);
     const auto& other = split.values.boundaries.at(0).other;
     EXPECT_EQ(page, (std::vector<std::string>{
                         "【时间】", "起卦时刻：2010-09-13 23:05",
