@@ -212,7 +212,6 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         // Each convention names the values it takes.
         {{"--zi", "late"}, "zi must be next-day, split or midnight, not 'late'"},
         {{"--pillar-boundary", "term"}, "pillar_boundary must be mixed, day or moment"},
-        {{"--year-number", "solar"}, "year_number must be pillar or lunar"},
         {{"--strength", "Month"}, "strength must be month or season"},
         {{"--almanac", "--zi", "split"}, "--almanac reads a day"},
         // Numbers are decimal digits, none with a sign, none empty.
