@@ -581,7 +581,9 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     asked.record = recorder->enabled();
     asked.castAt = services_.now().toSecsSinceEpoch();
     asked.momentOptions = momentOptions_;
-    if (momentOptions_.AnyOn()) asked.minute = minuteEdit->value();
+    // The minute field shows while it is read.
+    asked.minuteKnown = momentOptions_.AnyOn();
+    if (asked.minuteKnown) asked.minute = minuteEdit->value();
     std::optional<pipeline::CastValues> cast;
     const bool done = Attempt([&] {
         auto castFrom = pipeline::MomentCastFrom(asked);
@@ -600,7 +602,7 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     });
     if (!done) return;
     bsSkinRichEdit1->Replace(cast->report);
-    readingPage->SetReading(cast->reading, cast->chart, pipeline::OpeningText(asked, *cast));
+    readingPage->SetReading(cast->reading, cast->chart, pipeline::OpeningText(asked, *cast, cast->boundaries));
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
     // The clock's minute as entered, as the journal keeps it, not the
     // corrected one 时分起卦 read.

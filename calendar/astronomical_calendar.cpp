@@ -204,6 +204,17 @@ DateTime AstronomicalTermMoment(int year, int term) {
     return kRows[year - kFirstRowYear].terms[term] / static_cast<double>(kMinutesPerDay);
 }
 
+DateTime AstronomicalNewMoonOn(DateTime date) {
+    const auto civil = CivilDateOf(date);
+    const int year = civil ? static_cast<int>(civil->year()) : 0;
+    if (year < kFirstRowYear || year >= kFirstRowYear + kRowCount) return std::numeric_limits<double>::quiet_NaN();
+    const YearRow& row = kRows[year - kFirstRowYear];
+    for (int i = 0; i < row.newMoonCount; ++i) {
+        if (dayOf(row.newMoons[i]) == std::floor(date)) return row.newMoons[i] / static_cast<double>(kMinutesPerDay);
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
 int AstronomicalLeapMonthOf(int year) { return isLunarYear(year) ? kYears[year - kFirstYear].leapMonth : 0; }
 
 int AstronomicalMonthDays(int year, int month, bool isLeap) {

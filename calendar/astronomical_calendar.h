@@ -41,6 +41,11 @@ LunarDate AstronomicalLunarDate(DateTime date);
 // those ranges.
 DateTime AstronomicalTermMoment(int year, int term);
 
+// `AstronomicalNewMoonOn`: the moment of the new moon falling on the day
+// `date` falls on, on the clock of AstronomicalTermMoment; NaN for a day
+// without one or outside 1899..2101.
+DateTime AstronomicalNewMoonOn(DateTime date);
+
 // The month helpers of lunar_table.h for this calendar, lunar years
 // 1900..2100; 0 outside them.
 // `AstronomicalLeapMonthOf`: the month the year's leap month repeats, 0 for none.

@@ -6,7 +6,7 @@
 
 namespace calendar {
 
-std::optional<CycleIndices> CycleIndicesOf(DateTime date, CalendarRule rule) {
+std::optional<CycleIndices> CycleIndicesOf(DateTime date, CalendarRule rule, PillarBoundary boundary) {
     using namespace std::chrono;
     const auto day = CivilDateOf(date);
     if (!day || day->year() < year{1900}) return std::nullopt;
@@ -15,8 +15,10 @@ std::optional<CycleIndices> CycleIndicesOf(DateTime date, CalendarRule rule) {
 
     // 小寒 in January, 立春 in February, …, 大雪 in December.
     const DateTime opening = SolarTermMoment(y, 2 * (m - 1), rule);
-    const bool beforeSpring = m == 1 || (m == 2 && date < opening);
-    const bool monthOpened = std::floor(opening) <= date;
+    const DateTime yearChange = boundary == PillarBoundary::Day ? std::floor(opening) : opening;
+    const DateTime monthChange = boundary == PillarBoundary::Moment ? opening : std::floor(opening);
+    const bool beforeSpring = m == 1 || (m == 2 && date < yearChange);
+    const bool monthOpened = monthChange <= date;
 
     CycleIndices indices;
     indices.yearIndex = y - 1864 - beforeSpring;                                      // 1864 is a 甲子 year

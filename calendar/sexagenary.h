@@ -19,11 +19,19 @@ struct CycleIndices {
     friend bool operator==(const CycleIndices&, const CycleIndices&) = default;
 };
 
-// `CycleIndicesOf`: the counts of `date`. The year changes at the moment of
-// 立春, the month at the midnight that begins the day of its opening term,
-// the terms of `rule`.
+// Where the year and the month change, as schools read it. `Mixed`, the
+// reading every report has followed: the year at the moment of 立春 (a
+// `date` at midnight is before it all 立春's day), the month at the
+// midnight that begins the day of its opening term. `Day`: both at the
+// midnight that begins their term's day. `Moment`: both at their term's
+// moment, which only a `date` carrying its time of day can be compared with.
+enum class PillarBoundary { Mixed, Day, Moment };
+
+// `CycleIndicesOf`: the counts of `date`, the year and month changing at the
+// terms of `rule` by `boundary`.
 // Nothing for dates before 1900 (and for values that name no day); a caller
 // that keeps a record leaves it as it was.
-std::optional<CycleIndices> CycleIndicesOf(DateTime date, CalendarRule rule = CalendarRule::Table);
+std::optional<CycleIndices> CycleIndicesOf(DateTime date, CalendarRule rule = CalendarRule::Table,
+                                           PillarBoundary boundary = PillarBoundary::Mixed);
 
 }  // namespace calendar

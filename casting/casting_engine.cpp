@@ -75,7 +75,7 @@ std::vector<int> CastingEngine::StrokesOfUnits(std::string_view text) {
 CastingOutcome CastingEngine::CastTraditional(const Person& person, const Moment& moment) {
     return Run(LunarFaultOf(moment), [&] {
         ComputeFacts(moment);
-        return Complete(TraditionalRule(facts_), "传统起卦", person, moment);
+        return Complete(TraditionalRule(facts_, moment.conventions.yearNumber), "传统起卦", person, moment);
     });
 }
 

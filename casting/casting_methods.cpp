@@ -23,8 +23,9 @@ CastNumbers ApplyZeroRules(CastNumbers numbers) {
     return numbers;
 }
 
-CastNumbers TraditionalRule(const MomentFacts& f) {
-    const int s = f.YearBranch + f.LunarMonth + f.LunarDay;
+CastNumbers TraditionalRule(const MomentFacts& f, YearNumber yearNumber) {
+    const int year = yearNumber == YearNumber::Lunar ? f.LunarYearBranch : f.YearBranch;
+    const int s = year + f.LunarMonth + f.LunarDay;
     return FromSums(s, s + f.HourBranch);
 }
 

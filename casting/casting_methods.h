@@ -22,8 +22,9 @@ struct CastNumbers {
 // A trigram of 0 is 坤 (8), a moving line of 0 is the top line (6).
 CastNumbers ApplyZeroRules(CastNumbers numbers);
 
-// 传统起卦: year branch + lunar month + lunar day, then the hour branch.
-CastNumbers TraditionalRule(const MomentFacts& facts);
+// 传统起卦: the year's branch (the pillar's, or the lunar year's) + lunar
+// month + lunar day, then the hour branch.
+CastNumbers TraditionalRule(const MomentFacts& facts, YearNumber yearNumber = YearNumber::Pillar);
 // 天干起卦: the stems of year, month and day, then the hour stem.
 CastNumbers StemsRule(const MomentFacts& facts);
 // 地支起卦: the branches of year, month and day, then the hour branch.

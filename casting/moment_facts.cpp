@@ -1,12 +1,14 @@
 #include "moment_facts.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
 #include "calendar/calendar_names.h"
 #include "calendar/gbk_text.h"
 #include "calendar/lunar_conversion.h"
 #include "calendar/sexagenary.h"
+#include "calendar/solar_terms.h"
 #include "convert_error.h"
 #include "guaku_calls.h"
 
@@ -43,6 +45,29 @@ void MatchNumber(std::string_view name, const std::array<std::string, Count>& na
     }
 }
 
+// A year whose pillar is 甲子, which a lunar year's index counts from.
+constexpr int kCycleOriginYear = 1864;
+
+// Whether `date`, in the month of branch `monthBranch`, lies in the last 18
+// days before the day of the 立 that ends its season; only a season's last
+// month (辰 未 戌 丑) has such days, and its 立 falls in the same Gregorian
+// year, a month after its opening.
+bool InEarthDays(calendar::DateTime date, int monthBranch, calendar::CalendarRule rule) {
+    constexpr int kEarthDays = 18;
+    int endingTerm = 0;  // the term index of that 立
+    switch (monthBranch) {
+        case 5: endingTerm = 8; break;    // 辰, before 立夏
+        case 8: endingTerm = 14; break;   // 未, before 立秋
+        case 11: endingTerm = 20; break;  // 戌, before 立冬
+        case 2: endingTerm = 2; break;    // 丑, before 立春
+        default: return false;
+    }
+    const auto civil = calendar::CivilDateOf(date);
+    if (!civil) return false;
+    const double termDay = std::floor(calendar::SolarTermMoment(static_cast<int>(civil->year()), endingTerm, rule));
+    return termDay - std::floor(date) <= kEarthDays;
+}
+
 }  // namespace
 
 std::optional<calendar::DateTime> DayOf(const Moment& m) {
@@ -61,7 +86,8 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
         throw ConvertError("'" + std::to_string(moment.year) + "-" + std::to_string(moment.month) + "-" +
                            std::to_string(moment.day) + "' is not a valid date");
     }
-    holder.SetDate(CastDay(*day, moment.hour));
+    const Conventions& rules = moment.conventions;
+    holder.SetDate(rules.zi == ZiHour::NextDay ? CastDay(*day, moment.hour) : *day);
     const calendar::DateTime date = holder.Date();
 
     // A date before the lunar table (January 1900) has no lunar names, so
@@ -71,12 +97,22 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
     const std::string dayName = calendar::LunarDayName(lunar.day);
     facts.LunarDate = lunar.year != 0 ? calendar::ChineseYearText(lunar.year) + monthName + dayName : "";
 
-    if (const auto indices = calendar::CycleIndicesOf(date, moment.rule)) {
-        facts.YearPillarText = calendar::GanZhiName(indices->yearIndex);
-        facts.MonthPillarText = calendar::GanZhiName(indices->monthIndex);
+    std::string hourStemDay = facts.DayPillarText;
+    const calendar::PillarBoundary boundary = rules.pillarBoundary;
+    if (const auto indices = calendar::CycleIndicesOf(date, moment.rule, boundary)) {
+        // At a term's moment the year and month follow the clock, not the
+        // day the 子 hour rule gave the day pillar.
+        const auto yearMonth =
+            boundary == calendar::PillarBoundary::Moment
+                ? calendar::CycleIndicesOf(*day + (moment.hour * 60 + moment.minute) / 1440.0, moment.rule, boundary)
+                : indices;
+        facts.YearPillarText = calendar::GanZhiName(yearMonth->yearIndex);
+        facts.MonthPillarText = calendar::GanZhiName(yearMonth->monthIndex);
         facts.DayPillarText = calendar::GanZhiName(indices->dayIndex);
+        const bool nextDaysZi = rules.zi == ZiHour::Split && moment.hour == 23;
+        hourStemDay = calendar::GanZhiName(indices->dayIndex + (nextDaysZi ? 1 : 0));
     }
-    const int hourIndex = HourPillarIndex(StemOf(facts.DayPillarText), moment.hour);
+    const int hourIndex = HourPillarIndex(StemOf(hourStemDay), moment.hour);
     facts.HourPillarText = calendar::GanZhiName(hourIndex).substr(0, 4);
 
     const struct {
@@ -95,6 +131,12 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
     }
     MatchNumber(calendar::TrimmedSpaces(monthName), kMonthNames, facts.LunarMonth);
     MatchNumber(calendar::TrimmedSpaces(dayName), kDayNames, facts.LunarDay);
+
+    if (lunar.year != 0) {
+        MatchNumber(BranchOf(calendar::GanZhiName(lunar.year - kCycleOriginYear)), kBranchNames,
+                    facts.LunarYearBranch);
+    }
+    facts.EarthDays = InEarthDays(date, facts.MonthBranch, moment.rule);
 }
 
 }  // namespace casting

@@ -98,6 +98,37 @@ void WriteCastFrom(JsonWriter& json, const pipeline::Casting& c, const moment::C
     }
 }
 
+void WriteConventions(JsonWriter& json, const casting::Conventions& conventions) {
+    json.Key("conventions").BeginObject();
+    casting::VisitChoices(conventions, [&json](auto choice) {
+        json.Key(casting::ChoiceKeysOf<decltype(choice)>::kKey).String(casting::KeyOf(choice));
+    });
+    json.EndObject();
+}
+
+void WritePillars(JsonWriter& json, const casting::MomentFacts& f) {
+    json.Key("pillars").BeginObject();
+    json.Key("year").String(Utf8(f.YearPillarText)).Key("month").String(Utf8(f.MonthPillarText));
+    json.Key("day").String(Utf8(f.DayPillarText)).Key("hour").String(Utf8(f.HourPillarText));
+    json.EndObject();
+}
+
+// The boundary, its moment to the minute, the minutes from the moment cast
+// from to it, and the casting on its other side; on 立春's day, the pillar
+// rule that other side is reckoned by.
+void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note) {
+    json.BeginObject().Key("kind").String(pipeline::BoundaryKey(note.kind));
+    if (note.kind == pipeline::BoundaryKind::Term) json.Key("term").String(Utf8(note.termName));
+    json.Key("moment").String(moment::ClockText(note.moment).substr(0, 16));
+    json.Key("minutes").Number(note.minutes);
+    if (note.pillarBoundary) json.Key("pillar_boundary").String(casting::KeyOf(*note.pillarBoundary));
+    json.Key("other").BeginObject();
+    WritePillars(json, note.other.facts);
+    json.Key("hexagrams").BeginObject().Key("primary").String(Utf8(note.other.primary));
+    json.Key("changed").String(Utf8(note.other.changed)).EndObject();
+    json.EndObject().EndObject();
+}
+
 }  // namespace
 
 std::string ReportText(const pipeline::CastValues& values) {
@@ -139,11 +170,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("month").Number(values.facts.LunarMonth).Key("day").Number(values.facts.LunarDay);
     json.EndObject();
 
-    json.Key("pillars").BeginObject();
-    const casting::MomentFacts& f = values.facts;
-    json.Key("year").String(Utf8(f.YearPillarText)).Key("month").String(Utf8(f.MonthPillarText));
-    json.Key("day").String(Utf8(f.DayPillarText)).Key("hour").String(Utf8(f.HourPillarText));
-    json.EndObject();
+    WritePillars(json, values.facts);
 
     const casting::CastingRecord& r = values.record;
     json.Key("trigrams").BeginObject().Key("upper").Number(r.UpperTrigram).Key("lower").Number(r.LowerTrigram);
@@ -183,6 +210,10 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
         json.BeginObject().Key("entered").String(Utf8(pair.entered)).Key("counted").String(Utf8(pair.counted));
         json.EndObject();
     }
+    json.EndArray();
+    WriteConventions(json, c.conventions);
+    json.Key("boundaries").BeginArray();
+    for (const pipeline::BoundaryNote& note : values.boundaries) WriteBoundary(json, note);
     json.EndArray();
     json.EndObject();
     return json.Text();

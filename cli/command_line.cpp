@@ -63,8 +63,11 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     CastRequest request;
     bool castingOptions = false;
     for (const pipeline::TextField& field : kTextFields) {
+        // A batch key's underscores are an option's dashes: pillar_boundary, --pillar-boundary.
+        std::string option = std::string("--") + field.key;
+        std::replace(option.begin(), option.end(), '_', '-');
         app.add_option_function<std::string>(
-            std::string("--") + field.key,
+            option,
             [&request, &castingOptions, &field](const std::string& value) {
                 request.*field.value = value;
                 castingOptions = true;

@@ -48,6 +48,13 @@ struct JournalEntry {
     std::optional<std::string> zone;
     std::optional<std::string> corrections;  // JSON: [{"kind": "longitude", "seconds": -10562}, ...]
     std::optional<std::string> castFrom;     // "YYYY-MM-DD HH:MM:SS"
+    // The conventions the casting was reckoned by, by their keys ("split",
+    // "moment", ...); absent where a choice was at its default.
+    std::optional<std::string> zi, pillarBoundary, yearNumber, strength;
+
+    // Whether any convention was away from its default, for a mark in the
+    // history.
+    bool AwayFromDefaults() const { return zi || pillarBoundary || yearNumber || strength; }
 
     friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };

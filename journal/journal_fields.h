@@ -39,6 +39,10 @@ void VisitFields(Entry& entry, Visit&& visit) {
     visit("zone", entry.zone);
     visit("corrections", entry.corrections);
     visit("cast_from", entry.castFrom);
+    visit("zi", entry.zi);
+    visit("pillar_boundary", entry.pillarBoundary);
+    visit("year_number", entry.yearNumber);
+    visit("strength", entry.strength);
 }
 
 }  // namespace journal

@@ -63,6 +63,12 @@ const std::vector<std::string> kSteps = {
     "ALTER TABLE castings ADD COLUMN zone TEXT;"
     "ALTER TABLE castings ADD COLUMN corrections TEXT;"
     "ALTER TABLE castings ADD COLUMN cast_from TEXT;",
+    // 4: the conventions a casting was reckoned by, each by its key; NULL
+    // for the default, and for every casting before.
+    "ALTER TABLE castings ADD COLUMN zi TEXT;"
+    "ALTER TABLE castings ADD COLUMN pillar_boundary TEXT;"
+    "ALTER TABLE castings ADD COLUMN year_number TEXT;"
+    "ALTER TABLE castings ADD COLUMN strength TEXT;",
 };
 
 }  // namespace

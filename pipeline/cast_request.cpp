@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <type_traits>
 
 #include "calendar/date_rule.h"
 #include "casting/moment_check.h"
@@ -141,6 +142,27 @@ std::variant<moment::MomentOptions, Refusal> CheckedMomentOptions(const CastRequ
     return options;
 }
 
+// The conventions the request names; the defaults for those it omits.
+std::variant<casting::Conventions, Refusal> CheckedConventions(const CastRequest& r) {
+    casting::Conventions conventions;
+    const std::optional<std::string>* given[] = {&r.zi, &r.pillarBoundary, &r.yearNumber, &r.strength};
+    const std::optional<std::string>* const* next = given;
+    std::optional<Refusal> refusal;
+    casting::VisitChoices(conventions, [&](auto& choice) {
+        using Choice = std::decay_t<decltype(choice)>;
+        const std::optional<std::string>& value = **next++;
+        if (!value || refusal) return;
+        if (const auto named = casting::ChoiceNamed<Choice>(*value)) {
+            choice = *named;
+        } else {
+            refusal = Refusal{std::string(casting::ChoiceKeysOf<Choice>::kKey) + " must be " +
+                              casting::ChoiceKeys<Choice>() + ", not " + Quoted(*value)};
+        }
+    });
+    if (refusal) return *refusal;
+    return conventions;
+}
+
 std::variant<int, Refusal> CheckedNumber(const char* key, const std::optional<long long>& value, int fallback, int low,
                                          int high) {
     if (!value) return fallback;
@@ -183,7 +205,7 @@ moment::ClockReading ClockOf(const Casting& c) { return {c.year, c.month, c.day,
 
 const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
 
-const std::array<TextField, 8> kTextFields{{
+const std::array<TextField, 12> kTextFields{{
     {"name", &CastRequest::name, "the person's name"},
     {"sex", &CastRequest::sex, "男 or 女"},
     {"age", &CastRequest::age, "the person's age, printed as given"},
@@ -193,6 +215,16 @@ const std::array<TextField, 8> kTextFields{{
     {"calendar", &CastRequest::calendar, "table (the built-in lunar table, default) or astronomical (the true sky)"},
     {"place", &CastRequest::place,
      "with true_solar_time: a place from the list (喀什, 朝阳区（北京）), giving its longitude and zone"},
+    {"zi", &CastRequest::zi,
+     "the 子 hour 23:00-24:00: next-day (default; the date moves on), split (早晚子: day stays, hour pillar is the "
+     "next day's) or midnight (the day turns at 0:00)"},
+    {"pillar_boundary", &CastRequest::pillarBoundary,
+     "where year and month pillars change: mixed (default; year at 立春's moment against the day's midnight, month "
+     "at its term's day), day (both at their term's day) or moment (both at their term's moment)"},
+    {"year_number", &CastRequest::yearNumber,
+     "the year 传统起卦 counts: pillar (default; the year pillar's branch) or lunar (the lunar year's branch)"},
+    {"strength", &CastRequest::strength,
+     "the body's strength by month (default; the month branch) or season (土 the 18 days before each 立)"},
 }};
 
 const std::array<NumberField, 5> kNumberFields{{
@@ -232,6 +264,9 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
         if (!rule) return Refusal{"calendar must be table or astronomical, not " + Quoted(*r.calendar)};
         casting.rule = *rule;
     }
+    auto conventions = CheckedConventions(r);
+    if (auto* refusal = std::get_if<Refusal>(&conventions)) return *refusal;
+    casting.conventions = std::get<casting::Conventions>(conventions);
     const struct {
         const char* key;
         const std::optional<std::string>& value;
@@ -274,6 +309,7 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
         if (auto* refusal = std::get_if<Refusal>(&checked)) return *refusal;
         field.number = std::get<int>(checked);
     }
+    casting.minuteKnown = r.minute || clock || corrected;
     // A corrected casting's hour may move to another day: the road checks
     // the hour 23 rule on the moment cast from.
     if (auto refusal = RefuseOutOfRange(date, corrected ? casting::kFirstHour : casting.hour)) return *refusal;

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "calendar/calendar_rule.h"
+#include "casting/conventions.h"
 #include "moment/clock_correction.h"
 
 namespace pipeline {
@@ -45,6 +46,7 @@ const MethodName& NameOf(Method method);
 struct CastRequest {
     std::optional<std::string> name, sex, age, date, method, text, calendar;
     std::optional<std::string> place;  // a name from the place list, for true solar time instead of a longitude
+    std::optional<std::string> zi, pillarBoundary, yearNumber, strength;  // the conventions, by their keys
     std::optional<long long> hour, minute, upper, lower, line;
     std::optional<double> longitude;  // degrees, east positive, for true solar time
     bool trueSolarTime = false;       // cast from true solar time at the longitude
@@ -64,7 +66,7 @@ struct NumberField {
     std::optional<long long> CastRequest::*value;
     const char* help;
 };
-extern const std::array<TextField, 8> kTextFields;
+extern const std::array<TextField, 12> kTextFields;
 extern const std::array<NumberField, 5> kNumberFields;
 
 // A date as typed: YYYY-MM-DD, the month and day with one or two digits.
@@ -85,6 +87,10 @@ struct Casting {
     Method method = Method::Traditional;
     std::string name, sex, age;
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    // Whether `minute` is the clock's, given or read, rather than the 0 an
+    // hour alone stands for: only then can a casting be near a boundary
+    // inside its hour.
+    bool minuteKnown = false;
     std::string text;  // the question, the character or the number
     int upper = 0, lower = 0, line = 0;
     bool record = false;
@@ -93,6 +99,7 @@ struct Casting {
     // How the clock reading above becomes the moment cast from; all off
     // casts from the reading as it is.
     moment::MomentOptions momentOptions;
+    casting::Conventions conventions = {};  // how the moment's facts and strength are reckoned
 };
 
 // The clock reading a casting was entered at, to the minute.

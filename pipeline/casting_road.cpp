@@ -40,9 +40,10 @@ Hexagram HexagramOf(const std::string& name, const casting::HexagramLines& lines
     return hexagram;
 }
 
-std::optional<reading::Reading> ReadingOf(const casting::CastingRecord& record, const casting::MomentFacts& facts) {
+std::optional<reading::Reading> ReadingOf(const casting::CastingRecord& record, const casting::MomentFacts& facts,
+                                          casting::StrengthBy strength) {
     try {
-        return reading::ComputeReading(reading::ReadingInputOf(record, facts));
+        return reading::ComputeReading(reading::ReadingInputOf(record, facts, strength));
     } catch (const std::invalid_argument&) {
         return std::nullopt;
     }
@@ -92,8 +93,45 @@ std::variant<CountedCasting, casting::CastingOutcome> CountedCastingOf(const Cas
 }
 
 casting::Moment MomentAt(const Casting& c, const moment::ClockReading& at) {
-    return {at.year, at.month, at.day, at.hour, c.rule};
+    return {at.year, at.month, at.day, at.hour, c.rule, at.minute, c.conventions};
 }
+
+// What the engine's casting produced, read and charted; no notes, no entry.
+std::variant<CastValues, casting::CastingOutcome> ValuesOn(casting::CastingEngine& engine, const Casting& c,
+                                                           const moment::CorrectedMoment& castFrom) {
+    auto counted = CountedCastingOf(c);
+    if (auto* refused = std::get_if<casting::CastingOutcome>(&counted)) return std::move(*refused);
+    std::vector<CountedAs>& countedAs = std::get<CountedCasting>(counted).countedAs;
+    const casting::CastingOutcome outcome =
+        CastBy(engine, std::get<CountedCasting>(counted).casting, MomentAt(c, castFrom.castFrom));
+    if (outcome.refusal != casting::Refusal::None) return outcome;
+    // The report names the person and the clock reading as entered; its
+    // facts are the moment cast from's.
+    if (!castFrom.corrections.empty() || !countedAs.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
+
+    CastValues values{engine.record(), engine.facts(), {},       engine.report(),       std::nullopt,
+                      std::nullopt,    std::nullopt,   castFrom, std::move(countedAs), {}};
+    const casting::CastingRecord& r = values.record;
+    const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
+                                             &r.ReversedLines};
+    for (int k = 1; k <= 5; ++k) values.hexagrams[k - 1] = HexagramOf(r.HexagramNames(k), *lines[k - 1]);
+    values.reading = ReadingOf(r, values.facts, c.conventions.strength);
+    values.chart = ChartOf(r, values.facts);
+    return values;
+}
+
+// An engine of its own for a casting cast from `castFrom`: its clock reads
+// that moment, and the check keeps the cast day within the calendar's
+// range, so the holder takes every date it is given and its first one is
+// never read.
+struct OwnEngine {
+    explicit OwnEngine(const moment::CorrectedMoment& castFrom)
+        : calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1})),
+          engine(calendar,
+                 [&castFrom] { return casting::ClockTime{castFrom.castFrom.hour, castFrom.castFrom.minute}; }) {}
+    casting::PlainDateHolder calendar;
+    casting::CastingEngine engine;
+};
 
 // A correction may carry a moment out of the calendar's days that the
 // entered one lay in.
@@ -121,7 +159,9 @@ std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& c) 
 }
 
 casting::Person PersonOf(const Casting& c) { return {c.name, c.age, c.sex}; }
-casting::Moment MomentOf(const Casting& c) { return {c.year, c.month, c.day, c.hour, c.rule}; }
+casting::Moment MomentOf(const Casting& c) {
+    return {c.year, c.month, c.day, c.hour, c.rule, c.minute, c.conventions};
+}
 CastingInputs InputsOf(const Casting& c) { return {c.text, c.upper, c.lower, c.line}; }
 
 Casting CastingOf(Method method, const casting::Person& person, const casting::Moment& moment,
@@ -136,6 +176,8 @@ Casting CastingOf(Method method, const casting::Person& person, const casting::M
     c.day = moment.day;
     c.hour = moment.hour;
     c.rule = moment.rule;
+    c.minute = moment.minute;
+    c.conventions = moment.conventions;
     c.text = inputs.text;
     c.upper = inputs.manualUpper;
     c.lower = inputs.manualLower;
@@ -145,26 +187,19 @@ Casting CastingOf(Method method, const casting::Person& person, const casting::M
 
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c,
                                                          const moment::CorrectedMoment& castFrom) {
-    auto counted = CountedCastingOf(c);
-    if (auto* refused = std::get_if<casting::CastingOutcome>(&counted)) return std::move(*refused);
-    std::vector<CountedAs>& countedAs = std::get<CountedCasting>(counted).countedAs;
-    const casting::CastingOutcome outcome =
-        CastBy(engine, std::get<CountedCasting>(counted).casting, MomentAt(c, castFrom.castFrom));
-    if (outcome.refusal != casting::Refusal::None) return outcome;
-    // The report names the person and the clock reading as entered; its
-    // facts are the moment cast from's.
-    if (!castFrom.corrections.empty() || !countedAs.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
+    auto cast = ValuesOn(engine, c, castFrom);
+    auto* values = std::get_if<CastValues>(&cast);
+    if (!values) return cast;
+    values->boundaries = BoundaryNotes(c, castFrom);
+    if (c.record) values->entry = EntryOfCasting(c, *values);
+    return cast;
+}
 
-    CastValues values{engine.record(), engine.facts(), {},          engine.report(), std::nullopt,
-                      std::nullopt,    std::nullopt,   castFrom,        std::move(countedAs)};
-    const casting::CastingRecord& r = values.record;
-    const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
-                                             &r.ReversedLines};
-    for (int k = 1; k <= 5; ++k) values.hexagrams[k - 1] = HexagramOf(r.HexagramNames(k), *lines[k - 1]);
-    values.reading = ReadingOf(r, values.facts);
-    values.chart = ChartOf(r, values.facts);
-    if (c.record) values.entry = EntryOfCasting(c, values);
-    return values;
+std::optional<CastValues> CastAside(const Casting& c, const moment::CorrectedMoment& castFrom) {
+    OwnEngine own(castFrom);
+    auto cast = ValuesOn(own.engine, c, castFrom);
+    if (auto* values = std::get_if<CastValues>(&cast)) return std::move(*values);
+    return std::nullopt;
 }
 
 std::variant<CastDone, Refusal> CastRequested(const CastRequest& request, const LocalTime& now) {
@@ -174,12 +209,8 @@ std::variant<CastDone, Refusal> CastRequested(const CastRequest& request, const 
     auto corrected = MomentCastFrom(c);
     if (auto* refusal = std::get_if<Refusal>(&corrected)) return std::move(*refusal);
     const moment::CorrectedMoment& castFrom = std::get<moment::CorrectedMoment>(corrected);
-    // The check keeps the cast day within the calendar's range, so the
-    // holder takes every date it is given and its first one is never read.
-    casting::PlainDateHolder calendar(calendar::DateTimeOf(std::chrono::sys_days{std::chrono::year{1900} / 1 / 1}));
-    casting::CastingEngine engine(
-        calendar, [&castFrom] { return casting::ClockTime{castFrom.castFrom.hour, castFrom.castFrom.minute}; });
-    auto cast = CastOn(engine, c, castFrom);
+    OwnEngine own(castFrom);
+    auto cast = CastOn(own.engine, c, castFrom);
     if (auto* refused = std::get_if<casting::CastingOutcome>(&cast)) return Refusal{text::Utf8FromGbk(refused->message)};
     return CastDone{std::move(c), std::get<CastValues>(std::move(cast))};
 }

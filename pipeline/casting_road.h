@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "boundary_notes.h"
 #include "cast_request.h"
 #include "casting/casting_engine.h"
 #include "counted_text.h"
@@ -53,6 +54,8 @@ struct CastValues {
     // character that cannot be counted is refused as NotChinese, OpenCC
     // failing to load as InvalidValue.
     std::vector<CountedAs> countedAs;
+    // The boundaries the moment cast from lies near; none for most castings.
+    std::vector<BoundaryNote> boundaries;
 };
 
 casting::Person PersonOf(const Casting& casting);
@@ -76,6 +79,11 @@ std::variant<moment::CorrectedMoment, Refusal> MomentCastFrom(const Casting& cas
 // does.
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& casting,
                                                          const moment::CorrectedMoment& castFrom);
+
+// `casting` cast from `castFrom` on an engine of its own, whose clock reads
+// that moment: the other side of a boundary. Nothing where it cannot be
+// cast; no boundary notes and no journal entry.
+std::optional<CastValues> CastAside(const Casting& casting, const moment::CorrectedMoment& castFrom);
 
 struct CastDone {
     Casting casting;

@@ -44,9 +44,18 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.report = JoinedUtf8(values.report);
     entry.castAt = casting.castAt;
     entry.calendarRule = calendar::CalendarRuleName(casting.rule);
-    const std::vector<std::string> readingText = ReadingText(values.reading, values.chart, OpeningText(casting, values));
+    // Without the boundary notes: the choices kept beside it cast them
+    // again, and a casting at the defaults keeps the reading it always had.
+    const std::vector<std::string> readingText =
+        ReadingText(values.reading, values.chart, OpeningText(casting, values, {}));
     if (!readingText.empty()) entry.reading = JoinedUtf8(readingText);
 
+    std::optional<std::string>* choices[] = {&entry.zi, &entry.pillarBoundary, &entry.yearNumber, &entry.strength};
+    std::optional<std::string>** choice = choices;
+    casting::VisitChoices(casting.conventions, [&choice](auto value) {
+        if (value != decltype(value){}) **choice = casting::KeyOf(value);  // each default is its enum's first
+        ++choice;
+    });
     const moment::CorrectedMoment& castFrom = values.moment;
     if (castFrom.corrections.empty()) return entry;
     const moment::MomentOptions& options = casting.momentOptions;

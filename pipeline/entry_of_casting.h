@@ -9,8 +9,8 @@ namespace pipeline {
 
 // UTF-8 texts throughout: the report's lines joined by '\n', and the
 // reading's text (its sections and the six-line chart) where the casting
-// has one; the place and moment cast from where the clock reading was
-// corrected.
+// has one, without boundary notes; the place and moment cast from where the
+// clock reading was corrected; the conventions away from their defaults.
 journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& values);
 
 }  // namespace pipeline

@@ -1,5 +1,7 @@
 #include "moment_text.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -35,12 +37,91 @@ const char* CorrectionName(moment::CorrectionKind kind) {
     return "";
 }
 
+// The page's names of each choice and its values, in the order of the
+// choice's enum. UTF-8, as this file's texts are.
+template <typename Choice>
+struct PageNames;
+template <>
+struct PageNames<casting::ZiHour> {
+    static constexpr const char* kName = "子时";
+    static constexpr std::array<const char*, 3> kValues{"子初换日", "早晚子", "子正换日"};
+};
+template <>
+struct PageNames<calendar::PillarBoundary> {
+    static constexpr const char* kName = "年月柱";
+    static constexpr std::array<const char*, 3> kValues{"年按立春时刻、月按交节日", "按交节日", "按交节时刻"};
+};
+template <>
+struct PageNames<casting::YearNumber> {
+    static constexpr const char* kName = "年数";
+    static constexpr std::array<const char*, 2> kValues{"年柱地支", "农历年地支"};
+};
+template <>
+struct PageNames<casting::StrengthBy> {
+    static constexpr const char* kName = "旺衰";
+    static constexpr std::array<const char*, 2> kValues{"按月令", "按四时"};
+};
+
+// "口径：子时早晚子，年月柱按交节日，年数年柱地支，旺衰按月令".
+std::string ConventionsLine(const casting::Conventions& conventions) {
+    std::string line = "口径：";
+    casting::VisitChoices(conventions, [&line](auto choice) {
+        using Names = PageNames<decltype(choice)>;
+        if (line.size() > std::string("口径：").size()) line += "，";
+        line += std::string(Names::kName) + Names::kValues[static_cast<std::size_t>(choice)];
+    });
+    return line;
+}
+
+std::string BoundaryName(const BoundaryNote& note) {
+    switch (note.kind) {
+        case BoundaryKind::DoubleHour: return "时辰交接";
+        case BoundaryKind::ZiStart: return "子初（23:00）";
+        case BoundaryKind::Midnight: return "子正（0:00）";
+        case BoundaryKind::Term: return "交节（" + text::Utf8FromGbk(note.termName) + "）";
+        case BoundaryKind::Spring: return "立春交节";
+        case BoundaryKind::NewMoon: return "合朔";
+        case BoundaryKind::SpringDay: return "立春日";
+    }
+    return "";
+}
+
+std::string PillarsText(const casting::MomentFacts& f) {
+    return text::Utf8FromGbk(f.YearPillarText) + "年 " + text::Utf8FromGbk(f.MonthPillarText) + "月 " +
+           text::Utf8FromGbk(f.DayPillarText) + "日 " + text::Utf8FromGbk(f.HourPillarText) + "时";
+}
+
+// Two lines: the boundary, its moment and the distance; then the other
+// side, or on 立春's day what the other pillar rule gives.
+void AddNote(std::vector<std::string>& lines, const BoundaryNote& note) {
+    const std::string distance = (note.minutes >= 0 ? "后" : "前") + std::to_string(std::labs(note.minutes)) + "分";
+    lines.push_back("临界：" + BoundaryName(note) + " " + moment::ClockText(note.moment).substr(0, 16) + "，在起卦时刻" +
+                    distance);
+    using RuleNames = PageNames<calendar::PillarBoundary>;
+    const std::string side =
+        note.pillarBoundary
+            ? "　" + std::string(RuleNames::kName) + RuleNames::kValues[static_cast<std::size_t>(*note.pillarBoundary)] + "："
+            : std::string("　另一侧：");
+    lines.push_back(side + PillarsText(note.other.facts) + "，本卦" + text::Utf8FromGbk(note.other.primary) + "，变卦" +
+                    text::Utf8FromGbk(note.other.changed));
+}
+
 }  // namespace
 
-std::vector<std::string> MomentText(const Casting& c, const moment::CorrectedMoment& castFrom) {
-    if (!c.momentOptions.AnyOn() && castFrom.warnings.empty()) return {};
-    std::vector<std::string> lines = {"【时间】", "时钟读数：" + moment::ClockText(ClockOf(c)).substr(0, 16) + "（" +
-                                                       c.momentOptions.zone + "）"};
+std::vector<std::string> MomentText(const Casting& c, const moment::CorrectedMoment& castFrom,
+                                    const std::vector<BoundaryNote>& boundaries) {
+    const bool clockSaid = c.momentOptions.AnyOn() || !castFrom.warnings.empty();
+    if (!clockSaid && c.conventions.IsDefault() && boundaries.empty()) return {};
+    std::vector<std::string> lines = {"【时间】"};
+    if (!c.conventions.IsDefault()) lines.push_back(ConventionsLine(c.conventions));
+    for (const BoundaryNote& note : boundaries) AddNote(lines, note);
+    if (!clockSaid) {
+        lines.insert(lines.begin() + 1, "起卦时刻：" + moment::ClockText(castFrom.castFrom).substr(0, 16));
+        for (std::string& line : lines) line = text::GbkFromUtf8(line);
+        return lines;
+    }
+    const std::size_t clockAt = lines.size();
+    lines.push_back("时钟读数：" + moment::ClockText(ClockOf(c)).substr(0, 16) + "（" + c.momentOptions.zone + "）");
     for (const moment::Correction& correction : castFrom.corrections) {
         const bool longitude = correction.kind == moment::CorrectionKind::Longitude;
         lines.push_back(std::string(CorrectionName(correction.kind)) + " " + SignedDuration(correction.seconds) +
@@ -48,6 +129,8 @@ std::vector<std::string> MomentText(const Casting& c, const moment::CorrectedMom
     }
     lines.push_back("起卦时刻：" + moment::ClockText(castFrom.castFrom));
     lines.insert(lines.end(), castFrom.warnings.begin(), castFrom.warnings.end());
+    // The clock comes first, as it did before conventions were said.
+    std::rotate(lines.begin() + 1, lines.begin() + static_cast<std::ptrdiff_t>(clockAt), lines.end());
     for (std::string& line : lines) line = text::GbkFromUtf8(line);
     return lines;
 }

@@ -22,8 +22,9 @@ std::vector<std::string> ReadingText(const std::optional<reading::Reading>& read
     return lines;
 }
 
-std::vector<std::string> OpeningText(const Casting& casting, const CastValues& values) {
-    std::vector<std::string> lines = MomentText(casting, values.moment);
+std::vector<std::string> OpeningText(const Casting& casting, const CastValues& values,
+                                     const std::vector<BoundaryNote>& boundaries) {
+    std::vector<std::string> lines = MomentText(casting, values.moment, boundaries);
     const std::vector<std::string> strokes = StrokesText(values.countedAs);
     lines.insert(lines.end(), strokes.begin(), strokes.end());
     return lines;

@@ -20,7 +20,10 @@ std::vector<std::string> ReadingText(const std::optional<reading::Reading>& read
                                      const std::vector<std::string>& opening = {});
 
 // The sections that open a casting's reading, each where it has something
-// to say: the moment's, then the strokes'.
-std::vector<std::string> OpeningText(const Casting& casting, const CastValues& values);
+// to say: the moment's with `boundaries` (the page shows the casting's
+// own; the journal's reading keeps none, so a casting at the defaults keeps
+// the reading it always had), then the strokes'.
+std::vector<std::string> OpeningText(const Casting& casting, const CastValues& values,
+                                     const std::vector<BoundaryNote>& boundaries);
 
 }  // namespace pipeline

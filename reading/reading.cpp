@@ -32,8 +32,17 @@ RelationToBodyRow Row(std::string_view heading, std::string_view role, int trigr
 
 }  // namespace
 
-ReadingInput ReadingInputOf(const casting::CastingRecord& record, const casting::MomentFacts& facts) {
-    return {record.UpperTrigram, record.LowerTrigram, record.MovingLine, facts.MonthBranch, record.Clock};
+ReadingInput ReadingInputOf(const casting::CastingRecord& record, const casting::MomentFacts& facts,
+                            casting::StrengthBy strengthBy) {
+    return {record.UpperTrigram, record.LowerTrigram, record.MovingLine, facts.MonthBranch, strengthBy,
+            facts.EarthDays, record.Clock};
+}
+
+Element SeasonElement(int monthBranch, bool earthDays) {
+    if (earthDays) return Element::Earth;
+    // 寅 巳 申 亥 open spring, summer, autumn and winter, and carry their elements.
+    constexpr int kSeasonOpening[] = {3, 6, 9, 12};
+    return ElementOfBranch(kSeasonOpening[SeasonOfMonth(monthBranch)]);
 }
 
 Reading ComputeReading(const ReadingInput& input) {
@@ -61,7 +70,9 @@ Reading ComputeReading(const ReadingInput& input) {
         Row("变卦", "变", reading.useIsUpper ? changedUpper : changedLower, body),
     };
     reading.verdict = Verdict(reading.relations[0].relation);
-    reading.monthElement = ElementOfBranch(input.monthBranch);
+    reading.monthElement = input.strengthBy == casting::StrengthBy::Season
+                               ? SeasonElement(input.monthBranch, input.earthDays)
+                               : ElementOfBranch(input.monthBranch);
     reading.strength = StrengthInMonth(body, reading.monthElement);
 
     reading.primary = &HexagramTextOf(input.upperTrigram, input.lowerTrigram);

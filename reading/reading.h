@@ -22,6 +22,10 @@ struct ReadingInput {
     int lowerTrigram = 0;
     int movingLine = 0;    // 1..6, bottom first
     int monthBranch = 0;   // the month pillar's branch, 1..12 from 子
+    // What the body's strength is weighed against; by season, the month
+    // branch names the season and `earthDays` its last 18 days, 土's.
+    casting::StrengthBy strengthBy = casting::StrengthBy::Month;
+    bool earthDays = false;
     // The clock reading 时分起卦 cast from, named so the reader sees which
     // minute the hexagram stands for; none for the other methods.
     std::optional<casting::ClockTime> clock = std::nullopt;
@@ -29,8 +33,10 @@ struct ReadingInput {
     friend bool operator==(const ReadingInput&, const ReadingInput&) = default;
 };
 
-// The input of the casting a record and its moment's facts hold.
-ReadingInput ReadingInputOf(const casting::CastingRecord& record, const casting::MomentFacts& facts);
+// The input of the casting a record and its moment's facts hold, weighed
+// by `strengthBy`.
+ReadingInput ReadingInputOf(const casting::CastingRecord& record, const casting::MomentFacts& facts,
+                            casting::StrengthBy strengthBy = casting::StrengthBy::Month);
 
 // One trigram's standing towards the body.
 struct RelationToBodyRow {
@@ -51,12 +57,20 @@ struct Reading {
     // the changed hexagram.
     std::array<RelationToBodyRow, 4> relations;
     std::string_view verdict;  // of the use on the body
-    Element monthElement = Element::Wood;
+    Element monthElement = Element::Wood;  // the month's, or by season the season's
     Strength strength = Strength::Prosperous;
     const HexagramText* primary = nullptr;
     const HexagramText* changed = nullptr;
     LineStatement movingStatement;  // the primary's statement of the moving line
 };
+
+// The season of the month of `monthBranch`: 0 spring (寅卯辰), 1 summer,
+// 2 autumn, 3 winter (亥子丑).
+constexpr int SeasonOfMonth(int monthBranch) { return (monthBranch + 9) % 12 / 3; }
+
+// The element ruling the season the month of `monthBranch` lies in: 土 in
+// its last 18 days (`earthDays`).
+Element SeasonElement(int monthBranch, bool earthDays);
 
 // Throws std::invalid_argument for input outside its ranges (as a record
 // holds before any casting).

@@ -8,6 +8,7 @@ namespace reading {
 namespace {
 
 constexpr std::string_view kWideSpace = "　";
+constexpr std::string_view kSeasonNames[] = {"春", "夏", "秋", "冬"};
 
 // `text` padded with full-width spaces to `width` characters, so the columns
 // of the table line up in any font that gives Chinese characters one width.
@@ -57,7 +58,11 @@ std::vector<std::string> ReadingLines(const Reading& reading) {
     lines.push_back("断语：" + reading.relations[0].word + "，" + std::string(reading.verdict));
 
     lines.push_back("【旺衰】");
-    lines.push_back("月令" + BranchName(in.monthBranch) + "属" + std::string(ElementName(reading.monthElement)) +
+    const bool bySeason = in.strengthBy == casting::StrengthBy::Season;
+    const std::string weighedBy = !bySeason ? "月令" + BranchName(in.monthBranch)
+                                  : in.earthDays ? std::string("时令四立前十八日")
+                                                 : "时令" + std::string(kSeasonNames[SeasonOfMonth(in.monthBranch)]);
+    lines.push_back(weighedBy + "属" + std::string(ElementName(reading.monthElement)) +
                     "，体卦" + std::string(TrigramName(reading.body)) + "属" +
                     std::string(ElementName(ElementOfTrigram(reading.body))) + "：" +
                     std::string(StrengthName(reading.strength)));

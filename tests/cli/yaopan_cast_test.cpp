@@ -214,6 +214,11 @@ TEST(YaopanCast, BadInputIsRefusedOnStandardErrorWithStatusTwo) {
         {{"--name", "a\tb"}, "control character"},
         // Ranges and what each method reads.
         {{"--hour", "24"}, "hour must be 0 to 23"},
+        // Each convention names the values it takes.
+        {{"--zi", "late"}, "zi must be next-day, split or midnight, not 'late'"},
+        {{"--pillar-boundary", "term"}, "pillar_boundary must be mixed, day or moment"},
+        {{"--strength", "Month"}, "strength must be month or season"},
+        {{"--almanac", "--zi", "split"}, "--almanac reads a day"},
         // Numbers are decimal digits, none with a sign, none empty.
         {{"--hour", "-1"}, "--hour: takes decimal digits only, not '-1'"},
         {{"--hour", "+5"}, "not '+5'"},
@@ -361,6 +366,25 @@ TEST(YaopanCast, EachCastingReadsByItsCalendarAndNamesIt) {
     EXPECT_EQ(answers[0]["lunar_date"]["text"], "一九一四年十月初一");
     EXPECT_EQ(answers[1]["calendar"], "table");
     EXPECT_EQ(answers[1]["lunar_date"]["text"], "一九一四年九月三十");
+}
+
+// The conventions are batch keys, always named in the JSON; 2024-02-04
+// noon pairs 癸卯 with 丙寅 only under mixed, and says so.
+TEST(YaopanCast, EachCastingReadsByItsConventionsAndNamesThem) {
+    const Outcome run = RunCast({"--batch"}, "{\"date\":\"2024-02-04\",\"hour\":12}\n"
+                                             R"({"date":"2024-02-04","hour":12,"pillar_boundary":"day","zi":"split",)"
+                                             R"("year_number":"lunar","strength":"season"})");
+    std::istringstream lines(run.out);
+    std::vector<nlohmann::json> answers;
+    for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(answers.size(), 2u) << run.out;
+    EXPECT_EQ(answers[0]["conventions"], nlohmann::json::parse(R"({"zi":"next-day","pillar_boundary":"mixed",)"
+                                                               R"("year_number":"pillar","strength":"month"})"));
+    EXPECT_EQ(answers[0]["pillars"]["year"], "癸卯");
+    EXPECT_EQ(answers[0]["boundaries"].size(), 2u);
+    EXPECT_EQ(answers[1]["conventions"]["strength"], "season");
+    EXPECT_EQ(answers[1]["pillars"]["year"], "甲辰");
+    EXPECT_EQ(answers[1]["boundaries"], nlohmann::json::array());
 }
 
 // One JSON object a day, in order, with the almanac's keys; the calendar

@@ -116,9 +116,10 @@ TEST_F(CastingJournalTest, EditsNotesAndDeletesAndSaysWhenTheCastingIsGone) {
 }
 
 // No other test reads these variables: they are left as the cases set them.
-// A journal of the schema before corrected moments gains their columns, its
-// castings read with none, and keeps new ones with theirs.
-TEST_F(CastingJournalTest, AnOlderJournalGainsTheCorrectedMoment) {
+// A journal of the schema before corrected moments gains their columns and
+// the conventions', its castings read with none, and keeps new ones with
+// theirs.
+TEST_F(CastingJournalTest, AnOlderJournalGainsTheCorrectedMomentAndConventions) {
     JournalEntry older = Casting("甲");
     {
         CastingJournal journal(file);
@@ -126,7 +127,8 @@ TEST_F(CastingJournalTest, AnOlderJournalGainsTheCorrectedMoment) {
     }
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    for (const char* column : {"place_name", "longitude", "zone", "corrections", "cast_from"}) {
+    for (const char* column : {"place_name", "longitude", "zone", "corrections", "cast_from", "zi", "pillar_boundary",
+                               "year_number", "strength"}) {
         const std::string drop = std::string("ALTER TABLE castings DROP COLUMN ") + column;
         ASSERT_EQ(sqlite3_exec(db, drop.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     }
@@ -137,8 +139,12 @@ TEST_F(CastingJournalTest, AnOlderJournalGainsTheCorrectedMoment) {
     ASSERT_EQ(journal.outcome(), journal::OpenOutcome::Ok) << journal.message();
     EXPECT_EQ(journal.Get(older.id), older);
     JournalEntry corrected = Corrected("乙");
+    corrected.zi = "split";
+    corrected.strength = "season";
     corrected.id = journal.Record(corrected).id;
     EXPECT_EQ(journal.Get(corrected.id), corrected);
+    EXPECT_TRUE(journal.Get(corrected.id)->AwayFromDefaults());
+    EXPECT_FALSE(journal.Get(older.id)->AwayFromDefaults());
 }
 
 TEST_F(CastingJournalTest, LivesUnderTheDataFolderTheEnvironmentNames) {

@@ -38,7 +38,10 @@ TEST_F(JournalExportTest, CsvHasABomAHeaderCrlfLinesAndQuotesOnlyTheFieldsThatNe
         EXPECT_NE(csv.find(",明天出行可好,-1,0,0,"), std::string::npos);  // a number is no formula
         EXPECT_TRUE(csv.find("\r\n0," + c.field + ",女,36,2026,") != std::string::npos) << csv;
         EXPECT_NE(csv.find(",\"本卦　乾为天\n变卦　天风姤\n\",1970-01-01T00:00:00Z,"), std::string::npos);
-        EXPECT_TRUE(csv.ends_with(",table,,,,,,\r\n"));  // no reading nor corrected moment: empty last fields
+        // No reading, corrected moment nor convention away from its default:
+        // empty last fields, the conventions' after the moment's.
+        EXPECT_NE(csv.find(",cast_from,zi,pillar_boundary,year_number,strength\r\n"), std::string::npos);
+        EXPECT_TRUE(csv.ends_with(",table,,,,,,,,,,\r\n"));
     }
 }
 
@@ -46,6 +49,7 @@ TEST_F(JournalExportTest, JsonCarriesEveryFieldAndNullForNoReading) {
     auto withReading = Casting("王\"}");
     withReading.id = 1;
     withReading.reading = "乾：元亨利贞";
+    withReading.pillarBoundary = "moment";
     auto withoutReading = Casting(std::string("bad\xFF"));
     withoutReading.id = 2;
     const auto json = nlohmann::json::parse(journal::ToJson(std::vector{withReading, withoutReading}));
@@ -56,6 +60,8 @@ TEST_F(JournalExportTest, JsonCarriesEveryFieldAndNullForNoReading) {
     EXPECT_EQ(json[0]["moving_line"], 1);
     EXPECT_EQ(json[0]["cast_at"], "2026-12-09T13:05:00Z");
     EXPECT_TRUE(json[1]["reading"].is_null());
+    EXPECT_EQ(json[0]["pillar_boundary"], "moment");
+    EXPECT_TRUE(json[1]["pillar_boundary"].is_null());
     EXPECT_EQ(json[1]["name"], "bad\xEF\xBF\xBD");
 }
 

@@ -27,7 +27,8 @@ protected:
                 .method = "问话起卦", .question = question,
                 .hexagrams = {"乾为天", "乾为天", "天风姤", "坤为地", "乾为天"}, .movingLine = 1,
                 .report = "本卦　乾为天\n变卦　天风姤\n", .castAt = 1'796'821'500, .note = "", .reading = {},
-                .placeName = {}, .longitude = {}, .zone = {}, .corrections = {}, .castFrom = {}};
+                .placeName = {}, .longitude = {}, .zone = {}, .corrections = {}, .castFrom = {},
+                .zi = {}, .pillarBoundary = {}, .yearNumber = {}, .strength = {}};
     }
 
     // A casting cast from true solar time at a typed longitude.

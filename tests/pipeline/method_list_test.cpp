@@ -2,6 +2,7 @@
 // completion and the manual page must offer the same ones, in its order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -47,6 +48,29 @@ TEST(MethodList, CompletionAndManualPageOfferTheRoadsMethods) {
     ASSERT_NE(from, std::string::npos);
     const std::string item = manual.substr(from, manual.find(".TP", from) - from);
     EXPECT_EQ(Matches(item, std::regex(R"((\w+) " \(([^)]+)\))")), keysAndCaptions);
+}
+
+TEST(MethodList, CompletionAndManualPageOfferTheConventions) {
+    const std::string completion = FileText("assets/completion/yaopan-cast");
+    const std::string manual = FileText("docs/man/yaopan-cast.1");
+    const struct {
+        const char *option, *values;
+    } rows[] = {{"--zi", "next-day split midnight"}, {"--pillar-boundary", "mixed day moment"},
+                {"--year-number", "pillar lunar"}, {"--strength", "month season"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.option);
+        std::smatch words;
+        const std::string option = row.option;
+        ASSERT_TRUE(std::regex_search(completion, words, std::regex(option + R"(\)\s*\n\s*COMPREPLY=.*-W '([^']*)')")));
+        EXPECT_EQ(words[1].str(), row.values);
+        EXPECT_NE(completion.find(" " + option + " "), std::string::npos);
+        std::string manualValues = row.values, manualOption = option;
+        std::replace(manualValues.begin(), manualValues.end(), ' ', '|');
+        for (std::size_t at = 0; (at = manualOption.find('-', at)) != std::string::npos; at += 2) {
+            manualOption.insert(at, "\\");
+        }
+        EXPECT_NE(manual.find(".BR " + manualOption + " \" " + manualValues + "\""), std::string::npos);
+    }
 }
 
 }  // namespace

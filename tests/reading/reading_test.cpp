@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "reading/reading_layout.h"
 #include "reading/trigrams.h"
 #include "gbk.h"
 
@@ -40,6 +43,34 @@ TEST(Reading, TheTrigramHoldingTheMovingLineIsTheUse) {
 TEST(Reading, RefusesARecordWithNoCasting) {
     EXPECT_THROW(reading::ComputeReading(reading::ReadingInputOf({}, {})), std::invalid_argument);
     EXPECT_THROW(reading::ComputeReading({Qian, Li, 7, kYou}), std::invalid_argument);
+}
+
+}  // namespace
+
+namespace {
+
+// By season the month's branch names only its season; 土 rules the last 18
+// days before each 立, whatever the month.
+TEST(Reading, WeighsTheBodyByMonthOrBySeason) {
+    using casting::StrengthBy;
+    const struct {
+        int monthBranch;
+        StrengthBy by;
+        bool earthDays;
+        const char* line;  // the 【旺衰】 line's opening
+    } rows[] = {
+        {5, StrengthBy::Month, true, "月令辰属土"},         {5, StrengthBy::Season, false, "时令春属木"},
+        {5, StrengthBy::Season, true, "时令四立前十八日属土"}, {6, StrengthBy::Season, false, "时令夏属火"},
+        {kYou, StrengthBy::Season, false, "时令秋属金"},     {2, StrengthBy::Season, false, "时令冬属水"},
+    };
+    for (const auto& row : rows) {
+        const reading::Reading r =
+            reading::ComputeReading({Qian, Li, 1, row.monthBranch, row.by, row.earthDays});
+        const std::vector<std::string> lines = reading::ReadingLines(r);
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
+            return utf8(l).starts_with(row.line);
+        })) << row.line;
+    }
 }
 
 }  // namespace
