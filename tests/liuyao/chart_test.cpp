@@ -68,36 +68,29 @@ TEST(Chart, HandWorkedChartsAgree) {
     }
 }
 
-TEST(Chart, EachDayStemStartsTheSpiritsWhereItShould) {
-    const char* bottomUp[10] = {
-        "青龙朱雀勾陈螣蛇白虎玄武", "青龙朱雀勾陈螣蛇白虎玄武", "朱雀勾陈螣蛇白虎玄武青龙", "朱雀勾陈螣蛇白虎玄武青龙",
-        "勾陈螣蛇白虎玄武青龙朱雀", "螣蛇白虎玄武青龙朱雀勾陈", "白虎玄武青龙朱雀勾陈螣蛇", "白虎玄武青龙朱雀勾陈螣蛇",
-        "玄武青龙朱雀勾陈螣蛇白虎", "玄武青龙朱雀勾陈螣蛇白虎",
-    };
-    for (int stem = 1; stem <= 10; ++stem) {
-        std::string spirits;
-        for (int line = 1; line <= 6; ++line) spirits += utf8(liuyao::SpiritName(liuyao::SpiritOf(stem, line)));
-        EXPECT_EQ(spirits, bottomUp[stem - 1]) << "stem " << stem;
-    }
-}
-
 // One day of each ten-day week; 乾为天 holds 子寅辰午申戌, so its void lines
-// show which week left which branches out.
-TEST(Chart, TheDaysWeekLeavesTwoBranchesVoid) {
+// show which week left which branches out. With the hand-worked charts the
+// rows give every day stem, which names the spirit of the bottom line.
+TEST(Chart, TheDaysWeekLeavesTwoBranchesVoidAndItsStemLeadsTheSpirits) {
     const struct {
         int stem, branch;
-        const char* voids;
-        const char* voidLines;  // of 乾为天, bottom first
+        const char *voids, *voidLines;  // of 乾为天, bottom first
+        const char* spirits;
     } rows[] = {
-        {10, 10, "戌亥", "000001"}, {1, 11, "申酉", "000010"}, {2, 10, "午未", "000100"},
-        {4, 10, "辰巳", "001000"},  {9, 1, "寅卯", "010000"},  {10, 12, "子丑", "100000"},
+        {10, 10, "戌亥", "000001", "玄武青龙朱雀勾陈螣蛇白虎"}, {1, 11, "申酉", "000010", "青龙朱雀勾陈螣蛇白虎玄武"},
+        {2, 10, "午未", "000100", "青龙朱雀勾陈螣蛇白虎玄武"},  {4, 10, "辰巳", "001000", "朱雀勾陈螣蛇白虎玄武青龙"},
+        {9, 1, "寅卯", "010000", "玄武青龙朱雀勾陈螣蛇白虎"},   {8, 10, "子丑", "100000", "白虎玄武青龙朱雀勾陈螣蛇"},
     };
     for (const auto& row : rows) {
         const liuyao::Chart c = liuyao::ComputeChart({1, 1, 1, row.stem, row.branch});
         EXPECT_EQ(utf8(liuyao::BranchName(c.voidBranches[0])) + utf8(liuyao::BranchName(c.voidBranches[1])), row.voids);
-        std::string lines;
-        for (const liuyao::ChartLine& line : c.lines) lines += line.isVoid ? '1' : '0';
+        std::string lines, spirits;
+        for (const liuyao::ChartLine& line : c.lines) {
+            lines += line.isVoid ? '1' : '0';
+            spirits += utf8(liuyao::SpiritName(line.spirit));
+        }
         EXPECT_EQ(lines, row.voidLines) << row.voids;
+        EXPECT_EQ(spirits, row.spirits) << "stem " << row.stem;
     }
 }
 

@@ -26,8 +26,7 @@ pipeline::CastDone Cast(const char* method, const char* date, int hour, int minu
 // the report's second line, which names the clock reading as entered.
 TEST(MomentCastFrom, CastsAsTheMomentCastFromAndNamesTheClockReading) {
     const struct {
-        const char* method;
-        const char* date;
+        const char *method, *date;
         int hour, minute;
         std::optional<double> longitude;
         bool summerTime;

@@ -45,10 +45,6 @@ TEST(Reading, RefusesARecordWithNoCasting) {
     EXPECT_THROW(reading::ComputeReading({Qian, Li, 7, kYou}), std::invalid_argument);
 }
 
-}  // namespace
-
-namespace {
-
 // By season the month's branch names only its season; 土 rules the last 18
 // days before each 立, whatever the month.
 TEST(Reading, WeighsTheBodyByMonthOrBySeason) {
