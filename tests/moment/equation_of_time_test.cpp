@@ -8,15 +8,13 @@ namespace {
 
 using namespace std::chrono;
 
-struct Published {
-    int year, month, day, hour;  // universal time
-    double seconds;
-};
-
 // Computed with the equation of time of NOAA's solar calculator spreadsheet
 // (NOAA_Solar_Calculations_day.xls, column "Eq of Time"), a different series
 // from the one the program sums; the two agree within 4 s.
-const Published kNoaa[] = {
+const struct {
+    int year, month, day, hour;  // universal time
+    double seconds;
+} kNoaa[] = {
     {1900, 6, 13, 0, 23.2}, {1900, 3, 3, 0, -736.5}, {1912, 6, 2, 4, 139.2}, {1912, 10, 2, 0, 624.1},
     {1929, 7, 3, 4, -233.6}, {1929, 12, 3, 20, 604.7}, {1940, 1, 4, 4, -269.0}, {1940, 10, 21, 0, 916.2},
     {1955, 10, 13, 0, 807.1}, {1955, 12, 8, 0, 511.2}, {1968, 9, 10, 20, 191.3}, {1968, 3, 5, 0, -698.1},
@@ -28,7 +26,7 @@ const Published kNoaa[] = {
 };
 
 TEST(EquationOfTime, AgreesWithNoaasCalculator) {
-    for (const Published& p : kNoaa) {
+    for (const auto& p : kNoaa) {
         const sys_seconds at = sys_days{year{p.year} / p.month / p.day} + hours{p.hour};
         EXPECT_NEAR(moment::EquationOfTimeSeconds(at), p.seconds, 4.0) << p.year << '-' << p.month << '-' << p.day;
     }
