@@ -108,7 +108,6 @@ ConventionsDialog::ConventionsDialog(const casting::Conventions& chosen, QWidget
         "各口径比较的时刻（节气、立春、合朔）都取自所用的历法（文件 › 历法）。\n"
         "内置历表的节气是平气，与实际天象可差约三小时，也没有合朔时刻：\n"
         "按时、分定分界的口径宜选“天文”；合朔的分界只在“天文”下才有。"));
-    note->setEnabled(false);  // the style's quieter text: an aside, not a choice
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &ConventionsDialog::accept);

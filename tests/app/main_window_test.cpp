@@ -705,14 +705,16 @@ TEST_F(MainWindowTest, TheConventionsChosenAreRememberedAndShowTheMinute) {
     const struct {
         std::array<int, 4> boxes;
         const char* storedZi;
-    } rows[] = {{{1, 0, 0, 0}, "split"}, {{0, 2, 1, 1}, "next-day"}, {{2, 1, 0, 1}, "midnight"}, {{0, 0, 0, 0}, "next-day"}};
+    } rows[] = {{{1, 0, 0, 0}, "split"}, {{0, 2, 1, 1}, "next-day"},
+                {{2, 1, 0, 1}, "midnight"}, {{0, 0, 0, 0}, "next-day"}};
     for (const auto& row : rows) {
         ConventionsDialog dialog(form->conventions());
         for (std::size_t k = 0; k < row.boxes.size(); ++k) dialog.choiceBoxes[k]->setCurrentIndex(row.boxes[k]);
         dialog.accept();
         const casting::Conventions chosen = dialog.Chosen();
-        EXPECT_EQ((std::array{int(chosen.zi), int(chosen.pillarBoundary), int(chosen.yearNumber), int(chosen.strength)}),
-                  row.boxes);
+        const std::array boxes{int(chosen.zi), int(chosen.pillarBoundary), int(chosen.yearNumber),
+                               int(chosen.strength)};
+        EXPECT_EQ(boxes, row.boxes);
         form->SetConventions(chosen);
         EXPECT_EQ(ProgramSettings().value("conventions/zi").toString(), row.storedZi);
         SetUp();
@@ -725,7 +727,9 @@ TEST_F(MainWindowTest, TheConventionsChosenAreRememberedAndShowTheMinute) {
 // 早晚子 keeps the 13th's day and lunar date with the 14th's 子 hour, and
 // the reading names the choice.
 TEST_F(MainWindowTest, SplitZiKeepsTheDayAtHalfPastEleven) {
-    const auto pillar = [this](const char* which) { return Report().value(4).section(QString::fromUtf8(which), 1).left(2); };
+    const auto pillar = [this](const char* which) {
+        return Report().value(4).section(QString::fromUtf8(which), 1).left(2);
+    };
     form->bsSkinSpinEdit4->setValue(23);
     form->minuteEdit->setValue(30);
     const struct {
