@@ -3,6 +3,9 @@
 #include <QDateTime>
 #include <cmath>
 
+#include "pipeline/convention_names.h"
+#include "pipeline/entry_of_casting.h"
+
 namespace {
 
 constexpr int kBatch = 50;  // a few screenfuls
@@ -21,6 +24,19 @@ QString CorrectionText(const journal::JournalEntry& entry) {
                     .arg(std::fabs(*entry.longitude));
     }
     return text;
+}
+
+// A casting reckoned away from the default conventions is marked in its
+// time, which its tooltip names.
+const QString kConventionsMark = QStringLiteral(" ※");
+
+QString TimeTip(const journal::JournalEntry& entry) {
+    QStringList tip;
+    if (const QString corrections = CorrectionText(entry); !corrections.isEmpty()) tip.append(corrections);
+    if (entry.AwayFromDefaults()) {
+        tip.append(QString::fromStdString(pipeline::ConventionsLine(pipeline::ConventionsOf(entry))));
+    }
+    return tip.join('\n');
 }
 
 }  // namespace
@@ -121,13 +137,14 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const journal::JournalEntry& entry = rows_[index.row()];
     if (role == Qt::ToolTipRole && index.column() == Time) {
-        const QString corrections = CorrectionText(entry);
-        return corrections.isEmpty() ? QVariant() : corrections;
+        const QString tip = TimeTip(entry);
+        return tip.isEmpty() ? QVariant() : tip;
     }
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
         case Time:
-            return QDateTime::fromSecsSinceEpoch(entry.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+            return QDateTime::fromSecsSinceEpoch(entry.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
+                   (entry.AwayFromDefaults() ? kConventionsMark : QString());
         case Name: return QString::fromStdString(entry.name);
         case Method: return QString::fromStdString(entry.method);
         case Question: return QString::fromStdString(entry.question);

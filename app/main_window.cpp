@@ -35,6 +35,7 @@
 #include "report_view.h"
 #include "roll_panel.h"
 #include "time_correction_dialog.h"
+#include "conventions_dialog.h"
 
 namespace {
 
@@ -181,6 +182,7 @@ void TForm1::BuildMenus() {
         if (almanac_ != nullptr) almanac_->SetRule(rule);
     });
     timeCorrectionAction = file->addAction(QStringLiteral("时间校正…"), this, &TForm1::OpenTimeCorrection);
+    conventionsAction = file->addAction(QStringLiteral("口径…"), this, &TForm1::OpenConventions);
     file->addSeparator();
     QMenu* query = bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"));
     query->setObjectName(QStringLiteral("N3"));
@@ -460,6 +462,7 @@ void TForm1::FormCreate() {
     SetField(bsSkinSpinEdit4, now.time().hour(), nullptr);
     SetField(minuteEdit, now.time().minute(), nullptr);
     momentOptions_ = StoredMomentOptions();
+    conventions_ = StoredConventions();
     ShowMinuteField();
     // The engine starts with the record's line texts, figures and blank marks.
     castingDate_ = std::make_unique<CalendarDateHolder>(*NongCalendar1);
@@ -498,12 +501,14 @@ void TForm1::SetDateFields(int year, int month, int day) {
     SetField(bsSkinSpinEdit3, day, &TForm1::bsSkinSpinEdit3Change);
 }
 
+bool TForm1::MinuteRead() const { return momentOptions_.AnyOn() || !conventions_.IsDefault(); }
+
 void TForm1::ShowMinuteField() {
     // Most of the minute's room is taken from the hour field, wider than
     // its two digits need; the group grows by the rest.
     constexpr int kTop = 62, kHeight = 21, kLabelGap = 2, kHourWidth = 64, kNarrowHourWidth = 42, kMinuteWidth = 40,
                   kGroupWidth = 369, kRightMargin = 14;
-    const bool on = momentOptions_.AnyOn();
+    const bool on = MinuteRead();
     bsSkinSpinEdit4->resize(on ? kNarrowHourWidth : kHourWidth, kHeight);
     hourLabel_->move(bsSkinSpinEdit4->geometry().right() + 1 + kLabelGap, hourLabel_->y());
     minuteEdit->setGeometry(hourLabel_->geometry().right() + 1 + kLabelGap, kTop, kMinuteWidth, kHeight);
@@ -525,6 +530,17 @@ void TForm1::OpenTimeCorrection() {
         momentOptions_, [this](const QString& why) { services_.showMessage(this, MessageBox::Information, why); },
         this);
     if (dialog.exec() == QDialog::Accepted) SetMomentOptions(dialog.Chosen());
+}
+
+void TForm1::SetConventions(const casting::Conventions& conventions) {
+    conventions_ = conventions;
+    StoreConventions(conventions);
+    ShowMinuteField();
+}
+
+void TForm1::OpenConventions() {
+    ConventionsDialog dialog(conventions_, this);
+    if (dialog.exec() == QDialog::Accepted) SetConventions(dialog.Chosen());
 }
 
 void TForm1::RadioButton1Click() {
@@ -581,8 +597,9 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
     asked.record = recorder->enabled();
     asked.castAt = services_.now().toSecsSinceEpoch();
     asked.momentOptions = momentOptions_;
+    asked.conventions = conventions_;
     // The minute field shows while it is read.
-    asked.minuteKnown = momentOptions_.AnyOn();
+    asked.minuteKnown = MinuteRead();
     if (asked.minuteKnown) asked.minute = minuteEdit->value();
     std::optional<pipeline::CastValues> cast;
     const bool done = Attempt([&] {

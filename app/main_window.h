@@ -101,6 +101,12 @@ public:
     // minute field shows while any is on.
     void SetMomentOptions(const moment::MomentOptions& options);
     const moment::MomentOptions& momentOptions() const { return momentOptions_; }
+    // 文件 > 口径…: the conventions chosen in its dialog, remembered.
+    void OpenConventions();
+    // The conventions castings are reckoned by from now on, remembered; the
+    // minute field shows while any is away from its default.
+    void SetConventions(const casting::Conventions& conventions);
+    const casting::Conventions& conventions() const { return conventions_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -128,8 +134,11 @@ private:
     // Sets the date fields, year and month before the day, whose bound
     // they set.
     void SetDateFields(int year, int month, int day);
-    // The minute beside the hour, shown only while a correction is on:
-    // without one only the clock method reads a minute, from the clock.
+    // Whether a casting reads the minute field: while a correction is on,
+    // or a convention away from its default may turn inside the hour.
+    // Otherwise only the clock method reads a minute, from the clock.
+    bool MinuteRead() const;
+    // The minute beside the hour, shown only while it is read.
     void ShowMinuteField();
     // Shows input page `page` with the cursor in its first box, empties the
     // report view and `edit`.
@@ -162,7 +171,7 @@ public:
     QAction *N15, *N16, *N17, *N18;
     QAction* openHomePageAction;  // 帮助 > 启动时打开主页, remembered
     QAction *exportReportAction, *printAction, *recordAction, *quitAction, *historyAction, *almanacAction;
-    QAction* timeCorrectionAction;
+    QAction *timeCorrectionAction, *conventionsAction;
     CastingRecorder* recorder;
     RollPanel* bsSkinExPanel1;
     QPushButton *bsSkinButton1, *bsSkinButton2, *bsSkinButton3, *bsSkinButton4, *bsSkinButton5, *bsSkinButton6,
@@ -190,6 +199,7 @@ private:
     std::unique_ptr<casting::CastingEngine> engine_;
     calendar::CalendarRule calendarRule_ = StoredCalendarRule();
     moment::MomentOptions momentOptions_;
+    casting::Conventions conventions_;
     QLabel *hourLabel_, *minuteLabel_;
     // While a corrected casting is cast: the moment it is cast from, which
     // 时分起卦 reads in place of the clock.

@@ -1,5 +1,7 @@
 #include "entry_of_casting.h"
 
+#include <type_traits>
+
 #include "calendar/calendar_rule.h"
 #include "reading_text.h"
 #include "text/gbk_utf8.h"
@@ -73,6 +75,17 @@ journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& v
     entry.corrections = corrections + "]";
     entry.castFrom = moment::ClockText(castFrom.castFrom);
     return entry;
+}
+
+casting::Conventions ConventionsOf(const journal::JournalEntry& entry) {
+    casting::Conventions conventions;
+    const std::optional<std::string>* kept[] = {&entry.zi, &entry.pillarBoundary, &entry.yearNumber, &entry.strength};
+    const std::optional<std::string>* const* choice = kept;
+    casting::VisitChoices(conventions, [&choice](auto& value) {
+        if (**choice) value = casting::ChoiceNamed<std::remove_reference_t<decltype(value)>>(***choice).value_or(value);
+        ++choice;
+    });
+    return conventions;
 }
 
 }  // namespace pipeline

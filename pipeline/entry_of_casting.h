@@ -13,4 +13,8 @@ namespace pipeline {
 // clock reading was corrected; the conventions away from their defaults.
 journal::JournalEntry EntryOfCasting(const Casting& casting, const CastValues& values);
 
+// The conventions `entry` was reckoned by: the default for each choice it
+// keeps none of, or a key no value has.
+casting::Conventions ConventionsOf(const journal::JournalEntry& entry);
+
 }  // namespace pipeline

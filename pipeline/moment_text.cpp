@@ -1,10 +1,10 @@
 #include "moment_text.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
 
+#include "convention_names.h"
 #include "text/gbk_utf8.h"
 
 namespace pipeline {
@@ -37,42 +37,6 @@ const char* CorrectionName(moment::CorrectionKind kind) {
     return "";
 }
 
-// The page's names of each choice and its values, in the order of the
-// choice's enum. UTF-8, as this file's texts are.
-template <typename Choice>
-struct PageNames;
-template <>
-struct PageNames<casting::ZiHour> {
-    static constexpr const char* kName = "子时";
-    static constexpr std::array<const char*, 3> kValues{"子初换日", "早晚子", "子正换日"};
-};
-template <>
-struct PageNames<calendar::PillarBoundary> {
-    static constexpr const char* kName = "年月柱";
-    static constexpr std::array<const char*, 3> kValues{"年按立春时刻、月按交节日", "按交节日", "按交节时刻"};
-};
-template <>
-struct PageNames<casting::YearNumber> {
-    static constexpr const char* kName = "年数";
-    static constexpr std::array<const char*, 2> kValues{"年柱地支", "农历年地支"};
-};
-template <>
-struct PageNames<casting::StrengthBy> {
-    static constexpr const char* kName = "旺衰";
-    static constexpr std::array<const char*, 2> kValues{"按月令", "按四时"};
-};
-
-// "口径：子时早晚子，年月柱按交节日，年数年柱地支，旺衰按月令".
-std::string ConventionsLine(const casting::Conventions& conventions) {
-    std::string line = "口径：";
-    casting::VisitChoices(conventions, [&line](auto choice) {
-        using Names = PageNames<decltype(choice)>;
-        if (line.size() > std::string("口径：").size()) line += "，";
-        line += std::string(Names::kName) + Names::kValues[static_cast<std::size_t>(choice)];
-    });
-    return line;
-}
-
 std::string BoundaryName(const BoundaryNote& note) {
     switch (note.kind) {
         case BoundaryKind::DoubleHour: return "时辰交接";
@@ -97,11 +61,10 @@ void AddNote(std::vector<std::string>& lines, const BoundaryNote& note) {
     const std::string distance = (note.minutes >= 0 ? "后" : "前") + std::to_string(std::labs(note.minutes)) + "分";
     lines.push_back("临界：" + BoundaryName(note) + " " + moment::ClockText(note.moment).substr(0, 16) + "，在起卦时刻" +
                     distance);
-    using RuleNames = PageNames<calendar::PillarBoundary>;
     const std::string side =
-        note.pillarBoundary
-            ? "　" + std::string(RuleNames::kName) + RuleNames::kValues[static_cast<std::size_t>(*note.pillarBoundary)] + "："
-            : std::string("　另一侧：");
+        note.pillarBoundary ? "　" + std::string(NamesOf<calendar::PillarBoundary>().name) +
+                                  ValueName(*note.pillarBoundary) + "："
+                            : std::string("　另一侧：");
     lines.push_back(side + PillarsText(note.other.facts) + "，本卦" + text::Utf8FromGbk(note.other.primary) + "，变卦" +
                     text::Utf8FromGbk(note.other.changed));
 }

@@ -484,6 +484,25 @@ TEST_F(JournalWindowTest, ACorrectedCastingKeepsItsMinuteAndTellsWhereItWasCast)
     form->SetMomentOptions({});
 }
 
+// A casting reckoned away from the default conventions is marked in the
+// time column, its tooltip naming them; one at the defaults is not.
+TEST_F(JournalWindowTest, ACastingAwayFromTheDefaultConventionsIsMarked) {
+    const struct {
+        casting::Conventions conventions;
+        const char* tip;  // none where unmarked
+    } rows[] = {{{.zi = casting::ZiHour::Split, .strength = casting::StrengthBy::Season},
+                 "口径：子时早晚子，年月柱年按立春时刻、月按交节日，年数年柱地支，旺衰按四时"},
+                {{}, nullptr}};
+    for (const auto& row : rows) {
+        form->SetConventions(row.conventions);
+        Click(form->bsSkinButton1);
+        History()->model().Reload();
+        EXPECT_EQ(Listed(0, HistoryModel::Time).endsWith(QStringLiteral("※")), row.tip != nullptr);
+        const QVariant tip = History()->model().index(0, HistoryModel::Time).data(Qt::ToolTipRole);
+        EXPECT_EQ(tip.toString(), row.tip != nullptr ? QString::fromUtf8(row.tip) : QString());
+    }
+}
+
 TEST_F(JournalWindowTest, TheTextExportHoldsTheHeadingTheReportAndTheReading) {
     const auto choose = [this](int i) { form->findChild<QMenu*>("CalendarRuleMenu")->actions().at(i)->trigger(); };
     now.setTime(QTime(12, 30));

@@ -23,6 +23,8 @@
 #include "qt_printers.h"
 #include "sample_reading.h"
 #include "main_window.h"
+#include "conventions_dialog.h"
+#include "program_settings.h"
 #include "paint_counter.h"
 #include "report_view.h"
 #include "input_fields.h"
@@ -62,7 +64,10 @@ protected:
         };
         form = std::make_unique<TForm1>(services);
     }
-    void TearDown() override { StoreMomentOptions({}); }
+    void TearDown() override {
+        StoreMomentOptions({});
+        StoreConventions({});
+    }
 
     QStringList Report() const {
         const QString text = form->bsSkinRichEdit1->toPlainText();
@@ -691,6 +696,60 @@ TEST_F(MainWindowTest, ACorrectionsRefusalShowsItsBoxAndCastsNothing) {
     EXPECT_EQ(messages[0].box, MessageBox::Error);
     EXPECT_TRUE(messages[0].text.contains(QStringLiteral("从未出现"))) << messages[0].text.toStdString();
     EXPECT_TRUE(Report().isEmpty());
+}
+
+// 文件 › 口径…: the boxes' choices are what the dialog is accepted with,
+// kept under yaopan-cast's keys for the next window, whose minute field
+// shows while any is away from its default.
+TEST_F(MainWindowTest, TheConventionsChosenAreRememberedAndShowTheMinute) {
+    const struct {
+        std::array<int, 4> boxes;
+        const char* storedZi;
+    } rows[] = {{{1, 0, 0, 0}, "split"}, {{0, 2, 1, 1}, "next-day"},
+                {{2, 1, 0, 1}, "midnight"}, {{0, 0, 0, 0}, "next-day"}};
+    for (const auto& row : rows) {
+        ConventionsDialog dialog(form->conventions());
+        for (std::size_t k = 0; k < row.boxes.size(); ++k) dialog.choiceBoxes[k]->setCurrentIndex(row.boxes[k]);
+        dialog.accept();
+        const casting::Conventions chosen = dialog.Chosen();
+        const std::array boxes{int(chosen.zi), int(chosen.pillarBoundary), int(chosen.yearNumber),
+                               int(chosen.strength)};
+        EXPECT_EQ(boxes, row.boxes);
+        form->SetConventions(chosen);
+        EXPECT_EQ(ProgramSettings().value("conventions/zi").toString(), row.storedZi);
+        SetUp();
+        EXPECT_EQ(form->conventions(), chosen) << row.storedZi;
+        EXPECT_EQ(form->minuteEdit->isVisibleTo(form.get()), !chosen.IsDefault()) << row.storedZi;
+    }
+}
+
+// 23:30 on 2010-09-13: by default the 14th's day, lunar date and 子 hour;
+// 早晚子 keeps the 13th's day and lunar date with the 14th's 子 hour, and
+// the reading names the choice.
+TEST_F(MainWindowTest, SplitZiKeepsTheDayAtHalfPastEleven) {
+    const auto pillar = [this](const char* which) {
+        return Report().value(4).section(QString::fromUtf8(which), 1).left(2);
+    };
+    form->bsSkinSpinEdit4->setValue(23);
+    form->minuteEdit->setValue(30);
+    const struct {
+        casting::ZiHour zi;
+        const char *dayPillar, *lunarDate, *opening;
+    } rows[] = {{casting::ZiHour::Split, "丙寅", "  农历：二零一零年八月初六", "口径：子时早晚子"},
+                {casting::ZiHour::NextDay, "丁卯", "  农历：二零一零年八月初七", nullptr}};
+    for (const auto& row : rows) {
+        form->SetConventions({.zi = row.zi});
+        Click(form->bsSkinButton1);
+        EXPECT_EQ(pillar("日建: "), QString::fromUtf8(row.dayPillar));
+        EXPECT_EQ(pillar("时建: "), QStringLiteral("庚子")) << "the 14th's 子 hour either way";
+        EXPECT_EQ(Report().value(3), QString::fromUtf8(row.lunarDate));
+        const QString reading = Reading();
+        EXPECT_EQ(reading.contains(QStringLiteral("口径：")), row.opening != nullptr);
+        if (row.opening != nullptr) {
+            EXPECT_TRUE(reading.contains(QString::fromUtf8(row.opening)));
+        }
+    }
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 }  // namespace
