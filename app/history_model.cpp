@@ -41,6 +41,10 @@ QString TimeTip(const journal::JournalEntry& entry) {
 
 }  // namespace
 
+QString HistoryModel::CastTime(const journal::JournalEntry& entry) {
+    return QDateTime::fromSecsSinceEpoch(entry.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
 HistoryModel::HistoryModel(journal::CastingJournal& journal, QObject* parent)
     : QAbstractTableModel(parent), journal_(journal) {}
 
@@ -143,8 +147,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
         case Time:
-            return QDateTime::fromSecsSinceEpoch(entry.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
-                   (entry.AwayFromDefaults() ? kConventionsMark : QString());
+            return CastTime(entry) + (entry.AwayFromDefaults() ? kConventionsMark : QString());
         case Name: return QString::fromStdString(entry.name);
         case Method: return QString::fromStdString(entry.method);
         case Question: return QString::fromStdString(entry.question);

@@ -29,6 +29,9 @@ public:
     // first when ascending); the journal sorts, not the model.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // When a casting was made, as its time column shows it without marks.
+    static QString CastTime(const journal::JournalEntry& entry);
+
     const journal::JournalEntry& Entry(int row) const { return rows_[row]; }
     // Every casting of the list, including those not read yet.
     const std::vector<journal::JournalEntry>& AllEntries();

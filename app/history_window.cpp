@@ -108,8 +108,7 @@ void HistoryWindow::DeleteCurrent() {
     const int row = CurrentRow();
     if (row < 0) return;
     const journal::JournalEntry& casting = model_->Entry(row);
-    const QString what = model_->index(row, HistoryModel::Time).data().toString() + QLatin1Char(' ') +
-                         QString::fromStdString(casting.name);
+    const QString what = HistoryModel::CastTime(casting) + QLatin1Char(' ') + QString::fromStdString(casting.name);
     if (!services_.ask(this, QStringLiteral("删除这次起卦的记录（%1）？删除后无法恢复。").arg(what))) return;
     const journal::WriteResult result = recorder_.Journal().Delete(casting.id);
     if (!result.ok()) return Tell(QString::fromStdString(result.message));
