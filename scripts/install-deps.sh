@@ -10,7 +10,7 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build pkg-config python3
-  qt6-base-dev qt6-translations-l10n libjpeg-dev fonts-noto-cjk
+  qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libjpeg-dev fonts-noto-cjk
   googletest libgtest-dev libbenchmark-dev
   libsqlite3-dev sqlite3 libcli11-dev nlohmann-json3-dev libopencc-dev
   libhowardhinnant-date-dev tzdata
