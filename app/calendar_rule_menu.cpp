@@ -1,6 +1,7 @@
 #include "calendar_rule_menu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "program_settings.h"
@@ -10,6 +11,13 @@ namespace {
 using calendar::CalendarRule;
 
 const QString kRuleKey = QStringLiteral("calendar/rule");
+
+// The menu's items, in its order.
+const struct {
+    const char* text;
+    CalendarRule rule;
+} kItems[] = {{QT_TRANSLATE_NOOP("CalendarRuleMenu", "内置"), CalendarRule::Table},
+              {QT_TRANSLATE_NOOP("CalendarRuleMenu", "天文"), CalendarRule::Astronomical}};
 
 }  // namespace
 
@@ -24,16 +32,12 @@ void StoreCalendarRule(CalendarRule rule) {
 }
 
 QMenu* AddCalendarRuleMenu(QMenu* fileMenu, std::function<void(CalendarRule)> chosen) {
-    QMenu* menu = fileMenu->addMenu(QStringLiteral("历法"));
+    QMenu* menu = fileMenu->addMenu(QString());
     menu->setObjectName(QStringLiteral("CalendarRuleMenu"));
     auto* group = new QActionGroup(menu);  // exclusive: one rule at a time
     const CalendarRule stored = StoredCalendarRule();
-    const struct {
-        const char* text;
-        CalendarRule rule;
-    } items[] = {{"内置", CalendarRule::Table}, {"天文", CalendarRule::Astronomical}};
-    for (const auto& item : items) {
-        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+    for (const auto& item : kItems) {
+        QAction* action = menu->addAction(QString());
         action->setCheckable(true);
         action->setChecked(item.rule == stored);
         group->addAction(action);
@@ -42,5 +46,14 @@ QMenu* AddCalendarRuleMenu(QMenu* fileMenu, std::function<void(CalendarRule)> ch
             chosen(rule);
         });
     }
+    RetranslateCalendarRuleMenu(menu);
     return menu;
+}
+
+void RetranslateCalendarRuleMenu(QMenu* menu) {
+    menu->setTitle(QCoreApplication::translate("CalendarRuleMenu", "历法"));
+    const QList<QAction*> actions = menu->actions();
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        actions[i]->setText(QCoreApplication::translate("CalendarRuleMenu", kItems[i].text));
+    }
 }

@@ -16,3 +16,5 @@ void StoreCalendarRule(calendar::CalendarRule rule);
 // Adds the 历法 submenu to `fileMenu`, its item for StoredCalendarRule()
 // checked. Choosing an item stores its rule and hands it to `chosen`.
 QMenu* AddCalendarRuleMenu(QMenu* fileMenu, std::function<void(calendar::CalendarRule)> chosen);
+// Gives the submenu's title and items in the program's language.
+void RetranslateCalendarRuleMenu(QMenu* menu);

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <filesystem>
 
+#include "engine_message.h"
 #include "journal/journal_location.h"
 #include "program_settings.h"
 
@@ -118,7 +119,8 @@ void CastingRecorder::Finish(std::chrono::milliseconds wait) {
     for (const journal::JournalEntry& casting : handedOver_) unstored.append(Named(casting));
     handedOver_.clear();
     if (!unstored.isEmpty())
-        tell_(QStringLiteral("%1 次起卦未能记录：\n%2").arg(unstored.size()).arg(unstored.join(QLatin1Char('\n'))));
+        tell_(tr("%n 次起卦未能记录：\n%1", nullptr, static_cast<int>(unstored.size()))
+                  .arg(unstored.join(QLatin1Char('\n'))));
 }
 
 std::unique_ptr<journal::CastingJournal> CastingRecorder::Open() {
@@ -155,12 +157,12 @@ void CastingRecorder::TellOpening(const Opening& opening) {
     if (opening.message.empty() || opening.message == openingTold_) return;
     openingTold_ = opening.message;
     toldAtOpening_ = FailureTold(opening.outcome);
-    tell_(QString::fromStdString(opening.message));
+    tell_(EngineMessage(QString::fromStdString(opening.message)));
 }
 
 bool CastingRecorder::Check(const journal::WriteResult& result) {
     const bool toldAlready = result.repeated || result.failure == toldAtOpening_;
     toldAtOpening_ = journal::WriteFailure::None;
-    if (!result.ok() && !toldAlready) tell_(QString::fromStdString(result.message));
+    if (!result.ok() && !toldAlready) tell_(EngineMessage(QString::fromStdString(result.message)));
     return result.ok();
 }

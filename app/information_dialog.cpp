@@ -25,8 +25,8 @@ W* Placed(W* widget, int left, int top, int width, int height) {
     return widget;
 }
 
-QLabel* NewHeading(const QString& text, QWidget* page, int top) {
-    auto* heading = new QLabel(text, page);
+QLabel* NewHeading(QWidget* page, int top) {
+    auto* heading = new QLabel(page);
     QFont font = heading->font();
     font.setPixelSize(19);
     font.setBold(true);
@@ -43,16 +43,16 @@ QLabel* NewParagraphs(const QString& text, QWidget* page, int left, int top, int
     return label;
 }
 
-// A page of the client area's size with its heading near the top.
-QWidget* NewPage(const char* name, const QString& heading) {
+}  // namespace
+
+QWidget* TForm2::NewPage(const char* name, const char* heading) {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(name));
     page->resize(485, 442);
-    NewHeading(heading, page, 16);
+    QLabel* label = NewHeading(page, 16);
+    texts_.Add(heading, [label](const QString& text) { label->setText(text); });
     return page;
 }
-
-}  // namespace
 
 TForm2::TForm2(std::function<void(const QUrl&)> openWebPage, QWidget* parent)
     : QDialog(parent), openWebPage_(std::move(openWebPage)) {
@@ -68,10 +68,12 @@ TForm2::TForm2(std::function<void(const QUrl&)> openWebPage, QWidget* parent)
     TabSheet2 = BuildAboutPage();
     TabSheet3 = BuildVerificationPage();
     TabSheet4 = BuildLatestWorkPage();
-    PageControl1->addTab(TabSheet1, QStringLiteral("问题反馈"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("关于我们"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("验证机制"));
-    PageControl1->addTab(TabSheet4, QStringLiteral("最新软件"));
+    const char* const tabs[] = {QT_TR_NOOP("问题反馈"), QT_TR_NOOP("关于我们"), QT_TR_NOOP("验证机制"),
+                                QT_TR_NOOP("最新软件")};
+    for (QWidget* sheet : {TabSheet1, TabSheet2, TabSheet3, TabSheet4}) {
+        const int index = PageControl1->addTab(sheet, QString());
+        texts_.Add(tabs[index], [this, index](const QString& text) { PageControl1->setTabText(index, text); });
+    }
 
     // The tab row is placed above the client area, so the user sees only
     // the page the opener chose. Its height depends on the style; with the
@@ -83,16 +85,28 @@ TForm2::TForm2(std::function<void(const QUrl&)> openWebPage, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - QPoint(kClientWidth / 2, kClientHeight / 2));
     }
+    RetranslateUi();
+}
+
+void TForm2::RetranslateUi() {
+    texts_.Retranslate();
+    chart_->SetTexts(tr("理论验证"), {tr("典籍对照"), tr("程序测试"), tr("案例复核")});
+}
+
+void TForm2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QDialog::changeEvent(event);
 }
 
 QPushButton* TForm2::NewCloseButton(QWidget* page, const char* name, int left, int top, int width) {
-    auto* button = Placed(new QPushButton(QStringLiteral("关闭"), page), left, top, width, 25);
+    auto* button = Placed(new QPushButton(page), left, top, width, 25);
+    texts_.Add(QT_TR_NOOP("关闭"), button);
     button->setObjectName(QString::fromLatin1(name));
     connect(button, &QPushButton::clicked, this, &QDialog::accept);
     return button;
 }
 
-QPushButton* TForm2::NewLinkLabel(QWidget* page, const char* name, const QString& lead, const QUrl& address,
+QPushButton* TForm2::NewLinkLabel(QWidget* page, const char* name, const char* lead, const QUrl& address,
                                   QPoint at, void (TForm2::*handler)()) {
     constexpr int kWidth = 233;
     auto* link = Placed(new QPushButton(page), at.x(), at.y(), kWidth, 16);
@@ -102,20 +116,22 @@ QPushButton* TForm2::NewLinkLabel(QWidget* page, const char* name, const QString
     link->setStyleSheet(QStringLiteral(
         "QPushButton { border: none; padding: 0; text-align: left; color: palette(link); text-decoration: underline; }"));
     // The address is shortened in the middle to fit; the tooltip has it whole.
-    const QString whole = lead + address.toString();
-    link->setText(QFontMetrics(link->font()).elidedText(whole, Qt::ElideMiddle, kWidth));
-    link->setToolTip(whole);
-    link->setAccessibleName(whole);
+    texts_.Add(lead, [link, address](const QString& text) {
+        const QString whole = text + address.toString();
+        link->setText(QFontMetrics(link->font()).elidedText(whole, Qt::ElideMiddle, kWidth));
+        link->setToolTip(whole);
+        link->setAccessibleName(whole);
+    });
     connect(link, &QPushButton::clicked, this, handler);
     return link;
 }
 
 QWidget* TForm2::BuildFeedbackPage() {
-    QWidget* page = NewPage("TabSheet1", QStringLiteral("简介"));
+    QWidget* page = NewPage("TabSheet1", QT_TR_NOOP("简介"));
     NewParagraphs(ResourceText(QStringLiteral(":/information/feedback.txt")), page, 40, 60, 405, 250);
-    bsSkinButtonLabel1 = NewLinkLabel(page, "bsSkinButtonLabel1", QStringLiteral("作者博客："), kMakersBlogPage,
+    bsSkinButtonLabel1 = NewLinkLabel(page, "bsSkinButtonLabel1", QT_TR_NOOP("作者博客："), kMakersBlogPage,
                                       {228, 328}, &TForm2::bsSkinButtonLabel1Click);
-    bsSkinButtonLabel2 = NewLinkLabel(page, "bsSkinButtonLabel2", QStringLiteral("作品小店："), kMakersShopPage,
+    bsSkinButtonLabel2 = NewLinkLabel(page, "bsSkinButtonLabel2", QT_TR_NOOP("作品小店："), kMakersShopPage,
                                       {240, 344}, &TForm2::bsSkinButtonLabel2Click);
     Button3 = NewCloseButton(page, "Button3", 392, 392, 75);
     return page;
@@ -125,10 +141,10 @@ QWidget* TForm2::BuildFeedbackPage() {
 // cells separated by tabs. The version heads the rows; it is the build's,
 // not the file's.
 QWidget* TForm2::BuildAboutPage() {
-    QWidget* page = NewPage("TabSheet2", QStringLiteral("关于我们"));
+    QWidget* page = NewPage("TabSheet2", QT_TR_NOOP("关于我们"));
     QStringList lines = ResourceText(QStringLiteral(":/information/about.tsv")).split(QLatin1Char('\n'));
     const QStringList header = lines.takeFirst().split(QLatin1Char('\t'));
-    lines.prepend(QStringLiteral("版本\t" YAOPAN_VERSION));
+    lines.prepend(QStringLiteral("\t" YAOPAN_VERSION));  // the first cell's word is translated
     auto* table = Placed(new QTableWidget(static_cast<int>(lines.size()), static_cast<int>(header.size()), page),
                          20, 60, 445, 330);
     table->setObjectName(QStringLiteral("AboutTable"));
@@ -148,17 +164,15 @@ QWidget* TForm2::BuildAboutPage() {
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
         }
     }
+    texts_.Add(QT_TR_NOOP("版本"), [table](const QString& text) { table->item(0, 0)->setText(text); });
     Button1 = NewCloseButton(page, "Button1", 384, 410, 91);
     return page;
 }
 
 QWidget* TForm2::BuildVerificationPage() {
-    QWidget* page = NewPage("TabSheet3", QStringLiteral("理论验证机制"));
+    QWidget* page = NewPage("TabSheet3", QT_TR_NOOP("理论验证机制"));
     NewParagraphs(ResourceText(QStringLiteral(":/information/verification_intro.txt")), page, 30, 56, 425, 44);
-    Placed(new VerificationChart(QStringLiteral("理论验证"),
-                                 {QStringLiteral("典籍对照"), QStringLiteral("程序测试"), QStringLiteral("案例复核")},
-                                 page),
-           60, 106, 365, 86);
+    chart_ = Placed(new VerificationChart(page), 60, 106, 365, 86);
     NewParagraphs(ResourceText(QStringLiteral(":/information/verification_branches.txt")), page, 30, 206, 425, 190);
     Button2 = NewCloseButton(page, "Button2", 376, 412, 91);
     return page;
@@ -169,7 +183,7 @@ QWidget* TForm2::BuildLatestWorkPage() {
     page->setObjectName(QStringLiteral("TabSheet4"));
     Image1 = new PictureView(LoadJpeg(QStringLiteral(":/pictures/latest_work.jpg")), PictureView::Fit::TopLeft);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("最新成果"));
+    texts_.Add(QT_TR_NOOP("最新成果"), [this](const QString& text) { Image1->setAccessibleName(text); });
     auto* layout = new QVBoxLayout(page);  // the picture fills the page, which clips it
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Image1);

@@ -8,7 +8,10 @@
 #include <QUrl>
 #include <functional>
 
+#include "translated_texts.h"
+
 class PictureView;
+class VerificationChart;
 class QPushButton;
 class QTabWidget;
 
@@ -31,15 +34,24 @@ public:
     QPushButton *Button1, *Button2, *Button3;  // 关闭 on pages 1, 2 and 0
     PictureView* Image1;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The fixed texts in the program's language; the title is the opener's.
+    void RetranslateUi();
+    // A page of the client area's size with its heading near the top.
+    QWidget* NewPage(const char* name, const char* heading);
     QWidget* BuildFeedbackPage();
     QWidget* BuildAboutPage();
     QWidget* BuildVerificationPage();
     QWidget* BuildLatestWorkPage();
     QPushButton* NewCloseButton(QWidget* page, const char* name, int left, int top, int width);
     // A flat button that looks like a link, captioned `lead` and the address.
-    QPushButton* NewLinkLabel(QWidget* page, const char* name, const QString& lead, const QUrl& address, QPoint at,
+    QPushButton* NewLinkLabel(QWidget* page, const char* name, const char* lead, const QUrl& address, QPoint at,
                               void (TForm2::*handler)());
 
     std::function<void(const QUrl&)> openWebPage_;
+    TranslatedTexts texts_{"TForm2"};
+    VerificationChart* chart_;
 };

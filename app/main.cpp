@@ -5,7 +5,7 @@
 
 #include "qt_text/font_faces.h"
 #include "main_window.h"
-#include "qt_translations.h"
+#include "program_language.h"
 #include "quit_on_terminate.h"
 
 int main(int argc, char* argv[]) {
@@ -16,9 +16,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QuitOnTerminate(app);
-    // The window speaks Simplified Chinese whatever the system's language;
-    // Qt's own boxes and dialogs speak it with the window.
-    const auto qtTexts = InstallQtTranslations(QLocale(QLocale::Chinese, QLocale::China));
+    // The language chosen in the menu, else the system's; Qt's own boxes and
+    // dialogs speak it with the window.
+    ApplyLanguage(StartLanguage());
     InstallFontSubstitutions();
     TForm1 window;
     window.show();

@@ -36,6 +36,8 @@
 #include "roll_panel.h"
 #include "time_correction_dialog.h"
 #include "conventions_dialog.h"
+#include "engine_message.h"
+#include "language_menu.h"
 
 namespace {
 
@@ -50,12 +52,8 @@ W* Placed(W* widget, int left, int top, int width, int height) {
     return widget;
 }
 
-QLabel* NewLabel(const QString& text, QWidget* parent, int left, int top) {
-    auto* label = new QLabel(text, parent);
-    label->adjustSize();
-    label->move(left, top);
-    return label;
-}
+// The sexes as the engine takes them, whatever the buttons say.
+constexpr const char* kSexes[] = {"男", "女"};
 
 // A method's input page. Its line edits and closed lists leave Enter to
 // their parent, so Enter in any of its boxes reaches the page, which casts
@@ -81,7 +79,6 @@ private:
 
 TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kProductTitle);
     setWindowIcon(QIcon(QStringLiteral(":/icons/yaopan.png")));
     setFixedSize(976, 547);
     move(203, 110);
@@ -102,7 +99,7 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
 
     bsSkinRichEdit1 = Placed(new ReportView(this), 150, 174, 496, 301);
     bsSkinRichEdit1->setObjectName(QStringLiteral("bsSkinRichEdit1"));
-    bsSkinRichEdit1->setAccessibleName(QStringLiteral("卦象"));
+    texts_.Add(QT_TR_NOOP("卦象"), [this](const QString& text) { bsSkinRichEdit1->setAccessibleName(text); });
     bsSkinRichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(bsSkinRichEdit1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(bsSkinRichEdit1->mapToGlobal(at)); });
@@ -114,8 +111,9 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(mapToGlobal(at)); });
 
-    bsSkinExPanel6 = Placed(new RollPanel(QStringLiteral("八卦干支开悟图"), 527, this), 648, 22, 329, 527);
+    bsSkinExPanel6 = Placed(new RollPanel(QString(), 527, this), 648, 22, 329, 527);
     bsSkinExPanel6->setObjectName(QStringLiteral("bsSkinExPanel6"));
+    texts_.Add(QT_TR_NOOP("八卦干支开悟图"), [this](const QString& text) { bsSkinExPanel6->setCaption(text); });
     const ReferencePanel reference = BuildReferencePanel(bsSkinExPanel6->body());
     bsSkinNotebook2 = reference.bsSkinNotebook2;
     Image1 = reference.Image1;
@@ -123,7 +121,32 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
     readingPage = reference.readingPage;
     connect(Image1, &PictureView::clicked, this, &TForm1::Image1Click);
 
+    RetranslateUi();
     FormCreate();
+}
+
+void TForm1::RetranslateUi() {
+    setWindowTitle(ProductTitle());
+    texts_.Retranslate();
+    RetranslateCalendarRuleMenu(calendarRuleMenu_);
+    RetranslateReferencePanel({bsSkinNotebook2, Image1, bsSkinPageControl1, readingPage});
+    // The hour's and the minute's labels changed width.
+    ShowMinuteField();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QWidget::changeEvent(event);
+}
+
+QLabel* TForm1::NewLabel(const char* source, QWidget* parent, int left, int top) {
+    auto* label = new QLabel(parent);
+    label->move(left, top);
+    texts_.Add(source, [label](const QString& text) {
+        label->setText(text);
+        label->adjustSize();
+    });
+    return label;
 }
 
 // Every way out (the window closed, 退出, a signal ending the event loop)
@@ -174,91 +197,120 @@ void TForm1::BuildMenus() {
     // placed: restyling lays the bar out anew.)
     bsSkinMainMenuBar1->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 1px 8px; }"));
     bsSkinMainMenuBar1->setGeometry(0, 0, 976, 22);
-    QMenu* file = bsSkinMainMenuBar1->addMenu(QStringLiteral("文件"));
+    QMenu* file = bsSkinMainMenuBar1->addMenu(QString());
     file->setObjectName(QStringLiteral("N1"));
-    AddCalendarRuleMenu(file, [this](calendar::CalendarRule rule) {
+    texts_.Add(QT_TR_NOOP("文件"), file);
+    calendarRuleMenu_ = AddCalendarRuleMenu(file, [this](calendar::CalendarRule rule) {
         calendarRule_ = rule;
         NongCalendar1->SetRule(rule);
         if (almanac_ != nullptr) almanac_->SetRule(rule);
     });
-    timeCorrectionAction = file->addAction(QStringLiteral("时间校正…"), this, &TForm1::OpenTimeCorrection);
-    conventionsAction = file->addAction(QStringLiteral("口径…"), this, &TForm1::OpenConventions);
+    timeCorrectionAction = file->addAction(QString(), this, &TForm1::OpenTimeCorrection);
+    texts_.Add(QT_TR_NOOP("时间校正…"), timeCorrectionAction);
+    conventionsAction = file->addAction(QString(), this, &TForm1::OpenConventions);
+    texts_.Add(QT_TR_NOOP("口径…"), conventionsAction);
     file->addSeparator();
-    QMenu* query = bsSkinMainMenuBar1->addMenu(QStringLiteral("查询"));
+    QMenu* query = bsSkinMainMenuBar1->addMenu(QString());
     query->setObjectName(QStringLiteral("N3"));
+    texts_.Add(QT_TR_NOOP("查询"), query);
     BuildJournalMenus(file, query);
-    almanacAction = query->addAction(QStringLiteral("万年历…"), this, &TForm1::OpenAlmanac);
-    QMenu* help = bsSkinMainMenuBar1->addMenu(QStringLiteral("帮助"));
+    almanacAction = query->addAction(QString(), this, &TForm1::OpenAlmanac);
+    texts_.Add(QT_TR_NOOP("万年历…"), almanacAction);
+    QMenu* help = bsSkinMainMenuBar1->addMenu(QString());
     help->setObjectName(QStringLiteral("N2"));
-    N15 = help->addAction(QStringLiteral("问题反馈"), this, &TForm1::N15Click);
-    N16 = help->addAction(QStringLiteral("关于我们"), this, &TForm1::N16Click);
-    N17 = help->addAction(QStringLiteral("理论机制"), this, &TForm1::N17Click);
-    N18 = help->addAction(QStringLiteral("最新软件"), this, &TForm1::N18Click);
+    texts_.Add(QT_TR_NOOP("帮助"), help);
+    N15 = help->addAction(QString(), this, &TForm1::N15Click);
+    texts_.Add(QT_TR_NOOP("问题反馈"), N15);
+    N16 = help->addAction(QString(), this, &TForm1::N16Click);
+    texts_.Add(QT_TR_NOOP("关于我们"), N16);
+    N17 = help->addAction(QString(), this, &TForm1::N17Click);
+    texts_.Add(QT_TR_NOOP("理论机制"), N17);
+    N18 = help->addAction(QString(), this, &TForm1::N18Click);
+    texts_.Add(QT_TR_NOOP("最新软件"), N18);
     help->addSeparator();
-    openHomePageAction = help->addAction(QStringLiteral("启动时打开主页"));
+    openHomePageAction = help->addAction(QString());
+    texts_.Add(QT_TR_NOOP("启动时打开主页"), openHomePageAction);
     openHomePageAction->setCheckable(true);
     openHomePageAction->setChecked(ProgramSettings().value(kOpenHomePageKey, true).toBool());
     connect(openHomePageAction, &QAction::toggled, this,
             [](bool on) { ProgramSettings().setValue(kOpenHomePageKey, on); });
+    texts_.Add(QT_TR_NOOP("语言"), AddLanguageMenu(help));
 
     // The casting pipeline's steps, as a command menu that is never shown.
     // They run on the fields with errors shown as the casting buttons do, but
     // a single step is no casting: nothing is read or recorded.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto step = [this](const QString& caption, std::function<void()> run) {
-        return PopupMenu1->addAction(caption, this, [this, run] {
+    const auto step = [this](const char* caption, std::function<void()> run) {
+        QAction* action = PopupMenu1->addAction(QString(), this, [this, run] {
             Attempt([&run] {
                 run();
                 return casting::CastingOutcome{};
             });
         });
+        texts_.Add(caption, action);
+        return action;
     };
-    N9 = step(QStringLiteral("时间"), [this] { engine_->ComputeFacts(EnteredMoment()); });
-    N10 = PopupMenu1->addAction(QStringLiteral("计算"));
-    N4 = step(QStringLiteral("本卦"), [this] { engine_->DerivePrimary(); });
-    N5 = step(QStringLiteral("互卦"), [this] { engine_->DeriveNuclear(); });
-    N6 = step(QStringLiteral("变卦"), [this] { engine_->DeriveChanged(); });
-    N7 = step(QStringLiteral("错卦"), [this] { engine_->DeriveOpposite(); });
-    N8 = step(QStringLiteral("综卦"), [this] { engine_->DeriveReversed(); });
-    N11 = step(QStringLiteral("运行"),
+    N9 = step(QT_TR_NOOP("时间"), [this] { engine_->ComputeFacts(EnteredMoment()); });
+    N10 = PopupMenu1->addAction(QString());
+    texts_.Add(QT_TR_NOOP("计算"), N10);
+    N4 = step(QT_TR_NOOP("本卦"), [this] { engine_->DerivePrimary(); });
+    N5 = step(QT_TR_NOOP("互卦"), [this] { engine_->DeriveNuclear(); });
+    N6 = step(QT_TR_NOOP("变卦"), [this] { engine_->DeriveChanged(); });
+    N7 = step(QT_TR_NOOP("错卦"), [this] { engine_->DeriveOpposite(); });
+    N8 = step(QT_TR_NOOP("综卦"), [this] { engine_->DeriveReversed(); });
+    N11 = step(QT_TR_NOOP("运行"),
                [this] { bsSkinRichEdit1->Replace(engine_->WriteReport(EnteredPerson(), EnteredMoment())); });
-    N12 = PopupMenu1->addAction(QStringLiteral("试验"));
+    N12 = PopupMenu1->addAction(QString());
+    texts_.Add(QT_TR_NOOP("试验"), N12);
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    N13 = PopupMenu2->addAction(QStringLiteral("全选"), this, &TForm1::N13Click);
-    PopupMenu2->addSeparator();
-    N14 = PopupMenu2->addAction(QStringLiteral("复制"), this, &TForm1::N14Click);
-    PopupMenu2->addSeparator();
-    N19 = PopupMenu2->addAction(QStringLiteral("显示象意"), this, &TForm1::N19Click);
-    PopupMenu2->addSeparator();
-    N20 = PopupMenu2->addAction(QStringLiteral("显示开悟图"), this, &TForm1::N20Click);
-    PopupMenu2->addSeparator();
-    N21 = PopupMenu2->addAction(QStringLiteral("显示解卦"), this, &TForm1::N21Click);
+    const struct {
+        const char* caption;
+        void (TForm1::*handler)();
+        QAction* TForm1::*field;
+    } reportItems[] = {
+        {QT_TR_NOOP("全选"), &TForm1::N13Click, &TForm1::N13},
+        {QT_TR_NOOP("复制"), &TForm1::N14Click, &TForm1::N14},
+        {QT_TR_NOOP("显示象意"), &TForm1::N19Click, &TForm1::N19},
+        {QT_TR_NOOP("显示开悟图"), &TForm1::N20Click, &TForm1::N20},
+        {QT_TR_NOOP("显示解卦"), &TForm1::N21Click, &TForm1::N21},
+    };  // separated from each other
+    for (const auto& item : reportItems) {
+        if (!PopupMenu2->isEmpty()) PopupMenu2->addSeparator();
+        this->*item.field = PopupMenu2->addAction(QString(), this, item.handler);
+        texts_.Add(item.caption, this->*item.field);
+    }
 }
 
 void TForm1::BuildJournalMenus(QMenu* file, QMenu* query) {
     recorder = new CastingRecorder(
         [this](const QString& text) { services_.showMessage(this, MessageBox::Information, text); }, this);
-    exportReportAction =
-        file->addAction(QStringLiteral("导出报告…"), this, [this] { ExportReport(Shown(), services_, this); });
-    printAction = file->addAction(QStringLiteral("打印…"), this, [this] { PrintReport(Shown(), this); });
+    exportReportAction = file->addAction(QString(), this, [this] { ExportReport(Shown(), services_, this); });
+    texts_.Add(QT_TR_NOOP("导出报告…"), exportReportAction);
+    printAction = file->addAction(QString(), this, [this] { PrintReport(Shown(), this); });
+    texts_.Add(QT_TR_NOOP("打印…"), printAction);
     file->addSeparator();
-    recordAction = file->addAction(QStringLiteral("记录起卦"));
+    recordAction = file->addAction(QString());
+    texts_.Add(QT_TR_NOOP("记录起卦"), recordAction);
     recordAction->setCheckable(true);
     recordAction->setChecked(recorder->enabled());
     connect(recordAction, &QAction::toggled, recorder, &CastingRecorder::setEnabled);
     file->addSeparator();
-    quitAction = file->addAction(QStringLiteral("退出"), this, [] { QApplication::closeAllWindows(); });
-    historyAction = query->addAction(QStringLiteral("历史记录…"), this, &TForm1::OpenHistory);
+    quitAction = file->addAction(QString(), this, [] { QApplication::closeAllWindows(); });
+    texts_.Add(QT_TR_NOOP("退出"), quitAction);
+    historyAction = query->addAction(QString(), this, &TForm1::OpenHistory);
+    texts_.Add(QT_TR_NOOP("历史记录…"), historyAction);
 }
 
-QPushButton* TForm1::NewButton(const QString& caption, const char* name, void (TForm1::*handler)(),
-                               QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* TForm1::NewButton(const char* caption, const char* name, void (TForm1::*handler)(), QWidget* parent) {
+    auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(caption);
+    texts_.Add(caption, [button](const QString& text) {
+        button->setText(text);
+        button->setAccessibleName(text);
+    });
     // Enter on a focused button presses it. Only a dialog makes its buttons
     // take Enter by itself; outside one, an auto-default button does.
     button->setAutoDefault(true);
@@ -267,8 +319,9 @@ QPushButton* TForm1::NewButton(const QString& caption, const char* name, void (T
 }
 
 void TForm1::BuildToolbox() {
-    bsSkinExPanel1 = Placed(new RollPanel(QStringLiteral("工具箱"), 525, this), 0, 22, 146, 525);
+    bsSkinExPanel1 = Placed(new RollPanel(QString(), 525, this), 0, 22, 146, 525);
     bsSkinExPanel1->setObjectName(QStringLiteral("bsSkinExPanel1"));
+    texts_.Add(QT_TR_NOOP("工具箱"), [this](const QString& text) { bsSkinExPanel1->setCaption(text); });
     auto* groups = new QVBoxLayout(bsSkinExPanel1->body());
     groups->setContentsMargins(0, 0, 0, 0);
     groups->setSpacing(0);
@@ -285,24 +338,26 @@ void TForm1::BuildToolbox() {
         std::vector<Button> buttons;  // reading order, two to a row
     };
     const Group toolbox[] = {
-        {"时间起卦法", 116,
-         {{"传统起卦", "bsSkinButton1", &TForm1::bsSkinButton1Click, &TForm1::bsSkinButton1},
-          {"天干起卦", "bsSkinButton3", &TForm1::bsSkinButton3Click, &TForm1::bsSkinButton3},
-          {"时分起卦", "bsSkinButton2", &TForm1::bsSkinButton2Click, &TForm1::bsSkinButton2},
-          {"地支起卦", "bsSkinButton9", &TForm1::bsSkinButton9Click, &TForm1::bsSkinButton9}}},
-        {"姓名起卦法", 100,
-         {{"姓名起卦", "bsSkinButton4", &TForm1::bsSkinButton4Click, &TForm1::bsSkinButton4},
-          {"单字起卦", "bsSkinButton8", &TForm1::bsSkinButton8Click, &TForm1::bsSkinButton8}}},
-        {"问话起卦法", 100, {{"问话起卦", "bsSkinButton7", &TForm1::bsSkinButton7Click, &TForm1::bsSkinButton7}}},
-        {"自定起卦法", 100,
-         {{"自定起卦", "bsSkinButton5", &TForm1::bsSkinButton5Click, &TForm1::bsSkinButton5},
-          {"报数起卦", "bsSkinButton6", &TForm1::bsSkinButton6Click, &TForm1::bsSkinButton6}}},
+        {QT_TR_NOOP("时间起卦法"), 116,
+         {{QT_TR_NOOP("传统起卦"), "bsSkinButton1", &TForm1::bsSkinButton1Click, &TForm1::bsSkinButton1},
+          {QT_TR_NOOP("天干起卦"), "bsSkinButton3", &TForm1::bsSkinButton3Click, &TForm1::bsSkinButton3},
+          {QT_TR_NOOP("时分起卦"), "bsSkinButton2", &TForm1::bsSkinButton2Click, &TForm1::bsSkinButton2},
+          {QT_TR_NOOP("地支起卦"), "bsSkinButton9", &TForm1::bsSkinButton9Click, &TForm1::bsSkinButton9}}},
+        {QT_TR_NOOP("姓名起卦法"), 100,
+         {{QT_TR_NOOP("姓名起卦"), "bsSkinButton4", &TForm1::bsSkinButton4Click, &TForm1::bsSkinButton4},
+          {QT_TR_NOOP("单字起卦"), "bsSkinButton8", &TForm1::bsSkinButton8Click, &TForm1::bsSkinButton8}}},
+        {QT_TR_NOOP("问话起卦法"), 100,
+         {{QT_TR_NOOP("问话起卦"), "bsSkinButton7", &TForm1::bsSkinButton7Click, &TForm1::bsSkinButton7}}},
+        {QT_TR_NOOP("自定起卦法"), 100,
+         {{QT_TR_NOOP("自定起卦"), "bsSkinButton5", &TForm1::bsSkinButton5Click, &TForm1::bsSkinButton5},
+          {QT_TR_NOOP("报数起卦"), "bsSkinButton6", &TForm1::bsSkinButton6Click, &TForm1::bsSkinButton6}}},
     };
     for (const Group& g : toolbox) {
-        auto* group = new RollPanel(QString::fromUtf8(g.caption), g.height, bsSkinExPanel1->body());
+        auto* group = new RollPanel(QString(), g.height, bsSkinExPanel1->body());
+        texts_.Add(g.caption, [group](const QString& text) { group->setCaption(text); });
         for (std::size_t i = 0; i < g.buttons.size(); ++i) {
             const Button& b = g.buttons[i];
-            QPushButton* button = NewButton(QString::fromUtf8(b.caption), b.name, b.handler, group->body());
+            QPushButton* button = NewButton(b.caption, b.name, b.handler, group->body());
             button->setGeometry(i % 2 == 0 ? 2 : 74, 12 + static_cast<int>(i / 2) * 31, 67, 21);
             this->*b.field = button;
         }
@@ -315,41 +370,47 @@ void TForm1::BuildPersonAndMoment() {
     GroupBox1 = Placed(new QGroupBox(this), 216, 24, 369, 97);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
 
-    NewLabel(QStringLiteral("姓名："), GroupBox1, 12, 25);
+    NewLabel(QT_TR_NOOP("姓名："), GroupBox1, 12, 25);
     bsSkinEdit1 = Placed(new QLineEdit(GroupBox1), 52, 21, 59, 21);
-    NewLabel(QStringLiteral("性别："), GroupBox1, 126, 25);
-    RadioButton1 = Placed(new QRadioButton(QStringLiteral("男"), GroupBox1), 166, 23, 40, 18);
-    RadioButton2 = Placed(new QRadioButton(QStringLiteral("女"), GroupBox1), 208, 23, 40, 18);
-    NewLabel(QStringLiteral("年龄："), GroupBox1, 262, 25);
+    NewLabel(QT_TR_NOOP("性别："), GroupBox1, 126, 25);
+    RadioButton1 = Placed(new QRadioButton(GroupBox1), 166, 23, 40, 18);
+    texts_.Add(QT_TR_NOOP("男"), RadioButton1);
+    RadioButton2 = Placed(new QRadioButton(GroupBox1), 208, 23, 40, 18);
+    texts_.Add(QT_TR_NOOP("女"), RadioButton2);
+    NewLabel(QT_TR_NOOP("年龄："), GroupBox1, 262, 25);
     bsSkinEdit5 = Placed(new QLineEdit(GroupBox1), 302, 21, 41, 21);
 
-    NewLabel(QStringLiteral("公历： "), GroupBox1, 12, 66);
+    NewLabel(QT_TR_NOOP("公历： "), GroupBox1, 12, 66);
     bsSkinSpinEdit1 = Placed(new SpinEdit(calendar::kFirstYear, calendar::kLastYear, 4, GroupBox1), 52, 62, 58, 21);
-    NewLabel(QStringLiteral("年"), GroupBox1, 112, 66);
+    NewLabel(QT_TR_NOOP("年"), GroupBox1, 112, 66);
     bsSkinSpinEdit2 = Placed(new SpinEdit(1, 12, 2, GroupBox1), 130, 62, 44, 21);
-    NewLabel(QStringLiteral("月"), GroupBox1, 176, 66);
+    NewLabel(QT_TR_NOOP("月"), GroupBox1, 176, 66);
     bsSkinSpinEdit3 = Placed(new SpinEdit(1, 31, 2, GroupBox1), 194, 62, 44, 21);
-    NewLabel(QStringLiteral("日"), GroupBox1, 240, 66);
+    NewLabel(QT_TR_NOOP("日"), GroupBox1, 240, 66);
     bsSkinSpinEdit4 = Placed(new SpinEdit(INT_MIN, INT_MAX, 0, GroupBox1), 258, 62, 64, 21);
-    hourLabel_ = NewLabel(QStringLiteral("时"), GroupBox1, 324, 66);
+    hourLabel_ = NewLabel(QT_TR_NOOP("时"), GroupBox1, 324, 66);
     minuteEdit = new SpinEdit(0, 59, 2, GroupBox1);
-    minuteLabel_ = NewLabel(QStringLiteral("分"), GroupBox1, 0, 66);
+    minuteLabel_ = NewLabel(QT_TR_NOOP("分"), GroupBox1, 0, 66);
 
     const struct {
         QWidget* field;
         const char* name;
         const char* accessibleName;
     } fields[] = {
-        {bsSkinEdit1, "bsSkinEdit1", "姓名"},         {RadioButton1, "RadioButton1", "男"},
-        {RadioButton2, "RadioButton2", "女"},         {bsSkinEdit5, "bsSkinEdit5", "年龄"},
-        {bsSkinSpinEdit1, "bsSkinSpinEdit1", "年"},   {bsSkinSpinEdit2, "bsSkinSpinEdit2", "月"},
-        {bsSkinSpinEdit3, "bsSkinSpinEdit3", "日"},   {bsSkinSpinEdit4, "bsSkinSpinEdit4", "时"},
-        {minuteEdit, "minuteEdit", "分"},
+        {bsSkinEdit1, "bsSkinEdit1", QT_TR_NOOP("姓名")},
+        {RadioButton1, "RadioButton1", QT_TR_NOOP("男")},
+        {RadioButton2, "RadioButton2", QT_TR_NOOP("女")},
+        {bsSkinEdit5, "bsSkinEdit5", QT_TR_NOOP("年龄")},
+        {bsSkinSpinEdit1, "bsSkinSpinEdit1", QT_TR_NOOP("年")},
+        {bsSkinSpinEdit2, "bsSkinSpinEdit2", QT_TR_NOOP("月")},
+        {bsSkinSpinEdit3, "bsSkinSpinEdit3", QT_TR_NOOP("日")},
+        {bsSkinSpinEdit4, "bsSkinSpinEdit4", QT_TR_NOOP("时")},
+        {minuteEdit, "minuteEdit", QT_TR_NOOP("分")},
     };  // reading order, which Tab follows
     QWidget* previous = nullptr;
     for (const auto& f : fields) {
         f.field->setObjectName(QString::fromLatin1(f.name));
-        f.field->setAccessibleName(QString::fromUtf8(f.accessibleName));
+        texts_.Add(f.accessibleName, [field = f.field](const QString& text) { field->setAccessibleName(text); });
         if (previous != nullptr) setTabOrder(previous, f.field);
         previous = f.field;
     }
@@ -363,7 +424,7 @@ void TForm1::BuildPersonAndMoment() {
     connect(RadioButton2, &QRadioButton::toggled, this, &TForm1::RadioButton2Click);
 }
 
-QWidget* TForm1::NewInputPage(const QString& label, QWidget* input, const QString& hint, QPushButton* confirm) {
+QWidget* TForm1::NewInputPage(const char* label, QWidget* input, const char* hint, QPushButton* confirm) {
     constexpr int kGap = 8;
     auto* page = new InputPage(confirm);
     QLabel* caption = NewLabel(label, page, 8, 15);
@@ -372,37 +433,44 @@ QWidget* TForm1::NewInputPage(const QString& label, QWidget* input, const QStrin
     input->move(input->x() > 0 ? input->x() : 120, 12);
     confirm->setParent(page);
     confirm->setGeometry(380, 10, 89, 25);
-    if (hint.isEmpty()) return page;
-    QLabel* hintLabel = NewLabel(hint, page, input->x() + input->width() + kGap, 15);
-    if (hintLabel->geometry().right() < confirm->x()) return page;
-    // No room before the button: the hint goes under the edit, and the edit
-    // with its caption moves up to make room, keeping its width.
-    const int top = std::max(0, (bsSkinNotebook1->height() - input->height() - hintLabel->height()) / 2);
-    input->move(input->x(), top);
-    caption->move(caption->x(), top + 3);
-    hintLabel->move(input->x(), input->y() + input->height());
+    auto* hintLabel = new QLabel(page);
+    // Placed anew in each language: a longer hint may no longer fit beside the edit.
+    texts_.Add(hint, [=, this](const QString& text) {
+        hintLabel->setText(text);
+        hintLabel->adjustSize();
+        input->move(input->x(), 12);
+        caption->move(caption->x(), 15);
+        hintLabel->move(input->x() + input->width() + kGap, 15);
+        if (hintLabel->geometry().right() < confirm->x()) return;
+        // No room before the button: the hint goes under the edit, and the edit
+        // with its caption moves up to make room, keeping its width.
+        const int top = std::max(0, (bsSkinNotebook1->height() - input->height() - hintLabel->height()) / 2);
+        input->move(input->x(), top);
+        caption->move(caption->x(), top + 3);
+        hintLabel->move(input->x(), input->y() + input->height());
+    });
     return page;
 }
 
 void TForm1::BuildInputPages() {
     bsSkinNotebook1 = Placed(new QStackedWidget(this), 151, 121, 494, 52);
     bsSkinNotebook1->setObjectName(QStringLiteral("bsSkinNotebook1"));
-    const QString confirmCaption = QStringLiteral("确认起卦");
+    const char* const confirmCaption = QT_TR_NOOP("确认起卦");
     QFont pageFont = font();
     pageFont.setPixelSize(16);
 
     auto newEdit = [&](const char* name, const char* accessibleName, int width) {
         auto* edit = new QLineEdit;
         edit->setObjectName(QString::fromLatin1(name));
-        edit->setAccessibleName(QString::fromUtf8(accessibleName));
+        texts_.Add(accessibleName, [edit](const QString& text) { edit->setAccessibleName(text); });
         edit->setFont(pageFont);
         edit->resize(width, 24);
         return edit;
     };
-    bsSkinEdit2 = newEdit("bsSkinEdit2", "问话", 233);
+    bsSkinEdit2 = newEdit("bsSkinEdit2", QT_TR_NOOP("问话"), 233);
     LimitToGbkBytes(bsSkinEdit2, kQuestionMaxBytes);
-    bsSkinEdit3 = newEdit("bsSkinEdit3", "汉字", 28);
-    bsSkinEdit4 = newEdit("bsSkinEdit4", "数字", 145);
+    bsSkinEdit3 = newEdit("bsSkinEdit3", QT_TR_NOOP("汉字"), 28);
+    bsSkinEdit4 = newEdit("bsSkinEdit4", QT_TR_NOOP("数字"), 145);
     bsSkinButton10 = NewButton(confirmCaption, "bsSkinButton10", &TForm1::bsSkinButton10Click, nullptr);
     bsSkinButton11 = NewButton(confirmCaption, "bsSkinButton11", &TForm1::bsSkinButton11Click, nullptr);
     bsSkinButton12 = NewButton(confirmCaption, "bsSkinButton12", &TForm1::bsSkinButton12Click, nullptr);
@@ -410,36 +478,40 @@ void TForm1::BuildInputPages() {
 
     // Page 3: three fixed lists in trigram-number and line order.
     auto* manual = new InputPage(bsSkinButton12);
-    const QStringList trigrams = {QStringLiteral("乾"), QStringLiteral("兑"), QStringLiteral("离"),
-                                  QStringLiteral("震"), QStringLiteral("巽"), QStringLiteral("坎"),
-                                  QStringLiteral("艮"), QStringLiteral("坤")};
-    const QStringList lines = {QStringLiteral("初爻"), QStringLiteral("二爻"), QStringLiteral("三爻"),
-                               QStringLiteral("四爻"), QStringLiteral("五爻"), QStringLiteral("六爻")};
-    auto newList = [&](const QString& label, const char* name, const char* accessibleName,
-                       const QStringList& items, int left) {
+    const std::vector<const char*> trigrams = {QT_TR_NOOP("乾"), QT_TR_NOOP("兑"), QT_TR_NOOP("离"),
+                                               QT_TR_NOOP("震"), QT_TR_NOOP("巽"), QT_TR_NOOP("坎"),
+                                               QT_TR_NOOP("艮"), QT_TR_NOOP("坤")};
+    const std::vector<const char*> lines = {QT_TR_NOOP("初爻"), QT_TR_NOOP("二爻"), QT_TR_NOOP("三爻"),
+                                            QT_TR_NOOP("四爻"), QT_TR_NOOP("五爻"), QT_TR_NOOP("六爻")};
+    auto newList = [&](const char* label, const char* name, const char* accessibleName,
+                       const std::vector<const char*>& items, int left) {
         NewLabel(label, manual, left, 15);
         auto* list = Placed(new QComboBox(manual), left + 40, 12, 64, 24);
         list->setObjectName(QString::fromLatin1(name));
-        list->setAccessibleName(QString::fromUtf8(accessibleName));
+        texts_.Add(accessibleName, [list](const QString& text) { list->setAccessibleName(text); });
         list->setEditable(false);
-        list->addItems(items);
+        for (const char* item : items) {
+            const int index = list->count();
+            list->addItem(QString());
+            texts_.Add(item, [list, index](const QString& text) { list->setItemText(index, text); });
+        }
         return list;
     };
-    bsSkinComboBox2 = newList(QStringLiteral("上卦："), "bsSkinComboBox2", "上卦", trigrams, 8);
-    bsSkinComboBox3 = newList(QStringLiteral("下卦："), "bsSkinComboBox3", "下卦", trigrams, 126);
-    bsSkinComboBox4 = newList(QStringLiteral("动爻："), "bsSkinComboBox4", "动爻", lines, 244);
+    bsSkinComboBox2 = newList(QT_TR_NOOP("上卦："), "bsSkinComboBox2", QT_TR_NOOP("上卦"), trigrams, 8);
+    bsSkinComboBox3 = newList(QT_TR_NOOP("下卦："), "bsSkinComboBox3", QT_TR_NOOP("下卦"), trigrams, 126);
+    bsSkinComboBox4 = newList(QT_TR_NOOP("动爻："), "bsSkinComboBox4", QT_TR_NOOP("动爻"), lines, 244);
     manual->setFocusProxy(bsSkinComboBox2);
     bsSkinButton12->setParent(manual);
     bsSkinButton12->setGeometry(380, 10, 89, 25);
 
     bsSkinNotebook1->addWidget(new QWidget);  // 0: blank
-    bsSkinNotebook1->addWidget(NewInputPage(QStringLiteral("输入问话内容："), bsSkinEdit2,
-                                            QStringLiteral("例如：猜我吃的什么"), bsSkinButton10));
     bsSkinNotebook1->addWidget(
-        NewInputPage(QStringLiteral("请输入一个汉字："), bsSkinEdit3, QStringLiteral("可以用做测字"), bsSkinButton11));
+        NewInputPage(QT_TR_NOOP("输入问话内容："), bsSkinEdit2, QT_TR_NOOP("例如：猜我吃的什么"), bsSkinButton10));
+    bsSkinNotebook1->addWidget(
+        NewInputPage(QT_TR_NOOP("请输入一个汉字："), bsSkinEdit3, QT_TR_NOOP("可以用做测字"), bsSkinButton11));
     bsSkinNotebook1->addWidget(manual);
-    bsSkinNotebook1->addWidget(NewInputPage(QStringLiteral("请输入数字："), bsSkinEdit4,
-                                            QStringLiteral("例如：QQ号吗 手机号码等"), bsSkinButton13));
+    bsSkinNotebook1->addWidget(NewInputPage(QT_TR_NOOP("请输入数字："), bsSkinEdit4,
+                                            QT_TR_NOOP("例如：QQ号吗 手机号码等"), bsSkinButton13));
     for (int unused = 5; unused <= 7; ++unused) bsSkinNotebook1->addWidget(new QWidget);
 }
 
@@ -543,12 +615,13 @@ void TForm1::OpenConventions() {
     if (dialog.exec() == QDialog::Accepted) SetConventions(dialog.Chosen());
 }
 
+// The report and the journal keep the sex in Chinese, whatever the button says.
 void TForm1::RadioButton1Click() {
-    if (RadioButton1->isChecked()) sexText_ = GbkFromQString(RadioButton1->text());
+    if (RadioButton1->isChecked()) sexText_ = GbkFromQString(QString::fromUtf8(kSexes[0]));
 }
 
 void TForm1::RadioButton2Click() {
-    if (RadioButton2->isChecked()) sexText_ = GbkFromQString(RadioButton2->text());
+    if (RadioButton2->isChecked()) sexText_ = GbkFromQString(QString::fromUtf8(kSexes[1]));
 }
 
 casting::Person TForm1::EnteredPerson() const {
@@ -588,7 +661,7 @@ bool TForm1::Attempt(const std::function<casting::CastingOutcome()>& command) {
         outcome = {casting::Refusal::InvalidValue, error.what()};
     }
     if (outcome.refusal == casting::Refusal::None) return true;
-    services_.showMessage(this, BoxFor(outcome.refusal), QStringFromGbk(outcome.message));
+    services_.showMessage(this, BoxFor(outcome.refusal), EngineMessage(QStringFromGbk(outcome.message)));
     return false;
 }
 
@@ -696,20 +769,21 @@ void TForm1::OpenInformation(int page, const QString& title) {
     dialog.exec();
 }
 
-void TForm1::N15Click() { OpenInformation(0, QStringLiteral("问题反馈")); }
-void TForm1::N16Click() { OpenInformation(1, QStringLiteral("关于我们")); }
-void TForm1::N17Click() { OpenInformation(2, QStringLiteral("理论机制")); }
-void TForm1::N18Click() { OpenInformation(3, QStringLiteral("最新成果")); }
+void TForm1::N15Click() { OpenInformation(0, tr("问题反馈")); }
+void TForm1::N16Click() { OpenInformation(1, tr("关于我们")); }
+void TForm1::N17Click() { OpenInformation(2, tr("理论机制")); }
+void TForm1::N18Click() { OpenInformation(3, tr("最新成果")); }
 
 void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
     const ReportHeading heading = HeadingOf(casting);
     bsSkinEdit1->setText(heading.name);
     bsSkinEdit5->setText(heading.age);
     // Neither button is checked for a casting made without a sex.
-    for (QRadioButton* button : {RadioButton1, RadioButton2}) {
-        button->setAutoExclusive(false);
-        button->setChecked(button->text() == heading.sex);
-        button->setAutoExclusive(true);
+    QRadioButton* const sexes[] = {RadioButton1, RadioButton2};
+    for (std::size_t i = 0; i < std::size(sexes); ++i) {
+        sexes[i]->setAutoExclusive(false);
+        sexes[i]->setChecked(QString::fromUtf8(kSexes[i]) == heading.sex);
+        sexes[i]->setAutoExclusive(true);
     }
     sexText_ = RadioButton1->isChecked() || RadioButton2->isChecked() ? GbkFromQString(heading.sex) : std::string();
     SetDateFields(heading.year, heading.month, heading.day);
@@ -750,8 +824,8 @@ HistoryWindow* TForm1::OpenHistory() {
     // opening one would create its file: the person is asked to turn
     // recording on. A journal kept from before stays open to reading.
     if (!recorder->enabled() && !CastingRecorder::JournalKept()) {
-        if (!services_.ask(this, QStringLiteral("起卦记录未开启：本程序默认不存档，起卦不会记录。\n"
-                                                "要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？"))) {
+        if (!services_.ask(this, tr("起卦记录未开启：本程序默认不存档，起卦不会记录。\n"
+                                    "要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？"))) {
             return nullptr;
         }
         recordAction->setChecked(true);

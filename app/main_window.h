@@ -16,6 +16,7 @@
 #include "moment/clock_correction.h"
 #include "report_heading.h"
 #include "shell_services.h"
+#include "translated_texts.h"
 
 class AlmanacWindow;
 class HistoryWindow;
@@ -110,11 +111,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Start-up: the makers' page (unless switched off), today's date, the fields from the clock,
     // the casting record's start values, page 0 and an empty report.
     void FormCreate();
+    // The fixed texts in the program's language.
+    void RetranslateUi();
     // The hidden calendar's properties as the window sets them; its month
     // view is never seen, only its date and computations are used.
     void DescribeCalendar();
@@ -124,8 +128,11 @@ private:
     void BuildToolbox();
     void BuildPersonAndMoment();
     void BuildInputPages();
-    QWidget* NewInputPage(const QString& label, QWidget* input, const QString& hint, QPushButton* confirm);
-    QPushButton* NewButton(const QString& caption, const char* name, void (TForm1::*handler)(), QWidget* parent);
+    // The widgets below take the source texts of their captions, which
+    // they show in each language.
+    QLabel* NewLabel(const char* source, QWidget* parent, int left, int top);
+    QWidget* NewInputPage(const char* label, QWidget* input, const char* hint, QPushButton* confirm);
+    QPushButton* NewButton(const char* caption, const char* name, void (TForm1::*handler)(), QWidget* parent);
     // Sets a field and runs its change rule once, whether or not the value
     // changes, as start-up requires.
     void SetField(SpinEdit* field, int value, void (TForm1::*rule)());
@@ -156,6 +163,8 @@ private:
     ShownReport Shown();
 
     ShellServices services_;
+    TranslatedTexts texts_{"TForm1"};
+    QMenu* calendarRuleMenu_ = nullptr;
     std::string sexText_;  // the caption of the sex last chosen, GBK
     // The heading facts of the casting the report view shows: set at each
     // casting and when one is opened, gone with the report.

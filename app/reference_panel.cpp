@@ -1,5 +1,6 @@
 #include "reference_panel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -57,7 +58,6 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
 
     panel.Image1 = new PictureView(LoadJpeg(QStringLiteral(":/pictures/chart.jpg")), PictureView::Fit::Stretch);
     panel.Image1->setObjectName(QStringLiteral("Image1"));
-    panel.Image1->setAccessibleName(QStringLiteral("八卦干支开悟图"));
     panel.bsSkinNotebook2->addWidget(panel.Image1);
     panel.bsSkinNotebook2->addWidget(new QWidget);
 
@@ -98,5 +98,10 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
                              sheets[i]->layout()->activate();
                          }
                      });
+    RetranslateReferencePanel(panel);
     return panel;
+}
+
+void RetranslateReferencePanel(const ReferencePanel& panel) {
+    panel.Image1->setAccessibleName(QCoreApplication::translate("ReferencePanel", "八卦干支开悟图"));
 }

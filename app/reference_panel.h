@@ -24,3 +24,5 @@ struct ReferencePanel {
 // selected trigram tab. The tabs get their texts (labels
 // bsSkinTextLabel1…8) when the notebook first turns to them.
 ReferencePanel BuildReferencePanel(QWidget* body);
+// Gives the panel's fixed texts in the program's language.
+void RetranslateReferencePanel(const ReferencePanel& panel);

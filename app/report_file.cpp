@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,8 +17,12 @@
 
 namespace {
 
-const SaveFormat kText{QStringLiteral("文本 (*.txt)"), QStringLiteral("txt")};
-const SaveFormat kPicture{QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png")};
+// The formats offered, in this order; their filters in the program's language.
+std::vector<SaveFormat> Formats() {
+    return {{QCoreApplication::translate("ReportFile", "文本 (*.txt)"), QStringLiteral("txt")},
+            {QCoreApplication::translate("ReportFile", "PNG 图片 (*.png)"), QStringLiteral("png")}};
+}
+constexpr int kPictureFormat = 1;
 
 // Large enough to read on paper, close to the report's size on screen.
 constexpr qreal kPointSize = 11;
@@ -50,11 +55,12 @@ QList<qsizetype> ColumnGaps(const QString& line) {
 
 // The person and the date, in characters any file system takes.
 QString SuggestedName(const ShownReport& shown) {
-    if (!shown.heading) return QStringLiteral("起卦报告");
+    const QString untitled = QCoreApplication::translate("ReportFile", "起卦报告");
+    if (!shown.heading) return untitled;
     const ReportHeading& heading = *shown.heading;
     QString who = heading.name.trimmed();
     who.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
-    if (who.isEmpty()) who = QStringLiteral("起卦报告");
+    if (who.isEmpty()) who = untitled;
     return who + QString::asprintf("-%04d-%02d-%02d", heading.year, heading.month, heading.day);
 }
 
@@ -143,17 +149,19 @@ QImage ReportPicture(const ShownReport& shown, qreal ratio) {
 
 void ExportReport(const ShownReport& shown, const ShellServices& services, QWidget* owner) {
     const std::optional<ChosenFile> chosen =
-        ChooseFileToSave(services, owner, QStringLiteral("导出报告"), {kText, kPicture}, SuggestedName(shown));
+        ChooseFileToSave(services, owner, QCoreApplication::translate("ReportFile", "导出报告"), Formats(),
+                         SuggestedName(shown));
     if (!chosen) return;
     QByteArray bytes;
-    if (chosen->format == 1) {
+    if (chosen->format == kPictureFormat) {
         QBuffer buffer(&bytes);
         ReportPicture(shown, owner->devicePixelRatioF()).save(&buffer, "PNG");
     } else {
         bytes = ReportText(shown).toUtf8();
     }
     if (bytes.isEmpty() || !SaveBytes(chosen->file, bytes)) {
-        services.showMessage(owner, MessageBox::Error, QStringLiteral("报告无法写入“%1”。").arg(chosen->file));
+        services.showMessage(owner, MessageBox::Error,
+                             QCoreApplication::translate("ReportFile", "报告无法写入“%1”。").arg(chosen->file));
     }
 }
 

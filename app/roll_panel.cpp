@@ -9,21 +9,26 @@ RollPanel::RollPanel(const QString& caption, int height, QWidget* parent)
       unrolledHeight_(height) {
     bar_->setAutoFillBackground(true);
     bar_->setBackgroundRole(QPalette::Highlight);
-    auto* title = new QLabel(caption, bar_);
-    title->setForegroundRole(QPalette::HighlightedText);
-    QFont bold = title->font();
+    title_ = new QLabel(bar_);
+    title_->setForegroundRole(QPalette::HighlightedText);
+    QFont bold = title_->font();
     bold.setBold(true);
-    title->setFont(bold);
+    title_->setFont(bold);
     rollButton_->setArrowType(Qt::UpArrow);
     rollButton_->setAutoRaise(true);
-    rollButton_->setAccessibleName(caption);
     rollButton_->setFixedSize(kCaptionHeight - 2, kCaptionHeight - 2);
     auto* barLayout = new QHBoxLayout(bar_);
     barLayout->setContentsMargins(4, 0, 1, 0);
-    barLayout->addWidget(title, 1);
+    barLayout->addWidget(title_, 1);
     barLayout->addWidget(rollButton_);
     connect(rollButton_, &QToolButton::clicked, this, [this] { setRolledUp(!rolledUp_); });
     setFixedHeight(height);
+    setCaption(caption);
+}
+
+void RollPanel::setCaption(const QString& caption) {
+    title_->setText(caption);
+    rollButton_->setAccessibleName(caption);
 }
 
 void RollPanel::setRolledUp(bool rolledUp) {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QToolButton;
 
 class RollPanel : public QWidget {
@@ -15,6 +16,7 @@ public:
 
     // Where the panel's contents go: everything below the caption bar.
     QWidget* body() const { return body_; }
+    void setCaption(const QString& caption);
     QToolButton* rollButton() const { return rollButton_; }
     bool isRolledUp() const { return rolledUp_; }
     void setRolledUp(bool rolledUp);
@@ -24,6 +26,7 @@ protected:
 
 private:
     QWidget* bar_;
+    QLabel* title_;
     QToolButton* rollButton_;
     QWidget* body_;
     int unrolledHeight_;

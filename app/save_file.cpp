@@ -1,5 +1,6 @@
 #include "save_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -28,7 +29,8 @@ std::optional<ChosenFile> ChooseFileToSave(const ShellServices& services, QWidge
     const int format = std::clamp(target.filter, 0, static_cast<int>(formats.size()) - 1);
     const QString file = WithSuffix(target.file, formats[format].suffix);
     if (file != target.file && QFileInfo::exists(file) &&
-        !services.ask(owner, QStringLiteral("“%1”已存在，要替换它吗？").arg(QFileInfo(file).fileName()))) {
+        !services.ask(owner, QCoreApplication::translate("SaveFile", "“%1”已存在，要替换它吗？")
+                                 .arg(QFileInfo(file).fileName()))) {
         return std::nullopt;
     }
     ProgramSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());

@@ -1,5 +1,6 @@
 #include "shell_services.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -13,20 +14,25 @@
 // and their "shop" the page about its companion library and calendar control.
 const QUrl kMakersBlogPage = InstalledPage("yaopan.html");
 const QUrl kMakersShopPage = InstalledPage("companions.html");
-const QString kProductTitle = QStringLiteral("爻盘 · 梅花易数起卦");
+namespace {
+constexpr char kTitleSource[] = QT_TRANSLATE_NOOP("ShellServices", "爻盘 · 梅花易数起卦");
+}  // namespace
+const QString kProductTitle = QString::fromUtf8(kTitleSource);
+
+QString ProductTitle() { return QCoreApplication::translate("ShellServices", kTitleSource); }
 
 namespace {
 
 void ShowMessageBox(QWidget* owner, MessageBox box, const QString& text) {
     switch (box) {
         case MessageBox::Information:
-            QMessageBox(QMessageBox::Information, QStringLiteral("提示"), text, QMessageBox::Ok, owner).exec();
+            QMessageBox(QMessageBox::Information, QCoreApplication::translate("ShellServices", "提示"), text, QMessageBox::Ok, owner).exec();
             return;
         case MessageBox::Plain:
-            QMessageBox(QMessageBox::NoIcon, kProductTitle, text, QMessageBox::Ok, owner).exec();
+            QMessageBox(QMessageBox::NoIcon, ProductTitle(), text, QMessageBox::Ok, owner).exec();
             return;
         case MessageBox::Error:
-            QMessageBox(QMessageBox::Critical, kProductTitle, text, QMessageBox::Ok, owner).exec();
+            QMessageBox(QMessageBox::Critical, ProductTitle(), text, QMessageBox::Ok, owner).exec();
             return;
     }
 }
@@ -46,7 +52,7 @@ ShellServices DesktopShellServices() {
 
 bool ShellServices::AskYesNo(QWidget* owner, const QString& question) {
     // What is asked cannot be undone (a deletion): Enter alone must not do it.
-    return QMessageBox::question(owner, kProductTitle, question, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(owner, ProductTitle(), question, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -60,7 +66,7 @@ SaveTarget ShellServices::ChooseSaveFile(QWidget* owner, const SaveRequest& requ
 
 std::optional<QString> ShellServices::EditText(QWidget* owner, const QString& label, const QString& text) {
     bool ok = false;
-    const QString edited = QInputDialog::getMultiLineText(owner, kProductTitle, label, text, &ok);
+    const QString edited = QInputDialog::getMultiLineText(owner, ProductTitle(), label, text, &ok);
     if (!ok) return std::nullopt;
     return edited;
 }

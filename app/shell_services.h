@@ -65,5 +65,7 @@ ShellServices DesktopShellServices();
 extern const QUrl kMakersBlogPage;
 extern const QUrl kMakersShopPage;
 
-// The program's title, also the caption of its plain and error boxes.
+// The program's title, also the caption of its plain and error boxes: as
+// written, and in the program's language.
 extern const QString kProductTitle;
+QString ProductTitle();

@@ -2,8 +2,13 @@
 
 #include <QPainter>
 
-VerificationChart::VerificationChart(const QString& root, const QStringList& branches, QWidget* parent)
-    : QWidget(parent), root_(root), branches_(branches) {}
+VerificationChart::VerificationChart(QWidget* parent) : QWidget(parent) {}
+
+void VerificationChart::SetTexts(const QString& root, const QStringList& branches) {
+    root_ = root;
+    branches_ = branches;
+    update();
+}
 
 void VerificationChart::paintEvent(QPaintEvent*) {
     if (branches_.isEmpty()) return;

@@ -9,7 +9,9 @@
 class VerificationChart : public QWidget {
     Q_OBJECT
 public:
-    VerificationChart(const QString& root, const QStringList& branches, QWidget* parent = nullptr);
+    explicit VerificationChart(QWidget* parent = nullptr);
+    // The whole check's box and its branches' boxes, in order.
+    void SetTexts(const QString& root, const QStringList& branches);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
