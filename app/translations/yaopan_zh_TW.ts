@@ -1,4 +1,773 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>CalendarRuleMenu</name>
+    <message>
+        <location filename="../calendar_rule_menu.cpp" line="19"/>
+        <source>内置</source>
+        <translation>內建</translation>
+    </message>
+    <message>
+        <location filename="../calendar_rule_menu.cpp" line="20"/>
+        <source>天文</source>
+        <translation>天文</translation>
+    </message>
+    <message>
+        <location filename="../calendar_rule_menu.cpp" line="54"/>
+        <source>历法</source>
+        <translation>曆法</translation>
+    </message>
+</context>
+<context>
+    <name>CastingRecorder</name>
+    <message numerus="yes">
+        <location filename="../casting_recorder.cpp" line="122"/>
+        <source>%n 次起卦未能记录：
+%1</source>
+        <translation>
+            <numerusform>%n 次起卦未能記錄：
+%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>EngineMessage</name>
+    <message>
+        <location filename="../engine_message.cpp" line="15"/>
+        <source>参数错误：请输入汉字！</source>
+        <translation>參數錯誤：請輸入漢字！</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="16"/>
+        <source>参数错误：请输入汉字姓名！</source>
+        <translation>參數錯誤：請輸入漢字姓名！</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="17"/>
+        <source>参数错误：请检查是否输入完整！</source>
+        <translation>參數錯誤：請檢查是否輸入完整！</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="18"/>
+        <source>参数错误：时须在%1到%2之间！</source>
+        <translation>參數錯誤：時須在%1到%2之間！</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="19"/>
+        <source>参数错误：日期须在%1年1月1日到%2年12月31日之间！</source>
+        <translation>參數錯誤：日期須在%1年1月1日到%2年12月31日之間！</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="20"/>
+        <source>参数错误：23时是次日的子时，次日已超出%1年1月1日到%2年12月31日的历法范围！</source>
+        <translation>參數錯誤：23時是次日的子時，次日已超出%1年1月1日到%2年12月31日的曆法範圍！</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="21"/>
+        <source>参数错误：1900年1月31日之前没有农历日期，传统起卦要用农历月日，请改用其他起卦方式！</source>
+        <translation>參數錯誤：1900年1月31日之前沒有農曆日期，傳統起卦要用農曆月日，請改用其他起卦方式！</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="24"/>
+        <source>参数错误：无法计算笔画的字：%1</source>
+        <translation>參數錯誤：無法計算筆畫的字：%1</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="25"/>
+        <source>校正后的起卦时刻 %1 超出历法范围（1900-01-01 至 2100-12-31，23时算作次日）</source>
+        <translation>校正後的起卦時刻 %1 超出曆法範圍（1900-01-01 至 2100-12-31，23時算作次日）</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="27"/>
+        <source>真太阳时须有经度或地点</source>
+        <translation>真太陽時須有經度或地點</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="28"/>
+        <source>经度须在-180到180之间</source>
+        <translation>經度須在-180到180之間</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="29"/>
+        <source>不认识时区 %1</source>
+        <translation>不認識時區 %1</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="30"/>
+        <source>时钟读数 %1 从未出现：%2 的钟表在此拨快，跳过了这段时间</source>
+        <translation>時鐘讀數 %1 從未出現：%2 的鐘錶在此撥快，跳過了這段時間</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="32"/>
+        <source>起卦记录%1的格式编号（%2）不是本程序认得的，可能由较新版本的程序写成；本程序只读取它，不会改动它，新的起卦也不会记录。</source>
+        <translation>起卦記錄%1的格式編號（%2）不是本程式認得的，可能由較新版本的程式寫成；本程式只讀取它，不會改動它，新的起卦也不會記錄。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="35"/>
+        <source>起卦记录%1的格式编号（%2）不是本程序认得的；本程序只读取它，不会改动它，新的起卦也不会记录。</source>
+        <translation>起卦記錄%1的格式編號（%2）不是本程式認得的；本程式只讀取它，不會改動它，新的起卦也不會記錄。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="37"/>
+        <source>起卦记录%1无法写入（%2），新的起卦不会记录；起卦照常进行。</source>
+        <translation>起卦記錄%1無法寫入（%2），新的起卦不會記錄；起卦照常進行。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="38"/>
+        <source>起卦记录%1无法写入（%2）；已存的记录完好无损。</source>
+        <translation>起卦記錄%1無法寫入（%2）；已存的記錄完好無損。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="39"/>
+        <source>起卦记录%1无法读取（%2）。</source>
+        <translation>起卦記錄%1無法讀取（%2）。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="40"/>
+        <source>起卦记录%1无法读取，已改名为%2留存，并新建了一份记录。</source>
+        <translation>起卦記錄%1無法讀取，已改名為%2留存，並新建了一份記錄。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="41"/>
+        <source>磁盘已满，起卦记录%1写不进去；已存的记录完好无损。</source>
+        <translation>磁碟已滿，起卦記錄%1寫不進去；已存的記錄完好無損。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="42"/>
+        <source>起卦记录%1正被其他程序占用，这次没有写入，请稍后再试。</source>
+        <translation>起卦記錄%1正被其他程式佔用，這次沒有寫入，請稍後再試。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="43"/>
+        <source>这条起卦记录已不存在。</source>
+        <translation>這條起卦記錄已不存在。</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="44"/>
+        <source>只读</source>
+        <translation>只讀</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="45"/>
+        <source>未能打开</source>
+        <translation>未能開啟</translation>
+    </message>
+    <message>
+        <location filename="../engine_message.cpp" line="46"/>
+        <source>它是符号链接，为免写到别处，不经由它读写</source>
+        <translation>它是符號連結，為免寫到別處，不經由它讀寫</translation>
+    </message>
+</context>
+<context>
+    <name>ReferencePanel</name>
+    <message>
+        <location filename="../reference_panel.cpp" line="106"/>
+        <source>八卦干支开悟图</source>
+        <translation>八卦干支開悟圖</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFile</name>
+    <message>
+        <location filename="../report_file.cpp" line="22"/>
+        <source>文本 (*.txt)</source>
+        <translation>純文字 (*.txt)</translation>
+    </message>
+    <message>
+        <location filename="../report_file.cpp" line="23"/>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG 圖片 (*.png)</translation>
+    </message>
+    <message>
+        <location filename="../report_file.cpp" line="58"/>
+        <source>起卦报告</source>
+        <translation>起卦報告</translation>
+    </message>
+    <message>
+        <location filename="../report_file.cpp" line="152"/>
+        <source>导出报告</source>
+        <translation>匯出報告</translation>
+    </message>
+    <message>
+        <location filename="../report_file.cpp" line="164"/>
+        <source>报告无法写入“%1”。</source>
+        <translation>報告無法寫入「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <location filename="../save_file.cpp" line="32"/>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>「%1」已存在，要取代它嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>ShellServices</name>
+    <message>
+        <location filename="../shell_services.cpp" line="18"/>
+        <source>爻盘 · 梅花易数起卦</source>
+        <translation>爻盤 · 梅花易數起卦</translation>
+    </message>
+    <message>
+        <location filename="../shell_services.cpp" line="29"/>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <location filename="../main_window.cpp" line="102"/>
+        <source>卦象</source>
+        <translation>卦象</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="116"/>
+        <source>八卦干支开悟图</source>
+        <translation>八卦干支開悟圖</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="202"/>
+        <source>文件</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="209"/>
+        <source>时间校正…</source>
+        <translation>時間校正…</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="211"/>
+        <source>口径…</source>
+        <translation>口徑…</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="215"/>
+        <source>查询</source>
+        <translation>查詢</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="218"/>
+        <source>万年历…</source>
+        <translation>萬年曆…</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="221"/>
+        <source>帮助</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="223"/>
+        <location filename="../main_window.cpp" line="772"/>
+        <source>问题反馈</source>
+        <translation>問題回饋</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="225"/>
+        <location filename="../main_window.cpp" line="773"/>
+        <source>关于我们</source>
+        <translation>關於我們</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="227"/>
+        <location filename="../main_window.cpp" line="774"/>
+        <source>理论机制</source>
+        <translation>理論機制</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="229"/>
+        <source>最新软件</source>
+        <translation>最新軟體</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="232"/>
+        <source>启动时打开主页</source>
+        <translation>啟動時開啟首頁</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="237"/>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="254"/>
+        <source>时间</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="256"/>
+        <source>计算</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="257"/>
+        <source>本卦</source>
+        <translation>本卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="258"/>
+        <source>互卦</source>
+        <translation>互卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="259"/>
+        <source>变卦</source>
+        <translation>變卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="260"/>
+        <source>错卦</source>
+        <translation>錯卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="261"/>
+        <source>综卦</source>
+        <translation>綜卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="262"/>
+        <source>运行</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="265"/>
+        <source>试验</source>
+        <translation>試驗</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="274"/>
+        <source>全选</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="275"/>
+        <source>复制</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="276"/>
+        <source>显示象意</source>
+        <translation>顯示象意</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="277"/>
+        <source>显示开悟图</source>
+        <translation>顯示開悟圖</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="278"/>
+        <source>显示解卦</source>
+        <translation>顯示解卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="291"/>
+        <source>导出报告…</source>
+        <translation>匯出報告…</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="293"/>
+        <source>打印…</source>
+        <translation>列印…</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="296"/>
+        <source>记录起卦</source>
+        <translation>記錄起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="302"/>
+        <source>退出</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="304"/>
+        <source>历史记录…</source>
+        <translation>歷史記錄…</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="324"/>
+        <source>工具箱</source>
+        <translation>工具箱</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="341"/>
+        <source>时间起卦法</source>
+        <translation>時間起卦法</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="342"/>
+        <source>传统起卦</source>
+        <translation>傳統起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="343"/>
+        <source>天干起卦</source>
+        <translation>天干起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="344"/>
+        <source>时分起卦</source>
+        <translation>時分起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="345"/>
+        <source>地支起卦</source>
+        <translation>地支起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="346"/>
+        <source>姓名起卦法</source>
+        <translation>姓名起卦法</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="347"/>
+        <source>姓名起卦</source>
+        <translation>姓名起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="348"/>
+        <source>单字起卦</source>
+        <translation>單字起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="349"/>
+        <source>问话起卦法</source>
+        <translation>問話起卦法</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="350"/>
+        <source>问话起卦</source>
+        <translation>問話起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="351"/>
+        <source>自定起卦法</source>
+        <translation>自定起卦法</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="352"/>
+        <source>自定起卦</source>
+        <translation>自定起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="353"/>
+        <source>报数起卦</source>
+        <translation>報數起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="373"/>
+        <source>姓名：</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="375"/>
+        <source>性别：</source>
+        <translation>性別：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="377"/>
+        <location filename="../main_window.cpp" line="401"/>
+        <source>男</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="379"/>
+        <location filename="../main_window.cpp" line="402"/>
+        <source>女</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="380"/>
+        <source>年龄：</source>
+        <translation>年齡：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="383"/>
+        <source>公历： </source>
+        <translation>公曆： </translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="385"/>
+        <location filename="../main_window.cpp" line="404"/>
+        <source>年</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="387"/>
+        <location filename="../main_window.cpp" line="405"/>
+        <source>月</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="389"/>
+        <location filename="../main_window.cpp" line="406"/>
+        <source>日</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="391"/>
+        <location filename="../main_window.cpp" line="407"/>
+        <source>时</source>
+        <translation>時</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="393"/>
+        <location filename="../main_window.cpp" line="408"/>
+        <source>分</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="400"/>
+        <source>姓名</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="403"/>
+        <source>年龄</source>
+        <translation>年齡</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="458"/>
+        <source>确认起卦</source>
+        <translation>確認起卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="470"/>
+        <source>问话</source>
+        <translation>問話</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="472"/>
+        <source>汉字</source>
+        <translation>漢字</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="473"/>
+        <source>数字</source>
+        <translation>數字</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="481"/>
+        <source>乾</source>
+        <translation>乾</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="481"/>
+        <source>兑</source>
+        <translation>兌</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="481"/>
+        <source>离</source>
+        <translation>離</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="482"/>
+        <source>震</source>
+        <translation>震</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="482"/>
+        <source>巽</source>
+        <translation>巽</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="482"/>
+        <source>坎</source>
+        <translation>坎</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="483"/>
+        <source>艮</source>
+        <translation>艮</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="483"/>
+        <source>坤</source>
+        <translation>坤</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="484"/>
+        <source>初爻</source>
+        <translation>初爻</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="484"/>
+        <source>二爻</source>
+        <translation>二爻</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="484"/>
+        <source>三爻</source>
+        <translation>三爻</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="485"/>
+        <source>四爻</source>
+        <translation>四爻</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="485"/>
+        <source>五爻</source>
+        <translation>五爻</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="485"/>
+        <source>六爻</source>
+        <translation>六爻</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="500"/>
+        <source>上卦：</source>
+        <translation>上卦：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="500"/>
+        <source>上卦</source>
+        <translation>上卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="501"/>
+        <source>下卦：</source>
+        <translation>下卦：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="501"/>
+        <source>下卦</source>
+        <translation>下卦</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="502"/>
+        <source>动爻：</source>
+        <translation>動爻：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="502"/>
+        <source>动爻</source>
+        <translation>動爻</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="509"/>
+        <source>输入问话内容：</source>
+        <translation>輸入問話內容：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="509"/>
+        <source>例如：猜我吃的什么</source>
+        <translation>例如：猜我吃的什麼</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="511"/>
+        <source>请输入一个汉字：</source>
+        <translation>請輸入一個漢字：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="511"/>
+        <source>可以用做测字</source>
+        <translation>可以用做測字</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="513"/>
+        <source>请输入数字：</source>
+        <translation>請輸入數字：</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="514"/>
+        <source>例如：QQ号吗 手机号码等</source>
+        <translation>例如：QQ號碼、手機號碼等</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="775"/>
+        <source>最新成果</source>
+        <translation>最新成果</translation>
+    </message>
+    <message>
+        <location filename="../main_window.cpp" line="827"/>
+        <source>起卦记录未开启：本程序默认不存档，起卦不会记录。
+要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？</source>
+        <translation>起卦記錄未開啟：本程式預設不存檔，起卦不會記錄。
+要開啟「檔案 › 記錄起卦」，記錄今後的起卦，並開啟歷史記錄嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <location filename="../information_dialog.cpp" line="71"/>
+        <source>问题反馈</source>
+        <translation>問題回饋</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="71"/>
+        <location filename="../information_dialog.cpp" line="144"/>
+        <source>关于我们</source>
+        <translation>關於我們</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="71"/>
+        <source>验证机制</source>
+        <translation>驗證機制</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="72"/>
+        <source>最新软件</source>
+        <translation>最新軟體</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="93"/>
+        <source>理论验证</source>
+        <translation>理論驗證</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="93"/>
+        <source>典籍对照</source>
+        <translation>典籍對照</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="93"/>
+        <source>程序测试</source>
+        <translation>程式測試</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="93"/>
+        <source>案例复核</source>
+        <translation>案例複核</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="103"/>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="130"/>
+        <source>简介</source>
+        <translation>簡介</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="132"/>
+        <source>作者博客：</source>
+        <translation>作者部落格：</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="134"/>
+        <source>作品小店：</source>
+        <translation>作品小店：</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="167"/>
+        <source>版本</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="173"/>
+        <source>理论验证机制</source>
+        <translation>理論驗證機制</translation>
+    </message>
+    <message>
+        <location filename="../information_dialog.cpp" line="186"/>
+        <source>最新成果</source>
+        <translation>最新成果</translation>
+    </message>
+</context>
 </TS>
