@@ -8,12 +8,15 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "casting/moment_check.h"
 #include "engine_message.h"
 #include "information_dialog.h"
 #include "main_window.h"
 #include "program_language.h"
 #include "program_settings.h"
 #include "gbk.h"
+#include "moment/clock_correction.h"
+#include "qt_text/gbk_qt.h"
 
 namespace {
 
@@ -113,6 +116,29 @@ TEST(EngineMessageTest, ReadsInTheWindowsLanguageWithItsValuesCarriedOver) {
         ApplyLanguage(kSimplified);
         EXPECT_EQ(EngineMessage(QString::fromUtf8(row.message)), QString::fromUtf8(row.message));
     }
+}
+
+// The table follows the engines' own wording: a message they reword no
+// longer matches and would stay Chinese.
+TEST(EngineMessageTest, KnowsWhatTheEnginesWrite) {
+    using casting::MomentFault;
+    QStringList written;
+    for (const auto fault : {MomentFault::HourOutOfRange, MomentFault::DayOutsideCalendar,
+                             MomentFault::NextDayOutsideCalendar, MomentFault::NoLunarDate}) {
+        written.append(QStringFromGbk(casting::FaultText(fault)));
+    }
+    moment::MomentOptions noPlace, badZone;
+    noPlace.trueSolarTime = true;
+    badZone.summerTime = true;
+    badZone.zone = "Nowhere/City";
+    for (const auto& options : {noPlace, badZone}) {
+        const auto refused = moment::CorrectClock({2010, 9, 13, 17, 5, 0}, options);
+        ASSERT_TRUE(std::holds_alternative<moment::MomentRefusal>(refused));
+        written.append(QString::fromStdString(std::get<moment::MomentRefusal>(refused).message));
+    }
+    ApplyLanguage(kEnglish);
+    for (const QString& message : written) EXPECT_NE(EngineMessage(message), message) << message.toStdString();
+    ApplyLanguage(kSimplified);
 }
 
 }  // namespace
