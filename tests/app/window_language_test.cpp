@@ -53,12 +53,9 @@ TEST_F(WindowLanguageTest, OpenWindowsFollowTheLanguage) {
     const auto shown = [&] {
         return QStringList{history->windowTitle(),
                            history->model().headerData(HistoryModel::Hexagrams, Qt::Horizontal).toString(),
-                           history->deleteButton->text(),
-                           almanac->windowTitle(),
-                           almanac->hours->verticalHeaderItem(2)->text(),
-                           almanac->castButton->text(),
-                           correction.windowTitle(),
-                           correction.summerTimeBox->text()};
+                           history->deleteButton->text(), almanac->windowTitle(),
+                           almanac->hours->verticalHeaderItem(2)->text(), almanac->castButton->text(),
+                           correction.windowTitle(), correction.summerTimeBox->text()};
     };
     const struct {
         const char* language;
