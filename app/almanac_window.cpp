@@ -1,5 +1,6 @@
 #include "almanac_window.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,11 +37,9 @@ QTableWidgetItem* NewCell(const QString& text) {
 
 AlmanacWindow::AlmanacWindow(calendar::CalendarRule rule, QDate day, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("almanacWindow"));
-    setWindowTitle(QStringLiteral("万年历"));
 
     calendar = new TNongCalendar(this);
     calendar->setObjectName(QStringLiteral("almanacCalendar"));
-    calendar->setAccessibleName(QStringLiteral("万年历"));
     calendar->setMinimumSize(520, 380);
     calendar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     calendar->CalColors().SetLunarTermColor(kNavy);
@@ -66,8 +65,6 @@ AlmanacWindow::AlmanacWindow(calendar::CalendarRule rule, QDate day, QWidget* pa
 
     hours = new QTableWidget(kHourRows, 12, this);
     hours->setObjectName(QStringLiteral("almanacHours"));
-    hours->setAccessibleName(QStringLiteral("时辰"));
-    hours->setVerticalHeaderLabels({QStringLiteral("干支"), QStringLiteral("值神"), QStringLiteral("黄黑道")});
     hours->setEditTriggers(QAbstractItemView::NoEditTriggers);
     hours->setSelectionMode(QAbstractItemView::NoSelection);
     // The keys belong to the calendar, which moves the day.
@@ -80,9 +77,8 @@ AlmanacWindow::AlmanacWindow(calendar::CalendarRule rule, QDate day, QWidget* pa
                             kHourRows * hours->verticalHeader()->defaultSectionSize() + 2 * hours->frameWidth();
     hours->setFixedHeight(tableHeight);
 
-    castButton = new QPushButton(QStringLiteral("用此日起卦"), this);
+    castButton = new QPushButton(this);
     castButton->setObjectName(QStringLiteral("castButton"));
-    castButton->setAccessibleName(castButton->text());
     castButton->setFocusPolicy(Qt::TabFocus);
     connect(castButton, &QPushButton::clicked, this, [this] { emit castOn(Day()); });
 
@@ -99,8 +95,23 @@ AlmanacWindow::AlmanacWindow(calendar::CalendarRule rule, QDate day, QWidget* pa
     layout->addLayout(buttons);
 
     connect(calendar, &TNongCalendar::OnChange, this, &AlmanacWindow::ShowSelectedDay);
-    ShowSelectedDay();
+    RetranslateUi();
     calendar->setFocus();
+}
+
+void AlmanacWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) { RetranslateUi(); }
+    QWidget::changeEvent(event);
+}
+
+void AlmanacWindow::RetranslateUi() {
+    setWindowTitle(tr("万年历"));
+    calendar->setAccessibleName(tr("万年历"));
+    hours->setAccessibleName(tr("时辰"));
+    hours->setVerticalHeaderLabels({tr("干支"), tr("值神"), tr("黄黑道")});
+    castButton->setText(tr("用此日起卦"));
+    castButton->setAccessibleName(castButton->text());
+    ShowSelectedDay();
 }
 
 void AlmanacWindow::SetRule(calendar::CalendarRule rule) {
@@ -122,9 +133,9 @@ void AlmanacWindow::ShowSelectedDay() {
     // so every day it selects has one.
     const auto a = almanac::AlmanacOf(sys_days{year{day.year()} / day.month() / day.day()}, calendar->Rule());
     if (!a) return;
-    QString title = QStringLiteral("%1年%2月%3日 %4").arg(day.year()).arg(day.month()).arg(day.day()).arg(
-        QStringFromGbk(a->weekday));
-    if (!a->lunarDate.empty()) title += QStringLiteral("\n农历") + QStringFromGbk(a->lunarDate);
+    //: The selected day: year, month, day and weekday.
+    QString title = tr("%1年%2月%3日 %4").arg(day.year()).arg(day.month()).arg(day.day()).arg(QStringFromGbk(a->weekday));
+    if (!a->lunarDate.empty()) title += QLatin1Char('\n') + tr("农历%1").arg(QStringFromGbk(a->lunarDate));
     heading->setText(title);
 
     while (facts->rowCount() > 0) facts->removeRow(0);
@@ -132,12 +143,12 @@ void AlmanacWindow::ShowSelectedDay() {
         auto* value = new QLabel(QStringFromGbk(line.value));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setMinimumWidth(valueWidth_);
-        facts->addRow(QStringFromGbk(line.label) + QStringLiteral("："), value);
+        facts->addRow(tr("%1：").arg(QStringFromGbk(line.label)), value);
     }
 
     for (int column = 0; column < static_cast<int>(a->hours.size()); ++column) {
         const almanac::HourAlmanac& hour = a->hours[column];
-        hours->setHorizontalHeaderItem(column, new QTableWidgetItem(QStringFromGbk(hour.branch) + QStringLiteral("时")));
+        hours->setHorizontalHeaderItem(column, new QTableWidgetItem(tr("%1时").arg(QStringFromGbk(hour.branch))));
         hours->setItem(0, column, NewCell(QStringFromGbk(hour.stemBranch)));
         hours->setItem(1, column, NewCell(QStringFromGbk(hour.spirit)));
         const QString path = QStringFromGbk(hour.path);

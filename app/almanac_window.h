@@ -38,8 +38,11 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The fixed texts, and the shown day with the fixed words around its data.
+    void RetranslateUi();
     void ShowSelectedDay();
 
     // Wide enough for the longest value, so the window keeps its size as

@@ -10,6 +10,7 @@
 #include "casting/conventions.h"
 
 class QComboBox;
+class QLabel;
 
 // The choices last made; the default for any never made or no longer known.
 casting::Conventions StoredConventions();
@@ -28,6 +29,16 @@ public:
     // One box a choice, in the order VisitChoices gives them.
     std::array<QComboBox*, 4> choiceBoxes{};
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void RetranslateUi();
+    // Says what the value in `choiceBoxes[row]` does.
+    void Explain(std::size_t row);
+
     casting::Conventions chosen_;
+    std::array<QLabel*, 4> choiceNames_{}, meanings_{};
+    std::array<QString (*)(int index), 4> meaningOf_{};  // a value's meaning, by the box's index
+    QLabel* note_;
 };

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <cmath>
 
-#include "pipeline/convention_names.h"
+#include "convention_texts.h"
 #include "pipeline/entry_of_casting.h"
 
 namespace {
@@ -15,14 +15,15 @@ constexpr int kBatch = 50;  // a few screenfuls
 // its clock reading.
 QString CorrectionText(const journal::JournalEntry& entry) {
     if (!entry.castFrom) return {};
-    QString text = QStringLiteral("起卦时刻：") + QString::fromStdString(*entry.castFrom);
+    QString text = HistoryModel::tr("起卦时刻：%1").arg(QString::fromStdString(*entry.castFrom));
+    QString place;
     if (entry.placeName && !entry.placeName->empty()) {
-        text += QStringLiteral("\n真太阳时：") + QString::fromStdString(*entry.placeName);
+        place = QString::fromStdString(*entry.placeName);
     } else if (entry.longitude) {
-        text += QStringLiteral("\n真太阳时：%1%2°")
-                    .arg(*entry.longitude < 0 ? QStringLiteral("西经") : QStringLiteral("东经"))
-                    .arg(std::fabs(*entry.longitude));
+        const double degrees = std::fabs(*entry.longitude);
+        place = *entry.longitude < 0 ? HistoryModel::tr("西经%1°").arg(degrees) : HistoryModel::tr("东经%1°").arg(degrees);
     }
+    if (!place.isEmpty()) text += QLatin1Char('\n') + HistoryModel::tr("真太阳时：%1").arg(place);
     return text;
 }
 
@@ -34,7 +35,7 @@ QString TimeTip(const journal::JournalEntry& entry) {
     QStringList tip;
     if (const QString corrections = CorrectionText(entry); !corrections.isEmpty()) tip.append(corrections);
     if (entry.AwayFromDefaults()) {
-        tip.append(QString::fromStdString(pipeline::ConventionsLine(pipeline::ConventionsOf(entry))));
+        tip.append(ConventionsText(pipeline::ConventionsOf(entry)));
     }
     return tip.join('\n');
 }
@@ -123,6 +124,8 @@ void HistoryModel::sort(int column, Qt::SortOrder order) {
 
 void HistoryModel::ChangeNote(int row, std::string note) { rows_[row].note = std::move(note); }
 
+void HistoryModel::RetranslateHeadings() { emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1); }
+
 void HistoryModel::ForgetRow(int row) {
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
@@ -163,8 +166,10 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const char* const kHeadings[ColumnCount] = {"时间", "姓名", "起卦方式", "问话", "本卦 → 变卦", "备注"};
-    return QString::fromUtf8(kHeadings[section]);
+    static const char* const kHeadings[ColumnCount] = {QT_TR_NOOP("时间"),     QT_TR_NOOP("姓名"),
+                                                       QT_TR_NOOP("起卦方式"), QT_TR_NOOP("问话"),
+                                                       QT_TR_NOOP("本卦 → 变卦"), QT_TR_NOOP("备注")};
+    return tr(kHeadings[section]);
 }
 
 bool HistoryModel::canFetchMore(const QModelIndex& parent) const {

@@ -36,6 +36,8 @@ public:
     // Every casting of the list, including those not read yet.
     const std::vector<journal::JournalEntry>& AllEntries();
     void ChangeNote(int row, std::string note);
+    // The column heads anew, in the window's language now.
+    void RetranslateHeadings();
     void ForgetRow(int row);  // the casting was deleted
 
     int rowCount(const QModelIndex& parent = {}) const override;

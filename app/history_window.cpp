@@ -1,5 +1,6 @@
 #include "history_window.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,13 +17,10 @@
 HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, QWidget* parent)
     : QWidget(parent, Qt::Window), recorder_(recorder), services_(std::move(services)) {
     setObjectName(QStringLiteral("historyWindow"));
-    setWindowTitle(QStringLiteral("历史记录"));
     resize(860, 480);  // every column in view, the note stretching to the edge
 
     search = new QLineEdit(this);
     search->setObjectName(QStringLiteral("search"));
-    search->setAccessibleName(QStringLiteral("搜索"));
-    search->setPlaceholderText(QStringLiteral("搜索姓名、问话、备注、卦名"));
     search->setClearButtonEnabled(true);
 
     model_ = new HistoryModel(recorder_.Journal(), this);
@@ -41,17 +39,16 @@ HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, 
         table->setColumnWidth(column, width);
     }
 
-    auto newButton = [this](const QString& caption, const char* name, void (HistoryWindow::*act)()) {
-        auto* button = new QPushButton(caption, this);
+    auto newButton = [this](const char* name, void (HistoryWindow::*act)()) {
+        auto* button = new QPushButton(this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setAccessibleName(caption);
         connect(button, &QPushButton::clicked, this, act);
         return button;
     };
-    openButton = newButton(QStringLiteral("打开"), "openButton", &HistoryWindow::OpenCurrent);
-    noteButton = newButton(QStringLiteral("备注…"), "noteButton", &HistoryWindow::EditCurrentNote);
-    deleteButton = newButton(QStringLiteral("删除"), "deleteButton", &HistoryWindow::DeleteCurrent);
-    exportButton = newButton(QStringLiteral("导出…"), "exportButton", &HistoryWindow::ExportListed);
+    openButton = newButton("openButton", &HistoryWindow::OpenCurrent);
+    noteButton = newButton("noteButton", &HistoryWindow::EditCurrentNote);
+    deleteButton = newButton("deleteButton", &HistoryWindow::DeleteCurrent);
+    exportButton = newButton("exportButton", &HistoryWindow::ExportListed);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {openButton, noteButton, deleteButton}) buttons->addWidget(button);
@@ -66,11 +63,30 @@ HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, 
     connect(table, &QTableView::activated, this, &HistoryWindow::OpenCurrent);
     connect(&recorder_, &CastingRecorder::recorded, model_, &HistoryModel::Reload);
     connect(model_, &HistoryModel::readFailed, this,
-            [this](const QString& why) { Tell(QStringLiteral("起卦记录读取出错：") + why); });
+            [this](const QString& why) { Tell(tr("起卦记录读取出错：%1").arg(why)); });
     // Newest first, as the header shows; a click on a column's head sorts
     // by it. Enabling the sort reads the list the first time.
     table->horizontalHeader()->setSortIndicator(HistoryModel::Time, Qt::DescendingOrder);
     table->setSortingEnabled(true);
+    RetranslateUi();
+}
+
+void HistoryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) { RetranslateUi(); }
+    QWidget::changeEvent(event);
+}
+
+void HistoryWindow::RetranslateUi() {
+    setWindowTitle(tr("历史记录"));
+    search->setAccessibleName(tr("搜索"));
+    search->setPlaceholderText(tr("搜索姓名、问话、备注、卦名"));
+    const std::pair<QPushButton*, QString> captions[] = {
+        {openButton, tr("打开")}, {noteButton, tr("备注…")}, {deleteButton, tr("删除")}, {exportButton, tr("导出…")}};
+    for (const auto& [button, caption] : captions) {
+        button->setText(caption);
+        button->setAccessibleName(caption);
+    }
+    model_->RetranslateHeadings();
 }
 
 void HistoryWindow::keyPressEvent(QKeyEvent* event) {
@@ -97,7 +113,7 @@ void HistoryWindow::EditCurrentNote() {
     if (row < 0) return;
     const journal::JournalEntry& casting = model_->Entry(row);
     const std::optional<QString> note =
-        services_.editText(this, QStringLiteral("备注："), QString::fromStdString(casting.note));
+        services_.editText(this, tr("备注："), QString::fromStdString(casting.note));
     if (!note) return;
     const journal::WriteResult result = recorder_.Journal().UpdateNote(casting.id, note->toStdString());
     if (!result.ok()) return Tell(QString::fromStdString(result.message));
@@ -109,7 +125,7 @@ void HistoryWindow::DeleteCurrent() {
     if (row < 0) return;
     const journal::JournalEntry& casting = model_->Entry(row);
     const QString what = HistoryModel::CastTime(casting) + QLatin1Char(' ') + QString::fromStdString(casting.name);
-    if (!services_.ask(this, QStringLiteral("删除这次起卦的记录（%1）？删除后无法恢复。").arg(what))) return;
+    if (!services_.ask(this, tr("删除这次起卦的记录（%1）？删除后无法恢复。").arg(what))) return;
     const journal::WriteResult result = recorder_.Journal().Delete(casting.id);
     if (!result.ok()) return Tell(QString::fromStdString(result.message));
     model_->ForgetRow(row);
@@ -119,11 +135,11 @@ void HistoryWindow::ExportListed() {
     const std::vector<SaveFormat> formats = {{QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")},
                                              {QStringLiteral("JSON (*.json)"), QStringLiteral("json")}};
     const std::optional<ChosenFile> chosen =
-        ChooseFileToSave(services_, this, QStringLiteral("导出起卦记录"), formats, QStringLiteral("起卦记录"));
+        ChooseFileToSave(services_, this, tr("导出起卦记录"), formats, tr("起卦记录"));
     if (!chosen) return;
     const std::vector<journal::JournalEntry>& castings = model_->AllEntries();
     const std::string text = chosen->format == 1 ? journal::ToJson(castings) : journal::ToCsv(castings);
     if (!SaveBytes(chosen->file, QByteArray::fromStdString(text))) {
-        Tell(QStringLiteral("起卦记录无法写入“%1”。").arg(chosen->file));
+        Tell(tr("起卦记录无法写入“%1”。").arg(chosen->file));
     }
 }

@@ -36,8 +36,10 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void RetranslateUi();
     // The selected row, or -1.
     int CurrentRow() const;
     void Tell(const QString& text);

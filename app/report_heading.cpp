@@ -1,5 +1,7 @@
 #include "report_heading.h"
 
+#include <QCoreApplication>
+
 #include "qt_text/gbk_qt.h"
 #include "reading/trigrams.h"
 #include "shell_services.h"
@@ -10,7 +12,9 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 // An empty field is said, not left as a gap a reader might take for a
 // lost character.
-QString OrUnfilled(const QString& text) { return text.isEmpty() ? QStringLiteral("未填") : text; }
+QString OrUnfilled(const QString& text) {
+    return text.isEmpty() ? QCoreApplication::translate("ReportHeading", "未填") : text;
+}
 
 QString TrigramText(int trigram) {
     if (trigram < 1 || trigram > reading::kTrigramCount) return QString::number(trigram);
@@ -20,14 +24,17 @@ QString TrigramText(int trigram) {
 QString InputText(const ReportHeading& heading) {
     switch (InputOfMethod(heading.method)) {
         case MethodInput::None: return {};
-        case MethodInput::Question: return QStringLiteral("问话：“%1”").arg(heading.text);
-        case MethodInput::Character: return QStringLiteral("汉字：“%1”").arg(heading.text);
-        case MethodInput::Number: return QStringLiteral("数字：%1").arg(heading.text);
+        case MethodInput::Question:
+            return QCoreApplication::translate("ReportHeading", "问话：“%1”").arg(heading.text);
+        case MethodInput::Character:
+            return QCoreApplication::translate("ReportHeading", "汉字：“%1”").arg(heading.text);
+        case MethodInput::Number: return QCoreApplication::translate("ReportHeading", "数字：%1").arg(heading.text);
         case MethodInput::Manual:
-            return QStringLiteral("上卦：%1　下卦：%2　动爻：第%3爻")
+            return QCoreApplication::translate("ReportHeading", "上卦：%1　下卦：%2　动爻：第%3爻")
                 .arg(TrigramText(heading.manualUpper), TrigramText(heading.manualLower))
                 .arg(heading.manualLine);
-        case MethodInput::Clock: return QStringLiteral("时钟分钟：%1").arg(heading.minute);
+        case MethodInput::Clock:
+            return QCoreApplication::translate("ReportHeading", "时钟分钟：%1").arg(heading.minute);
     }
     return {};
 }
@@ -90,12 +97,17 @@ QStringList HeadingLines(const ReportHeading& heading) {
     const QString input = InputText(heading);
     const bool astronomical = heading.rule == calendar::CalendarRule::Astronomical;
     return {
-        kProductTitle + QStringLiteral("　起卦报告"),
-        QStringLiteral("姓名：%1　性别：%2　年龄：%3")
+        QCoreApplication::translate("ReportHeading", "%1　起卦报告").arg(kProductTitle),
+        QCoreApplication::translate("ReportHeading", "姓名：%1　性别：%2　年龄：%3")
             .arg(OrUnfilled(heading.name), OrUnfilled(heading.sex), OrUnfilled(heading.age)),
-        QStringLiteral("时间：公历%1年%2月%3日%4时").arg(heading.year).arg(heading.month).arg(heading.day).arg(heading.hour),
-        QStringLiteral("起卦方式：") + heading.method + (input.isEmpty() ? QString() : QStringLiteral("　") + input),
-        astronomical ? QStringLiteral("历法：天文（真实天象的节气与朔日）")
-                     : QStringLiteral("历法：内置（农历表与平气节气）"),
+        QCoreApplication::translate("ReportHeading", "时间：公历%1年%2月%3日%4时")
+            .arg(heading.year)
+            .arg(heading.month)
+            .arg(heading.day)
+            .arg(heading.hour),
+        input.isEmpty() ? QCoreApplication::translate("ReportHeading", "起卦方式：%1").arg(heading.method)
+                        : QCoreApplication::translate("ReportHeading", "起卦方式：%1　%2").arg(heading.method, input),
+        astronomical ? QCoreApplication::translate("ReportHeading", "历法：天文（真实天象的节气与朔日）")
+                     : QCoreApplication::translate("ReportHeading", "历法：内置（农历表与平气节气）"),
     };
 }

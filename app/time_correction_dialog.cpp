@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardItemModel>
@@ -27,8 +28,9 @@ constexpr std::size_t kPlacesOffered = 12;
 constexpr std::size_t kNamesakesShown = 5;
 
 QString DegreesText(double longitude) {
-    return (longitude < 0 ? QStringLiteral("西经") : QStringLiteral("东经")) +
-           QString::number(std::fabs(longitude), 'f', 2) + QStringLiteral("°");
+    const QString degrees = QString::number(std::fabs(longitude), 'f', 2);
+    return longitude < 0 ? TimeCorrectionDialog::tr("西经%1°").arg(degrees)
+                         : TimeCorrectionDialog::tr("东经%1°").arg(degrees);
 }
 
 // Where true solar time is reckoned: the place's, or a longitude typed.
@@ -41,24 +43,29 @@ struct Location {
 // The location `typed` names, or why it names none.
 std::variant<Location, QString> LocationOf(const QString& typed) {
     const QString text = typed.trimmed();
-    if (text.isEmpty()) return QStringLiteral("真太阳时要知道地点：请输入地名，或输入经度（东经为正）。");
+    if (text.isEmpty()) return TimeCorrectionDialog::tr("真太阳时要知道地点：请输入地名，或输入经度（东经为正）。");
     bool number = false;
     const double longitude = text.toDouble(&number);
     if (number) {
         if (!(longitude >= moment::kWestmostLongitude && longitude <= moment::kEastmostLongitude)) {
-            return QStringLiteral("经度应在 −180 到 180 之间（东经为正，西经为负），不是 %1。").arg(text);
+            return TimeCorrectionDialog::tr("经度应在 −180 到 180 之间（东经为正，西经为负），不是 %1。").arg(text);
         }
         return Location{longitude, moment::kBeijingZone, {}};
     }
     const std::vector<const places::Place*> found = places::PlacesCalled(GbkFromQString(text));
-    if (found.empty()) return QStringLiteral("地点列表里没有“%1”。请从列出的地点中选一个，或直接输入经度。").arg(text);
+    if (found.empty()) {
+        return TimeCorrectionDialog::tr("地点列表里没有“%1”。请从列出的地点中选一个，或直接输入经度。").arg(text);
+    }
     if (found.size() > 1) {
         QStringList names;
         for (std::size_t k = 0; k < std::min(found.size(), kNamesakesShown); ++k) {
             names.append(QStringFromGbk(found[k]->name));
         }
         if (found.size() > kNamesakesShown) names.append(QStringLiteral("…"));
-        return QStringLiteral("“%1”有%2处同名；可选：%3").arg(text).arg(found.size()).arg(names.join(QStringLiteral("、")));
+        return TimeCorrectionDialog::tr("“%1”有%2处同名；可选：%3")
+            .arg(text)
+            .arg(found.size())
+            .arg(names.join(QStringLiteral("、")));
     }
     return Location{found.front()->longitude, found.front()->zone, found.front()->name};
 }
@@ -75,8 +82,8 @@ void Locate(moment::MomentOptions& options, const Location& location) {
     options.placeName = location.placeName;
 }
 
-QLabel* Explanation(const QString& text) {
-    auto* label = new QLabel(text);
+QLabel* Explanation() {
+    auto* label = new QLabel;
     label->setIndent(22);  // under the switch's text, past its box
     return label;
 }
@@ -106,16 +113,13 @@ TimeCorrectionDialog::TimeCorrectionDialog(const moment::MomentOptions& chosen,
                                            std::function<void(const QString&)> refuse, QWidget* parent)
     : QDialog(parent), refuse_(std::move(refuse)), chosen_(chosen), offered_(new QStandardItemModel(this)) {
     setObjectName(QStringLiteral("TimeCorrectionDialog"));
-    setWindowTitle(QStringLiteral("时间校正"));
 
-    trueSolarTimeBox = new QCheckBox(QStringLiteral("真太阳时"));
+    trueSolarTimeBox = new QCheckBox;
     trueSolarTimeBox->setChecked(chosen.trueSolarTime);
     placeEdit = new QLineEdit(PlaceText(chosen));
-    placeEdit->setAccessibleName(QStringLiteral("地点或经度"));
-    placeEdit->setPlaceholderText(QStringLiteral("地名，如 喀什市；或经度，如 75.99"));
     placeEdit->setEnabled(chosen.trueSolarTime);
     connect(trueSolarTimeBox, &QCheckBox::toggled, placeEdit, &QWidget::setEnabled);
-    summerTimeBox = new QCheckBox(QStringLiteral("夏令时"));
+    summerTimeBox = new QCheckBox;
     summerTimeBox->setChecked(chosen.summerTime);
 
     // The list is searched anew at each edit; the completer only shows it,
@@ -128,24 +132,46 @@ TimeCorrectionDialog::TimeCorrectionDialog(const moment::MomentOptions& chosen,
 
     auto* place = new QHBoxLayout;
     place->setContentsMargins(22, 0, 0, 0);
-    place->addWidget(new QLabel(QStringLiteral("地点或经度：")));
+    placeLabel_ = new QLabel;
+    place->addWidget(placeLabel_);
     place->addWidget(placeEdit, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &TimeCorrectionDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    trueSolarTimeNote_ = Explanation();
+    longitudeNote_ = Explanation();
+    summerTimeNote_ = Explanation();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(trueSolarTimeBox);
-    layout->addWidget(Explanation(QStringLiteral("按起卦地的经度和均时差，把北京时间换成当地的真太阳时。")));
+    layout->addWidget(trueSolarTimeNote_);
     layout->addLayout(place);
-    layout->addWidget(Explanation(QStringLiteral("经度在 −180 到 180 之间，东经为正；钟表读数按北京时间算。")));
+    layout->addWidget(longitudeNote_);
     layout->addSpacing(8);
     layout->addWidget(summerTimeBox);
-    layout->addWidget(Explanation(QStringLiteral("钟表读数在夏令时内（如1986—1991年的夏天），先拨回标准时间。")));
+    layout->addWidget(summerTimeNote_);
     layout->addSpacing(8);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    RetranslateUi();
+}
+
+void TimeCorrectionDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) { RetranslateUi(); }
+    QDialog::changeEvent(event);
+}
+
+void TimeCorrectionDialog::RetranslateUi() {
+    setWindowTitle(tr("时间校正"));
+    trueSolarTimeBox->setText(tr("真太阳时"));
+    trueSolarTimeNote_->setText(tr("按起卦地的经度和均时差，把北京时间换成当地的真太阳时。"));
+    placeLabel_->setText(tr("地点或经度："));
+    placeEdit->setAccessibleName(tr("地点或经度"));
+    placeEdit->setPlaceholderText(tr("地名，如 喀什市；或经度，如 75.99"));
+    longitudeNote_->setText(tr("经度在 −180 到 180 之间，东经为正；钟表读数按北京时间算。"));
+    summerTimeBox->setText(tr("夏令时"));
+    summerTimeNote_->setText(tr("钟表读数在夏令时内（如1986—1991年的夏天），先拨回标准时间。"));
 }
 
 void TimeCorrectionDialog::OfferPlaces(const QString& typed) {

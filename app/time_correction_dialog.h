@@ -11,6 +11,7 @@
 #include "moment/clock_correction.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QStandardItemModel;
 
@@ -37,11 +38,17 @@ public:
     QCheckBox* summerTimeBox;
     QLineEdit* placeEdit;  // a place's name or a longitude
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void RetranslateUi();
     // The places whose names hold `typed`, offered under the field.
     void OfferPlaces(const QString& typed);
 
     std::function<void(const QString&)> refuse_;
     moment::MomentOptions chosen_;
     QStandardItemModel* offered_;
+    QLabel* placeLabel_;
+    QLabel *trueSolarTimeNote_, *longitudeNote_, *summerTimeNote_;  // under their switch or field
 };
