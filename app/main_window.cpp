@@ -222,7 +222,10 @@ void TForm1::BuildMenus() {
     N7 = step(QStringLiteral("错卦"), [this] { engine_->DeriveOpposite(); });
     N8 = step(QStringLiteral("综卦"), [this] { engine_->DeriveReversed(); });
     N11 = step(QStringLiteral("运行"),
-               [this] { bsSkinRichEdit1->Replace(engine_->WriteReport(EnteredPerson(), EnteredMoment())); });
+               [this] {
+                   const casting::Person person = EnteredPerson();
+                   bsSkinRichEdit1->Replace(engine_->WriteReport(person, EnteredMoment()), person.name);
+               });
     N12 = PopupMenu1->addAction(QStringLiteral("试验"));
 
     PopupMenu2 = new QMenu(this);
@@ -618,8 +621,13 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
         return casting::CastingOutcome{};
     });
     if (!done) return;
-    bsSkinRichEdit1->Replace(cast->report);
-    readingPage->SetReading(cast->reading, cast->chart, pipeline::OpeningText(asked, *cast, cast->boundaries));
+    bsSkinRichEdit1->Replace(cast->report, asked.name);
+    std::vector<std::string> typedAndCounted;
+    for (const pipeline::CountedAs& counted : cast->countedAs) {
+        typedAndCounted.insert(typedAndCounted.end(), {counted.entered, counted.counted});
+    }
+    readingPage->SetReading(cast->reading, cast->chart, pipeline::OpeningText(asked, *cast, cast->boundaries),
+                            typedAndCounted);
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
     // The clock's minute as entered, as the journal keeps it, not the
     // corrected one 时分起卦 read.
@@ -735,7 +743,7 @@ void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
         bsSkinComboBox4->setCurrentIndex(heading.manualLine - 1);
     }
 
-    bsSkinRichEdit1->setPlainText(QString::fromStdString(casting.report));
+    bsSkinRichEdit1->ShowStored(QString::fromStdString(casting.report));
     shownHeading_ = heading;
     readingPage->ShowStored(QString::fromStdString(casting.reading.value_or(std::string())));
     if (casting.reading) N21Click();
