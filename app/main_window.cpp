@@ -259,8 +259,10 @@ void TForm1::BuildMenus() {
     N6 = step(QT_TR_NOOP("变卦"), [this] { engine_->DeriveChanged(); });
     N7 = step(QT_TR_NOOP("错卦"), [this] { engine_->DeriveOpposite(); });
     N8 = step(QT_TR_NOOP("综卦"), [this] { engine_->DeriveReversed(); });
-    N11 = step(QT_TR_NOOP("运行"),
-               [this] { bsSkinRichEdit1->Replace(engine_->WriteReport(EnteredPerson(), EnteredMoment())); });
+    N11 = step(QT_TR_NOOP("运行"), [this] {
+        const casting::Person person = EnteredPerson();
+        bsSkinRichEdit1->Replace(engine_->WriteReport(person, EnteredMoment()), person.name);
+    });
     N12 = PopupMenu1->addAction(QString());
     texts_.Add(QT_TR_NOOP("试验"), N12);
 
@@ -691,8 +693,13 @@ void TForm1::Cast(pipeline::Method method, const pipeline::CastingInputs& inputs
         return casting::CastingOutcome{};
     });
     if (!done) return;
-    bsSkinRichEdit1->Replace(cast->report);
-    readingPage->SetReading(cast->reading, cast->chart, pipeline::OpeningText(asked, *cast, cast->boundaries));
+    bsSkinRichEdit1->Replace(cast->report, asked.name);
+    std::vector<std::string> typedAndCounted;
+    for (const pipeline::CountedAs& counted : cast->countedAs) {
+        typedAndCounted.insert(typedAndCounted.end(), {counted.entered, counted.counted});
+    }
+    readingPage->SetReading(cast->reading, cast->chart, pipeline::OpeningText(asked, *cast, cast->boundaries),
+                            typedAndCounted);
     shownHeading_ = HeadingOf(PersonOf(asked), MomentOf(asked), cast->record, inputs);
     // The clock's minute as entered, as the journal keeps it, not the
     // corrected one 时分起卦 read.
@@ -809,7 +816,7 @@ void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
         bsSkinComboBox4->setCurrentIndex(heading.manualLine - 1);
     }
 
-    bsSkinRichEdit1->setPlainText(QString::fromStdString(casting.report));
+    bsSkinRichEdit1->ShowStored(QString::fromStdString(casting.report));
     shownHeading_ = heading;
     readingPage->ShowStored(QString::fromStdString(casting.reading.value_or(std::string())));
     if (casting.reading) N21Click();

@@ -21,9 +21,11 @@ public:
     // casting that has none, after the sections that open the page (GBK
     // lines, pipeline/reading_text.h). Laid out after the current event (the
     // report's painting) when the page is on screen, else when it is next
-    // shown.
+    // shown. In traditional characters under Traditional Chinese, but for
+    // `kept` (GBK), the opening's characters the person typed and the ones
+    // counted for them.
     void SetReading(const std::optional<reading::Reading>& reading, const std::optional<liuyao::Chart>& chart,
-                    const std::vector<std::string>& opening = {});
+                    const std::vector<std::string>& opening = {}, const std::vector<std::string>& kept = {});
 
     // No casting to read, as before the first: the report it read was
     // emptied.
@@ -39,13 +41,19 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowReading();
+    // The casting's reading in the characters of the program's language,
+    // again, as it is next shown.
+    void ShowDataTexts();
+    QStringList ReadingLines() const;
 
     std::optional<reading::Reading> shown_;
     std::optional<liuyao::Chart> chart_;
     std::vector<std::string> opening_;
+    std::vector<std::string> kept_;
     QString reading_;
     bool stale_ = true;
 };

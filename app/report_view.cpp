@@ -2,6 +2,10 @@
 
 #include <QTextCursor>
 
+#include <QEvent>
+#include <stdexcept>
+
+#include "data_script.h"
 #include "qt_text/gbk_qt.h"
 
 ReportView::ReportView(QWidget* parent) : QPlainTextEdit(parent) {
@@ -23,15 +27,49 @@ QFont ReportView::Face(int pixelSize) {
     return font;
 }
 
-void ReportView::Replace(const std::vector<std::string>& lines) {
+void ReportView::Replace(const std::vector<std::string>& lines, const std::string& personName) {
+    lines_ = lines;
+    personName_ = personName;
+    ShowDataTexts();
+}
+
+void ReportView::ShowStored(const QString& report) {
+    lines_.clear();
+    personName_.clear();
+    ShowText(report);
+}
+
+void ReportView::changeEvent(QEvent* event) {
+    // A report kept as text is shown as it was kept; an emptied view stays
+    // empty.
+    if (event->type() == QEvent::LanguageChange && !lines_.empty() && !document()->isEmpty()) ShowDataTexts();
+    QPlainTextEdit::changeEvent(event);
+}
+
+void ReportView::ShowDataTexts() {
+    QStringList shown;
+    const std::optional<pipeline::TraditionalForm> form = TraditionalFormShown();
+    try {
+        if (form) {
+            for (const std::string& line : pipeline::TraditionalReport(lines_, personName_, *form)) {
+                shown.append(QString::fromStdString(line));
+            }
+        }
+    } catch (const std::runtime_error& error) {
+        // Without OpenCC's data the report is still shown, as written.
+        qWarning("%s", error.what());
+        shown.clear();
+    }
+    if (shown.isEmpty()) {
+        for (const std::string& line : lines_) shown.append(QStringFromGbk(line));
+    }
+    ShowText(shown.join(QLatin1Char('\n')));
+}
+
+void ReportView::ShowText(const QString& text) {
     // One edit of the document, whose layout then changes once, not to an
     // empty report and back: the scroll bars end with the range and page
     // they had, so a new report repaints only the text.
-    QString text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += QLatin1Char('\n');
-        text += QStringFromGbk(lines[i]);
-    }
     QTextCursor all(document());
     all.beginEditBlock();
     all.select(QTextCursor::Document);

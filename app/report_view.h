@@ -16,6 +16,23 @@ public:
     // full-width characters line up in it, line figures included.
     static QFont Face(int pixelSize);
 
-    // Shows the report's GBK lines in place of what was shown.
-    void Replace(const std::vector<std::string>& lines);
+    // Shows the report's GBK lines in place of what was shown, in the
+    // characters of the program's language (data_script.h); `personName`
+    // (GBK), on the first line, stays as typed.
+    void Replace(const std::vector<std::string>& lines, const std::string& personName = {});
+
+    // Shows a report kept as text, as it was kept.
+    void ShowStored(const QString& report);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // The report in the characters of the program's language, converted
+    // once for each report and each change of language.
+    void ShowDataTexts();
+    void ShowText(const QString& text);
+
+    std::vector<std::string> lines_;
+    std::string personName_;
 };

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QInputMethodEvent>
@@ -750,6 +751,53 @@ TEST_F(MainWindowTest, SplitZiKeepsTheDayAtHalfPastEleven) {
         }
     }
     EXPECT_TRUE(messages.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// As the language menu does: the locale first, then every widget told.
+void SwitchLanguage(QWidget* window, const QLocale& language) {
+    QLocale::setDefault(language);
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(window, &change);
+}
+
+// Under 繁體中文 the report and the reading are shown, read back for export
+// and copied in traditional characters, the person's name as typed; back
+// under Simplified Chinese they are today's to the byte.
+TEST_F(MainWindowTest, TraditionalChineseShowsTheCastingInTraditionalCharacters) {
+    const QLocale simplified(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China);
+    const auto restore = qScopeGuard([&simplified] { QLocale::setDefault(simplified); });
+    Type(form->bsSkinEdit1, "张丑");
+    Click(form->bsSkinButton1);
+    const QStringList simplifiedReport = Report();
+    const QString simplifiedReading = Reading();
+    const struct {
+        QLocale language;
+        const char* sexLabel;
+    } traditional[] = {
+        {QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Taiwan), "性別"},
+        {QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::HongKong), "性別"},
+    };
+    for (const auto& t : traditional) {
+        SwitchLanguage(form.get(), t.language);
+        const QStringList report = Report();
+        ASSERT_EQ(report.size(), simplifiedReport.size());
+        EXPECT_TRUE(report[0].startsWith(QStringLiteral("  姓名： 张丑  ") + t.sexLabel)) << report[0].toStdString();
+        EXPECT_TRUE(report.join('\n').contains(QStringLiteral("農曆")));
+        const QString reading = Reading();
+        EXPECT_TRUE(reading.contains(QStringLiteral("【經文】"))) << reading.toStdString();
+        EXPECT_FALSE(reading.contains(QStringLiteral("【经文】")));
+        EXPECT_EQ(form->readingPage->Reading(), reading);
+        form->N13->trigger();
+        form->N14->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(), report.join('\n'));
+    }
+    SwitchLanguage(form.get(), simplified);
+    EXPECT_EQ(Report(), simplifiedReport);
+    EXPECT_EQ(Reading(), simplifiedReading);
 }
 
 }  // namespace

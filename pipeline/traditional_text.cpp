@@ -1,0 +1,171 @@
+#include "traditional_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "calendar/calendar_names.h"
+#include "calendar/solar_terms.h"
+#include "casting/guaku_calls.h"
+#include "reading_text.h"
+#include "reading/hexagram_texts.h"
+#include "reading/trigrams.h"
+#include "script_conversion/opencc_converter.h"
+#include "script_conversion/traditional_name.h"
+#include "text/gbk_utf8.h"
+
+namespace pipeline {
+namespace {
+
+// A piece of text that does not go through the form's conversion, and what
+// stands in its place. UTF-8.
+struct Fixed {
+    std::string from, to;
+};
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
+
+// Every name the engines write, simplified, UTF-8.
+std::vector<std::string> NamesWritten() {
+    std::vector<std::string> names;
+    for (const reading::HexagramText& text : reading::HexagramTexts()) {
+        names.emplace_back(text.name);
+        names.push_back(casting::HexagramName(text.upper, text.lower));
+    }
+    for (int trigram = 1; trigram <= 8; ++trigram) names.emplace_back(reading::TrigramName(trigram));
+    for (int index = 0; index < 60; ++index) {
+        const std::string pair = calendar::GanZhiName(index);
+        names.insert(names.end(), {pair, pair.substr(0, 2), pair.substr(2)});
+    }
+    for (int term = 0; term < calendar::kSolarTermCount; ++term) {
+        names.push_back(calendar::SolarTermName(std::floor(calendar::SolarTermMoment(2000, term))));
+    }
+    for (int month = 1; month <= 12; ++month) names.push_back(calendar::LunarMonthName(month, false));
+    for (std::string& name : names) name = text::Utf8FromGbk(name);
+    return names;
+}
+
+// One form's conversion, loaded once and kept: OpenCC's dictionaries take
+// far longer to load than a report takes to convert.
+class Writing {
+public:
+    explicit Writing(const std::string& config) : converter_(config) {
+        // The form may write a name as another word (丑 as 醜, "ugly") or in
+        // its own variant (Hong Kong's 兑): those are put back to the
+        // name's one traditional form, longest first, so that a longer
+        // name is not broken by a shorter one inside it.
+        for (const std::string& name : NamesWritten()) {
+            std::string written = converter_.Convert(name);
+            std::string traditional = script_conversion::TraditionalName(name);
+            if (written != traditional) mended_.push_back({std::move(written), std::move(traditional)});
+        }
+        std::ranges::sort(mended_, std::ranges::greater{}, [](const Fixed& m) { return m.from.size(); });
+    }
+
+    // `utf8` with every piece of `fixed` as it gives it, the rest converted.
+    std::string Convert(std::string_view utf8, const std::vector<Fixed>& fixed = {}) const {
+        std::string converted;
+        while (!utf8.empty()) {
+            auto next = std::string_view::npos;
+            const Fixed* found = nullptr;
+            for (const Fixed& piece : fixed) {
+                const auto at = piece.from.empty() ? std::string_view::npos : utf8.find(piece.from);
+                if (at < next) next = at, found = &piece;
+            }
+            converted += Running(utf8.substr(0, next));
+            if (found == nullptr) break;
+            converted += found->to;
+            utf8.remove_prefix(next + found->from.size());
+        }
+        return converted;
+    }
+
+private:
+    std::string Running(std::string_view utf8) const {
+        if (utf8.empty()) return {};
+        std::string converted = converter_.Convert(utf8);
+        for (const auto& [from, to] : mended_) ReplaceAll(converted, from, to);
+        return converted;
+    }
+
+    script_conversion::OpenccConverter converter_;
+    std::vector<Fixed> mended_;
+};
+
+const Writing& WritingOf(TraditionalForm form) {
+    if (form == TraditionalForm::HongKong) {
+        static const Writing hongKong("s2hk.json");
+        return hongKong;
+    }
+    static const Writing taiwan("s2twp.json");
+    return taiwan;
+}
+
+Fixed Cited(std::string_view label, std::string_view text, std::string_view traditionalLabel,
+            std::string_view traditionalText) {
+    return {text::Utf8FromGbk(label) + "：" + text::Utf8FromGbk(text),
+            text::Utf8FromGbk(traditionalLabel) + "：" + text::Utf8FromGbk(traditionalText)};
+}
+
+// The reading's three citations, as ReadingLines writes them, and the
+// traditional data's in their place.
+std::vector<Fixed> CitationsOf(const reading::Reading& reading) {
+    using reading::Script;
+    const reading::HexagramText& primary = *reading.primary;
+    const reading::HexagramText& changed = *reading.changed;
+    const reading::HexagramText& primaryTraditional =
+        reading::HexagramTextOf(primary.upper, primary.lower, Script::Traditional);
+    const reading::HexagramText& changedTraditional =
+        reading::HexagramTextOf(changed.upper, changed.lower, Script::Traditional);
+    const auto moving = std::ranges::find(primary.statements, reading.movingStatement.label,
+                                          &reading::LineStatement::label);
+    const reading::LineStatement& movingTraditional = primaryTraditional.statements.at(moving - primary.statements.begin());
+    return {Cited(primary.name, primary.judgment, primaryTraditional.name, primaryTraditional.judgment),
+            Cited(reading.movingStatement.label, reading.movingStatement.text, movingTraditional.label,
+                  movingTraditional.text),
+            Cited(changed.name, changed.judgment, changedTraditional.name, changedTraditional.judgment)};
+}
+
+std::vector<Fixed> KeptAsTheyAre(const std::vector<std::string>& gbkWords) {
+    std::vector<Fixed> kept;
+    for (const std::string& word : gbkWords) kept.push_back({text::Utf8FromGbk(word), text::Utf8FromGbk(word)});
+    return kept;
+}
+
+}  // namespace
+
+std::string TraditionalText(std::string_view gbk, TraditionalForm form) {
+    return WritingOf(form).Convert(text::Utf8FromGbk(gbk));
+}
+
+std::vector<std::string> TraditionalReport(const std::vector<std::string>& report, std::string_view personName,
+                                           TraditionalForm form) {
+    const Writing& writing = WritingOf(form);
+    std::vector<std::string> lines;
+    for (const std::string& line : report) {
+        lines.push_back(writing.Convert(text::Utf8FromGbk(line),
+                                        lines.empty() ? KeptAsTheyAre({std::string(personName)}) : std::vector<Fixed>{}));
+    }
+    return lines;
+}
+
+std::vector<std::string> TraditionalReadingText(const std::optional<reading::Reading>& reading,
+                                                const std::optional<liuyao::Chart>& chart,
+                                                const std::vector<std::string>& opening, TraditionalForm form,
+                                                const std::vector<std::string>& kept) {
+    const Writing& writing = WritingOf(form);
+    std::vector<std::string> lines;
+    const std::vector<Fixed> keptFixed = KeptAsTheyAre(kept);
+    for (const std::string& line : opening) lines.push_back(writing.Convert(text::Utf8FromGbk(line), keptFixed));
+    const std::vector<Fixed> citations = reading ? CitationsOf(*reading) : std::vector<Fixed>{};
+    for (const std::string& line : ReadingText(reading, chart)) {
+        lines.push_back(writing.Convert(text::Utf8FromGbk(line), citations));
+    }
+    return lines;
+}
+
+}  // namespace pipeline
