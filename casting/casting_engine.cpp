@@ -5,13 +5,15 @@
 #include "convert_error.h"
 #include "guaku_calls.h"
 #include "hexagram_derivation.h"
+#include "messages/catalog.h"
 
 namespace casting {
 namespace {
 
-constexpr char kChineseCharactersWanted[] = "参数错误：请输入汉字！";
-constexpr char kChineseNameWanted[] = "参数错误：请输入汉字姓名！";
-constexpr char kInputIncomplete[] = "参数错误：请检查是否输入完整！";
+// The command line prints these in its language; the window as written.
+constexpr char kChineseCharactersWanted[] = N_("参数错误：请输入汉字！");
+constexpr char kChineseNameWanted[] = N_("参数错误：请输入汉字姓名！");
+constexpr char kInputIncomplete[] = N_("参数错误：请检查是否输入完整！");
 
 CastingOutcome Refused(Refusal refusal, const char* message) { return {refusal, message}; }
 

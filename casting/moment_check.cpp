@@ -4,6 +4,7 @@
 
 #include "calendar/date_rule.h"
 #include "calendar/lunar_conversion.h"
+#include "messages/catalog.h"
 
 namespace casting {
 namespace {
@@ -42,7 +43,7 @@ std::string FaultText(MomentFault fault) {
         case MomentFault::NextDayOutsideCalendar:
             return "参数错误：23时是次日的子时，次日已超出" + CalendarRange() + "的历法范围！";
         case MomentFault::NoLunarDate:
-            return "参数错误：1900年1月31日之前没有农历日期，传统起卦要用农历月日，请改用其他起卦方式！";
+            return N_("参数错误：1900年1月31日之前没有农历日期，传统起卦要用农历月日，请改用其他起卦方式！");
     }
     return {};
 }

@@ -9,12 +9,15 @@
 #include "almanac/day_almanac.h"
 #include "command_line.h"
 #include "json_writer.h"
+#include "messages/catalog.h"
 #include "text/gbk_utf8.h"
 
 namespace cli {
 namespace {
 
 using namespace std::chrono;
+using messages::Formatted;
+using messages::Translated;
 
 std::string Utf8(std::string_view gbk) { return text::Utf8FromGbk(gbk); }
 
@@ -33,14 +36,14 @@ struct Refused {
 // The day `text` names within the calendar's range, or why not.
 std::variant<sys_days, Refused> DayNamed(const char* option, const std::string& text) {
     const auto fields = pipeline::ParseDate(text);
-    if (!fields) return Refused{std::string(option) + " must be YYYY-MM-DD, not '" + text + "'"};
+    if (!fields) return Refused{Formatted(Translated("%s must be YYYY-MM-DD, not '%s'"), option, text.c_str())};
     const year_month_day ymd{year{fields->year}, month{static_cast<unsigned>(fields->month)},
                              day{static_cast<unsigned>(fields->day)}};
-    if (!ymd.ok()) return Refused{std::string(option) + " '" + text + "' is not a day"};
+    if (!ymd.ok()) return Refused{Formatted(Translated("%s '%s' is not a day"), option, text.c_str())};
     const sys_days d{ymd};
     if (d < almanac::kFirstDay || d > almanac::kLastDay) {
-        return Refused{std::string(option) + " " + DateText(d) + " lies outside " + DateText(almanac::kFirstDay) + " to " +
-                       DateText(almanac::kLastDay)};
+        return Refused{Formatted(Translated("%s %s lies outside %s to %s"), option, DateText(d).c_str(),
+                                 DateText(almanac::kFirstDay).c_str(), DateText(almanac::kLastDay).c_str())};
     }
     return d;
 }
@@ -106,15 +109,15 @@ std::string AlmanacJson(sys_days day, const almanac::DayAlmanac& a) {
 // The first and last day asked for, or why they cannot be.
 std::variant<std::pair<sys_days, sys_days>, Refused> DaysAsked(const AlmanacRequest& r,
                                                                const pipeline::LocalTime& today) {
-    if (r.date && (r.from || r.to)) return Refused{"--almanac takes --date or --from and --to, not both"};
-    if (r.from.has_value() != r.to.has_value()) return Refused{"--from and --to go together"};
+    if (r.date && (r.from || r.to)) return Refused{Translated("--almanac takes --date or --from and --to, not both")};
+    if (r.from.has_value() != r.to.has_value()) return Refused{Translated("--from and --to go together")};
     if (r.from) {
         const auto first = DayNamed("--from", *r.from);
         if (const auto* refused = std::get_if<Refused>(&first)) return *refused;
         const auto last = DayNamed("--to", *r.to);
         if (const auto* refused = std::get_if<Refused>(&last)) return *refused;
         if (std::get<sys_days>(last) < std::get<sys_days>(first)) {
-            return Refused{"--to " + *r.to + " comes before --from " + *r.from};
+            return Refused{Formatted(Translated("--to %s comes before --from %s"), r.to->c_str(), r.from->c_str())};
         }
         return std::pair{std::get<sys_days>(first), std::get<sys_days>(last)};
     }
@@ -131,7 +134,8 @@ int PrintAlmanac(const AlmanacRequest& request, const pipeline::LocalTime& today
                  std::ostream& err) {
     const auto rule = calendar::CalendarRuleNamed(request.calendar.value_or("table"));
     if (!rule) {
-        err << "yaopan-cast: calendar must be table or astronomical, not '" << *request.calendar << "'\n";
+        err << "yaopan-cast: "
+            << Formatted(Translated("calendar must be table or astronomical, not '%s'"), request.calendar->c_str()) << '\n';
         return kExitBadInput;
     }
     const auto asked = DaysAsked(request, today);
@@ -151,7 +155,7 @@ int PrintAlmanac(const AlmanacRequest& request, const pipeline::LocalTime& today
     }
     out.flush();
     if (!out) {
-        err << "yaopan-cast: standard output failed\n";
+        err << "yaopan-cast: " << Translated("standard output failed") << '\n';
         return kExitInputOutput;
     }
     return 0;

@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "cast_output.h"
+#include "messages/catalog.h"
 #include "pipeline/casting_road.h"
 
 namespace cli {
 namespace {
 
 using json = nlohmann::ordered_json;
+using messages::Formatted;
+using messages::Translated;
 using pipeline::CastRequest;
 using pipeline::kNumberFields;
 using pipeline::kTextFields;
@@ -26,12 +29,12 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
         const json& value = item.value();
         if (value.is_null()) continue;  // as if the key were absent
         if (key == "true_solar_time" || key == "summer_time") {
-            if (!value.is_boolean()) return key + " must be true or false";
+            if (!value.is_boolean()) return Formatted(Translated("%s must be true or false"), key.c_str());
             (key == "true_solar_time" ? request.trueSolarTime : request.summerTime) = value.get<bool>();
             continue;
         }
         if (key == "longitude") {
-            if (!value.is_number()) return key + " must be a number";
+            if (!value.is_number()) return Formatted(Translated("%s must be a number"), key.c_str());
             request.longitude = value.get<double>();
             continue;
         }
@@ -44,16 +47,16 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
             } else if (value.is_number_integer()) {
                 request.*text->value = value.dump();
             } else {
-                return key + " must be a string";
+                return Formatted(Translated("%s must be a string"), key.c_str());
             }
             continue;
         }
         const auto number = std::find_if(kNumberFields.begin(), kNumberFields.end(),
                                          [&](const pipeline::NumberField& f) { return key == f.key; });
-        if (number == kNumberFields.end()) return "unknown key '" + key + "'";
-        if (!value.is_number_integer()) return key + " must be a whole number";
+        if (number == kNumberFields.end()) return Formatted(Translated("unknown key '%s'"), key.c_str());
+        if (!value.is_number_integer()) return Formatted(Translated("%s must be a whole number"), key.c_str());
         if (value.is_number_unsigned() && value.get<unsigned long long>() > LLONG_MAX) {
-            return key + " is out of range";
+            return Formatted(Translated("%s is out of range"), key.c_str());
         }
         request.*number->value = value.get<long long>();
     }
@@ -64,7 +67,7 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
 
 std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now) {
     json object = json::parse(line, nullptr, false);
-    if (object.is_discarded() || !object.is_object()) return ErrorJson("the line is no JSON object");
+    if (object.is_discarded() || !object.is_object()) return ErrorJson(Translated("the line is no JSON object"));
     CastRequest request;
     if (auto error = ReadKeys(object, request)) return ErrorJson(*error);
     auto cast = pipeline::CastRequested(request, now);
@@ -97,7 +100,7 @@ bool RunBatch(std::istream& in, std::ostream& out) {
             if (!writeAnswers()) break;
             in.clear();
             in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-            answers += ErrorJson("line longer than " + std::to_string(kMaxBatchLineBytes) + " bytes");
+            answers += ErrorJson(Formatted(Translated("line longer than %zu bytes"), kMaxBatchLineBytes));
         } else {
             // The count holds the newline unless the input ended first.
             const auto length = static_cast<std::size_t>(in.gcount()) - (in.eof() ? 0 : 1);

@@ -13,16 +13,20 @@
 #include "cast_output.h"
 #include "pipeline/casting_road.h"
 #include "journal_commands.h"
+#include "message_language.h"
+#include "messages/catalog.h"
 
 namespace cli {
 namespace {
 
+using messages::Formatted;
+using messages::Translated;
 using pipeline::CastRequest;
 using pipeline::kNumberFields;
 using pipeline::kTextFields;
 
 std::string MethodList() {
-    std::string list = "Methods:\n";
+    std::string list = Translated("Methods:\n");
     for (const pipeline::MethodName& m : pipeline::kMethods)
         list += "  " + std::string(m.key) + std::string(12 - std::strlen(m.key), ' ') + m.caption + "\n";
     return list;
@@ -33,10 +37,10 @@ std::string MethodList() {
 // No number option gives a negative value a meaning, so none takes a sign.
 long long DecimalValue(const std::string& option, const std::string& text) {
     const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-    if (!digits) throw CLI::ValidationError(option, "takes decimal digits only, not '" + text + "'");
+    if (!digits) throw CLI::ValidationError(option, Formatted(Translated("takes decimal digits only, not '%s'"), text.c_str()));
     long long value = 0;
     if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) {
-        throw CLI::ValidationError(option, text + " is out of range");
+        throw CLI::ValidationError(option, Formatted(Translated("%s is out of range"), text.c_str()));
     }
     return value;
 }
@@ -49,7 +53,24 @@ double DegreesValue(const std::string& option, const std::string& text) {
     const auto [stop, error] = std::from_chars(text.data() + (text.starts_with('+') ? 1 : 0), end, value,
                                                std::chars_format::fixed);
     if (text.empty() || error != std::errc() || stop != end) {
-        throw CLI::ValidationError(option, "takes degrees like 116.4 or -75.5, not '" + text + "'");
+        throw CLI::ValidationError(option,
+                                   Formatted(Translated("takes degrees like 116.4 or -75.5, not '%s'"), text.c_str()));
+    }
+    return value;
+}
+
+// --lang's value, read before the options are declared: their help is in
+// the language it names.
+std::optional<std::string> LangGiven(int argc, const char* const* argv) {
+    std::optional<std::string> value;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") break;
+        if (arg == "--lang" && i + 1 < argc) {
+            value = argv[++i];
+        } else if (arg.starts_with("--lang=")) {
+            value = std::string(arg.substr(std::strlen("--lang=")));
+        }
     }
     return value;
 }
@@ -57,9 +78,33 @@ double DegreesValue(const std::string& option, const std::string& text) {
 }  // namespace
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
-    CLI::App app("Casts a hexagram by the plum-blossom method and prints the report the window shows.", "yaopan-cast");
+    // Where the language is known, and whether it was asked for: the
+    // Traditional forms of the report's and the JSON's texts follow it.
+    MessageLanguage language = LanguageOfEnvironment();
+    if (const auto lang = LangGiven(argc, argv)) {
+        const auto catalog = CatalogNamed(*lang);
+        if (!catalog) {
+            SpeakIn(language);
+            err << "yaopan-cast: " << Formatted(Translated("--lang must be zh_CN, zh_TW or en, not '%s'"), lang->c_str())
+                << '\n';
+            return kExitBadInput;
+        }
+        language = {*catalog, *lang, true};
+    }
+    SpeakIn(language);
+
+    CLI::App app(Translated("Casts a hexagram by the plum-blossom method and prints the report the window shows."),
+                 "yaopan-cast");
+    app.get_formatter()->label("Usage", Translated("Usage"));
+    app.get_formatter()->label("OPTIONS", Translated("OPTIONS"));
+    app.option_defaults()->group(Translated("Options"));
+    // Read by LangGiven; declared so the parser takes it, and first, so
+    // that its hidden group adds no line to the help. The manual page and
+    // the README tell of it.
+    app.add_option_function<std::string>("--lang", [](const std::string&) {})->group("");
+    app.set_help_flag("-h,--help", Translated("Print this help message and exit"));
     app.footer(MethodList());
-    app.set_version_flag("--version", "yaopan-cast " YAOPAN_VERSION, "print the version and exit");
+    app.set_version_flag("--version", "yaopan-cast " YAOPAN_VERSION, Translated("print the version and exit"));
     CastRequest request;
     bool castingOptions = false;
     for (const pipeline::TextField& field : kTextFields) {
@@ -72,7 +117,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
                 request.*field.value = value;
                 castingOptions = true;
             },
-            field.help);
+            Translated(field.help));
     }
     for (const pipeline::NumberField& field : kNumberFields) {
         const std::string option = std::string("--") + field.key;
@@ -82,7 +127,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
                    request.*field.value = DecimalValue(option, text);
                    castingOptions = true;
                },
-               field.help)
+               Translated(field.help))
             ->type_name("INT");
     }
     app.add_option_function<std::string>(
@@ -91,44 +136,44 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
                request.longitude = DegreesValue("--longitude", text);
                castingOptions = true;
            },
-           "with --true-solar-time: the place's longitude in degrees, -180 to 180, east positive")
+           Translated("with --true-solar-time: the place's longitude in degrees, -180 to 180, east positive"))
         ->type_name("DEG");
     // A flag takes no value: "--record=false" would otherwise record. (CLI11
     // still takes "=true", its own spelling of the bare flag.)
     app.option_defaults()->disable_flag_override();
     bool json = false, batch = false, history = false, almanac = false;
     std::optional<std::string> search, from, to;
-    app.add_flag("--json", json, "print one JSON object instead of the report (with --history, the castings' array)");
-    app.add_flag("--batch", batch, "read one JSON object per line on standard input, write one per line");
+    app.add_flag("--json", json, Translated("print one JSON object instead of the report (with --history, the castings' array)"));
+    app.add_flag("--batch", batch, Translated("read one JSON object per line on standard input, write one per line"));
     app.add_flag_function(
         "--record",
         [&request, &castingOptions](std::int64_t) {
             request.record = true;
             castingOptions = true;
         },
-        "keep the casting in the journal");
+        Translated("keep the casting in the journal"));
     app.add_flag_function(
         "--true-solar-time",
         [&request, &castingOptions](std::int64_t) {
             request.trueSolarTime = true;
             castingOptions = true;
         },
-        "cast from true solar time at --longitude or --place, the clock read as Beijing time");
+        Translated("cast from true solar time at --longitude or --place, the clock read as Beijing time"));
     app.add_flag_function(
         "--summer-time",
         [&request, &castingOptions](std::int64_t) {
             request.summerTime = true;
             castingOptions = true;
         },
-        "turn a clock reading inside summer time back to standard time before casting");
-    app.add_flag("--history", history, "list the castings in the journal, newest first");
+        Translated("turn a clock reading inside summer time back to standard time before casting"));
+    app.add_flag("--history", history, Translated("list the castings in the journal, newest first"));
     app.add_option_function<std::string>(
         "--search", [&search](const std::string& text) { search = text; },
-        "with --history: only castings whose name, question, note or hexagram names hold TEXT");
+        Translated("with --history: only castings whose name, question, note or hexagram names hold TEXT"));
 
-    app.add_flag("--almanac", almanac, "print the day's almanac (黄历) for --date, or for each day from --from to --to");
-    app.add_option("--from", from, "with --almanac: the first day, YYYY-MM-DD");
-    app.add_option("--to", to, "with --almanac: the last day, YYYY-MM-DD");
+    app.add_flag("--almanac", almanac, Translated("print the day's almanac (黄历) for --date, or for each day from --from to --to"));
+    app.add_option("--from", from, Translated("with --almanac: the first day, YYYY-MM-DD"));
+    app.add_option("--to", to, Translated("with --almanac: the last day, YYYY-MM-DD"));
 
     try {
         app.parse(argc, argv);
@@ -140,7 +185,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     }
 
     if ((from || to) && !almanac) {
-        err << "yaopan-cast: --from and --to give the almanac's days; give them with --almanac\n";
+        err << "yaopan-cast: " << Translated("--from and --to give the almanac's days; give them with --almanac") << '\n';
         return kExitBadInput;
     }
     if (almanac) {
@@ -153,34 +198,34 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             std::all_of(kNumberFields.begin(), kNumberFields.end(),
                         [&request](const pipeline::NumberField& field) { return !(request.*field.value); });
         if (!onlyDayOptions) {
-            err << "yaopan-cast: --almanac reads a day; give only --date (or --from and --to), --calendar and --json\n";
+            err << "yaopan-cast: " << Translated("--almanac reads a day; give only --date (or --from and --to), --calendar and --json") << '\n';
             return kExitBadInput;
         }
         return PrintAlmanac({request.date, from, to, request.calendar, json}, pipeline::LocalNow(), out, err);
     }
     if (search && !history) {
-        err << "yaopan-cast: --search searches the journal; give it with --history\n";
+        err << "yaopan-cast: " << Translated("--search searches the journal; give it with --history") << '\n';
         return kExitBadInput;
     }
     if (history) {
         if (castingOptions || batch) {
-            err << "yaopan-cast: --history lists the journal; give no casting options and no --batch\n";
+            err << "yaopan-cast: " << Translated("--history lists the journal; give no casting options and no --batch") << '\n';
             return kExitBadInput;
         }
         const bool listed = ListJournal(search, json, out, err);
         out.flush();
-        if (!out) err << "yaopan-cast: standard output failed\n";
+        if (!out) err << "yaopan-cast: " << Translated("standard output failed") << '\n';
         return !listed ? kExitJournal : out ? 0 : kExitInputOutput;
     }
 
     if (batch) {
         if (castingOptions) {
-            err << "yaopan-cast: --batch reads every casting from standard input; give no casting options\n";
+            err << "yaopan-cast: " << Translated("--batch reads every casting from standard input; give no casting options") << '\n';
             return kExitBadInput;
         }
         const bool read = RunBatch(in, out);
-        if (!read) err << "yaopan-cast: standard input failed\n";
-        if (!out) err << "yaopan-cast: standard output failed\n";
+        if (!read) err << "yaopan-cast: " << Translated("standard input failed") << '\n';
+        if (!out) err << "yaopan-cast: " << Translated("standard output failed") << '\n';
         return read && out ? 0 : kExitInputOutput;
     }
 
@@ -190,10 +235,12 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return kExitBadInput;
     }
     const pipeline::CastDone& done = std::get<pipeline::CastDone>(cast);
+    // The texts are Simplified: the Traditional forms, for `language`'s zh_TW
+    // catalog (the text always, the JSON when `language.given`), go here.
     out << (json ? CastingJson(done.casting, done.values) + "\n" : ReportText(done.values));
     out.flush();
     if (!out) {
-        err << "yaopan-cast: standard output failed\n";
+        err << "yaopan-cast: " << Translated("standard output failed") << '\n';
         return kExitInputOutput;
     }
     // Recorded after the report is out: a journal that fails loses no casting.

@@ -6,6 +6,7 @@
 #include "journal/casting_journal.h"
 #include "journal/journal_export.h"
 #include "journal/journal_location.h"
+#include "messages/catalog.h"
 
 namespace cli {
 namespace {
@@ -48,7 +49,8 @@ bool ListJournal(const std::optional<std::string>& search, bool json, std::ostre
             array ? array->Add(entry) : WriteLine(entry, out);
         });
     } catch (const journal::JournalError& error) {
-        err << "yaopan-cast: the journal could not be read: " << error.what() << '\n';
+        err << "yaopan-cast: " << messages::Formatted(messages::Translated("the journal could not be read: %s"), error.what())
+            << '\n';
         return false;
     }
     if (array) {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "equation_of_time.h"
+#include "messages/catalog.h"
 #include "summer_time.h"
 
 namespace moment {
@@ -69,9 +70,15 @@ std::variant<CorrectedMoment, MomentRefusal> CorrectClock(const ClockReading& cl
     const std::string reading = "时钟读数 " + MinuteText(clock);
     seconds shift{0};
     if (zone.kind == ZoneReading::Kind::Skipped) {
-        const std::string skipped = reading + " 从未出现：" + options.zone + " 的钟表在此拨快，跳过了这段时间";
-        if (options.summerTime) return MomentRefusal{skipped};
-        corrected.warnings.push_back(skipped + "，按标准时间起卦");
+        // The refusal is printed in the command line's language; the
+        // warning goes into JSON and the journal, which keep the words as written.
+        constexpr char kSkipped[] = N_("时钟读数 %s 从未出现：%s 的钟表在此拨快，跳过了这段时间");
+        if (options.summerTime) {
+            return MomentRefusal{
+                messages::Formatted(messages::Translated(kSkipped), MinuteText(clock).c_str(), options.zone.c_str())};
+        }
+        corrected.warnings.push_back(messages::Formatted(kSkipped, MinuteText(clock).c_str(), options.zone.c_str()) +
+                                     "，按标准时间起卦");
     } else if (zone.summerOffset != seconds{0}) {
         corrected.warnings.push_back(reading + " 在夏令时内（" + options.zone + " 拨快" + HourText(zone.summerOffset) +
                                      (options.summerTime ? "），已拨回标准时间" : "），未拨回标准时间"));

@@ -9,6 +9,7 @@
 
 #include "calendar/date_rule.h"
 #include "casting/moment_check.h"
+#include "messages/catalog.h"
 #include "places/place_list.h"
 #include "text/gbk_utf8.h"
 
@@ -16,6 +17,8 @@ namespace pipeline {
 namespace {
 
 using namespace std::chrono;
+using messages::Formatted;
+using messages::Translated;
 
 // The window's question field holds at most this many bytes of GBK.
 constexpr std::size_t kQuestionMaxBytes = 50;
@@ -23,8 +26,6 @@ constexpr std::size_t kQuestionMaxBytes = 50;
 // The first and last days the calendar takes, as the refusals name them.
 constexpr year_month_day kFirstDay{year{calendar::kFirstYear}, January, day{1}};
 constexpr year_month_day kLastDay{year{calendar::kLastYear}, December, day{31}};
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 std::string DateText(const year_month_day& d) {
     char text[16];
@@ -62,13 +63,15 @@ bool TakeDash(std::string_view& text) {
 std::optional<Refusal> RefuseOutOfRange(const DateFields& date, int hour) {
     const year_month_day asked{year{date.year}, month{static_cast<unsigned>(date.month)},
                                day{static_cast<unsigned>(date.day)}};
-    const std::string range = DateText(kFirstDay) + " to " + DateText(kLastDay);
+    const std::string first = DateText(kFirstDay), last = DateText(kLastDay);
     switch (casting::FaultOf({date.year, date.month, date.day, hour})) {
         case casting::MomentFault::DayOutsideCalendar:
-            return Refusal{"date " + DateText(asked) + " lies outside " + range};
+            return Refusal{Formatted(Translated("date %s lies outside %s to %s"), DateText(asked).c_str(), first.c_str(),
+                                     last.c_str())};
         case casting::MomentFault::NextDayOutsideCalendar:
-            return Refusal{"hour 23 of " + DateText(asked) + " belongs to " +
-                           DateText(year_month_day{sys_days{asked} + days{1}}) + ", outside " + range};
+            return Refusal{Formatted(Translated("hour 23 of %s belongs to %s, outside %s to %s"), DateText(asked).c_str(),
+                                     DateText(year_month_day{sys_days{asked} + days{1}}).c_str(), first.c_str(),
+                                     last.c_str())};
         default:
             // The hour is checked with the other numbers; a day that does
             // not exist the engine names.
@@ -81,18 +84,13 @@ std::optional<Refusal> RefuseOutOfRange(const DateFields& date, int hour) {
 std::variant<std::string, Refusal> GbkField(const char* key, const std::optional<std::string>& value) {
     if (!value) return std::string();
     if (std::any_of(value->begin(), value->end(), [](char c) { return (c >= 0 && c < 0x20) || c == 0x7F; })) {
-        return Refusal{std::string(key) + " holds a control character"};
+        return Refusal{Formatted(Translated("%s holds a control character"), key)};
     }
     text::StrictGbk converted = text::GbkFromUtf8Strict(*value);
-    if (!converted.ok())
-        return Refusal{std::string(key) + " holds " + Quoted(converted.unheld) + ", which GBK cannot hold"};
+    if (!converted.ok()) {
+        return Refusal{Formatted(Translated("%s holds '%s', which GBK cannot hold"), key, converted.unheld.c_str())};
+    }
     return std::move(converted.gbk);
-}
-
-std::string DegreesText(double degrees) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", degrees);
-    return text;
 }
 
 // A place several share offers at most this many of its qualified names.
@@ -104,15 +102,15 @@ std::variant<const places::Place*, Refusal> PlaceOf(const std::string& utf8Name)
     auto gbk = GbkField("place", utf8Name);
     if (auto* refusal = std::get_if<Refusal>(&gbk)) return *refusal;
     const std::vector<const places::Place*> found = places::PlacesCalled(std::get<std::string>(gbk));
-    if (found.empty()) return Refusal{"unknown place " + Quoted(utf8Name)};
+    if (found.empty()) return Refusal{Formatted(Translated("unknown place '%s'"), utf8Name.c_str())};
     if (found.size() == 1) return found.front();
     std::string offered;
     for (std::size_t k = 0; k < std::min(found.size(), kPlacesOffered); ++k) {
         offered += (k == 0 ? "" : ", ") + text::Utf8FromGbk(found[k]->name);
     }
     if (found.size() > kPlacesOffered) offered += ", ...";
-    return Refusal{"place " + Quoted(utf8Name) + " is shared by " + std::to_string(found.size()) +
-                   " places; name one: " + offered};
+    return Refusal{Formatted(Translated("place '%s' is shared by %zu places; name one: %s"), utf8Name.c_str(),
+                             found.size(), offered.c_str())};
 }
 
 // The corrections asked for, without the zone's rules, which the casting
@@ -122,8 +120,8 @@ std::variant<moment::MomentOptions, Refusal> CheckedMomentOptions(const CastRequ
     options.trueSolarTime = r.trueSolarTime;
     options.summerTime = r.summerTime;
     if (r.place) {
-        if (!r.trueSolarTime) return Refusal{"place is read only with true_solar_time"};
-        if (r.longitude) return Refusal{"give place or longitude, not both: the place has its own longitude"};
+        if (!r.trueSolarTime) return Refusal{Translated("place is read only with true_solar_time")};
+        if (r.longitude) return Refusal{Translated("give place or longitude, not both: the place has its own longitude")};
         auto place = PlaceOf(*r.place);
         if (auto* refusal = std::get_if<Refusal>(&place)) return *refusal;
         const places::Place& p = *std::get<const places::Place*>(place);
@@ -131,13 +129,13 @@ std::variant<moment::MomentOptions, Refusal> CheckedMomentOptions(const CastRequ
         options.zone = p.zone;
         options.placeName = p.name;
     } else if (r.longitude) {
-        if (!r.trueSolarTime) return Refusal{"longitude is read only with true_solar_time"};
+        if (!r.trueSolarTime) return Refusal{Translated("longitude is read only with true_solar_time")};
         if (!(*r.longitude >= moment::kWestmostLongitude && *r.longitude <= moment::kEastmostLongitude)) {
-            return Refusal{"longitude must be -180 to 180 (east positive), not " + DegreesText(*r.longitude)};
+            return Refusal{Formatted(Translated("longitude must be -180 to 180 (east positive), not %g"), *r.longitude)};
         }
         options.longitude = r.longitude;
     } else if (r.trueSolarTime) {
-        return Refusal{"true_solar_time needs the longitude of the place (or the place)"};
+        return Refusal{Translated("true_solar_time needs the longitude of the place (or the place)")};
     }
     return options;
 }
@@ -155,8 +153,8 @@ std::variant<casting::Conventions, Refusal> CheckedConventions(const CastRequest
         if (const auto named = casting::ChoiceNamed<Choice>(*value)) {
             choice = *named;
         } else {
-            refusal = Refusal{std::string(casting::ChoiceKeysOf<Choice>::kKey) + " must be " +
-                              casting::ChoiceKeys<Choice>() + ", not " + Quoted(*value)};
+            refusal = Refusal{Formatted(Translated("%s must be %s, not '%s'"), casting::ChoiceKeysOf<Choice>::kKey,
+                                        casting::ChoiceKeys<Choice>().c_str(), value->c_str())};
         }
     });
     if (refusal) return *refusal;
@@ -167,8 +165,7 @@ std::variant<int, Refusal> CheckedNumber(const char* key, const std::optional<lo
                                          int high) {
     if (!value) return fallback;
     if (*value < low || *value > high) {
-        return Refusal{std::string(key) + " must be " + std::to_string(low) + " to " + std::to_string(high) + ", not " +
-                       std::to_string(*value)};
+        return Refusal{Formatted(Translated("%s must be %d to %d, not %lld"), key, low, high, *value)};
     }
     return static_cast<int>(*value);
 }
@@ -177,14 +174,14 @@ std::variant<int, Refusal> CheckedNumber(const char* key, const std::optional<lo
 // expects them to count.
 std::optional<Refusal> RefuseUnread(const CastRequest& r, const MethodName& method) {
     if (r.text && method.input != MethodInput::Text) {
-        return Refusal{"the " + std::string(method.key) + " method reads no text"};
+        return Refusal{Formatted(Translated("the %s method reads no text"), method.key)};
     }
     const bool trigrams = r.upper || r.lower || r.line;
     if (trigrams && method.input != MethodInput::Trigrams) {
-        return Refusal{"only the manual method reads upper, lower and line"};
+        return Refusal{Translated("only the manual method reads upper, lower and line")};
     }
     if (method.input == MethodInput::Trigrams && !(r.upper && r.lower && r.line)) {
-        return Refusal{"the manual method needs upper, lower and line"};
+        return Refusal{Translated("the manual method needs upper, lower and line")};
     }
     return std::nullopt;
 }
@@ -206,33 +203,33 @@ moment::ClockReading ClockOf(const Casting& c) { return {c.year, c.month, c.day,
 const MethodName& NameOf(Method method) { return kMethods[static_cast<std::size_t>(method)]; }
 
 const std::array<TextField, 12> kTextFields{{
-    {"name", &CastRequest::name, "the person's name"},
-    {"sex", &CastRequest::sex, "男 or 女"},
-    {"age", &CastRequest::age, "the person's age, printed as given"},
-    {"date", &CastRequest::date, "the Gregorian date, YYYY-MM-DD, 1900-01-01 to 2100-12-31 (default today)"},
-    {"method", &CastRequest::method, "the casting method (default traditional)"},
-    {"text", &CastRequest::text, "the question (at most 50 bytes of GBK), the character or the number"},
-    {"calendar", &CastRequest::calendar, "table (the built-in lunar table, default) or astronomical (the true sky)"},
+    {"name", &CastRequest::name, N_("the person's name")},
+    {"sex", &CastRequest::sex, N_("男 or 女")},
+    {"age", &CastRequest::age, N_("the person's age, printed as given")},
+    {"date", &CastRequest::date, N_("the Gregorian date, YYYY-MM-DD, 1900-01-01 to 2100-12-31 (default today)")},
+    {"method", &CastRequest::method, N_("the casting method (default traditional)")},
+    {"text", &CastRequest::text, N_("the question (at most 50 bytes of GBK), the character or the number")},
+    {"calendar", &CastRequest::calendar, N_("table (the built-in lunar table, default) or astronomical (the true sky)")},
     {"place", &CastRequest::place,
-     "with true_solar_time: a place from the list (喀什, 朝阳区（北京）), giving its longitude and zone"},
+     N_("with true_solar_time: a place from the list (喀什, 朝阳区（北京）), giving its longitude and zone")},
     {"zi", &CastRequest::zi,
-     "the 子 hour 23:00-24:00: next-day (default; the date moves on), split (早晚子: day stays, hour pillar is the "
-     "next day's) or midnight (the day turns at 0:00)"},
+     N_("the 子 hour 23:00-24:00: next-day (default; the date moves on), split (早晚子: day stays, hour pillar is the "
+         "next day's) or midnight (the day turns at 0:00)")},
     {"pillar_boundary", &CastRequest::pillarBoundary,
-     "where year and month pillars change: mixed (default; year at 立春's moment against the day's midnight, month "
-     "at its term's day), day (both at their term's day) or moment (both at their term's moment)"},
+     N_("where year and month pillars change: mixed (default; year at 立春's moment against the day's midnight, month "
+         "at its term's day), day (both at their term's day) or moment (both at their term's moment)")},
     {"year_number", &CastRequest::yearNumber,
-     "the year 传统起卦 counts: pillar (default; the year pillar's branch) or lunar (the lunar year's branch)"},
+     N_("the year 传统起卦 counts: pillar (default; the year pillar's branch) or lunar (the lunar year's branch)")},
     {"strength", &CastRequest::strength,
-     "the body's strength by month (default; the month branch) or season (土 the 18 days before each 立)"},
+     N_("the body's strength by month (default; the month branch) or season (土 the 18 days before each 立)")},
 }};
 
 const std::array<NumberField, 5> kNumberFields{{
-    {"hour", &CastRequest::hour, "the clock hour, 0 to 23 (default now)"},
-    {"minute", &CastRequest::minute, "the clock minute, 0 to 59 (clock method: default now)"},
-    {"upper", &CastRequest::upper, "manual method: the upper trigram, 1 to 8 (乾兑离震巽坎艮坤)"},
-    {"lower", &CastRequest::lower, "manual method: the lower trigram, 1 to 8"},
-    {"line", &CastRequest::line, "manual method: the moving line, 1 (bottom) to 6"},
+    {"hour", &CastRequest::hour, N_("the clock hour, 0 to 23 (default now)")},
+    {"minute", &CastRequest::minute, N_("the clock minute, 0 to 59 (clock method: default now)")},
+    {"upper", &CastRequest::upper, N_("manual method: the upper trigram, 1 to 8 (乾兑离震巽坎艮坤)")},
+    {"lower", &CastRequest::lower, N_("manual method: the lower trigram, 1 to 8")},
+    {"line", &CastRequest::line, N_("manual method: the moving line, 1 (bottom) to 6")},
 }};
 
 LocalTime LocalNow() {
@@ -248,7 +245,8 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
     const auto method =
         std::find_if(kMethods.begin(), kMethods.end(), [&](const MethodName& m) { return methodKey == m.key; });
     if (method == kMethods.end()) {
-        return Refusal{"unknown method " + Quoted(methodKey) + "; the methods are " + MethodKeys()};
+        return Refusal{Formatted(Translated("unknown method '%s'; the methods are %s"), methodKey.c_str(),
+                                 MethodKeys().c_str())};
     }
     casting.method = method->method;
     casting.record = r.record;
@@ -258,10 +256,14 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
     casting.momentOptions = std::get<moment::MomentOptions>(std::move(options));
     const bool corrected = casting.momentOptions.AnyOn();
 
-    if (r.sex && *r.sex != "男" && *r.sex != "女") return Refusal{"sex must be 男 or 女, not " + Quoted(*r.sex)};
+    if (r.sex && *r.sex != "男" && *r.sex != "女") {
+        return Refusal{Formatted(Translated("sex must be 男 or 女, not '%s'"), r.sex->c_str())};
+    }
     if (r.calendar) {
         const auto rule = calendar::CalendarRuleNamed(*r.calendar);
-        if (!rule) return Refusal{"calendar must be table or astronomical, not " + Quoted(*r.calendar)};
+        if (!rule) {
+            return Refusal{Formatted(Translated("calendar must be table or astronomical, not '%s'"), r.calendar->c_str())};
+        }
         casting.rule = *rule;
     }
     auto conventions = CheckedConventions(r);
@@ -281,14 +283,14 @@ std::variant<Casting, Refusal> Check(const CastRequest& r, const LocalTime& now)
         field.gbk = std::get<std::string>(std::move(converted));
     }
     if (casting.method == Method::Question && casting.text.size() > kQuestionMaxBytes) {
-        return Refusal{"the question takes at most " + std::to_string(kQuestionMaxBytes) + " bytes of GBK, not " +
-                       std::to_string(casting.text.size())};
+        return Refusal{Formatted(Translated("the question takes at most %zu bytes of GBK, not %zu"), kQuestionMaxBytes,
+                                 casting.text.size())};
     }
 
     DateFields date{now.year, now.month, now.day};
     if (r.date) {
         const auto parsed = ParseDate(*r.date);
-        if (!parsed) return Refusal{"date must be YYYY-MM-DD, not " + Quoted(*r.date)};
+        if (!parsed) return Refusal{Formatted(Translated("date must be YYYY-MM-DD, not '%s'"), r.date->c_str())};
         date = *parsed;
     }
     const bool clock = method->input == MethodInput::Clock;

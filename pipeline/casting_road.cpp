@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "entry_of_casting.h"
+#include "messages/catalog.h"
 #include "text/gbk_utf8.h"
 
 namespace pipeline {
@@ -140,8 +141,9 @@ std::optional<Refusal> RefuseOutOfRange(const Casting& c, const moment::Correcte
         return std::nullopt;
     }
     // In the corrections' own language, as the window shows it too.
-    return Refusal{"校正后的起卦时刻 " + moment::ClockText(castFrom.castFrom) +
-                   " 超出历法范围（1900-01-01 至 2100-12-31，23时算作次日）"};
+    return Refusal{messages::Formatted(
+        messages::Translated(N_("校正后的起卦时刻 %s 超出历法范围（1900-01-01 至 2100-12-31，23时算作次日）")),
+        moment::ClockText(castFrom.castFrom).c_str())};
 }
 
 }  // namespace
@@ -211,7 +213,11 @@ std::variant<CastDone, Refusal> CastRequested(const CastRequest& request, const 
     const moment::CorrectedMoment& castFrom = std::get<moment::CorrectedMoment>(corrected);
     OwnEngine own(castFrom);
     auto cast = CastOn(own.engine, c, castFrom);
-    if (auto* refused = std::get_if<casting::CastingOutcome>(&cast)) return Refusal{text::Utf8FromGbk(refused->message)};
+    // The engine speaks GBK and keeps its words as written; the command
+    // line prints them in its language.
+    if (auto* refused = std::get_if<casting::CastingOutcome>(&cast)) {
+        return Refusal{messages::Translated(text::Utf8FromGbk(refused->message))};
+    }
     return CastDone{std::move(c), std::get<CastValues>(std::move(cast))};
 }
 

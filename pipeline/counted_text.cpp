@@ -4,6 +4,7 @@
 
 #include "calendar/gbk_text.h"
 #include "casting/guaku_calls.h"
+#include "messages/catalog.h"
 #include "script_conversion/simplified_form.h"
 #include "text/gbk_utf8.h"
 
@@ -62,7 +63,7 @@ std::variant<CountedText, UncountedCharacter> CountedTextOf(std::string_view ent
 }
 
 std::string UncountedMessage(const UncountedCharacter& uncounted) {
-    return text::GbkFromUtf8("参数错误：无法计算笔画的字：") + uncounted.character;
+    return text::GbkFromUtf8(messages::Translated(N_("参数错误：无法计算笔画的字："))) + uncounted.character;
 }
 
 std::vector<std::string> StrokesText(const std::vector<CountedAs>& countedAs) {

@@ -28,3 +28,11 @@ if [ "$lines" -ne 13 ] || ! grep -q '本卦' <<<"$report"; then
   exit 1
 fi
 echo "unpacked packages cast: 13-line report"
+# The package's catalogs, found beside its program: the engine's refusal in English.
+refusal=$(LD_LIBRARY_PATH=$libdir "$scratch/usr/bin/yaopan-cast" --lang en --method number 2>&1 || true)
+if [ "$refusal" != "yaopan-cast: bad input: something is missing" ]; then
+  printf '%s\n' "$refusal"
+  echo "the unpacked yaopan-cast did not find its English catalog"
+  exit 1
+fi
+echo "unpacked packages speak: the English catalog"

@@ -14,6 +14,7 @@ run_packages=(
   googletest libgtest-dev libbenchmark-dev
   libsqlite3-dev sqlite3 libcli11-dev nlohmann-json3-dev libopencc-dev
   libhowardhinnant-date-dev tzdata
+  gettext  # msgfmt builds yaopan-cast's message catalogs; xgettext and msgmerge keep them
 )
 test_packages=(
   xvfb xauth xdotool unicode-data clang-14 libclang-rt-14-dev binutils

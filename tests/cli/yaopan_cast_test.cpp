@@ -9,12 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 
 #include "casting/casting_engine.h"
 #include "cli/batch.h"
+#include "cli/command_line.h"
 #include "gbk.h"
 #include "journal/casting_journal.h"
 #include "journal/journal_export.h"
@@ -46,20 +48,28 @@ std::string ShellQuoted(const std::string& arg) {
 }
 
 // Runs the program with `input` on standard input, or with the file
-// `inputPath` names when there is one.
-Outcome RunCast(const std::vector<std::string>& args, const std::string& input = "", std::string inputPath = "") {
+// `inputPath` names when there is one, in an environment that names no
+// locale but the assignments in `locale` ("LANG=zh_TW.UTF-8").
+Outcome RunCastIn(const std::vector<std::string>& locale, const std::vector<std::string>& args,
+                  const std::string& input = "", std::string inputPath = "") {
     // Tests run side by side in processes of their own: each has its own files.
     const std::string dir = testing::TempDir() + "yaopan_cast_" + std::to_string(getpid()) + "_";
     const std::string out = dir + "cast_out", err = dir + "cast_err";
     const std::string in = inputPath.empty() ? dir + "cast_in" : inputPath;
     if (inputPath.empty()) std::ofstream(in, std::ios::binary) << input;
-    std::string command = ShellQuoted(YAOPAN_CAST);
+    std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG";
+    for (const std::string& assignment : locale) command += " " + ShellQuoted(assignment);
+    command += " " + ShellQuoted(YAOPAN_CAST);
     for (const std::string& arg : args) command += " " + ShellQuoted(arg);
     command += " <" + in + " >" + out + " 2>" + err;
     const int raw = std::system(command.c_str());
     Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
     for (const std::string& file : {out, err, inputPath.empty() ? in : std::string()}) std::remove(file.c_str());
     return outcome;
+}
+
+Outcome RunCast(const std::vector<std::string>& args, const std::string& input = "", std::string inputPath = "") {
+    return RunCastIn({}, args, input, std::move(inputPath));
 }
 
 std::string Joined(const std::vector<std::string>& gbkLines) {
@@ -565,3 +575,73 @@ TEST(YaopanCast, JournalOptionsAreNotMixedWithCasting) {
 }
 
 }  // namespace
+
+// Two refusals, one written in English and one by the engine in Chinese,
+// as each catalog prints them; "" is the C locale's, as written.
+TEST(YaopanCast, TheLanguageIsChosenByLangThenByTheEnvironmentInGettextsOrder) {
+    const std::map<std::string, std::pair<std::string, std::string>> said = {
+        {"", {"hour must be 0 to 23, not 24", "参数错误：请检查是否输入完整！"}},
+        {"zh_CN", {"hour 须在 0 至 23 之间，不能是 24", "参数错误：请检查是否输入完整！"}},
+        {"zh_TW", {"hour 須在 0 至 23 之間，不能是 24", "參數錯誤：請檢查是否輸入完整！"}},
+        {"en", {"hour must be 0 to 23, not 24", "bad input: something is missing"}},
+    };
+    const struct {
+        std::vector<std::string> locale, lang;
+        std::string catalog;
+    } rows[] = {
+        {{}, {}, ""},
+        {{"LANG=C"}, {}, ""},
+        {{"LC_ALL=POSIX", "LANG=zh_CN.UTF-8"}, {}, ""},
+        {{"LANG=C.UTF-8", "LANGUAGE=zh_TW"}, {}, ""},  // LANGUAGE counts only beside a locale
+        {{"LANG=zh_CN.UTF-8"}, {}, "zh_CN"},
+        {{"LANG=zh_SG"}, {}, "zh_CN"},
+        {{"LANG=zh_TW.UTF-8"}, {}, "zh_TW"},
+        {{"LANG=zh_HK.UTF-8"}, {}, "zh_TW"},
+        {{"LC_MESSAGES=zh_MO.UTF-8", "LANG=en_US.UTF-8"}, {}, "zh_TW"},
+        {{"LC_ALL=en_GB.UTF-8", "LC_MESSAGES=zh_CN.UTF-8"}, {}, "en"},
+        {{"LANG=fr_FR.UTF-8"}, {}, "en"},
+        {{"LANG=en_US.UTF-8", "LANGUAGE=fr:zh_TW:zh_CN"}, {}, "zh_TW"},
+        {{"LANG=zh_CN.UTF-8", "LANGUAGE=fr"}, {}, "en"},
+        {{"LANG=zh_CN.UTF-8"}, {"--lang", "en"}, "en"},
+        {{"LANG=C"}, {"--lang=zh_TW"}, "zh_TW"},
+        {{"LANGUAGE=en", "LANG=en_US.UTF-8"}, {"--lang", "zh_CN"}, "zh_CN"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.locale) + testing::PrintToString(row.lang));
+        const auto with = [&row](std::vector<std::string> args) {
+            args.insert(args.end(), row.lang.begin(), row.lang.end());
+            return RunCastIn(row.locale, args);
+        };
+        EXPECT_EQ(with({"--hour", "24"}).err, "yaopan-cast: " + said.at(row.catalog).first + "\n");
+        EXPECT_EQ(with({"--method", "number"}).err, "yaopan-cast: " + said.at(row.catalog).second + "\n");
+    }
+}
+
+TEST(YaopanCast, TheHelpIsTranslatedAndUnderTheCLocaleIsWhatItWas) {
+    const std::string before = Slurp(YAOPAN_CLI_DATA "/help_before_translations.txt");
+    for (const char* locale : {"LANG=C", "LC_ALL=POSIX", "LANG=C.UTF-8", "LANG=en_US.UTF-8"}) {
+        EXPECT_EQ(RunCastIn({locale}, {"--help"}).out, before) << locale;
+    }
+    EXPECT_EQ(RunCast({"--help"}).out, before);
+    EXPECT_NE(RunCastIn({"LANG=zh_CN.UTF-8"}, {"--help"}).out.find("用法: yaopan-cast [选项]"), std::string::npos);
+    EXPECT_NE(RunCastIn({}, {"--lang", "zh_TW", "--help"}).out.find("  --name TEXT                 此人的姓名\n"),
+              std::string::npos);
+}
+
+TEST(YaopanCast, AnUnknownLangIsRefusedInTheEnvironmentsLanguage) {
+    for (const auto& [locale, message] : std::vector<std::pair<std::string, std::string>>{
+             {"LANG=C", "--lang must be zh_CN, zh_TW or en, not 'fr'"},
+             {"LANG=zh_CN.UTF-8", "--lang 须为 zh_CN、zh_TW 或 en，不能是“fr”"}}) {
+        const Outcome refused = RunCastIn({locale}, {"--lang", "fr", "--method", "clock"});
+        EXPECT_EQ(refused.status, cli::kExitBadInput);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err, "yaopan-cast: " + message + "\n");
+    }
+}
+
+// Messages follow the language; the report and the JSON's texts do not.
+TEST(YaopanCast, OnlyMessagesFollowTheLanguage) {
+    const std::vector<std::string> args = With({"--json"});
+    EXPECT_EQ(RunCastIn({"LANG=zh_TW.UTF-8"}, args).out, RunCast(args).out);
+    EXPECT_EQ(RunCastIn({"LANG=en_US.UTF-8"}, With({})).out, RunCast(With({})).out);
+}
