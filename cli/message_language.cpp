@@ -1,6 +1,5 @@
 #include "message_language.h"
 
-#include <libintl.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -70,8 +69,7 @@ void SpeakIn(const MessageLanguage& language) {
     // catalog. Only LC_MESSAGES changes: numbers keep the C locale's point.
     if (std::setlocale(LC_MESSAGES, "C.UTF-8") == nullptr) return;
     setenv("LANGUAGE", language.catalog.c_str(), 1);
-    bindtextdomain(messages::kDomain, CatalogFolder().c_str());
-    bind_textdomain_codeset(messages::kDomain, "UTF-8");
+    messages::OpenCatalog(CatalogFolder());
 }
 
 }  // namespace cli

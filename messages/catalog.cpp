@@ -7,9 +7,19 @@
 
 namespace messages {
 
-const char* Translated(const char* message) { return dgettext(kDomain, message); }
+namespace {
+bool opened = false;
+}
 
-std::string Translated(const std::string& message) { return dgettext(kDomain, message.c_str()); }
+void OpenCatalog(const std::string& folder) {
+    bindtextdomain(kDomain, folder.c_str());
+    bind_textdomain_codeset(kDomain, "UTF-8");
+    opened = true;
+}
+
+const char* Translated(const char* message) { return opened ? dgettext(kDomain, message) : message; }
+
+std::string Translated(const std::string& message) { return Translated(message.c_str()); }
 
 std::string Formatted(const char* format, ...) {
     va_list arguments;

@@ -1,7 +1,8 @@
 // yaopan-cast's message catalog: the gettext domain its messages are
 // looked up in, wherever below the command line they are composed. A
-// process that chose no language for the domain (the window, or
-// yaopan-cast under the C locale) gets every message as written.
+// process that opened no catalog (the window, which translates what reaches
+// it itself, or yaopan-cast under the C locale) gets every message as
+// written, whatever catalogs its locale would find installed.
 #pragma once
 
 #include <string>
@@ -13,6 +14,10 @@
 namespace messages {
 
 inline constexpr char kDomain[] = "yaopan-cast";
+
+// Looks messages up from now on in the catalogs under `folder`, in the
+// language gettext's LANGUAGE and LC_MESSAGES name, as UTF-8.
+void OpenCatalog(const std::string& folder);
 
 // `message` in the chosen language, or as written when the catalog lacks it.
 __attribute__((format_arg(1))) const char* Translated(const char* message);
