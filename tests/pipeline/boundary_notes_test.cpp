@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gbk.h"
-#include "pipeline/casting_road.h"
+#include "cast_or_fail.h"
 #include "pipeline/moment_text.h"
 
 namespace {
@@ -20,10 +20,7 @@ pipeline::CastDone Cast(const char* date, int hour, int minute, const char* cale
     request.pillarBoundary = pillarBoundary;
     request.hour = hour;
     if (minute >= 0) request.minute = minute;
-    request.record = true;  // for the journal's entry: nothing is written
-    auto cast = pipeline::CastRequested(request, {2010, 9, 13, 17, 42});
-    if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) ADD_FAILURE() << refusal->message;
-    return std::get_if<pipeline::CastDone>(&cast) ? std::get<pipeline::CastDone>(cast) : pipeline::CastDone{};
+    return CastOrFail(request);
 }
 
 struct Note {

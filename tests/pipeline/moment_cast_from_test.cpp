@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "pipeline/casting_road.h"
+#include "cast_or_fail.h"
 
 namespace {
 
@@ -16,10 +16,7 @@ pipeline::CastDone Cast(const char* method, const char* date, int hour, int minu
     request.longitude = longitude;
     request.trueSolarTime = longitude.has_value();
     request.summerTime = summerTime;
-    request.record = true;  // for the journal's entry: nothing is written
-    auto cast = pipeline::CastRequested(request, {2010, 9, 13, 17, 42});
-    if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) ADD_FAILURE() << refusal->message;
-    return std::get_if<pipeline::CastDone>(&cast) ? std::get<pipeline::CastDone>(cast) : pipeline::CastDone{};
+    return CastOrFail(request);
 }
 
 // A corrected casting is the plain casting of the moment cast from, but for
