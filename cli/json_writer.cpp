@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/gbk_utf8.h"
+
 namespace cli {
 
 JsonWriter& JsonWriter::Open(char bracket) {
@@ -36,9 +38,16 @@ JsonWriter& JsonWriter::String(std::string_view text) {
     return *this;
 }
 
+JsonWriter& JsonWriter::GbkString(std::string_view gbk) {
+    utf8_.clear();
+    text::AppendUtf8FromGbk(gbk, utf8_);
+    return String(utf8_);
+}
+
 JsonWriter& JsonWriter::Number(long long number) {
     Separate();
-    out_ += std::to_string(number);
+    char text[24];
+    out_.append(text, std::to_chars(text, text + sizeof text, number).ptr);
     valueBefore_ = true;
     return *this;
 }
