@@ -32,9 +32,12 @@ private:
     JsonWriter& Close(char bracket);
     void Separate();
     void Quoted(std::string_view text);
+    void Escaped(std::string_view text);  // without the quotes
+    // The length of `text`'s start that needs no escape.
+    static std::size_t PlainUpTo(std::string_view text);
 
     std::string out_;
-    std::string utf8_;  // a GBK text's UTF-8, kept so each text reuses its room
+    std::string utf8_;  // a GBK text's UTF-8 that needs escaping, kept so each reuses its room
     bool valueBefore_ = false;  // a comma goes before the next member or element
 };
 

@@ -79,17 +79,19 @@ char32_t decodeUtf8(std::string_view rest, std::size_t length) {
     }
 }
 
-void appendUtf8(char32_t c, std::string& out) {
+// Writes `c`'s UTF-8 at `out`, returning the end.
+char* writeUtf8(char32_t c, char* out) {
     if (c < 0x80) {
-        out += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        const char bytes[] = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-        out.append(bytes, 2);
+        *out++ = static_cast<char>(0xC0 | c >> 6);
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {  // GBK's characters are all in the BMP
-        const char bytes[] = {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                              static_cast<char>(0x80 | (c & 0x3F))};
-        out.append(bytes, 3);
+        *out++ = static_cast<char>(0xE0 | c >> 12);
+        *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
 }
 
 // Converts `utf8` onto `gbk`. At a character GBK cannot hold, or a byte
@@ -117,21 +119,21 @@ void toGbk(std::string_view utf8, std::string& gbk, OnUnheld onUnheld) {
 }  // namespace
 
 void AppendUtf8FromGbk(std::string_view gbk, std::string& utf8) {
+    // Room for the longest result (a single byte may become three), taken
+    // once and cut to what was written: cheaper than growing per character.
+    const std::size_t start = utf8.size();
+    utf8.resize(start + 3 * gbk.size());
+    char* out = utf8.data() + start;
     for (std::size_t i = 0; i < gbk.size();) {
-        // Runs of ASCII, most of a report's punctuation and all its digits,
-        // are copied whole.
-        std::size_t ascii = i;
-        while (ascii < gbk.size() && static_cast<unsigned char>(gbk[ascii]) < 0x80) ++ascii;
-        utf8.append(gbk, i, ascii - i);
-        if ((i = ascii) == gbk.size()) break;
-        const Decoded unit = decodeGbk(gbk.substr(i));
-        if (unit.character == 0) {
-            utf8 += '?';
-        } else {
-            appendUtf8(unit.character, utf8);
+        if (static_cast<unsigned char>(gbk[i]) < 0x80) {
+            *out++ = gbk[i++];
+            continue;
         }
+        const Decoded unit = decodeGbk(gbk.substr(i));
+        out = unit.character == 0 ? (*out = '?', out + 1) : writeUtf8(unit.character, out);
         i += unit.length;
     }
+    utf8.resize(static_cast<std::size_t>(out - utf8.data()));
 }
 
 std::string Utf8FromGbk(std::string_view gbk) {
