@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "character_index.h"
 #include "journal_fields.h"
 #include "journal_schema.h"
 #include "owner_only.h"
@@ -56,6 +57,16 @@ const std::string kNewestFirst = OrderBy({});
 
 // What a search matches, in castings_search: Find and ForEach alike.
 const std::string kFound = "holds(text, lower(?)) ";
+// The castings whose search text holds the phrase bound, through the index
+// of characters (castings_words).
+const std::string kIndexFound = "castings_words MATCH ? ";
+
+// Whether the journal has the index of characters: a journal at an older
+// schema, only read, has not.
+bool HasCharacterIndex(sqlite3* db) {
+    Statement table(db, "SELECT 1 FROM sqlite_schema WHERE name = 'castings_words'");
+    return table.Step();
+}
 
 void BindFields(Statement& statement, const JournalEntry& entry) {
     int index = 0;
@@ -288,6 +299,7 @@ void CastingJournal::Connect(int flags) {
     sqlite3_busy_timeout(db_, kBusyMilliseconds);
     Check(db_, sqlite3_create_function(db_, "holds", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                        Holds, nullptr, nullptr));
+    RegisterCharacterTokenizer(db_);
 }
 
 void CastingJournal::MoveAside() {
@@ -452,27 +464,45 @@ ListPlace CastingJournal::PlaceAfter(const JournalEntry& entry, SortKey key) {
 
 void CastingJournal::ForEach(std::string_view query, const std::function<void(const JournalEntry&)>& visit) {
     Reading<void>([&] {
-        // The narrow search table is scanned first; only the castings it
-        // finds are read whole.
+        // The castings found are read whole, newest first, as the index of
+        // characters (or the scan of the narrow search table) finds them:
+        // the first goes out before the rest are looked for.
+        const bool indexed = !query.empty() && IndexAnswers(query) && HasCharacterIndex(db_);
         Statement each(db_, query.empty() ? kSelect + kNewestFirst
-                                          : kSelectColumns + "FROM castings_search CROSS JOIN castings USING (id) "
-                                                             "WHERE " + kFound + kNewestFirst);
-        if (!query.empty()) each.Bind(1, query);
+                            : indexed
+                                ? kSelectColumns + "FROM castings_words CROSS JOIN castings ON id = castings_words.rowid "
+                                                   "WHERE " + kIndexFound + "ORDER BY castings_words.rowid DESC"
+                                : kSelectColumns + "FROM castings_search CROSS JOIN castings USING (id) "
+                                                   "WHERE " + kFound + kNewestFirst);
+        if (!query.empty()) each.Bind(1, indexed ? std::string_view(PhraseOf(query)) : query);
         while (each.Step()) visit(ReadEntry(each));
     });
 }
 
 std::vector<std::int64_t> CastingJournal::Find(std::string_view query, ListOrder order) {
     return Reading<std::vector<std::int64_t>>([&] {
-        // Newest first, the narrow table alone answers. Another order walks
-        // the sort's index (which holds the value and the id, never the
-        // report) and looks each id up in the narrow table: a casting found
-        // is never read whole, as reading it for its value would be.
-        const std::string from = order.key == SortKey::Recorded
-                                     ? "castings_search "
-                                     : "castings CROSS JOIN castings_search USING (id) ";
-        Statement find(db_, "SELECT id FROM " + from + "WHERE " + kFound + OrderBy(order));
-        find.Bind(1, query);
+        std::string sql;
+        const bool indexed = IndexAnswers(query) && HasCharacterIndex(db_);
+        if (indexed) {
+            // The index gives its castings by id; another order takes them
+            // through the sort's index, which holds the value and the id.
+            const std::string direction = order.ascending ? "ASC" : "DESC";
+            sql = order.key == SortKey::Recorded
+                      ? "SELECT rowid FROM castings_words WHERE " + kIndexFound + "ORDER BY rowid " + direction
+                      : "SELECT id FROM castings WHERE id IN (SELECT rowid FROM castings_words WHERE " + kIndexFound +
+                            ") " + OrderBy(order);
+        } else {
+            // Newest first, the narrow table alone answers. Another order
+            // walks the sort's index and looks each id up in the narrow
+            // table: a casting found is never read whole, as reading it for
+            // its value would be.
+            const std::string from = order.key == SortKey::Recorded
+                                         ? "castings_search "
+                                         : "castings CROSS JOIN castings_search USING (id) ";
+            sql = "SELECT id FROM " + from + "WHERE " + kFound + OrderBy(order);
+        }
+        Statement find(db_, sql);
+        find.Bind(1, indexed ? std::string_view(PhraseOf(query)) : query);
         std::vector<std::int64_t> ids;
         while (find.Step()) ids.push_back(find.Int(0));
         return ids;
