@@ -1,7 +1,5 @@
 #include "cast_output.h"
 
-#include <cstdio>
-
 #include "json_writer.h"
 #include "liuyao/chart.h"
 #include "reading/five_elements.h"
@@ -139,8 +137,7 @@ std::string ReportText(const pipeline::CastValues& values) {
 }
 
 std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values) {
-    char date[16];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", c.year, c.month, c.day);
+    const std::string date = moment::ClockText(pipeline::ClockOf(c)).substr(0, 10);
     const pipeline::MethodName& method = pipeline::NameOf(c.method);
 
     JsonWriter json;
