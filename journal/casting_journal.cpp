@@ -118,6 +118,15 @@ void Holds(sqlite3_context* context, int, sqlite3_value** arguments) {
     sqlite3_result_int(context, text && part && memmem(text, textBytes, part, partBytes) != nullptr);
 }
 
+// found(id, ids): whether `ids`, a std::vector<bool> bound by pointer,
+// holds `id`: a sorted walk keeps what the index of characters found.
+constexpr const char* kFoundIds = "yaopan_found_ids";
+void Found(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const auto* found = static_cast<const std::vector<bool>*>(sqlite3_value_pointer(arguments[1], kFoundIds));
+    const std::int64_t id = sqlite3_value_int64(arguments[0]);
+    sqlite3_result_int(context, found && id >= 0 && id < std::ssize(*found) && (*found)[static_cast<std::size_t>(id)]);
+}
+
 // Switching to WAL needs the file to itself, and SQLite gives up at once,
 // without the busy wait, while another program holds it, as when two open
 // a new journal together: the switch is tried again within the wait.
@@ -299,6 +308,8 @@ void CastingJournal::Connect(int flags) {
     sqlite3_busy_timeout(db_, kBusyMilliseconds);
     Check(db_, sqlite3_create_function(db_, "holds", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                        Holds, nullptr, nullptr));
+    Check(db_, sqlite3_create_function(db_, "found", 2, SQLITE_UTF8 | SQLITE_INNOCUOUS, nullptr, Found, nullptr,
+                                       nullptr));
     RegisterCharacterTokenizer(db_);
 }
 
@@ -481,29 +492,33 @@ void CastingJournal::ForEach(std::string_view query, const std::function<void(co
 
 std::vector<std::int64_t> CastingJournal::Find(std::string_view query, ListOrder order) {
     return Reading<std::vector<std::int64_t>>([&] {
-        std::string sql;
-        const bool indexed = IndexAnswers(query) && HasCharacterIndex(db_);
-        if (indexed) {
-            // The index gives its castings by id; another order takes them
-            // through the sort's index, which holds the value and the id.
-            const std::string direction = order.ascending ? "ASC" : "DESC";
-            sql = order.key == SortKey::Recorded
-                      ? "SELECT rowid FROM castings_words WHERE " + kIndexFound + "ORDER BY rowid " + direction
-                      : "SELECT id FROM castings WHERE id IN (SELECT rowid FROM castings_words WHERE " + kIndexFound +
-                            ") " + OrderBy(order);
-        } else {
-            // Newest first, the narrow table alone answers. Another order
-            // walks the sort's index and looks each id up in the narrow
-            // table: a casting found is never read whole, as reading it for
-            // its value would be.
-            const std::string from = order.key == SortKey::Recorded
-                                         ? "castings_search "
-                                         : "castings CROSS JOIN castings_search USING (id) ";
-            sql = "SELECT id FROM " + from + "WHERE " + kFound + OrderBy(order);
-        }
-        Statement find(db_, sql);
-        find.Bind(1, indexed ? std::string_view(PhraseOf(query)) : query);
         std::vector<std::int64_t> ids;
+        if (IndexAnswers(query) && HasCharacterIndex(db_)) {
+            // The index gives its castings by id.
+            Statement find(db_, "SELECT rowid FROM castings_words WHERE " + kIndexFound + "ORDER BY rowid " +
+                                    (order.ascending || order.key != SortKey::Recorded ? "ASC" : "DESC"));
+            find.Bind(1, std::string_view(PhraseOf(query)));
+            while (find.Step()) ids.push_back(find.Int(0));
+            if (order.key == SortKey::Recorded || ids.empty()) return ids;
+            // Another order walks the sort's index, which holds the value
+            // and the id, and keeps the ids found: looking each casting up
+            // for its value would read its whole row.
+            std::vector<bool> found(static_cast<std::size_t>(ids.back()) + 1);
+            for (const std::int64_t id : ids) found[static_cast<std::size_t>(id)] = true;
+            Statement sorted(db_, "SELECT id FROM castings WHERE found(id, ?) " + OrderBy(order));
+            sorted.BindPointer(1, &found, kFoundIds);
+            ids.clear();
+            while (sorted.Step()) ids.push_back(sorted.Int(0));
+            return ids;
+        }
+        // Newest first, the narrow table alone answers. Another order walks
+        // the sort's index and looks each id up in the narrow table: a
+        // casting found is never read whole, as reading it for its value
+        // would be.
+        const std::string from = order.key == SortKey::Recorded ? "castings_search "
+                                                                : "castings CROSS JOIN castings_search USING (id) ";
+        Statement find(db_, "SELECT id FROM " + from + "WHERE " + kFound + OrderBy(order));
+        find.Bind(1, query);
         while (find.Step()) ids.push_back(find.Int(0));
         return ids;
     });
