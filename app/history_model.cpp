@@ -1,7 +1,9 @@
 #include "history_model.h"
 
 #include <QDateTime>
+#include <climits>
 #include <cmath>
+#include <limits>
 
 #include "convention_texts.h"
 #include "pipeline/entry_of_casting.h"
@@ -59,15 +61,10 @@ void HistoryModel::Reload() {
     rows_.clear();
     found_.clear();
     next_.reset();
+    listEnded_ = false;
     try {
-        if (query_.empty()) {
-            total_ = journal_.Count();
-        } else {
-            found_ = journal_.Find(query_, order_);
-            total_ = static_cast<std::int64_t>(found_.size());
-        }
+        if (!query_.empty()) found_ = journal_.Find(query_, order_);
     } catch (const journal::JournalError& error) {
-        total_ = 0;
         emit readFailed(QString::fromUtf8(error.what()));
     }
     endResetModel();
@@ -76,40 +73,39 @@ void HistoryModel::Reload() {
 
 void HistoryModel::Fetch(std::int64_t count) {
     const auto from = static_cast<std::int64_t>(rows_.size());
-    count = std::min(count, total_ - from);
-    if (count <= 0) return;
+    if (!canFetchMore()) return;
     std::vector<journal::JournalEntry> more;
     try {
         if (query_.empty()) {
             // After the last row read, not at a count of rows: SQLite finds
             // the place at once, where an offset walks every row before it.
-            more = journal_.List(next_, static_cast<int>(count), order_);
+            more = journal_.List(next_, static_cast<int>(std::min<std::int64_t>(count, INT_MAX)), order_);
             if (!more.empty()) next_ = journal::CastingJournal::PlaceAfter(more.back(), order_.key);
-            // Castings deleted meanwhile elsewhere: the list ends with what is there.
-            if (static_cast<std::int64_t>(more.size()) < count) total_ = from + static_cast<std::int64_t>(more.size());
+            listEnded_ = static_cast<std::int64_t>(more.size()) < count;
         } else {
-            for (std::int64_t i = from; i < total_ && static_cast<std::int64_t>(more.size()) < count;) {
+            for (std::size_t i = rows_.size(); i < found_.size() && static_cast<std::int64_t>(more.size()) < count;) {
                 if (auto entry = journal_.Get(found_[i])) {
                     more.push_back(std::move(*entry));
                     ++i;
                 } else {  // deleted since the search
-                    found_.erase(found_.begin() + i);
-                    --total_;
+                    found_.erase(found_.begin() + static_cast<std::ptrdiff_t>(i));
                 }
             }
         }
     } catch (const journal::JournalError& error) {
-        total_ = from + static_cast<std::int64_t>(more.size());
+        // The list ends where the read stopped.
+        listEnded_ = true;
+        found_.resize(rows_.size() + more.size());
         emit readFailed(QString::fromUtf8(error.what()));
     }
     if (more.empty()) return;
-    beginInsertRows({}, static_cast<int>(from), static_cast<int>(from + more.size() - 1));
+    beginInsertRows({}, static_cast<int>(from), static_cast<int>(from + std::ssize(more) - 1));
     std::move(more.begin(), more.end(), std::back_inserter(rows_));
     endInsertRows();
 }
 
 const std::vector<journal::JournalEntry>& HistoryModel::AllEntries() {
-    Fetch(total_);
+    Fetch(std::numeric_limits<std::int64_t>::max());
     return rows_;
 }
 
@@ -130,7 +126,6 @@ void HistoryModel::ForgetRow(int row) {
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
     if (!query_.empty()) found_.erase(found_.begin() + row);
-    --total_;
     endRemoveRows();
 }
 
@@ -173,7 +168,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
 }
 
 bool HistoryModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && static_cast<std::int64_t>(rows_.size()) < total_;
+    return !parent.isValid() && (query_.empty() ? !listEnded_ : rows_.size() < found_.size());
 }
 
 void HistoryModel::fetchMore(const QModelIndex& parent) {

@@ -62,6 +62,9 @@ private:
     // Where the next batch of an unsearched list starts: taken when a batch
     // is read, as a note changed since would no longer place the row.
     std::optional<journal::ListPlace> next_;
-    std::int64_t total_ = 0;
+    // An unsearched list has been read to its end: its length is learnt by
+    // reading, as counting a long journal first would keep the window from
+    // opening.
+    bool listEnded_ = false;
     std::vector<journal::JournalEntry> rows_;
 };

@@ -1,9 +1,10 @@
 // yaopan-cast's two bulk paths: batch lines per second (parse, check, cast,
 // serialise, and the whole batch with its reading and writing; the lines
-// cycle through the nine methods), and --history over a journal of 100,000
-// castings, as lines and as JSON, with and without a search. What is
-// written is counted and dropped; the listing's peak memory is the real
-// program's, under /usr/bin/time -v.
+// cycle through the nine methods), and --history over the generated journal
+// (100,000 castings, or YAOPAN_BENCH_JOURNAL's), as lines and as JSON, with
+// and without a search, whole and up to its first line. What is written is
+// counted and dropped; the listing's peak memory is the real program's,
+// under /usr/bin/time -v.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/batch.h"
@@ -76,6 +78,41 @@ void History(benchmark::State& state, bool json, const char* search) {
         state.counters["MB"] = static_cast<double>(sink.bytes) / 1e6;
     }
 }
+// Up to the first line written, or to the end of a listing that finds
+// nothing: how long a listing keeps its reader waiting. The sink stops the
+// listing at its first line.
+struct FirstLineWritten {};
+struct FirstLineSink : std::streambuf {
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        if (std::string_view(text, static_cast<std::size_t>(count)).find('\n') != std::string_view::npos) {
+            throw FirstLineWritten();
+        }
+        return count;
+    }
+    int_type overflow(int_type c) override {
+        if (c == '\n') throw FirstLineWritten();
+        return c;
+    }
+};
+
+void HistoryFirstLine(benchmark::State& state, const char* search) {
+    const auto& file = bench::TemporaryGeneratedJournal();
+    setenv("XDG_DATA_HOME", file.parent_path().parent_path().c_str(), 1);
+    for (auto _ : state) {
+        FirstLineSink sink;
+        std::ostream out(&sink), err(&sink);
+        out.exceptions(std::ios::badbit);  // the stream passes the sink's stop on
+        try {
+            benchmark::DoNotOptimize(cli::ListJournal(std::string(search), false, out, err));
+        } catch (const FirstLineWritten&) {
+        }
+    }
+}
+BENCHMARK_CAPTURE(HistoryFirstLine, one_character, "芳")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HistoryFirstLine, two_characters, "王芳")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HistoryFirstLine, question, "此事能成否")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HistoryFirstLine, absent, "z")->Unit(benchmark::kMillisecond);
+
 BENCHMARK_CAPTURE(History, lines, false, "")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(History, json, true, "")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(History, search_lines, false, "芳")->Unit(benchmark::kMillisecond);

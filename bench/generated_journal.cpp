@@ -1,17 +1,61 @@
 #include "generated_journal.h"
 
+#include <sqlite3.h>
+
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
 #include "journal/casting_journal.h"
+#include "journal/character_index.h"
 
 namespace bench {
 
-void WriteGeneratedJournal(const std::filesystem::path& file, int castings) {
+namespace {
+
+// Castings recorded one by one; past these the journal grows by copies of
+// what it holds, a later minute each, as a million recorded one at a time
+// would take the better part of an hour.
+constexpr int kRecordedOneByOne = 20000;
+
+// Copies the journal's castings onto its end, the copies' times following
+// the last casting's a minute apart, until it holds `castings`. The
+// triggers keep the search table and its index as recording would.
+void GrowByCopies(const std::filesystem::path& file, int castings) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) std::abort();
+    journal::RegisterCharacterTokenizer(db);
+    const auto run = [db](const std::string& sql) {
+        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) std::abort();
+    };
+    std::vector<std::string> columns;
+    sqlite3_exec(
+        db, "SELECT name FROM pragma_table_info('castings') WHERE name != 'id'",
+        [](void* names, int, char** row, char**) {
+            static_cast<std::vector<std::string>*>(names)->push_back(row[0]);
+            return 0;
+        },
+        &columns, nullptr);
+    for (long held = std::min(castings, kRecordedOneByOne); held < castings; held *= 2) {
+        std::string names, values;
+        for (const std::string& column : columns) {
+            names += (names.empty() ? "" : ", ") + column;
+            const std::string value = column == "cast_at" ? "cast_at + " + std::to_string(held * 60) : column;
+            values += (values.empty() ? "" : ", ") + value;
+        }
+        run("INSERT INTO castings (" + names + ") SELECT " + values + " FROM castings ORDER BY id LIMIT " +
+            std::to_string(castings - held));
+    }
+    sqlite3_close(db);
+}
+
+// Records `castings` castings one by one, as the program would.
+void RecordOneByOne(const std::filesystem::path& file, int castings) {
     const std::array<const char*, 8> surnames = {"王", "李", "张", "刘", "陈", "杨", "赵", "黄"};
     const std::array<const char*, 8> givenNames = {"伟", "芳", "娜", "敏", "静", "丽", "强", "磊"};
     const std::array<const char*, 8> hexagrams = {"乾为天", "坤为地", "水雷屯", "山水蒙",
@@ -41,6 +85,20 @@ void WriteGeneratedJournal(const std::filesystem::path& file, int castings) {
     }
 }
 
+}  // namespace
+
+void WriteGeneratedJournal(const std::filesystem::path& file, int castings) {
+    RecordOneByOne(file, std::min(castings, kRecordedOneByOne));
+    GrowByCopies(file, castings);
+}
+
+void PlaceGeneratedJournal(const std::filesystem::path& file) {
+    const char* made = std::getenv("YAOPAN_BENCH_JOURNAL");
+    if (!made || !*made) return WriteGeneratedJournal(file);
+    std::filesystem::create_directories(file.parent_path());
+    std::filesystem::copy_file(made, file, std::filesystem::copy_options::overwrite_existing);
+}
+
 namespace {
 
 struct TemporaryFolder {
@@ -56,7 +114,7 @@ const std::filesystem::path& TemporaryGeneratedJournal() {
     static const TemporaryFolder folder;
     static const std::filesystem::path file = [] {
         const auto path = folder.path / "yaopan" / "castings.sqlite3";
-        WriteGeneratedJournal(path);
+        PlaceGeneratedJournal(path);
         return path;
     }();
     return file;

@@ -12,8 +12,13 @@ constexpr int kGeneratedCastings = 100000;
 // Records `castings` castings into the journal at `file`.
 void WriteGeneratedJournal(const std::filesystem::path& file, int castings = kGeneratedCastings);
 
-// A generated journal at `yaopan/castings.sqlite3` in a temporary data
-// folder, written at the first call and removed when the run ends: point
+// Puts the journal the benchmarks read at `file`: a copy of the one
+// YAOPAN_BENCH_JOURNAL names (written before by generate_journal, as a
+// million castings take minutes to record), or one generated here.
+void PlaceGeneratedJournal(const std::filesystem::path& file);
+
+// A journal placed so at `yaopan/castings.sqlite3` in a temporary data
+// folder, at the first call, and removed when the run ends: point
 // XDG_DATA_HOME at the folder and the programs find it as the user's.
 const std::filesystem::path& TemporaryGeneratedJournal();
 

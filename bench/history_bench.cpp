@@ -1,8 +1,10 @@
-// The history window over a journal of 100,000 castings: opening it up to
+// The history window over the generated journal (100,000 castings, or
+// YAOPAN_BENCH_JOURNAL's): opening it up to
 // its first paint, a search answering with its first screenful painted,
 // a sort by name painted, and the batch a scroll fetches near the end of
-// the list, newest first and sorted by name. The journal is generated once per run where the window looks
-// for it, in the temporary home the benchmarks' main sets up.
+// the list, newest first and sorted by name. The journal is placed once
+// per run where the window looks for it, in the temporary home the
+// benchmarks' main sets up.
 #include <benchmark/benchmark.h>
 
 #include <QLineEdit>
@@ -19,7 +21,7 @@ namespace {
 
 CastingRecorder& Recorder() {
     static CastingRecorder* recorder = [] {
-        bench::WriteGeneratedJournal(journal::DefaultJournalFile());
+        bench::PlaceGeneratedJournal(journal::DefaultJournalFile());
         return new CastingRecorder([](const QString&) {});
     }();
     return *recorder;
@@ -75,7 +77,8 @@ BENCHMARK(SortByName)->Unit(benchmark::kMillisecond);
 void FetchNearTheEnd(benchmark::State& state, int column, Qt::SortOrder order) {
     HistoryModel model(Recorder().Journal());
     model.sort(column, order);
-    while (model.rowCount() < bench::kGeneratedCastings - 1000) model.fetchMore();
+    const std::int64_t castings = Recorder().Journal().Count();
+    while (model.rowCount() < castings - 1000) model.fetchMore();
     for (auto _ : state) model.fetchMore();
     state.counters["rows"] = model.rowCount();
 }

@@ -1,7 +1,5 @@
 #include "cast_output.h"
 
-#include <cstdio>
-
 #include "json_writer.h"
 #include "liuyao/chart.h"
 #include "reading/five_elements.h"
@@ -12,53 +10,51 @@ namespace cli {
 
 namespace {
 
-std::string Utf8(std::string_view gbk) { return text::Utf8FromGbk(gbk); }
-
 void WriteReading(JsonWriter& json, const reading::Reading& r) {
     json.BeginObject();
     json.Key("body").Number(r.body).Key("use").Number(r.use);
     json.Key("use_is_upper").Bool(r.useIsUpper);
     json.Key("relations").BeginArray();
     for (const reading::RelationToBodyRow& row : r.relations) {
-        json.BeginObject().Key("heading").String(Utf8(row.heading)).Key("trigram").Number(row.trigram);
-        json.Key("element").String(Utf8(reading::ElementName(row.element))).Key("word").String(Utf8(row.word));
+        json.BeginObject().Key("heading").GbkString(row.heading).Key("trigram").Number(row.trigram);
+        json.Key("element").GbkString(reading::ElementName(row.element)).Key("word").GbkString(row.word);
         json.EndObject();
     }
     json.EndArray();
-    json.Key("verdict").String(Utf8(r.verdict));
-    json.Key("month_element").String(Utf8(reading::ElementName(r.monthElement)));
-    json.Key("strength").String(Utf8(reading::StrengthName(r.strength)));
+    json.Key("verdict").GbkString(r.verdict);
+    json.Key("month_element").GbkString(reading::ElementName(r.monthElement));
+    json.Key("strength").GbkString(reading::StrengthName(r.strength));
     json.Key("texts").BeginObject();
-    json.Key("primary").BeginObject().Key("name").String(Utf8(r.primary->name));
-    json.Key("judgment").String(Utf8(r.primary->judgment)).EndObject();
-    json.Key("changed").BeginObject().Key("name").String(Utf8(r.changed->name));
-    json.Key("judgment").String(Utf8(r.changed->judgment)).EndObject();
-    json.Key("moving_line").BeginObject().Key("label").String(Utf8(r.movingStatement.label));
-    json.Key("text").String(Utf8(r.movingStatement.text)).EndObject();
+    json.Key("primary").BeginObject().Key("name").GbkString(r.primary->name);
+    json.Key("judgment").GbkString(r.primary->judgment).EndObject();
+    json.Key("changed").BeginObject().Key("name").GbkString(r.changed->name);
+    json.Key("judgment").GbkString(r.changed->judgment).EndObject();
+    json.Key("moving_line").BeginObject().Key("label").GbkString(r.movingStatement.label);
+    json.Key("text").GbkString(r.movingStatement.text).EndObject();
     json.EndObject();
     json.EndObject();
 }
 
 void WritePlaced(JsonWriter& json, const liuyao::PlacedBranch& placed) {
-    json.Key("stem_branch").String(Utf8(liuyao::StemBranchName(placed.stemBranch)));
-    json.Key("element").String(Utf8(reading::ElementName(placed.element)));
-    json.Key("relation").String(Utf8(liuyao::KinName(placed.kin)));
+    json.Key("stem_branch").GbkString(liuyao::StemBranchName(placed.stemBranch));
+    json.Key("element").GbkString(reading::ElementName(placed.element));
+    json.Key("relation").GbkString(liuyao::KinName(placed.kin));
 }
 
 void WriteChart(JsonWriter& json, const liuyao::Chart& chart) {
     json.BeginObject();
-    json.Key("palace").String(Utf8(reading::TrigramName(chart.palace.trigram)));
-    json.Key("element").String(Utf8(reading::ElementName(chart.element)));
-    json.Key("generation").String(Utf8(liuyao::GenerationName(chart.palace.generation)));
+    json.Key("palace").GbkString(reading::TrigramName(chart.palace.trigram));
+    json.Key("element").GbkString(reading::ElementName(chart.element));
+    json.Key("generation").GbkString(liuyao::GenerationName(chart.palace.generation));
     json.Key("shi").Number(chart.shi).Key("ying").Number(chart.ying);
     json.Key("void").BeginArray();
-    for (int branch : chart.voidBranches) json.String(Utf8(liuyao::BranchName(branch)));
+    for (int branch : chart.voidBranches) json.GbkString(liuyao::BranchName(branch));
     json.EndArray();
     json.Key("lines").BeginArray();
     for (const liuyao::ChartLine& line : chart.lines) {
         json.BeginObject();
         WritePlaced(json, line.placed);
-        json.Key("spirit").String(Utf8(liuyao::SpiritName(line.spirit))).Key("void").Bool(line.isVoid);
+        json.Key("spirit").GbkString(liuyao::SpiritName(line.spirit)).Key("void").Bool(line.isVoid);
         json.Key("hidden");
         if (line.hidden) {
             json.BeginObject();
@@ -91,7 +87,7 @@ void WriteCastFrom(JsonWriter& json, const pipeline::Casting& c, const moment::C
     json.Key("place");
     const moment::MomentOptions& options = c.momentOptions;
     if (options.trueSolarTime && options.longitude) {
-        json.BeginObject().Key("name").String(Utf8(options.placeName));
+        json.BeginObject().Key("name").GbkString(options.placeName);
         json.Key("longitude").Real(*options.longitude).Key("zone").String(options.zone).EndObject();
     } else {
         json.Null();
@@ -108,8 +104,8 @@ void WriteConventions(JsonWriter& json, const casting::Conventions& conventions)
 
 void WritePillars(JsonWriter& json, const casting::MomentFacts& f) {
     json.Key("pillars").BeginObject();
-    json.Key("year").String(Utf8(f.YearPillarText)).Key("month").String(Utf8(f.MonthPillarText));
-    json.Key("day").String(Utf8(f.DayPillarText)).Key("hour").String(Utf8(f.HourPillarText));
+    json.Key("year").GbkString(f.YearPillarText).Key("month").GbkString(f.MonthPillarText);
+    json.Key("day").GbkString(f.DayPillarText).Key("hour").GbkString(f.HourPillarText);
     json.EndObject();
 }
 
@@ -118,14 +114,14 @@ void WritePillars(JsonWriter& json, const casting::MomentFacts& f) {
 // rule that other side is reckoned by.
 void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note) {
     json.BeginObject().Key("kind").String(pipeline::BoundaryKey(note.kind));
-    if (note.kind == pipeline::BoundaryKind::Term) json.Key("term").String(Utf8(note.termName));
+    if (note.kind == pipeline::BoundaryKind::Term) json.Key("term").GbkString(note.termName);
     json.Key("moment").String(moment::ClockText(note.moment).substr(0, 16));
     json.Key("minutes").Number(note.minutes);
     if (note.pillarBoundary) json.Key("pillar_boundary").String(casting::KeyOf(*note.pillarBoundary));
     json.Key("other").BeginObject();
     WritePillars(json, note.other.facts);
-    json.Key("hexagrams").BeginObject().Key("primary").String(Utf8(note.other.primary));
-    json.Key("changed").String(Utf8(note.other.changed)).EndObject();
+    json.Key("hexagrams").BeginObject().Key("primary").GbkString(note.other.primary);
+    json.Key("changed").GbkString(note.other.changed).EndObject();
     json.EndObject().EndObject();
 }
 
@@ -133,21 +129,23 @@ void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note) {
 
 std::string ReportText(const pipeline::CastValues& values) {
     std::string text;
-    for (const std::string& line : values.report) text += Utf8(line) + "\n";
+    for (const std::string& line : values.report) {
+        text::AppendUtf8FromGbk(line, text);
+        text += '\n';
+    }
     return text;
 }
 
 std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values) {
-    char date[16];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", c.year, c.month, c.day);
+    const std::string date = moment::ClockText(pipeline::ClockOf(c)).substr(0, 10);
     const pipeline::MethodName& method = pipeline::NameOf(c.method);
 
     JsonWriter json;
     json.BeginObject();
     json.Key("person").BeginObject();
-    json.Key("name").String(text::Utf8FromGbk(c.name));
-    json.Key("sex").String(text::Utf8FromGbk(c.sex));
-    json.Key("age").String(text::Utf8FromGbk(c.age));
+    json.Key("name").GbkString(c.name);
+    json.Key("sex").GbkString(c.sex);
+    json.Key("age").GbkString(c.age);
     json.EndObject();
 
     json.Key("moment").BeginObject();
@@ -158,15 +156,15 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("calendar").String(calendar::CalendarRuleName(c.rule));
 
     json.Key("method").BeginObject();
-    json.Key("key").String(method.key).Key("name").String(Utf8(values.record.MethodText));
-    if (method.input == pipeline::MethodInput::Text) json.Key("text").String(text::Utf8FromGbk(c.text));
+    json.Key("key").String(method.key).Key("name").GbkString(values.record.MethodText);
+    if (method.input == pipeline::MethodInput::Text) json.Key("text").GbkString(c.text);
     if (method.input == pipeline::MethodInput::Trigrams) {
         json.Key("upper").Number(c.upper).Key("lower").Number(c.lower).Key("line").Number(c.line);
     }
     json.EndObject();
 
     json.Key("lunar_date").BeginObject();
-    json.Key("text").String(Utf8(values.facts.LunarDate));
+    json.Key("text").GbkString(values.facts.LunarDate);
     json.Key("month").Number(values.facts.LunarMonth).Key("day").Number(values.facts.LunarDay);
     json.EndObject();
 
@@ -180,7 +178,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("hexagrams").BeginObject();
     const char* hexagramKeys[] = {"primary", "nuclear", "changed", "opposite", "reversed"};
     for (std::size_t k = 0; k < values.hexagrams.size(); ++k) {
-        json.Key(hexagramKeys[k]).BeginObject().Key("name").String(Utf8(values.hexagrams[k].name));
+        json.Key(hexagramKeys[k]).BeginObject().Key("name").GbkString(values.hexagrams[k].name);
         json.Key("lines").BeginArray();
         for (int value : values.hexagrams[k].lines) json.Number(value);
         json.EndArray().EndObject();
@@ -188,7 +186,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.EndObject();
 
     json.Key("report").BeginArray();
-    for (const std::string& line : values.report) json.String(Utf8(line));
+    for (const std::string& line : values.report) json.GbkString(line);
     json.EndArray();
     json.Key("reading");
     if (values.reading) {
@@ -207,7 +205,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.EndArray();
     json.Key("counted_as").BeginArray();
     for (const pipeline::CountedAs& pair : values.countedAs) {
-        json.BeginObject().Key("entered").String(Utf8(pair.entered)).Key("counted").String(Utf8(pair.counted));
+        json.BeginObject().Key("entered").GbkString(pair.entered).Key("counted").GbkString(pair.counted);
         json.EndObject();
     }
     json.EndArray();

@@ -1,6 +1,9 @@
 #include "json_writer.h"
 
+#include <array>
 #include <charconv>
+
+#include "text/gbk_utf8.h"
 
 namespace cli {
 
@@ -36,9 +39,27 @@ JsonWriter& JsonWriter::String(std::string_view text) {
     return *this;
 }
 
+JsonWriter& JsonWriter::GbkString(std::string_view gbk) {
+    // Converted in place; the few texts that hold a byte to escape are
+    // written again, escaped.
+    Separate();
+    out_ += '"';
+    const std::size_t start = out_.size();
+    text::AppendUtf8FromGbk(gbk, out_);
+    if (PlainUpTo(std::string_view(out_).substr(start)) < out_.size() - start) {
+        utf8_.assign(out_, start);
+        out_.resize(start);
+        Escaped(utf8_);
+    }
+    out_ += '"';
+    valueBefore_ = true;
+    return *this;
+}
+
 JsonWriter& JsonWriter::Number(long long number) {
     Separate();
-    out_ += std::to_string(number);
+    char text[24];
+    out_.append(text, std::to_chars(text, text + sizeof text, number).ptr);
     valueBefore_ = true;
     return *this;
 }
@@ -65,27 +86,47 @@ JsonWriter& JsonWriter::Null() {
     return *this;
 }
 
+namespace {
+
+// The bytes JSON escapes: the controls, the quote and the backslash.
+constexpr auto kToEscape = [] {
+    std::array<bool, 256> escaped{};
+    for (int byte = 0; byte < 0x20; ++byte) escaped[byte] = true;
+    escaped['"'] = escaped['\\'] = true;
+    return escaped;
+}();
+
+}  // namespace
+
+std::size_t JsonWriter::PlainUpTo(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && !kToEscape[static_cast<unsigned char>(text[i])]) ++i;
+    return i;
+}
+
 void JsonWriter::Quoted(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
     out_ += '"';
+    Escaped(text);
+    out_ += '"';
+}
+
+void JsonWriter::Escaped(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
     // Runs that need no escape are copied whole.
-    std::size_t plain = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x20 && byte != '"' && byte != '\\') continue;
-        out_.append(text, plain, i - plain);
-        plain = i + 1;
+    while (!text.empty()) {
+        const std::size_t plain = PlainUpTo(text);
+        out_.append(text.substr(0, plain));
+        if (plain == text.size()) break;
+        const auto byte = static_cast<unsigned char>(text[plain]);
         if (byte >= 0x20) {
             out_ += '\\';
-            out_ += text[i];
+            out_ += static_cast<char>(byte);
         } else {
-            out_ += "\\u00";
-            out_ += kHex[byte >> 4];
-            out_ += kHex[byte & 0xF];
+            const char escape[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
+            out_.append(escape, sizeof escape);
         }
+        text.remove_prefix(plain + 1);
     }
-    out_.append(text, plain);
-    out_ += '"';
 }
 
 }  // namespace cli

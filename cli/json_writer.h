@@ -17,6 +17,8 @@ public:
     // The key of the next value in an object.
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view text);
+    // A GBK text, written as UTF-8.
+    JsonWriter& GbkString(std::string_view gbk);
     JsonWriter& Number(long long number);
     // The shortest text that reads back as `number`.
     JsonWriter& Real(double number);
@@ -30,8 +32,12 @@ private:
     JsonWriter& Close(char bracket);
     void Separate();
     void Quoted(std::string_view text);
+    void Escaped(std::string_view text);  // without the quotes
+    // The length of `text`'s start that needs no escape.
+    static std::size_t PlainUpTo(std::string_view text);
 
     std::string out_;
+    std::string utf8_;  // a GBK text's UTF-8 that needs escaping, kept so each reuses its room
     bool valueBefore_ = false;  // a comma goes before the next member or element
 };
 

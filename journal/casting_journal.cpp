@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "character_index.h"
 #include "journal_fields.h"
 #include "journal_schema.h"
 #include "owner_only.h"
@@ -56,6 +57,16 @@ const std::string kNewestFirst = OrderBy({});
 
 // What a search matches, in castings_search: Find and ForEach alike.
 const std::string kFound = "holds(text, lower(?)) ";
+// The castings whose search text holds the phrase bound, through the index
+// of characters (castings_words).
+const std::string kIndexFound = "castings_words MATCH ? ";
+
+// Whether the journal has the index of characters: a journal at an older
+// schema, only read, has not.
+bool HasCharacterIndex(sqlite3* db) {
+    Statement table(db, "SELECT 1 FROM sqlite_schema WHERE name = 'castings_words'");
+    return table.Step();
+}
 
 void BindFields(Statement& statement, const JournalEntry& entry) {
     int index = 0;
@@ -105,6 +116,15 @@ void Holds(sqlite3_context* context, int, sqlite3_value** arguments) {
     const void* part = sqlite3_value_text(arguments[1]);
     const int textBytes = sqlite3_value_bytes(arguments[0]), partBytes = sqlite3_value_bytes(arguments[1]);
     sqlite3_result_int(context, text && part && memmem(text, textBytes, part, partBytes) != nullptr);
+}
+
+// found(id, ids): whether `ids`, a std::vector<bool> bound by pointer,
+// holds `id`: a sorted walk keeps what the index of characters found.
+constexpr const char* kFoundIds = "yaopan_found_ids";
+void Found(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const auto* found = static_cast<const std::vector<bool>*>(sqlite3_value_pointer(arguments[1], kFoundIds));
+    const std::int64_t id = sqlite3_value_int64(arguments[0]);
+    sqlite3_result_int(context, found && id >= 0 && id < std::ssize(*found) && (*found)[static_cast<std::size_t>(id)]);
 }
 
 // Switching to WAL needs the file to itself, and SQLite gives up at once,
@@ -288,6 +308,9 @@ void CastingJournal::Connect(int flags) {
     sqlite3_busy_timeout(db_, kBusyMilliseconds);
     Check(db_, sqlite3_create_function(db_, "holds", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                        Holds, nullptr, nullptr));
+    Check(db_, sqlite3_create_function(db_, "found", 2, SQLITE_UTF8 | SQLITE_INNOCUOUS, nullptr, Found, nullptr,
+                                       nullptr));
+    RegisterCharacterTokenizer(db_);
 }
 
 void CastingJournal::MoveAside() {
@@ -452,28 +475,50 @@ ListPlace CastingJournal::PlaceAfter(const JournalEntry& entry, SortKey key) {
 
 void CastingJournal::ForEach(std::string_view query, const std::function<void(const JournalEntry&)>& visit) {
     Reading<void>([&] {
-        // The narrow search table is scanned first; only the castings it
-        // finds are read whole.
+        // The castings found are read whole, newest first, as the index of
+        // characters (or the scan of the narrow search table) finds them:
+        // the first goes out before the rest are looked for.
+        const bool indexed = !query.empty() && IndexAnswers(query) && HasCharacterIndex(db_);
         Statement each(db_, query.empty() ? kSelect + kNewestFirst
-                                          : kSelectColumns + "FROM castings_search CROSS JOIN castings USING (id) "
-                                                             "WHERE " + kFound + kNewestFirst);
-        if (!query.empty()) each.Bind(1, query);
+                            : indexed
+                                ? kSelectColumns + "FROM castings_words CROSS JOIN castings ON id = castings_words.rowid "
+                                                   "WHERE " + kIndexFound + "ORDER BY castings_words.rowid DESC"
+                                : kSelectColumns + "FROM castings_search CROSS JOIN castings USING (id) "
+                                                   "WHERE " + kFound + kNewestFirst);
+        if (!query.empty()) each.Bind(1, indexed ? std::string_view(PhraseOf(query)) : query);
         while (each.Step()) visit(ReadEntry(each));
     });
 }
 
 std::vector<std::int64_t> CastingJournal::Find(std::string_view query, ListOrder order) {
     return Reading<std::vector<std::int64_t>>([&] {
+        std::vector<std::int64_t> ids;
+        if (IndexAnswers(query) && HasCharacterIndex(db_)) {
+            // The index gives its castings by id.
+            Statement find(db_, "SELECT rowid FROM castings_words WHERE " + kIndexFound + "ORDER BY rowid " +
+                                    (order.ascending || order.key != SortKey::Recorded ? "ASC" : "DESC"));
+            find.Bind(1, std::string_view(PhraseOf(query)));
+            while (find.Step()) ids.push_back(find.Int(0));
+            if (order.key == SortKey::Recorded || ids.empty()) return ids;
+            // Another order walks the sort's index, which holds the value
+            // and the id, and keeps the ids found: looking each casting up
+            // for its value would read its whole row.
+            std::vector<bool> found(static_cast<std::size_t>(ids.back()) + 1);
+            for (const std::int64_t id : ids) found[static_cast<std::size_t>(id)] = true;
+            Statement sorted(db_, "SELECT id FROM castings WHERE found(id, ?) " + OrderBy(order));
+            sorted.BindPointer(1, &found, kFoundIds);
+            ids.clear();
+            while (sorted.Step()) ids.push_back(sorted.Int(0));
+            return ids;
+        }
         // Newest first, the narrow table alone answers. Another order walks
-        // the sort's index (which holds the value and the id, never the
-        // report) and looks each id up in the narrow table: a casting found
-        // is never read whole, as reading it for its value would be.
-        const std::string from = order.key == SortKey::Recorded
-                                     ? "castings_search "
-                                     : "castings CROSS JOIN castings_search USING (id) ";
+        // the sort's index and looks each id up in the narrow table: a
+        // casting found is never read whole, as reading it for its value
+        // would be.
+        const std::string from = order.key == SortKey::Recorded ? "castings_search "
+                                                                : "castings CROSS JOIN castings_search USING (id) ";
         Statement find(db_, "SELECT id FROM " + from + "WHERE " + kFound + OrderBy(order));
         find.Bind(1, query);
-        std::vector<std::int64_t> ids;
         while (find.Step()) ids.push_back(find.Int(0));
         return ids;
     });

@@ -141,9 +141,10 @@ public:
     void ForEach(std::string_view query, const std::function<void(const JournalEntry&)>& visit);
     // The ids of the castings whose name, question, note or one of the five
     // hexagram names holds `query` (ASCII letters in either case), in
-    // `order`. One scan of the search texts (newest first), or of the
-    // sort's index with a look at each search text; fetch the rows shown
-    // with Get.
+    // `order`. The index of the search texts' characters finds them (a
+    // query that is no whole characters, or a journal without the index,
+    // scans the search texts); another order than the recorded one walks
+    // the sort's index over them. Fetch the rows shown with Get.
     std::vector<std::int64_t> Find(std::string_view query, ListOrder order = {});
     std::optional<JournalEntry> Get(std::int64_t id);
 

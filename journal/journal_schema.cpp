@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "character_index.h"
 #include "sqlite_statement.h"
 
 namespace journal {
@@ -69,6 +70,23 @@ const std::vector<std::string> kSteps = {
     "ALTER TABLE castings ADD COLUMN pillar_boundary TEXT;"
     "ALTER TABLE castings ADD COLUMN year_number TEXT;"
     "ALTER TABLE castings ADD COLUMN strength TEXT;",
+    // 5: the search texts' characters in a full-text index, each character
+    // a word (character_index.h): a search of a million castings reads the
+    // lists of its characters, not every search text. The index keeps no
+    // copy of the texts, only where each character stands, and follows
+    // castings_search as that follows the castings.
+    std::string("CREATE VIRTUAL TABLE castings_words USING fts5(text, content='castings_search', content_rowid='id',"
+                " columnsize=0, tokenize='") +
+        kCharacterTokenizer +
+        "');"
+        "CREATE TRIGGER castings_words_insert AFTER INSERT ON castings_search BEGIN"
+        " INSERT INTO castings_words (rowid, text) VALUES (new.id, new.text); END;"
+        "CREATE TRIGGER castings_words_update AFTER UPDATE ON castings_search BEGIN"
+        " INSERT INTO castings_words (castings_words, rowid, text) VALUES ('delete', old.id, old.text);"
+        " INSERT INTO castings_words (rowid, text) VALUES (new.id, new.text); END;"
+        "CREATE TRIGGER castings_words_delete AFTER DELETE ON castings_search BEGIN"
+        " INSERT INTO castings_words (castings_words, rowid, text) VALUES ('delete', old.id, old.text); END;"
+        "INSERT INTO castings_words (castings_words) VALUES ('rebuild');",
 };
 
 }  // namespace

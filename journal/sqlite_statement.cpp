@@ -34,6 +34,10 @@ void Statement::Bind(int index, const std::optional<double>& number) {
     Check(db_, number ? sqlite3_bind_double(statement_, index, *number) : sqlite3_bind_null(statement_, index));
 }
 
+void Statement::BindPointer(int index, void* pointer, const char* type) {
+    Check(db_, sqlite3_bind_pointer(statement_, index, pointer, type, nullptr));
+}
+
 bool Statement::Step() {
     const int result = sqlite3_step(statement_);
     if (result == SQLITE_ROW) return true;

@@ -38,6 +38,8 @@ public:
     void Bind(int index, std::string_view text);
     void Bind(int index, const std::optional<std::string>& text);  // NULL when absent
     void Bind(int index, const std::optional<double>& number);     // NULL when absent
+    // A pointer SQLite hands to the function that knows `type`.
+    void BindPointer(int index, void* pointer, const char* type);
 
     // Runs to the next row: true when there is one, false when done.
     bool Step();

@@ -1,8 +1,10 @@
 #include "clock_correction.h"
 
+#include <charconv>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
+#include <utility>
 #include <stdexcept>
 
 #include "equation_of_time.h"
@@ -38,9 +40,25 @@ std::string HourText(seconds offset) {
 }  // namespace
 
 std::string ClockText(const ClockReading& r) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", r.year, r.month, r.day, r.hour, r.minute,
-                  r.second);
+    // printf's "%04d-%02d-%02d %02d:%02d:%02d" by hand: a batch writes two
+    // of these an answer, and printf's parsing of its format cost more
+    // than the casting's hexagrams.
+    std::string text;
+    text.reserve(19);
+    const auto padded = [&text](int value, std::size_t width) {
+        char digits[16];
+        char* end = std::to_chars(digits, digits + sizeof digits, std::abs(static_cast<long>(value))).ptr;
+        const std::size_t length = static_cast<std::size_t>(end - digits) + (value < 0);
+        if (value < 0) text += '-';  // the sign counts in the width, the zeros come after it
+        if (length < width) text.append(width - length, '0');
+        text.append(digits, end);
+    };
+    padded(r.year, 4);
+    for (const auto& [separator, value] : {std::pair{'-', r.month}, {'-', r.day}, {' ', r.hour}, {':', r.minute},
+                                           {':', r.second}}) {
+        text += separator;
+        padded(value, 2);
+    }
     return text;
 }
 

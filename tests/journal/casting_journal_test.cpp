@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "journal/character_index.h"
 #include "journal/journal_location.h"
 #include "journal_folder.h"
 
@@ -16,6 +17,18 @@ using journal::WriteFailure;
 namespace {
 
 using CastingJournalTest = JournalFolder;
+
+// Takes away what schema step 5 added, leaving the journal as an older
+// program kept it. Dropping the index needs its tokenizer.
+void DropCharacterIndex(sqlite3* db) {
+    journal::RegisterCharacterTokenizer(db);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "DROP TRIGGER castings_words_insert; DROP TRIGGER castings_words_update;"
+                           "DROP TRIGGER castings_words_delete; DROP TABLE castings_words; PRAGMA user_version = 4;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK)
+        << sqlite3_errmsg(db);
+}
 
 TEST_F(CastingJournalTest, StoresHostileLongAndUnusualTextsExactly) {
     const std::string texts[] = {
@@ -98,6 +111,54 @@ TEST_F(CastingJournalTest, FindsNamesQuestionsNotesAndHexagramsButNotReports) {
     }
 }
 
+// The index of characters finds what a scan of the search texts finds, in
+// every order: in a journal written with it (notes changed, castings
+// deleted), in an older one read as it is, and in that one once it gains
+// the index.
+TEST_F(CastingJournalTest, TheCharacterIndexFindsWhatAScanFinds) {
+    const std::filesystem::path older = folder / "older.sqlite3";
+    {
+        CastingJournal journal(file);
+        const char* names[] = {"王芳", "李芳", "Ann \"Q\"", "芳", "张伟", "王", "a b", "芳芳"};
+        std::vector<std::int64_t> ids;
+        for (const char* name : names) {
+            JournalEntry entry = Casting(name, ids.size() % 2 ? "王芳在吗" : "此事能成否");
+            entry.castAt -= static_cast<std::int64_t>(ids.size() % 3) * 60;
+            ids.push_back(journal.Record(entry).id);
+        }
+        journal.UpdateNote(ids[4], "芳邻应验");
+        journal.UpdateNote(ids[3], "已改");
+        journal.Delete(ids[5]);
+    }
+    std::filesystem::copy_file(file, older);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(older.c_str(), &db), SQLITE_OK);
+    DropCharacterIndex(db);
+    sqlite3_close(db);
+
+    const char* queries[] = {"芳", "王芳", "芳芳", "芳邻", "应验", "已改", "王", "ann \"q", "A B", " ", "乾为天",
+                             "天风", "在吗", "\x1f", "\x8a", "\xe8\x8a", "z", "芳王"};
+    const journal::ListOrder orders[] = {{}, {journal::SortKey::Recorded, true}, {journal::SortKey::Time, false},
+                                         {journal::SortKey::Name, true}};
+    const auto found = [&](CastingJournal& journal) {
+        std::vector<std::vector<std::int64_t>> all;
+        for (const char* query : queries) {
+            for (const journal::ListOrder& order : orders) all.push_back(journal.Find(query, order));
+            all.emplace_back();
+            journal.ForEach(query, [&](const JournalEntry& entry) { all.back().push_back(entry.id); });
+        }
+        return all;
+    };
+    CastingJournal indexed(file, journal::Access::ReadOnly);
+    CastingJournal scanned(older, journal::Access::ReadOnly);
+    const auto expected = found(scanned);
+    EXPECT_EQ(found(indexed), expected);
+    CastingJournal migrated(older);
+    ASSERT_EQ(migrated.outcome(), journal::OpenOutcome::Ok) << migrated.message();
+    EXPECT_EQ(found(migrated), expected);
+    EXPECT_EQ(expected[0].size(), 5u) << "芳: four names and a note hold it, a deleted casting no more";
+}
+
 TEST_F(CastingJournalTest, EditsNotesAndDeletesAndSaysWhenTheCastingIsGone) {
     CastingJournal journal(file);
     const std::int64_t id = journal.Record(Casting("王")).id;
@@ -127,6 +188,7 @@ TEST_F(CastingJournalTest, AnOlderJournalGainsTheCorrectedMomentAndConventions) 
     }
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    DropCharacterIndex(db);
     for (const char* column : {"place_name", "longitude", "zone", "corrections", "cast_from", "zi", "pillar_boundary",
                                "year_number", "strength"}) {
         const std::string drop = std::string("ALTER TABLE castings DROP COLUMN ") + column;

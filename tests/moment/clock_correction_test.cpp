@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using moment::ClockReading;
@@ -70,3 +72,15 @@ TEST(ClockCorrection, SummerTimeEdges) {
 }
 
 }  // namespace
+
+// Written by hand, the text is still printf's "%04d-%02d-%02d %02d:%02d:%02d":
+// padded, and signed before the zeros.
+TEST(ClockText, ReadsAsPrintfWouldWriteIt) {
+    const std::pair<ClockReading, const char*> cases[] = {
+        {{2024, 2, 11, 1, 30, 0}, "2024-02-11 01:30:00"},
+        {{987, 12, 31, 23, 59, 59}, "0987-12-31 23:59:59"},
+        {{12345, 1, 1, 0, 0, 5}, "12345-01-01 00:00:05"},
+        {{-5, -1, 0, 100, 0, 0}, "-005--1-00 100:00:00"},
+    };
+    for (const auto& [reading, text] : cases) EXPECT_EQ(moment::ClockText(reading), text);
+}

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "gbk.h"
 
 using testing_support::gbk;
+using testing_support::utf8;
 
 namespace {
 
@@ -40,6 +44,59 @@ TEST(GbkUtf8, LenientConversionsReplaceWhatCannotBeHeld) {
     std::string long_utf8;
     for (int i = 0; i < 3000; ++i) long_utf8 += "九a";
     EXPECT_EQ(text::Utf8FromGbk(text::GbkFromUtf8(long_utf8)), long_utf8);
+}
+
+// The tables are read out of iconv at build time: every character of either
+// side must still convert as iconv converts it, and what iconv refuses must
+// come out as "?".
+TEST(GbkUtf8, EveryCharacterConvertsAsIconvDoes) {
+    const auto iconvOrNothing = [](auto convert, std::string_view text) -> std::optional<std::string> {
+        try {
+            return convert(text);
+        } catch (const std::runtime_error&) {
+            return std::nullopt;
+        }
+    };
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+        for (int trail = -1; trail <= 0xFF; ++trail) {  // -1: the byte alone
+            std::string unit(1, static_cast<char>(lead));
+            if (trail >= 0) unit += static_cast<char>(trail);
+            const auto expected = iconvOrNothing(utf8, unit);
+            const std::string converted = text::Utf8FromGbk(unit);
+            if (expected) {
+                EXPECT_EQ(converted, *expected) << lead << ' ' << trail;
+            } else {
+                EXPECT_NE(converted.find('?'), std::string::npos) << lead << ' ' << trail;
+            }
+        }
+    }
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c < 0xE000) continue;
+        std::string character;
+        if (c < 0x80) {
+            character = std::string(1, static_cast<char>(c));
+        } else if (c < 0x800) {
+            character = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+        } else {
+            character = {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                         static_cast<char>(0x80 | (c & 0x3F))};
+        }
+        const auto expected = iconvOrNothing(gbk, character);
+        EXPECT_EQ(text::GbkFromUtf8(character), expected.value_or("?")) << static_cast<int>(c);
+        EXPECT_EQ(text::GbkFromUtf8Strict(character).unheld, expected ? "" : character) << static_cast<int>(c);
+    }
+}
+
+TEST(GbkUtf8, ShapedButIllFormedUtf8IsOneUnheldUnit) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xC0\x80", "??"},                // C0 begins no sequence: each byte alone
+        {"\xE0\x80\x80" "a", "?a"},        // overlong
+        {"\xED\xA0\x80" "a", "?a"},        // a surrogate
+        {"\xF4\x90\x80\x80" "a", "?a"},    // past U+10FFFF
+        {"\xF0\x9F\x98\x80" "a", "?a"},    // beyond the BMP: GBK holds none
+        {std::string("\0a", 2), std::string("\0a", 2)},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(text::GbkFromUtf8(in), out);
 }
 
 }  // namespace
