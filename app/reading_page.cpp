@@ -125,7 +125,9 @@ void ReadingPage::ShowStored(const journal::JournalEntry& casting) {
     opening_.clear();
     kept_.clear();
     stored_ = casting;
-    ShowDataTexts();
+    // Shown at once, as it is opened to be read; no casting waits for it.
+    stale_ = true;
+    ShowReading();
 }
 
 QString ReadingPage::Reading() {
