@@ -9,3 +9,7 @@ std::optional<pipeline::TraditionalForm> TraditionalFormShown() {
         language.territory() == QLocale::HongKong || language.territory() == QLocale::Macau;
     return hongKongForms ? pipeline::TraditionalForm::HongKong : pipeline::TraditionalForm::Taiwan;
 }
+
+reading::NameGloss NameGlossShown() {
+    return QLocale().language() == QLocale::Chinese ? reading::NameGloss::None : reading::NameGloss::PinyinAndEnglish;
+}

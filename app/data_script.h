@@ -7,7 +7,13 @@
 #include <optional>
 
 #include "pipeline/traditional_text.h"
+#include "reading/reading_layout.h"
 
 // None under Simplified Chinese or English: the data is shown as the
 // engines wrote it.
 std::optional<pipeline::TraditionalForm> TraditionalFormShown();
+
+// Under a language other than Chinese the names of hexagrams and trigrams
+// are followed by their pinyin and English names, for a reader who does not
+// read the characters.
+reading::NameGloss NameGlossShown();

@@ -4,28 +4,30 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 #include "convention_texts.h"
+#include "data_script.h"
 #include "pipeline/entry_of_casting.h"
+#include "qt_text/gbk_qt.h"
+#include "reading/hexagram_names.h"
 
 namespace {
 
 constexpr int kBatch = 50;  // a few screenfuls
 
 // A corrected casting's time says what it was cast from: the moment, and
-// the place true solar time was reckoned at. Empty for a casting cast from
-// its clock reading.
-QString CorrectionText(const journal::JournalEntry& entry) {
+// the place true solar time was reckoned at (`place` its name as shown).
+// Empty for a casting cast from its clock reading.
+QString CorrectionText(const journal::JournalEntry& entry, const QString& place) {
     if (!entry.castFrom) return {};
     QString text = HistoryModel::tr("起卦时刻：%1").arg(QString::fromStdString(*entry.castFrom));
-    QString place;
-    if (entry.placeName && !entry.placeName->empty()) {
-        place = QString::fromStdString(*entry.placeName);
-    } else if (entry.longitude) {
+    QString at = place;
+    if (at.isEmpty() && entry.longitude) {
         const double degrees = std::fabs(*entry.longitude);
-        place = *entry.longitude < 0 ? HistoryModel::tr("西经%1°").arg(degrees) : HistoryModel::tr("东经%1°").arg(degrees);
+        at = *entry.longitude < 0 ? HistoryModel::tr("西经%1°").arg(degrees) : HistoryModel::tr("东经%1°").arg(degrees);
     }
-    if (!place.isEmpty()) text += QLatin1Char('\n') + HistoryModel::tr("真太阳时：%1").arg(place);
+    if (!at.isEmpty()) text += QLatin1Char('\n') + HistoryModel::tr("真太阳时：%1").arg(at);
     return text;
 }
 
@@ -33,16 +35,54 @@ QString CorrectionText(const journal::JournalEntry& entry) {
 // time, which its tooltip names.
 const QString kConventionsMark = QStringLiteral(" ※");
 
-QString TimeTip(const journal::JournalEntry& entry) {
+// `utf8` in the traditional form shown, none under any other language or
+// without OpenCC's data (the text is then shown as kept).
+std::optional<QString> TraditionalShown(const std::string& utf8) {
+    const std::optional<pipeline::TraditionalForm> form = TraditionalFormShown();
+    if (!form) return std::nullopt;
+    try {
+        return QString::fromStdString(pipeline::TraditionalText(GbkFromQString(QString::fromStdString(utf8)), *form));
+    } catch (const std::runtime_error& error) {
+        qWarning("%s", error.what());
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+const HistoryModel::Shown& HistoryModel::HexagramShown(const std::string& name) const {
+    const auto known = hexagramsShown_.find(name);
+    if (known != hexagramsShown_.end()) return known->second;
+    Shown shown{QString::fromStdString(name), {}};
+    if (const std::optional<QString> traditional = TraditionalShown(name)) {
+        shown.text = *traditional;
+    } else if (NameGlossShown() == reading::NameGloss::PinyinAndEnglish) {
+        // 蛊 gǔ fits the column; the tooltip gives the English name.
+        if (const auto trigrams = reading::TrigramsOfHexagram(GbkFromQString(shown.text))) {
+            const reading::NameForms forms = reading::HexagramNameForms(trigrams->upper, trigrams->lower);
+            const QString pinyin = QStringFromGbk(forms.pinyin);
+            shown.text = QStringFromGbk(forms.chinese) + QLatin1Char(' ') + pinyin;
+            shown.tip = pinyin.left(1).toUpper() + pinyin.mid(1) + QStringLiteral(" · ") + QStringFromGbk(forms.english);
+        }
+    }
+    return hexagramsShown_.emplace(name, std::move(shown)).first->second;
+}
+
+const QString& HistoryModel::TextShown(const std::string& text) const {
+    const auto known = textsShown_.find(text);
+    if (known != textsShown_.end()) return known->second;
+    return textsShown_.emplace(text, TraditionalShown(text).value_or(QString::fromStdString(text))).first->second;
+}
+
+QString HistoryModel::TimeTip(const journal::JournalEntry& entry) const {
     QStringList tip;
-    if (const QString corrections = CorrectionText(entry); !corrections.isEmpty()) tip.append(corrections);
+    const QString place = entry.placeName ? TextShown(*entry.placeName) : QString();
+    if (const QString corrections = CorrectionText(entry, place); !corrections.isEmpty()) tip.append(corrections);
     if (entry.AwayFromDefaults()) {
         tip.append(ConventionsText(pipeline::ConventionsOf(entry)));
     }
     return tip.join('\n');
 }
-
-}  // namespace
 
 QString HistoryModel::CastTime(const journal::JournalEntry& entry) {
     return QDateTime::fromSecsSinceEpoch(entry.castAt).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -122,6 +162,12 @@ void HistoryModel::ChangeNote(int row, std::string note) { rows_[row].note = std
 
 void HistoryModel::RetranslateHeadings() { emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1); }
 
+void HistoryModel::ShowDataTexts() {
+    hexagramsShown_.clear();
+    textsShown_.clear();
+    if (!rows_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
 void HistoryModel::ForgetRow(int row) {
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
@@ -142,17 +188,22 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
         const QString tip = TimeTip(entry);
         return tip.isEmpty() ? QVariant() : tip;
     }
+    const bool hexagrams = index.column() == Hexagrams;
+    if (role == Qt::ToolTipRole && hexagrams) {
+        const QString primary = HexagramShown(entry.hexagrams[journal::Primary]).tip;
+        return primary.isEmpty() ? QVariant() : primary + QStringLiteral("\n→ ") + HexagramShown(entry.hexagrams[journal::Changed]).tip;
+    }
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
         case Time:
             return CastTime(entry) + (entry.AwayFromDefaults() ? kConventionsMark : QString());
         case Name: return QString::fromStdString(entry.name);
-        case Method: return QString::fromStdString(entry.method);
+        case Method: return TextShown(entry.method);
         case Question: return QString::fromStdString(entry.question);
         case Note: return QString::fromStdString(entry.note);
         case Hexagrams:
-            return QString::fromStdString(entry.hexagrams[journal::Primary]) + QStringLiteral(" → ") +
-                   QString::fromStdString(entry.hexagrams[journal::Changed]);
+            return HexagramShown(entry.hexagrams[journal::Primary]).text + QStringLiteral(" → ") +
+                   HexagramShown(entry.hexagrams[journal::Changed]).text;
         default: return {};
     }
 }

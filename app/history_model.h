@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "journal/casting_journal.h"
@@ -38,6 +39,11 @@ public:
     void ChangeNote(int row, std::string note);
     // The column heads anew, in the window's language now.
     void RetranslateHeadings();
+    // The castings' texts anew, in the window's language now: hexagram and
+    // method names, places, in traditional characters under Traditional
+    // Chinese, hexagram names with pinyin and English under English. The
+    // journal's texts stay as they are.
+    void ShowDataTexts();
     void ForgetRow(int row);  // the casting was deleted
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -55,6 +61,16 @@ private:
     // Reads up to `count` more rows.
     void Fetch(std::int64_t count);
 
+    // A text and the tooltip that names it in full.
+    struct Shown {
+        QString text, tip;
+    };
+    // A name the program wrote (UTF-8, simplified) in the window's
+    // language: a hexagram's, or any other (a method's, a place's).
+    const Shown& HexagramShown(const std::string& name) const;
+    const QString& TextShown(const std::string& text) const;
+    QString TimeTip(const journal::JournalEntry& entry) const;
+
     journal::CastingJournal& journal_;
     std::string query_;               // UTF-8; empty lists every casting
     journal::ListOrder order_{journal::SortKey::Time, false};
@@ -67,4 +83,8 @@ private:
     // opening.
     bool listEnded_ = false;
     std::vector<journal::JournalEntry> rows_;
+    // Each distinct text converted once for the language shown, as the
+    // rows' texts repeat and a conversion is far slower than a paint.
+    mutable std::unordered_map<std::string, Shown> hexagramsShown_;
+    mutable std::unordered_map<std::string, QString> textsShown_;
 };

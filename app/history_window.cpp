@@ -72,7 +72,10 @@ HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, 
 }
 
 void HistoryWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) { RetranslateUi(); }
+    if (event->type() == QEvent::LanguageChange) {
+        RetranslateUi();
+        model_->ShowDataTexts();
+    }
     QWidget::changeEvent(event);
 }
 

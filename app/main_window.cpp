@@ -816,9 +816,9 @@ void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
         bsSkinComboBox4->setCurrentIndex(heading.manualLine - 1);
     }
 
-    bsSkinRichEdit1->ShowStored(QString::fromStdString(casting.report));
+    bsSkinRichEdit1->ShowStored(casting.report, casting.name);
     shownHeading_ = heading;
-    readingPage->ShowStored(QString::fromStdString(casting.reading.value_or(std::string())));
+    readingPage->ShowStored(casting);
     if (casting.reading) N21Click();
 }
 

@@ -6,7 +6,9 @@
 
 #include "data_script.h"
 
+#include "pipeline/traditional_text.h"
 #include "qt_text/gbk_qt.h"
+#include "reading_headings.h"
 #include "report_view.h"
 #include "pipeline/reading_text.h"
 
@@ -32,6 +34,7 @@ ReadingPage::ReadingPage(QWidget* parent) : QPlainTextEdit(parent) {
 void ReadingPage::SetReading(const std::optional<reading::Reading>& reading,
                              const std::optional<liuyao::Chart>& chart, const std::vector<std::string>& opening,
                              const std::vector<std::string>& kept) {
+    stored_.reset();
     shown_ = reading;
     chart_ = chart;
     opening_ = opening;
@@ -45,8 +48,7 @@ void ReadingPage::ShowDataTexts() {
 }
 
 void ReadingPage::changeEvent(QEvent* event) {
-    // A reading kept as text is shown as it was kept.
-    const bool casting = shown_ || chart_ || !opening_.empty();
+    const bool casting = shown_ || chart_ || !opening_.empty() || stored_;
     if (event->type() == QEvent::LanguageChange && casting) ShowDataTexts();
     QPlainTextEdit::changeEvent(event);
 }
@@ -59,8 +61,9 @@ void ReadingPage::showEvent(QShowEvent* event) {
 void ReadingPage::ShowReading() {
     if (!stale_) return;
     stale_ = false;
-    reading_ = ReadingLines().join(QLatin1Char('\n'));
-    setPlainText(reading_.isEmpty() ? kNoCastingYet : reading_);
+    reading_ = (stored_ ? StoredLines() : ReadingLines()).join(QLatin1Char('\n'));
+    if (reading_.isEmpty()) return setPlainText(stored_ ? kNoStoredReading : kNoCastingYet);
+    setPlainText(reading_);
 }
 
 QStringList ReadingPage::ReadingLines() const {
@@ -77,11 +80,37 @@ QStringList ReadingPage::ReadingLines() const {
             lines.clear();
         }
     }
-    for (const std::string& line : pipeline::ReadingText(shown_, chart_, opening_)) lines.append(QStringFromGbk(line));
+    for (const std::string& line : pipeline::ReadingText(shown_, chart_, opening_, NameGlossShown())) {
+        lines.append(ReadingLineShown(QStringFromGbk(line)));
+    }
+    return lines;
+}
+
+QStringList ReadingPage::StoredLines() const {
+    if (!stored_->reading) return {};
+    QStringList lines;
+    if (const std::optional<pipeline::TraditionalForm> form = TraditionalFormShown()) {
+        try {
+            const auto traditional = pipeline::TraditionalKeptReading(*stored_, *form);
+            for (const std::string& line : traditional.value_or(std::vector<std::string>{})) {
+                lines.append(QString::fromStdString(line));
+            }
+        } catch (const std::runtime_error& error) {
+            qWarning("%s", error.what());
+            lines.clear();
+        }
+        if (!lines.isEmpty()) return lines;
+        // Without OpenCC's data, or with hexagrams not the engine's, the
+        // reading is shown as kept: a conversion would guess at the texts.
+    }
+    for (const QString& line : QString::fromStdString(*stored_->reading).split(QLatin1Char('\n'))) {
+        lines.append(ReadingLineShown(line));
+    }
     return lines;
 }
 
 void ReadingPage::Clear() {
+    stored_.reset();
     shown_.reset();
     chart_.reset();
     opening_.clear();
@@ -90,14 +119,15 @@ void ReadingPage::Clear() {
     setPlainText(kNoCastingYet);
 }
 
-void ReadingPage::ShowStored(const QString& reading) {
+void ReadingPage::ShowStored(const journal::JournalEntry& casting) {
     shown_.reset();
     chart_.reset();
     opening_.clear();
     kept_.clear();
-    stale_ = false;
-    reading_ = reading;
-    setPlainText(reading.isEmpty() ? kNoStoredReading : reading);
+    stored_ = casting;
+    // Shown at once, as it is opened to be read; no casting waits for it.
+    stale_ = true;
+    ShowReading();
 }
 
 QString ReadingPage::Reading() {

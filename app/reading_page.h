@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "journal/journal_entry.h"
 #include "liuyao/chart.h"
 #include "reading/reading.h"
 
@@ -31,9 +32,11 @@ public:
     // emptied.
     void Clear();
 
-    // A reading kept from an earlier casting, as text; empty when none was
-    // kept. Replaces the reading until the next SetReading.
-    void ShowStored(const QString& reading);
+    // The reading the journal kept for `casting`, if it kept one, until the
+    // next SetReading: as kept under Simplified Chinese, its headings in the
+    // window's language, in traditional characters under Traditional
+    // Chinese with the classic texts of the traditional data.
+    void ShowStored(const journal::JournalEntry& casting);
 
     // The reading the page shows, built now if it is not yet; empty when
     // there is none (before any casting, or none was kept).
@@ -49,11 +52,14 @@ private:
     // again, as it is next shown.
     void ShowDataTexts();
     QStringList ReadingLines() const;
+    QStringList StoredLines() const;
 
     std::optional<reading::Reading> shown_;
     std::optional<liuyao::Chart> chart_;
     std::vector<std::string> opening_;
     std::vector<std::string> kept_;
+    // The casting opened from the journal whose kept reading is shown.
+    std::optional<journal::JournalEntry> stored_;
     QString reading_;
     bool stale_ = true;
 };

@@ -33,10 +33,24 @@ void ReportView::Replace(const std::vector<std::string>& lines, const std::strin
     ShowDataTexts();
 }
 
-void ReportView::ShowStored(const QString& report) {
-    lines_.clear();
-    personName_.clear();
-    ShowText(report);
+void ReportView::ShowStored(const std::string& report, const std::string& personName) {
+    const QString kept = QString::fromStdString(report);
+    const QString name = QString::fromStdString(personName);
+    const std::string gbk = GbkFromQString(kept), gbkName = GbkFromQString(name);
+    if (QStringFromGbk(gbk) != kept || QStringFromGbk(gbkName) != name) {
+        lines_.clear();
+        personName_.clear();
+        return ShowText(kept);
+    }
+    // GBK's trail bytes are 0x40 and above: a '\n' byte ends a line.
+    std::vector<std::string> lines;
+    for (std::size_t from = 0;;) {
+        const std::size_t end = gbk.find('\n', from);
+        lines.push_back(gbk.substr(from, end - from));
+        if (end == std::string::npos) break;
+        from = end + 1;
+    }
+    Replace(lines, gbkName);
 }
 
 void ReportView::changeEvent(QEvent* event) {

@@ -21,8 +21,10 @@ public:
     // (GBK), on the first line, stays as typed.
     void Replace(const std::vector<std::string>& lines, const std::string& personName = {});
 
-    // Shows a report kept as text, as it was kept.
-    void ShowStored(const QString& report);
+    // Shows a report the journal kept (UTF-8 lines joined by '\n') as
+    // Replace shows one, `personName` as typed; as it was kept if it holds
+    // what GBK cannot (a journal changed by hand).
+    void ShowStored(const std::string& report, const std::string& personName);
 
 protected:
     void changeEvent(QEvent* event) override;

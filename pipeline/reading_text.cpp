@@ -3,16 +3,15 @@
 #include "counted_text.h"
 #include "liuyao/chart_layout.h"
 #include "moment_text.h"
-#include "reading/reading_layout.h"
 
 namespace pipeline {
 
 std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
                                      const std::optional<liuyao::Chart>& chart,
-                                     const std::vector<std::string>& opening) {
+                                     const std::vector<std::string>& opening, reading::NameGloss gloss) {
     std::vector<std::string> lines = opening;
     if (reading) {
-        const std::vector<std::string> readingLines = reading::ReadingLines(*reading);
+        const std::vector<std::string> readingLines = reading::ReadingLines(*reading, gloss);
         lines.insert(lines.end(), readingLines.begin(), readingLines.end());
     }
     if (chart) {

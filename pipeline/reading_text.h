@@ -11,13 +11,16 @@
 #include "casting_road.h"
 #include "liuyao/chart.h"
 #include "reading/reading.h"
+#include "reading/reading_layout.h"
 
 namespace pipeline {
 
-// Empty when the casting has none of them.
+// Empty when the casting has none of them. `gloss` follows the reading's
+// names of hexagrams and trigrams with their pinyin and English names.
 std::vector<std::string> ReadingText(const std::optional<reading::Reading>& reading,
                                      const std::optional<liuyao::Chart>& chart,
-                                     const std::vector<std::string>& opening = {});
+                                     const std::vector<std::string>& opening = {},
+                                     reading::NameGloss gloss = reading::NameGloss::None);
 
 // The sections that open a casting's reading, each where it has something
 // to say: the moment's with `boundaries` (the page shows the casting's

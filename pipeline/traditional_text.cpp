@@ -8,6 +8,7 @@
 #include "calendar/solar_terms.h"
 #include "casting/guaku_calls.h"
 #include "reading_text.h"
+#include "reading/hexagram_names.h"
 #include "reading/hexagram_texts.h"
 #include "reading/trigrams.h"
 #include "script_conversion/opencc_converter.h"
@@ -111,23 +112,28 @@ Fixed Cited(std::string_view label, std::string_view text, std::string_view trad
             text::Utf8FromGbk(traditionalLabel) + "：" + text::Utf8FromGbk(traditionalText)};
 }
 
-// The reading's three citations, as ReadingLines writes them, and the
+// The three citations ReadingLines writes for a primary hexagram, the
+// statement of its moving line (1..6) and its changed hexagram, and the
 // traditional data's in their place.
-std::vector<Fixed> CitationsOf(const reading::Reading& reading) {
+std::vector<Fixed> CitationsOf(const reading::HexagramText& primary, int movingLine,
+                               const reading::HexagramText& changed) {
     using reading::Script;
-    const reading::HexagramText& primary = *reading.primary;
-    const reading::HexagramText& changed = *reading.changed;
     const reading::HexagramText& primaryTraditional =
         reading::HexagramTextOf(primary.upper, primary.lower, Script::Traditional);
     const reading::HexagramText& changedTraditional =
         reading::HexagramTextOf(changed.upper, changed.lower, Script::Traditional);
-    const auto moving = std::ranges::find(primary.statements, reading.movingStatement.label,
-                                          &reading::LineStatement::label);
-    const reading::LineStatement& movingTraditional = primaryTraditional.statements.at(moving - primary.statements.begin());
+    const reading::LineStatement& moving = primary.statements.at(movingLine - 1);
+    const reading::LineStatement& movingTraditional = primaryTraditional.statements.at(movingLine - 1);
     return {Cited(primary.name, primary.judgment, primaryTraditional.name, primaryTraditional.judgment),
-            Cited(reading.movingStatement.label, reading.movingStatement.text, movingTraditional.label,
-                  movingTraditional.text),
+            Cited(moving.label, moving.text, movingTraditional.label, movingTraditional.text),
             Cited(changed.name, changed.judgment, changedTraditional.name, changedTraditional.judgment)};
+}
+
+// The texts of the hexagram the journal names `utf8Name`, none for a name
+// the engine does not give.
+const reading::HexagramText* HexagramTextNamed(const std::string& utf8Name) {
+    const auto trigrams = reading::TrigramsOfHexagram(text::GbkFromUtf8(utf8Name));
+    return trigrams ? &reading::HexagramTextOf(trigrams->upper, trigrams->lower) : nullptr;
 }
 
 std::vector<Fixed> KeptAsTheyAre(const std::vector<std::string>& gbkWords) {
@@ -161,9 +167,43 @@ std::vector<std::string> TraditionalReadingText(const std::optional<reading::Rea
     std::vector<std::string> lines;
     const std::vector<Fixed> keptFixed = KeptAsTheyAre(kept);
     for (const std::string& line : opening) lines.push_back(writing.Convert(text::Utf8FromGbk(line), keptFixed));
-    const std::vector<Fixed> citations = reading ? CitationsOf(*reading) : std::vector<Fixed>{};
+    const std::vector<Fixed> citations =
+        reading ? CitationsOf(*reading->primary, reading->input.movingLine, *reading->changed) : std::vector<Fixed>{};
     for (const std::string& line : ReadingText(reading, chart)) {
         lines.push_back(writing.Convert(text::Utf8FromGbk(line), citations));
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> TraditionalKeptReading(const journal::JournalEntry& casting,
+                                                               TraditionalForm form) {
+    const reading::HexagramText* primary = HexagramTextNamed(casting.hexagrams[journal::Primary]);
+    const reading::HexagramText* changed = HexagramTextNamed(casting.hexagrams[journal::Changed]);
+    if (!casting.reading || primary == nullptr || changed == nullptr || casting.movingLine < 1 ||
+        casting.movingLine > 6) {
+        return std::nullopt;
+    }
+    const std::vector<Fixed> citations = CitationsOf(*primary, casting.movingLine, *changed);
+    const Writing& writing = WritingOf(form);
+    std::vector<std::string> lines;
+    bool strokes = false;
+    std::string_view rest = *casting.reading;
+    while (true) {
+        const auto end = rest.find('\n');
+        const std::string_view line = rest.substr(0, end);
+        if (line.starts_with("【")) {
+            strokes = line == "【笔画】";
+            lines.push_back(writing.Convert(line));
+        } else if (strokes) {
+            // "entered→counted N画": the characters are the person's, or
+            // counted for theirs; only the count's word is the program's.
+            const std::string characters(line.substr(0, line.rfind(' ')));
+            lines.push_back(writing.Convert(line, {{characters, characters}}));
+        } else {
+            lines.push_back(writing.Convert(line, citations));
+        }
+        if (end == std::string_view::npos) break;
+        rest.remove_prefix(end + 1);
     }
     return lines;
 }

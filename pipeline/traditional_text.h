@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "journal/journal_entry.h"
 #include "liuyao/chart.h"
 #include "reading/reading.h"
 
@@ -41,5 +42,14 @@ std::vector<std::string> TraditionalReadingText(const std::optional<reading::Rea
                                                 const std::optional<liuyao::Chart>& chart,
                                                 const std::vector<std::string>& opening, TraditionalForm form,
                                                 const std::vector<std::string>& kept = {});
+
+// The reading the journal kept for `casting` (UTF-8 simplified lines, as
+// ReadingText wrote them) in traditional characters: its classic texts the
+// proofread traditional ones of its hexagrams and moving line, the
+// characters of its 【笔画】 section as they are. None when it kept no
+// reading, or names hexagrams the engine does not (a journal changed by
+// hand): its classic texts are then not known to be the data's.
+std::optional<std::vector<std::string>> TraditionalKeptReading(const journal::JournalEntry& casting,
+                                                               TraditionalForm form);
 
 }  // namespace pipeline

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "casting/guaku_calls.h"
 #include "trigrams.h"
 
 namespace reading {
@@ -35,6 +36,15 @@ NameForms HexagramNameForms(int upper, int lower) {
         throw std::out_of_range("no hexagram of trigrams " + std::to_string(upper) + " over " + std::to_string(lower));
     }
     return NamesKeyed(upper, lower);
+}
+
+std::optional<HexagramTrigrams> TrigramsOfHexagram(std::string_view name) {
+    for (int upper = 1; upper <= kTrigramCount; ++upper) {
+        for (int lower = 1; lower <= kTrigramCount; ++lower) {
+            if (casting::HexagramName(upper, lower) == name) return HexagramTrigrams{upper, lower};
+        }
+    }
+    return std::nullopt;
 }
 
 NameForms TrigramNameForms(int trigram) {

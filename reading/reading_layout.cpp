@@ -2,6 +2,7 @@
 
 #include "calendar/calendar_names.h"
 #include "casting/guaku_calls.h"
+#include "hexagram_names.h"
 #include "trigrams.h"
 
 namespace reading {
@@ -30,9 +31,20 @@ std::string Cited(std::string_view heading, std::string_view label, std::string_
     return Padded(heading, 3) + std::string(label) + "：" + std::string(text);
 }
 
+// 蛊 gǔ · Work on What Has Been Spoiled
+std::string Glossed(const NameForms& names) {
+    return std::string(names.chinese) + " " + std::string(names.pinyin) + " · " + std::string(names.english);
+}
+
+// A trigram's gloss, to follow the line that names it; nothing unglossed.
+std::string TrigramGloss(int trigram, NameGloss gloss) {
+    if (gloss == NameGloss::None) return {};
+    return std::string(kWideSpace) + Glossed(TrigramNameForms(trigram));
+}
+
 }  // namespace
 
-std::vector<std::string> ReadingLines(const Reading& reading) {
+std::vector<std::string> ReadingLines(const Reading& reading, NameGloss gloss) {
     const ReadingInput& in = reading.input;
     const HexagramText& changed = *reading.changed;
     std::vector<std::string> lines;
@@ -44,16 +56,26 @@ std::vector<std::string> ReadingLines(const Reading& reading) {
     lines.push_back("本卦：" + casting::HexagramName(in.upperTrigram, in.lowerTrigram) + "　动爻：" +
                     std::string(reading.movingStatement.label) +
                     "　变卦：" + casting::HexagramName(changed.upper, changed.lower));
+    if (gloss == NameGloss::PinyinAndEnglish) {
+        // The two hexagrams on lines of their own: a gloss is too long to
+        // share the line with both names.
+        lines.push_back("　本卦　" + Glossed(HexagramNameForms(in.upperTrigram, in.lowerTrigram)));
+        lines.push_back("　变卦　" + Glossed(HexagramNameForms(changed.upper, changed.lower)));
+    }
 
     lines.push_back("【体用】");
     const char* bodyPlace = reading.useIsUpper ? "（下卦）" : "（上卦）";
     const char* usePlace = reading.useIsUpper ? "（上卦）" : "（下卦）";
-    lines.push_back("体卦：" + TrigramAndElement(reading.body) + bodyPlace);
-    lines.push_back("用卦：" + TrigramAndElement(reading.use) + usePlace);
+    lines.push_back("体卦：" + TrigramAndElement(reading.body) + bodyPlace + TrigramGloss(reading.body, gloss));
+    lines.push_back("用卦：" + TrigramAndElement(reading.use) + usePlace + TrigramGloss(reading.use, gloss));
 
     lines.push_back("【生克】");
     for (const RelationToBodyRow& row : reading.relations) {
-        lines.push_back(Padded(row.heading, 4) + TrigramAndElement(row.trigram) + kWideSpace.data() + row.word);
+        // Glossed, the words are padded to the longest's three characters so
+        // that the glosses start in one column.
+        const std::string word = gloss == NameGloss::None ? row.word : Padded(row.word, 3);
+        lines.push_back(Padded(row.heading, 4) + TrigramAndElement(row.trigram) + kWideSpace.data() + word +
+                        TrigramGloss(row.trigram, gloss));
     }
     lines.push_back("断语：" + reading.relations[0].word + "，" + std::string(reading.verdict));
 

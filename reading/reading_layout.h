@@ -10,6 +10,10 @@
 
 namespace reading {
 
-std::vector<std::string> ReadingLines(const Reading& reading);
+// Whether the hexagrams and trigrams named are followed by their pinyin and
+// English names (hexagram_names.h), for a reader of the English face.
+enum class NameGloss { None, PinyinAndEnglish };
+
+std::vector<std::string> ReadingLines(const Reading& reading, NameGloss gloss = NameGloss::None);
 
 }  // namespace reading

@@ -380,52 +380,52 @@ conventions that turn on the hour and minute are best read under “Astronomical
 <context>
     <name>HistoryModel</name>
     <message>
-        <location filename="../history_model.cpp" line="18"/>
+        <location filename="../history_model.cpp" line="22"/>
         <source>起卦时刻：%1</source>
         <translation>Cast from: %1</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="24"/>
+        <location filename="../history_model.cpp" line="26"/>
         <source>西经%1°</source>
         <translation>%1° W</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="24"/>
+        <location filename="../history_model.cpp" line="26"/>
         <source>东经%1°</source>
         <translation>%1° E</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="26"/>
+        <location filename="../history_model.cpp" line="28"/>
         <source>真太阳时：%1</source>
         <translation>True solar time: %1</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="169"/>
+        <location filename="../history_model.cpp" line="220"/>
         <source>时间</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="169"/>
+        <location filename="../history_model.cpp" line="220"/>
         <source>姓名</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="170"/>
+        <location filename="../history_model.cpp" line="221"/>
         <source>起卦方式</source>
         <translation>Method</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="170"/>
+        <location filename="../history_model.cpp" line="221"/>
         <source>问话</source>
         <translation>Question</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="171"/>
+        <location filename="../history_model.cpp" line="222"/>
         <source>本卦 → 变卦</source>
         <translation>Primary → Changed</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="171"/>
+        <location filename="../history_model.cpp" line="222"/>
         <source>备注</source>
         <translation>Note</translation>
     </message>
@@ -438,64 +438,107 @@ conventions that turn on the hour and minute are best read under “Astronomical
         <translation>The journal of castings could not be read: %1</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="80"/>
+        <location filename="../history_window.cpp" line="83"/>
         <source>历史记录</source>
         <translation>History</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="81"/>
+        <location filename="../history_window.cpp" line="84"/>
         <source>搜索</source>
         <translation>Search</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="82"/>
+        <location filename="../history_window.cpp" line="85"/>
         <source>搜索姓名、问话、备注、卦名</source>
         <translation>Search names, questions, notes, hexagram names</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="84"/>
+        <location filename="../history_window.cpp" line="87"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="84"/>
+        <location filename="../history_window.cpp" line="87"/>
         <source>备注…</source>
         <translation>Note…</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="84"/>
+        <location filename="../history_window.cpp" line="87"/>
         <source>删除</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="84"/>
+        <location filename="../history_window.cpp" line="87"/>
         <source>导出…</source>
         <translation>Export…</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="116"/>
+        <location filename="../history_window.cpp" line="119"/>
         <source>备注：</source>
         <translation>Note:</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="128"/>
+        <location filename="../history_window.cpp" line="131"/>
         <source>删除这次起卦的记录（%1）？删除后无法恢复。</source>
         <translation>Delete the record of this casting (%1)? It cannot be undone.</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="138"/>
+        <location filename="../history_window.cpp" line="141"/>
         <source>导出起卦记录</source>
         <translation>Export Castings</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="138"/>
+        <location filename="../history_window.cpp" line="141"/>
         <source>起卦记录</source>
         <translation>castings</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="143"/>
+        <location filename="../history_window.cpp" line="146"/>
         <source>起卦记录无法写入“%1”。</source>
         <translation>The castings could not be written to “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingHeading</name>
+    <message>
+        <location filename="../reading_headings.cpp" line="9"/>
+        <source>【时间】</source>
+        <translation>【Time】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="9"/>
+        <source>【笔画】</source>
+        <translation>【Strokes】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="10"/>
+        <source>【卦】</source>
+        <translation>【Hexagrams】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="10"/>
+        <source>【体用】</source>
+        <translation>【Body and Use】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="11"/>
+        <source>【生克】</source>
+        <translation>【Generating and Overcoming】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="11"/>
+        <source>【旺衰】</source>
+        <translation>【Strength】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="12"/>
+        <source>【经文】</source>
+        <translation>【Classic Texts】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="12"/>
+        <source>【六爻】</source>
+        <translation>【Six Lines】</translation>
     </message>
 </context>
 <context>
@@ -667,19 +710,19 @@ conventions that turn on the hour and minute are best read under “Astronomical
     </message>
     <message>
         <location filename="../main_window.cpp" line="223"/>
-        <location filename="../main_window.cpp" line="772"/>
+        <location filename="../main_window.cpp" line="779"/>
         <source>问题反馈</source>
         <translation>Feedback</translation>
     </message>
     <message>
         <location filename="../main_window.cpp" line="225"/>
-        <location filename="../main_window.cpp" line="773"/>
+        <location filename="../main_window.cpp" line="780"/>
         <source>关于我们</source>
         <translation>About Us</translation>
     </message>
     <message>
         <location filename="../main_window.cpp" line="227"/>
-        <location filename="../main_window.cpp" line="774"/>
+        <location filename="../main_window.cpp" line="781"/>
         <source>理论机制</source>
         <translation>Theory</translation>
     </message>
@@ -739,359 +782,359 @@ conventions that turn on the hour and minute are best read under “Astronomical
         <translation>Run</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="265"/>
+        <location filename="../main_window.cpp" line="267"/>
         <source>试验</source>
         <translation>Trial</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="274"/>
+        <location filename="../main_window.cpp" line="276"/>
         <source>全选</source>
         <translation>Select All</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="275"/>
+        <location filename="../main_window.cpp" line="277"/>
         <source>复制</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="276"/>
+        <location filename="../main_window.cpp" line="278"/>
         <source>显示象意</source>
         <translation>Show Trigram Images</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="277"/>
+        <location filename="../main_window.cpp" line="279"/>
         <source>显示开悟图</source>
         <translation>Show the Chart</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="278"/>
+        <location filename="../main_window.cpp" line="280"/>
         <source>显示解卦</source>
         <translation>Show the Reading</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="291"/>
+        <location filename="../main_window.cpp" line="293"/>
         <source>导出报告…</source>
         <translation>Export Report…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="293"/>
+        <location filename="../main_window.cpp" line="295"/>
         <source>打印…</source>
         <translation>Print…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="296"/>
+        <location filename="../main_window.cpp" line="298"/>
         <source>记录起卦</source>
         <translation>Record Castings</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="302"/>
+        <location filename="../main_window.cpp" line="304"/>
         <source>退出</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="304"/>
+        <location filename="../main_window.cpp" line="306"/>
         <source>历史记录…</source>
         <translation>History…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="324"/>
+        <location filename="../main_window.cpp" line="326"/>
         <source>工具箱</source>
         <translation>Toolbox</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="341"/>
+        <location filename="../main_window.cpp" line="343"/>
         <source>时间起卦法</source>
         <translation>By time</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="342"/>
+        <location filename="../main_window.cpp" line="344"/>
         <source>传统起卦</source>
         <translation>Traditional</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="343"/>
+        <location filename="../main_window.cpp" line="345"/>
         <source>天干起卦</source>
         <translation>Stems</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="344"/>
+        <location filename="../main_window.cpp" line="346"/>
         <source>时分起卦</source>
         <translation>Clock</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="345"/>
+        <location filename="../main_window.cpp" line="347"/>
         <source>地支起卦</source>
         <translation>Branches</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="346"/>
+        <location filename="../main_window.cpp" line="348"/>
         <source>姓名起卦法</source>
         <translation>By name</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="347"/>
+        <location filename="../main_window.cpp" line="349"/>
         <source>姓名起卦</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="348"/>
+        <location filename="../main_window.cpp" line="350"/>
         <source>单字起卦</source>
         <translation>Character</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="349"/>
+        <location filename="../main_window.cpp" line="351"/>
         <source>问话起卦法</source>
         <translation>By question</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="350"/>
+        <location filename="../main_window.cpp" line="352"/>
         <source>问话起卦</source>
         <translation>Question</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="351"/>
+        <location filename="../main_window.cpp" line="353"/>
         <source>自定起卦法</source>
         <translation>By choice</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="352"/>
+        <location filename="../main_window.cpp" line="354"/>
         <source>自定起卦</source>
         <translation>Manual</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="353"/>
+        <location filename="../main_window.cpp" line="355"/>
         <source>报数起卦</source>
         <translation>Number</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="373"/>
+        <location filename="../main_window.cpp" line="375"/>
         <source>姓名：</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="375"/>
+        <location filename="../main_window.cpp" line="377"/>
         <source>性别：</source>
         <translation>Sex:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="377"/>
-        <location filename="../main_window.cpp" line="401"/>
+        <location filename="../main_window.cpp" line="379"/>
+        <location filename="../main_window.cpp" line="403"/>
         <source>男</source>
         <translation>M</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="379"/>
-        <location filename="../main_window.cpp" line="402"/>
+        <location filename="../main_window.cpp" line="381"/>
+        <location filename="../main_window.cpp" line="404"/>
         <source>女</source>
         <translation>F</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="380"/>
+        <location filename="../main_window.cpp" line="382"/>
         <source>年龄：</source>
         <translation>Age:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="383"/>
+        <location filename="../main_window.cpp" line="385"/>
         <source>公历： </source>
         <translation>Date: </translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="385"/>
-        <location filename="../main_window.cpp" line="404"/>
+        <location filename="../main_window.cpp" line="387"/>
+        <location filename="../main_window.cpp" line="406"/>
         <source>年</source>
         <translation>y</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="387"/>
-        <location filename="../main_window.cpp" line="405"/>
+        <location filename="../main_window.cpp" line="389"/>
+        <location filename="../main_window.cpp" line="407"/>
         <source>月</source>
         <translation>m</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="389"/>
-        <location filename="../main_window.cpp" line="406"/>
+        <location filename="../main_window.cpp" line="391"/>
+        <location filename="../main_window.cpp" line="408"/>
         <source>日</source>
         <translation>d</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="391"/>
-        <location filename="../main_window.cpp" line="407"/>
+        <location filename="../main_window.cpp" line="393"/>
+        <location filename="../main_window.cpp" line="409"/>
         <source>时</source>
         <translation>h</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="393"/>
-        <location filename="../main_window.cpp" line="408"/>
+        <location filename="../main_window.cpp" line="395"/>
+        <location filename="../main_window.cpp" line="410"/>
         <source>分</source>
         <translation>min</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="400"/>
+        <location filename="../main_window.cpp" line="402"/>
         <source>姓名</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="403"/>
+        <location filename="../main_window.cpp" line="405"/>
         <source>年龄</source>
         <translation>Age</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="458"/>
+        <location filename="../main_window.cpp" line="460"/>
         <source>确认起卦</source>
         <translation>Cast</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="470"/>
+        <location filename="../main_window.cpp" line="472"/>
         <source>问话</source>
         <translation>Question</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="472"/>
+        <location filename="../main_window.cpp" line="474"/>
         <source>汉字</source>
         <translation>Chinese character</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="473"/>
+        <location filename="../main_window.cpp" line="475"/>
         <source>数字</source>
         <translation>Number</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="481"/>
+        <location filename="../main_window.cpp" line="483"/>
         <source>乾</source>
         <translation>Qian</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="481"/>
+        <location filename="../main_window.cpp" line="483"/>
         <source>兑</source>
         <translation>Dui</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="481"/>
+        <location filename="../main_window.cpp" line="483"/>
         <source>离</source>
         <translation>Li</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="482"/>
+        <location filename="../main_window.cpp" line="484"/>
         <source>震</source>
         <translation>Zhen</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="482"/>
+        <location filename="../main_window.cpp" line="484"/>
         <source>巽</source>
         <translation>Xun</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="482"/>
+        <location filename="../main_window.cpp" line="484"/>
         <source>坎</source>
         <translation>Kan</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="485"/>
         <source>艮</source>
         <translation>Gen</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="485"/>
         <source>坤</source>
         <translation>Kun</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="486"/>
         <source>初爻</source>
         <translation>Line 1</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="486"/>
         <source>二爻</source>
         <translation>Line 2</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="486"/>
         <source>三爻</source>
         <translation>Line 3</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="487"/>
         <source>四爻</source>
         <translation>Line 4</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="487"/>
         <source>五爻</source>
         <translation>Line 5</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="487"/>
         <source>六爻</source>
         <translation>Line 6</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="500"/>
+        <location filename="../main_window.cpp" line="502"/>
         <source>上卦：</source>
         <translation>Upper:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="500"/>
+        <location filename="../main_window.cpp" line="502"/>
         <source>上卦</source>
         <translation>Upper trigram</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="501"/>
+        <location filename="../main_window.cpp" line="503"/>
         <source>下卦：</source>
         <translation>Lower:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="501"/>
+        <location filename="../main_window.cpp" line="503"/>
         <source>下卦</source>
         <translation>Lower trigram</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="502"/>
+        <location filename="../main_window.cpp" line="504"/>
         <source>动爻：</source>
         <translation>Line:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="502"/>
+        <location filename="../main_window.cpp" line="504"/>
         <source>动爻</source>
         <translation>Moving line</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="509"/>
+        <location filename="../main_window.cpp" line="511"/>
         <source>输入问话内容：</source>
         <translation>Your question:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="509"/>
+        <location filename="../main_window.cpp" line="511"/>
         <source>例如：猜我吃的什么</source>
         <translation>e.g. 猜我吃的什么 (guess what I ate)</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="511"/>
+        <location filename="../main_window.cpp" line="513"/>
         <source>请输入一个汉字：</source>
         <translation>One Chinese character:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="511"/>
+        <location filename="../main_window.cpp" line="513"/>
         <source>可以用做测字</source>
         <translation>for reading a character</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="513"/>
+        <location filename="../main_window.cpp" line="515"/>
         <source>请输入数字：</source>
         <translation>Enter a number:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="514"/>
+        <location filename="../main_window.cpp" line="516"/>
         <source>例如：QQ号吗 手机号码等</source>
         <translation>e.g. a QQ or phone number</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="775"/>
+        <location filename="../main_window.cpp" line="782"/>
         <source>最新成果</source>
         <translation>Latest Work</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="827"/>
+        <location filename="../main_window.cpp" line="834"/>
         <source>起卦记录未开启：本程序默认不存档，起卦不会记录。
 要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？</source>
         <translation>Recording is off: by default the program keeps nothing, and castings are not recorded.

@@ -378,52 +378,52 @@
 <context>
     <name>HistoryModel</name>
     <message>
-        <location filename="../history_model.cpp" line="18"/>
+        <location filename="../history_model.cpp" line="22"/>
         <source>起卦时刻：%1</source>
         <translation>起卦時刻：%1</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="24"/>
+        <location filename="../history_model.cpp" line="26"/>
         <source>西经%1°</source>
         <translation>西經%1°</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="24"/>
+        <location filename="../history_model.cpp" line="26"/>
         <source>东经%1°</source>
         <translation>東經%1°</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="26"/>
+        <location filename="../history_model.cpp" line="28"/>
         <source>真太阳时：%1</source>
         <translation>真太陽時：%1</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="169"/>
+        <location filename="../history_model.cpp" line="220"/>
         <source>时间</source>
         <translation>時間</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="169"/>
+        <location filename="../history_model.cpp" line="220"/>
         <source>姓名</source>
         <translation>姓名</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="170"/>
+        <location filename="../history_model.cpp" line="221"/>
         <source>起卦方式</source>
         <translation>起卦方式</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="170"/>
+        <location filename="../history_model.cpp" line="221"/>
         <source>问话</source>
         <translation>問話</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="171"/>
+        <location filename="../history_model.cpp" line="222"/>
         <source>本卦 → 变卦</source>
         <translation>本卦 → 變卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="171"/>
+        <location filename="../history_model.cpp" line="222"/>
         <source>备注</source>
         <translation>備註</translation>
     </message>
@@ -436,64 +436,107 @@
         <translation>起卦記錄讀取出錯：%1</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="80"/>
+        <location filename="../history_window.cpp" line="83"/>
         <source>历史记录</source>
         <translation>歷史記錄</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="81"/>
+        <location filename="../history_window.cpp" line="84"/>
         <source>搜索</source>
         <translation>搜尋</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="82"/>
+        <location filename="../history_window.cpp" line="85"/>
         <source>搜索姓名、问话、备注、卦名</source>
         <translation>搜尋姓名、問話、備註、卦名</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="84"/>
+        <location filename="../history_window.cpp" line="87"/>
         <source>打开</source>
         <translation>開啟</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="84"/>
+        <location filename="../history_window.cpp" line="87"/>
         <source>备注…</source>
         <translation>備註…</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="84"/>
+        <location filename="../history_window.cpp" line="87"/>
         <source>删除</source>
         <translation>刪除</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="84"/>
+        <location filename="../history_window.cpp" line="87"/>
         <source>导出…</source>
         <translation>匯出…</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="116"/>
+        <location filename="../history_window.cpp" line="119"/>
         <source>备注：</source>
         <translation>備註：</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="128"/>
+        <location filename="../history_window.cpp" line="131"/>
         <source>删除这次起卦的记录（%1）？删除后无法恢复。</source>
         <translation>刪除這次起卦的記錄（%1）？刪除後無法復原。</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="138"/>
+        <location filename="../history_window.cpp" line="141"/>
         <source>导出起卦记录</source>
         <translation>匯出起卦記錄</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="138"/>
+        <location filename="../history_window.cpp" line="141"/>
         <source>起卦记录</source>
         <translation>起卦記錄</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="143"/>
+        <location filename="../history_window.cpp" line="146"/>
         <source>起卦记录无法写入“%1”。</source>
         <translation>起卦記錄無法寫入「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingHeading</name>
+    <message>
+        <location filename="../reading_headings.cpp" line="9"/>
+        <source>【时间】</source>
+        <translation>【時間】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="9"/>
+        <source>【笔画】</source>
+        <translation>【筆畫】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="10"/>
+        <source>【卦】</source>
+        <translation>【卦】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="10"/>
+        <source>【体用】</source>
+        <translation>【體用】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="11"/>
+        <source>【生克】</source>
+        <translation>【生剋】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="11"/>
+        <source>【旺衰】</source>
+        <translation>【旺衰】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="12"/>
+        <source>【经文】</source>
+        <translation>【經文】</translation>
+    </message>
+    <message>
+        <location filename="../reading_headings.cpp" line="12"/>
+        <source>【六爻】</source>
+        <translation>【六爻】</translation>
     </message>
 </context>
 <context>
@@ -665,19 +708,19 @@
     </message>
     <message>
         <location filename="../main_window.cpp" line="223"/>
-        <location filename="../main_window.cpp" line="772"/>
+        <location filename="../main_window.cpp" line="779"/>
         <source>问题反馈</source>
         <translation>問題回饋</translation>
     </message>
     <message>
         <location filename="../main_window.cpp" line="225"/>
-        <location filename="../main_window.cpp" line="773"/>
+        <location filename="../main_window.cpp" line="780"/>
         <source>关于我们</source>
         <translation>關於我們</translation>
     </message>
     <message>
         <location filename="../main_window.cpp" line="227"/>
-        <location filename="../main_window.cpp" line="774"/>
+        <location filename="../main_window.cpp" line="781"/>
         <source>理论机制</source>
         <translation>理論機制</translation>
     </message>
@@ -737,359 +780,359 @@
         <translation>執行</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="265"/>
+        <location filename="../main_window.cpp" line="267"/>
         <source>试验</source>
         <translation>試驗</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="274"/>
+        <location filename="../main_window.cpp" line="276"/>
         <source>全选</source>
         <translation>全選</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="275"/>
+        <location filename="../main_window.cpp" line="277"/>
         <source>复制</source>
         <translation>複製</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="276"/>
+        <location filename="../main_window.cpp" line="278"/>
         <source>显示象意</source>
         <translation>顯示象意</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="277"/>
+        <location filename="../main_window.cpp" line="279"/>
         <source>显示开悟图</source>
         <translation>顯示開悟圖</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="278"/>
+        <location filename="../main_window.cpp" line="280"/>
         <source>显示解卦</source>
         <translation>顯示解卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="291"/>
+        <location filename="../main_window.cpp" line="293"/>
         <source>导出报告…</source>
         <translation>匯出報告…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="293"/>
+        <location filename="../main_window.cpp" line="295"/>
         <source>打印…</source>
         <translation>列印…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="296"/>
+        <location filename="../main_window.cpp" line="298"/>
         <source>记录起卦</source>
         <translation>記錄起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="302"/>
+        <location filename="../main_window.cpp" line="304"/>
         <source>退出</source>
         <translation>結束</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="304"/>
+        <location filename="../main_window.cpp" line="306"/>
         <source>历史记录…</source>
         <translation>歷史記錄…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="324"/>
+        <location filename="../main_window.cpp" line="326"/>
         <source>工具箱</source>
         <translation>工具箱</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="341"/>
+        <location filename="../main_window.cpp" line="343"/>
         <source>时间起卦法</source>
         <translation>時間起卦法</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="342"/>
+        <location filename="../main_window.cpp" line="344"/>
         <source>传统起卦</source>
         <translation>傳統起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="343"/>
+        <location filename="../main_window.cpp" line="345"/>
         <source>天干起卦</source>
         <translation>天干起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="344"/>
+        <location filename="../main_window.cpp" line="346"/>
         <source>时分起卦</source>
         <translation>時分起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="345"/>
+        <location filename="../main_window.cpp" line="347"/>
         <source>地支起卦</source>
         <translation>地支起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="346"/>
+        <location filename="../main_window.cpp" line="348"/>
         <source>姓名起卦法</source>
         <translation>姓名起卦法</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="347"/>
+        <location filename="../main_window.cpp" line="349"/>
         <source>姓名起卦</source>
         <translation>姓名起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="348"/>
+        <location filename="../main_window.cpp" line="350"/>
         <source>单字起卦</source>
         <translation>單字起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="349"/>
+        <location filename="../main_window.cpp" line="351"/>
         <source>问话起卦法</source>
         <translation>問話起卦法</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="350"/>
+        <location filename="../main_window.cpp" line="352"/>
         <source>问话起卦</source>
         <translation>問話起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="351"/>
+        <location filename="../main_window.cpp" line="353"/>
         <source>自定起卦法</source>
         <translation>自定起卦法</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="352"/>
+        <location filename="../main_window.cpp" line="354"/>
         <source>自定起卦</source>
         <translation>自定起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="353"/>
+        <location filename="../main_window.cpp" line="355"/>
         <source>报数起卦</source>
         <translation>報數起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="373"/>
+        <location filename="../main_window.cpp" line="375"/>
         <source>姓名：</source>
         <translation>姓名：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="375"/>
+        <location filename="../main_window.cpp" line="377"/>
         <source>性别：</source>
         <translation>性別：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="377"/>
-        <location filename="../main_window.cpp" line="401"/>
+        <location filename="../main_window.cpp" line="379"/>
+        <location filename="../main_window.cpp" line="403"/>
         <source>男</source>
         <translation>男</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="379"/>
-        <location filename="../main_window.cpp" line="402"/>
+        <location filename="../main_window.cpp" line="381"/>
+        <location filename="../main_window.cpp" line="404"/>
         <source>女</source>
         <translation>女</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="380"/>
+        <location filename="../main_window.cpp" line="382"/>
         <source>年龄：</source>
         <translation>年齡：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="383"/>
+        <location filename="../main_window.cpp" line="385"/>
         <source>公历： </source>
         <translation>公曆： </translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="385"/>
-        <location filename="../main_window.cpp" line="404"/>
+        <location filename="../main_window.cpp" line="387"/>
+        <location filename="../main_window.cpp" line="406"/>
         <source>年</source>
         <translation>年</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="387"/>
-        <location filename="../main_window.cpp" line="405"/>
+        <location filename="../main_window.cpp" line="389"/>
+        <location filename="../main_window.cpp" line="407"/>
         <source>月</source>
         <translation>月</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="389"/>
-        <location filename="../main_window.cpp" line="406"/>
+        <location filename="../main_window.cpp" line="391"/>
+        <location filename="../main_window.cpp" line="408"/>
         <source>日</source>
         <translation>日</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="391"/>
-        <location filename="../main_window.cpp" line="407"/>
+        <location filename="../main_window.cpp" line="393"/>
+        <location filename="../main_window.cpp" line="409"/>
         <source>时</source>
         <translation>時</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="393"/>
-        <location filename="../main_window.cpp" line="408"/>
+        <location filename="../main_window.cpp" line="395"/>
+        <location filename="../main_window.cpp" line="410"/>
         <source>分</source>
         <translation>分</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="400"/>
+        <location filename="../main_window.cpp" line="402"/>
         <source>姓名</source>
         <translation>姓名</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="403"/>
+        <location filename="../main_window.cpp" line="405"/>
         <source>年龄</source>
         <translation>年齡</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="458"/>
+        <location filename="../main_window.cpp" line="460"/>
         <source>确认起卦</source>
         <translation>確認起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="470"/>
+        <location filename="../main_window.cpp" line="472"/>
         <source>问话</source>
         <translation>問話</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="472"/>
+        <location filename="../main_window.cpp" line="474"/>
         <source>汉字</source>
         <translation>漢字</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="473"/>
+        <location filename="../main_window.cpp" line="475"/>
         <source>数字</source>
         <translation>數字</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="481"/>
+        <location filename="../main_window.cpp" line="483"/>
         <source>乾</source>
         <translation>乾</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="481"/>
+        <location filename="../main_window.cpp" line="483"/>
         <source>兑</source>
         <translation>兌</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="481"/>
+        <location filename="../main_window.cpp" line="483"/>
         <source>离</source>
         <translation>離</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="482"/>
+        <location filename="../main_window.cpp" line="484"/>
         <source>震</source>
         <translation>震</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="482"/>
+        <location filename="../main_window.cpp" line="484"/>
         <source>巽</source>
         <translation>巽</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="482"/>
+        <location filename="../main_window.cpp" line="484"/>
         <source>坎</source>
         <translation>坎</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="485"/>
         <source>艮</source>
         <translation>艮</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="485"/>
         <source>坤</source>
         <translation>坤</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="486"/>
         <source>初爻</source>
         <translation>初爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="486"/>
         <source>二爻</source>
         <translation>二爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="486"/>
         <source>三爻</source>
         <translation>三爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="487"/>
         <source>四爻</source>
         <translation>四爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="487"/>
         <source>五爻</source>
         <translation>五爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="487"/>
         <source>六爻</source>
         <translation>六爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="500"/>
+        <location filename="../main_window.cpp" line="502"/>
         <source>上卦：</source>
         <translation>上卦：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="500"/>
+        <location filename="../main_window.cpp" line="502"/>
         <source>上卦</source>
         <translation>上卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="501"/>
+        <location filename="../main_window.cpp" line="503"/>
         <source>下卦：</source>
         <translation>下卦：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="501"/>
+        <location filename="../main_window.cpp" line="503"/>
         <source>下卦</source>
         <translation>下卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="502"/>
+        <location filename="../main_window.cpp" line="504"/>
         <source>动爻：</source>
         <translation>動爻：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="502"/>
+        <location filename="../main_window.cpp" line="504"/>
         <source>动爻</source>
         <translation>動爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="509"/>
+        <location filename="../main_window.cpp" line="511"/>
         <source>输入问话内容：</source>
         <translation>輸入問話內容：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="509"/>
+        <location filename="../main_window.cpp" line="511"/>
         <source>例如：猜我吃的什么</source>
         <translation>例如：猜我吃的什麼</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="511"/>
+        <location filename="../main_window.cpp" line="513"/>
         <source>请输入一个汉字：</source>
         <translation>請輸入一個漢字：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="511"/>
+        <location filename="../main_window.cpp" line="513"/>
         <source>可以用做测字</source>
         <translation>可以用做測字</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="513"/>
+        <location filename="../main_window.cpp" line="515"/>
         <source>请输入数字：</source>
         <translation>請輸入數字：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="514"/>
+        <location filename="../main_window.cpp" line="516"/>
         <source>例如：QQ号吗 手机号码等</source>
         <translation>例如：QQ號碼、手機號碼等</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="775"/>
+        <location filename="../main_window.cpp" line="782"/>
         <source>最新成果</source>
         <translation>最新成果</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="827"/>
+        <location filename="../main_window.cpp" line="834"/>
         <source>起卦记录未开启：本程序默认不存档，起卦不会记录。
 要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？</source>
         <translation>起卦記錄未開啟：本程式預設不存檔，起卦不會記錄。

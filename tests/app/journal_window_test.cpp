@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -36,6 +37,9 @@
 #include "journal/journal_export.h"
 #include "journal/journal_location.h"
 #include "main_window.h"
+#include "program_language.h"
+#include "qt_text/gbk_qt.h"
+#include "reading/hexagram_texts.h"
 #include "program_settings.h"
 #include "reading_page.h"
 #include "reference_panel.h"
@@ -675,6 +679,51 @@ TEST_F(JournalWindowTest, ClosingWaitsForTheJournalAndNamesWhatWentUnstored) {
         if (!wait) continue;
         EXPECT_TRUE(told.startsWith(QStringLiteral("%1 次起卦未能记录：").arg(3 - stored.size()))) << told.toStdString();
         EXPECT_TRUE(told.contains("2010-09-13 19:05 王五 问话字的笔画数起卦")) << "by time, name and method";
+    }
+}
+
+// The history's names and a casting opened from it follow the language: in
+// traditional characters, the classic texts the traditional data's word for
+// word (its 凶, not the conversion's 兇); in English with pinyin, the
+// headings translated; back in Simplified Chinese all as kept.
+TEST_F(JournalWindowTest, TheHistoryAndAnOpenedCastingFollowTheLanguage) {
+    const auto restore = qScopeGuard([] { ApplyLanguage(QLocale(QStringLiteral("zh_CN"))); });
+    form->bsSkinEdit1->setText("张三");
+    CastManually(1, 6, 1);  // 乾 over 坎: 天水讼, whose judgment ends 终凶; changing to 天泽履
+    AskQuestion("猜我吃的什么");
+    const auto shown = [&] {
+        Select(1);
+        Click(History()->openButton);
+        const QModelIndex hexagrams = History()->model().index(1, HistoryModel::Hexagrams);
+        return QStringList{hexagrams.data().toString(), hexagrams.data(Qt::ToolTipRole).toString(),
+                           Listed(0, HistoryModel::Method), form->bsSkinRichEdit1->toPlainText(),
+                           form->readingPage->Reading()};
+    };
+    const QStringList simplified = shown();
+    ASSERT_EQ(simplified[4].toStdString(), Stored()[1].reading);
+    const QString judgment = QStringFromGbk(reading::HexagramTextOf(1, 6, reading::Script::Traditional).judgment);
+    const struct {
+        const char* language;
+        QStringList has, hasNot;
+    } languages[] = {
+        {"zh_TW", {"天水訟 → 天澤履", "問話字的筆畫數起卦", "農曆", "张三", "訟：" + judgment, "【經文】"}, {"兇", "【经文】"}},
+        {"zh_HK", {"天水訟 → 天澤履", "問話字的筆畫數起卦", "訟：" + judgment}, {"兇"}},
+        {"en", {"讼 sòng → 履 lǚ", "Sòng · Conflict\n→ Lǚ · Treading", "【Body and Use】", "讼：有孚"}, {"【体用】"}},
+    };
+    for (const auto& l : languages) {
+        ApplyLanguage(QLocale(QString::fromLatin1(l.language)));
+        const QString all = shown().join(QLatin1Char('\n'));
+        for (const QString& text : l.has) EXPECT_TRUE(all.contains(text)) << l.language << " " << text.toStdString();
+        for (const QString& text : l.hasNot) EXPECT_FALSE(all.contains(text)) << l.language << " " << text.toStdString();
+    }
+    ApplyLanguage(QLocale(QStringLiteral("zh_CN")));
+    EXPECT_EQ(shown(), simplified);
+    ApplyLanguage(QLocale(QStringLiteral("en")));
+    CastManually(1, 6, 1);
+    const QString reading = form->readingPage->Reading();
+    for (const char* glossed : {"【Hexagrams】\n本卦：天水讼　动爻：初六　变卦：天泽履\n　本卦　讼 sòng · Conflict\n",
+                                "体卦：乾金（上卦）　乾 qián · Heaven\n", "用卦　　坎水　体生用　坎 kǎn · Water\n"}) {
+        EXPECT_TRUE(reading.contains(QString::fromUtf8(glossed))) << reading.toStdString();
     }
 }
 
