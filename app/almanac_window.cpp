@@ -14,6 +14,7 @@
 #include "almanac/almanac_lines.h"
 #include "almanac/day_almanac.h"
 #include "calendar_control/nong_calendar.h"
+#include "data_script.h"
 #include "qt_text/gbk_qt.h"
 
 namespace {
@@ -111,6 +112,15 @@ void AlmanacWindow::RetranslateUi() {
     hours->setVerticalHeaderLabels({tr("干支"), tr("值神"), tr("黄黑道")});
     castButton->setText(tr("用此日起卦"));
     castButton->setAccessibleName(castButton->text());
+    ShowDataTexts();
+}
+
+void AlmanacWindow::ShowDataTexts() {
+    if (const std::optional<pipeline::TraditionalForm> form = TraditionalFormShown()) {
+        calendar->SetTextConversion([form = *form](std::string_view gbk) { return TraditionalGbk(gbk, form); });
+    } else {
+        calendar->SetTextConversion(nullptr);
+    }
     ShowSelectedDay();
 }
 
@@ -134,26 +144,27 @@ void AlmanacWindow::ShowSelectedDay() {
     const auto a = almanac::AlmanacOf(sys_days{year{day.year()} / day.month() / day.day()}, calendar->Rule());
     if (!a) return;
     //: The selected day: year, month, day and weekday.
-    QString title = tr("%1年%2月%3日 %4").arg(day.year()).arg(day.month()).arg(day.day()).arg(QStringFromGbk(a->weekday));
-    if (!a->lunarDate.empty()) title += QLatin1Char('\n') + tr("农历%1").arg(QStringFromGbk(a->lunarDate));
+    QString title = tr("%1年%2月%3日 %4").arg(day.year()).arg(day.month()).arg(day.day()).arg(ShownDataText(a->weekday));
+    if (!a->lunarDate.empty()) title += QLatin1Char('\n') + tr("农历%1").arg(ShownDataText(a->lunarDate));
     heading->setText(title);
 
     while (facts->rowCount() > 0) facts->removeRow(0);
     for (const almanac::AlmanacLine& line : almanac::AlmanacLines(*a)) {
-        auto* value = new QLabel(QStringFromGbk(line.value));
+        auto* value = new QLabel(ShownDataText(line.value));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setMinimumWidth(valueWidth_);
-        facts->addRow(tr("%1：").arg(QStringFromGbk(line.label)), value);
+        facts->addRow(tr("%1：").arg(ShownDataText(line.label)), value);
     }
 
     for (int column = 0; column < static_cast<int>(a->hours.size()); ++column) {
         const almanac::HourAlmanac& hour = a->hours[column];
-        hours->setHorizontalHeaderItem(column, new QTableWidgetItem(tr("%1时").arg(QStringFromGbk(hour.branch))));
-        hours->setItem(0, column, NewCell(QStringFromGbk(hour.stemBranch)));
-        hours->setItem(1, column, NewCell(QStringFromGbk(hour.spirit)));
-        const QString path = QStringFromGbk(hour.path);
-        QTableWidgetItem* pathCell = NewCell(path);
-        pathCell->setForeground(path == QStringLiteral("黄道") ? kLuckyPath : kUnluckyPath);
+        hours->setHorizontalHeaderItem(column, new QTableWidgetItem(tr("%1时").arg(ShownDataText(hour.branch))));
+        hours->setItem(0, column, NewCell(ShownDataText(hour.stemBranch)));
+        hours->setItem(1, column, NewCell(ShownDataText(hour.spirit)));
+        // Told apart by the engine's word, before it is shown in other characters.
+        const bool lucky = QStringFromGbk(hour.path) == QStringLiteral("黄道");
+        QTableWidgetItem* pathCell = NewCell(ShownDataText(hour.path));
+        pathCell->setForeground(lucky ? kLuckyPath : kUnluckyPath);
         hours->setItem(2, column, pathCell);
     }
 }

@@ -41,8 +41,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The fixed texts, and the shown day with the fixed words around its data.
+    // The fixed texts, then the data texts.
     void RetranslateUi();
+    // The calendar's texts and the shown day in the characters of the
+    // window's language.
+    void ShowDataTexts();
     void ShowSelectedDay();
 
     // Wide enough for the longest value, so the window keeps its size as

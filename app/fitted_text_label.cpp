@@ -21,7 +21,17 @@ int FittedTextLabel::TextHeight(int pixelSize, int width) const {
     return box.height() + 2 * margin() + contentsMargins().top() + contentsMargins().bottom();
 }
 
+void FittedTextLabel::SetFittedText(const QString& text) {
+    setText(text);
+    Fit();
+}
+
 void FittedTextLabel::resizeEvent(QResizeEvent* event) {
+    Fit();
+    QLabel::resizeEvent(event);
+}
+
+void FittedTextLabel::Fit() {
     int size = largest_;
     while (size > smallest_ && TextHeight(size, width()) > height()) --size;
     if (font().pixelSize() != size) {
@@ -29,5 +39,4 @@ void FittedTextLabel::resizeEvent(QResizeEvent* event) {
         fitted.setPixelSize(size);
         setFont(fitted);
     }
-    QLabel::resizeEvent(event);
 }

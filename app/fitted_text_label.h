@@ -9,11 +9,15 @@ class FittedTextLabel : public QLabel {
 public:
     FittedTextLabel(const QString& text, int largestPixelSize, int smallestPixelSize, QWidget* parent = nullptr);
 
+    // Another text, fitted to the size the label has.
+    void SetFittedText(const QString& text);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     int TextHeight(int pixelSize, int width) const;
+    void Fit();
 
     int largest_, smallest_;
 };

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "data_script.h"
 #include "jpeg_image.h"
 #include "picture_view.h"
 #include "resource_text.h"
@@ -35,12 +36,19 @@ QLabel* NewHeading(QWidget* page, int top) {
     return Placed(heading, 0, top, page->width(), 30);
 }
 
-QLabel* NewParagraphs(const QString& text, QWidget* page, int left, int top, int width, int height) {
-    auto* label = Placed(new QLabel(text, page), left, top, width, height);
+QLabel* NewParagraphs(QWidget* page, int left, int top, int width, int height) {
+    auto* label = Placed(new QLabel(page), left, top, width, height);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// A page's text in the window's language: the English file beside the
+// Chinese one where there is one, else the Chinese in the characters shown.
+QString PageText(const char* chinese, const char* english = nullptr) {
+    if (english != nullptr && EnglishShown()) return ResourceText(QStringLiteral(":/information/") + english);
+    return ShownDataText(ResourceText(QStringLiteral(":/information/") + chinese));
 }
 
 }  // namespace
@@ -91,6 +99,30 @@ TForm2::TForm2(std::function<void(const QUrl&)> openWebPage, QWidget* parent)
 void TForm2::RetranslateUi() {
     texts_.Retranslate();
     chart_->SetTexts(tr("理论验证"), {tr("典籍对照"), tr("程序测试"), tr("案例复核")});
+    ShowPageTexts();
+}
+
+void TForm2::ShowPageTexts() {
+    feedbackText->setText(PageText("feedback.txt", "feedback.en.txt"));
+    verificationIntro->setText(PageText("verification_intro.txt"));
+    verificationBranches->setText(PageText("verification_branches.txt"));
+
+    // A ruled table: the first line of the file is the header, the rest
+    // rows, cells separated by tabs. The version heads the rows; it is the
+    // build's, not the file's.
+    QStringList lines = PageText("about.tsv", "about.en.tsv").split(QLatin1Char('\n'));
+    const QStringList header = lines.takeFirst().split(QLatin1Char('\t'));
+    lines.prepend(tr("版本") + QStringLiteral("\t" YAOPAN_VERSION));
+    aboutTable->clear();
+    aboutTable->setRowCount(static_cast<int>(lines.size()));
+    aboutTable->setColumnCount(static_cast<int>(header.size()));
+    aboutTable->setHorizontalHeaderLabels(header);
+    for (int row = 0; row < lines.size(); ++row) {
+        const QStringList cells = lines[row].split(QLatin1Char('\t'));
+        for (int column = 0; column < cells.size() && column < header.size(); ++column) {
+            aboutTable->setItem(row, column, new QTableWidgetItem(cells[column]));
+        }
+    }
 }
 
 void TForm2::changeEvent(QEvent* event) {
@@ -128,7 +160,7 @@ QPushButton* TForm2::NewLinkLabel(QWidget* page, const char* name, const char* l
 
 QWidget* TForm2::BuildFeedbackPage() {
     QWidget* page = NewPage("TabSheet1", QT_TR_NOOP("简介"));
-    NewParagraphs(ResourceText(QStringLiteral(":/information/feedback.txt")), page, 40, 60, 405, 250);
+    feedbackText = NewParagraphs(page, 40, 60, 405, 250);
     bsSkinButtonLabel1 = NewLinkLabel(page, "bsSkinButtonLabel1", QT_TR_NOOP("作者博客："), kMakersBlogPage,
                                       {228, 328}, &TForm2::bsSkinButtonLabel1Click);
     bsSkinButtonLabel2 = NewLinkLabel(page, "bsSkinButtonLabel2", QT_TR_NOOP("作品小店："), kMakersShopPage,
@@ -137,18 +169,10 @@ QWidget* TForm2::BuildFeedbackPage() {
     return page;
 }
 
-// A ruled table: the first line of the file is the header, the rest rows,
-// cells separated by tabs. The version heads the rows; it is the build's,
-// not the file's.
 QWidget* TForm2::BuildAboutPage() {
     QWidget* page = NewPage("TabSheet2", QT_TR_NOOP("关于我们"));
-    QStringList lines = ResourceText(QStringLiteral(":/information/about.tsv")).split(QLatin1Char('\n'));
-    const QStringList header = lines.takeFirst().split(QLatin1Char('\t'));
-    lines.prepend(QStringLiteral("\t" YAOPAN_VERSION));  // the first cell's word is translated
-    auto* table = Placed(new QTableWidget(static_cast<int>(lines.size()), static_cast<int>(header.size()), page),
-                         20, 60, 445, 330);
+    auto* table = aboutTable = Placed(new QTableWidget(page), 20, 60, 445, 330);
     table->setObjectName(QStringLiteral("AboutTable"));
-    table->setHorizontalHeaderLabels(header);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -158,22 +182,15 @@ QWidget* TForm2::BuildAboutPage() {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
-    for (int row = 0; row < lines.size(); ++row) {
-        const QStringList cells = lines[row].split(QLatin1Char('\t'));
-        for (int column = 0; column < cells.size() && column < header.size(); ++column) {
-            table->setItem(row, column, new QTableWidgetItem(cells[column]));
-        }
-    }
-    texts_.Add(QT_TR_NOOP("版本"), [table](const QString& text) { table->item(0, 0)->setText(text); });
     Button1 = NewCloseButton(page, "Button1", 384, 410, 91);
     return page;
 }
 
 QWidget* TForm2::BuildVerificationPage() {
     QWidget* page = NewPage("TabSheet3", QT_TR_NOOP("理论验证机制"));
-    NewParagraphs(ResourceText(QStringLiteral(":/information/verification_intro.txt")), page, 30, 56, 425, 44);
+    verificationIntro = NewParagraphs(page, 30, 56, 425, 44);
     chart_ = Placed(new VerificationChart(page), 60, 106, 365, 86);
-    NewParagraphs(ResourceText(QStringLiteral(":/information/verification_branches.txt")), page, 30, 206, 425, 190);
+    verificationBranches = NewParagraphs(page, 30, 206, 425, 190);
     Button2 = NewCloseButton(page, "Button2", 376, 412, 91);
     return page;
 }

@@ -11,6 +11,8 @@
 #include "translated_texts.h"
 
 class PictureView;
+class QLabel;
+class QTableWidget;
 class VerificationChart;
 class QPushButton;
 class QTabWidget;
@@ -33,6 +35,9 @@ public:
     QPushButton *bsSkinButtonLabel1, *bsSkinButtonLabel2;
     QPushButton *Button1, *Button2, *Button3;  // 关闭 on pages 1, 2 and 0
     PictureView* Image1;
+    // The texts read from the pages' files.
+    QLabel *feedbackText, *verificationIntro, *verificationBranches;
+    QTableWidget* aboutTable;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -40,6 +45,8 @@ protected:
 private:
     // The fixed texts in the program's language; the title is the opener's.
     void RetranslateUi();
+    // The pages' texts from their files, in the program's language.
+    void ShowPageTexts();
     // A page of the client area's size with its heading near the top.
     QWidget* NewPage(const char* name, const char* heading);
     QWidget* BuildFeedbackPage();

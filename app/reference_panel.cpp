@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "data_script.h"
 #include "fitted_text_label.h"
 #include "jpeg_image.h"
 #include "picture_view.h"
@@ -36,11 +37,15 @@ public:
     }
 };
 
+QString LabelName(qsizetype tab) { return QStringLiteral("bsSkinTextLabel%1").arg(tab + 1); }
+
+QString ShownLines(const TrigramText& text) { return ShownTrigramText(text).lines.join(QLatin1Char('\n')); }
+
 // The texts never scroll: each takes the largest size up to 13 pixels at
 // which it fits its tab.
-QLabel* NewTextLabel(const TrigramText& text, int number) {
-    auto* label = new FittedTextLabel(text.lines.join(QLatin1Char('\n')), 13, 9);
-    label->setObjectName(QStringLiteral("bsSkinTextLabel%1").arg(number));
+QLabel* NewTextLabel(const TrigramText& text, qsizetype tab) {
+    auto* label = new FittedTextLabel(ShownLines(text), 13, 9);
+    label->setObjectName(LabelName(tab));
     label->setMargin(3);
     return label;
 }
@@ -68,9 +73,8 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
     auto* captions = new UprightTabCaptions;
     captions->setParent(panel.bsSkinPageControl1->tabBar());
     panel.bsSkinPageControl1->tabBar()->setStyle(captions);
-    const QList<TrigramText> texts = TrigramTexts();
     QList<QWidget*> sheets;
-    for (const TrigramText& text : texts) {
+    for (const TrigramText& text : TrigramTexts()) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("bsSkinTabSheet%1").arg(sheets.size() + 1));
         (new QVBoxLayout(sheet))->setContentsMargins(0, 0, 0, 0);
@@ -87,10 +91,11 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
     // window starts on the chart: the texts are written into their tabs when
     // the tabs are first shown, before anyone sees them.
     QObject::connect(panel.bsSkinNotebook2, &QStackedWidget::currentChanged, panel.bsSkinPageControl1,
-                     [texts, sheets](int page) {
+                     [sheets](int page) {
                          if (page != ReferencePanel::kTrigramsPage || sheets[0]->layout()->count() > 0) return;
+                         const QList<TrigramText> texts = TrigramTexts();
                          for (qsizetype i = 0; i < sheets.size(); ++i) {
-                             QLabel* label = NewTextLabel(texts[i], static_cast<int>(i) + 1);
+                             QLabel* label = NewTextLabel(texts[i], i);
                              sheets[i]->layout()->addWidget(label);
                              // A shown sheet would show and size its new label only at the next
                              // event-loop turn.
@@ -104,4 +109,15 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
 
 void RetranslateReferencePanel(const ReferencePanel& panel) {
     panel.Image1->setAccessibleName(QCoreApplication::translate("ReferencePanel", "八卦干支开悟图"));
+    // The tabs' captions and the texts already written into them.
+    QTabWidget* tabs = panel.bsSkinPageControl1;
+    const QList<TrigramText> texts = TrigramTexts();
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const int tab = static_cast<int>(i);
+        tabs->setTabText(tab, ShownDataText(texts[i].name));
+        tabs->setTabToolTip(tab, TrigramNaming(texts[i]));
+        if (auto* label = tabs->widget(tab)->findChild<FittedTextLabel*>(LabelName(i))) {
+            label->SetFittedText(ShownLines(texts[i]));
+        }
+    }
 }

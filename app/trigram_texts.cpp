@@ -1,22 +1,39 @@
 #include "trigram_texts.h"
 
+#include "data_script.h"
+#include "qt_text/gbk_qt.h"
+#include "reading/hexagram_names.h"
 #include "resource_text.h"
 
 QList<TrigramText> TrigramTexts() {
     struct Source {
+        int trigram;
         const char* name;
         const char* resource;
     };
     static constexpr Source kTabOrder[] = {
-        {"乾", ":/trigram_texts/qian.txt"}, {"坎", ":/trigram_texts/kan.txt"},
-        {"艮", ":/trigram_texts/gen.txt"},  {"震", ":/trigram_texts/zhen.txt"},
-        {"巽", ":/trigram_texts/xun.txt"},  {"离", ":/trigram_texts/li.txt"},
-        {"坤", ":/trigram_texts/kun.txt"},  {"兑", ":/trigram_texts/dui.txt"},
+        {1, "乾", ":/trigram_texts/qian.txt"}, {6, "坎", ":/trigram_texts/kan.txt"},
+        {7, "艮", ":/trigram_texts/gen.txt"},  {4, "震", ":/trigram_texts/zhen.txt"},
+        {5, "巽", ":/trigram_texts/xun.txt"},  {3, "离", ":/trigram_texts/li.txt"},
+        {8, "坤", ":/trigram_texts/kun.txt"},  {2, "兑", ":/trigram_texts/dui.txt"},
     };
     QList<TrigramText> texts;
     for (const Source& source : kTabOrder) {
-        texts.append({QString::fromUtf8(source.name),
+        texts.append({source.trigram, QString::fromUtf8(source.name),
                       ResourceText(QString::fromLatin1(source.resource)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)});
     }
     return texts;
+}
+
+QString TrigramNaming(const TrigramText& text) {
+    if (!EnglishShown()) return {};
+    const reading::NameForms forms = reading::TrigramNameForms(text.trigram);
+    return QStringLiteral("%1 %2 (%3)").arg(text.name, QStringFromGbk(forms.pinyin), QStringFromGbk(forms.english));
+}
+
+TrigramText ShownTrigramText(const TrigramText& text) {
+    TrigramText shown{text.trigram, ShownDataText(text.name), {}};
+    if (const QString naming = TrigramNaming(text); !naming.isEmpty()) shown.lines.append(naming);
+    for (const QString& line : text.lines) shown.lines.append(ShownDataText(line));
+    return shown;
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 struct TrigramText {
+    int trigram;        // 1..8 as the casting engine numbers them (乾 兑 离 震 巽 坎 艮 坤)
     QString name;       // 乾, 坎, …
     QStringList lines;  // 「key」：text
 };
@@ -14,3 +15,13 @@ struct TrigramText {
 // The eight texts in the order of the reference panel's tabs:
 // 乾 坎 艮 震 巽 离 坤 兑. A missing resource gives an empty line list.
 QList<TrigramText> TrigramTexts();
+
+// Under English the trigram by its character, pinyin and English name
+// ("乾 qián (Heaven)"); empty in the other languages, whose readers know it
+// by its character.
+QString TrigramNaming(const TrigramText& text);
+
+// `text` as the window's language shows it: in traditional characters
+// under Traditional Chinese; under English the Chinese lines stay, headed by
+// the trigram's naming.
+TrigramText ShownTrigramText(const TrigramText& text);

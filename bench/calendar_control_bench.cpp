@@ -1,13 +1,14 @@
 // The calendar control's layout (one UpdateLayout, font fitting and the
 // festival measuring loop included) and its full repaint, at the default
-// size and at four times its width and height. Runs in an offscreen Qt
-// application.
+// size and at four times its width and height, and a month change as the
+// almanac window shows it. Runs in an offscreen Qt application.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
 #include <chrono>
 
 #include "calendar_control/nong_calendar.h"
+#include "data_script.h"
 
 namespace {
 
@@ -69,5 +70,31 @@ void BM_FullRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FullRepaint)->Args({300, 210})->Args({1200, 840})->Unit(benchmark::kMicrosecond);
+
+// A month change in the almanac window: the date moves a month on, through
+// every month of 1901..2100 in turn, and the whole control is painted. Its
+// texts as written (0) or in Taiwan's traditional characters (1), each
+// distinct text converted once and kept.
+void BM_MonthChange(benchmark::State& state) {
+    using namespace std::chrono;
+    TNongCalendar calendar;
+    calendar.resize(520, 380);
+    calendar.show();
+    if (state.range(0) == 1) {
+        calendar.SetTextConversion(
+            [](std::string_view gbk) { return TraditionalGbk(gbk, pipeline::TraditionalForm::Taiwan); });
+    }
+    const QRegion whole(calendar.rect());
+    year_month_day day = year{1901} / 1 / 1;
+    calendar.SetDate(calendar::DateTimeOf(sys_days{day}));
+    calendar.Paint(whole);  // glyph caches warm, OpenCC's dictionaries loaded
+    for (auto _ : state) {
+        day = day.year() == year{2100} && day.month() == December ? year{1901} / 1 / 1 : day + months{1};
+        calendar.SetDate(calendar::DateTimeOf(sys_days{day}));
+        calendar.Paint(whole);
+        benchmark::DoNotOptimize(calendar.Canvas().Image().constBits());
+    }
+}
+BENCHMARK(BM_MonthChange)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "calendar_control/hover_hint.h"
 
+#include <utility>
+
 void HoverHint::ShowCell(const TRect& box, calendar::DateTime date, const std::function<std::string()>& facts) {
     if (window_->isHidden() && !window_->Text().empty()) window_->show();
     // The same box may hold another day once the grid has moved.
@@ -14,8 +16,8 @@ void HoverHint::ShowCell(const TRect& box, calendar::DateTime date, const std::f
     window_->PlaceAtCursor();
 }
 
-void HoverHint::ShowArrow(CalendarArrow arrow) {
+void HoverHint::ShowArrow(std::string name) {
     holdsCell_ = false;
-    window_->SetText(HintOf(arrow));
+    window_->SetText(std::move(name));
     window_->PlaceAtCursor();
 }

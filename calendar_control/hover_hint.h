@@ -10,7 +10,6 @@
 #include "calendar/date_time.h"
 #include "calendar_control/calendar_hint.h"
 #include "calendar_control/calendar_layout.h"
-#include "calendar_control/month_grid.h"
 
 class HoverHint {
 public:
@@ -25,7 +24,8 @@ public:
     // with a text, and takes the day's facts (asked of `facts`) only when the
     // cell or the day in it changed.
     void ShowCell(const TRect& box, calendar::DateTime date, const std::function<std::string()>& facts);
-    void ShowArrow(CalendarArrow arrow);
+    // The arrow's name (HintOf) as the calendar shows its texts.
+    void ShowArrow(std::string name);
     // The facts of the day it holds are out of date (the calendar rule
     // changed): the next ShowCell takes them anew even for the same day.
     void ForgetFacts() { holdsCell_ = false; }

@@ -117,6 +117,13 @@ void TNongCalendar::SetRule(calendar::CalendarRule rule) {
     Invalidate();
 }
 
+void TNongCalendar::SetTextConversion(ShownTexts::Conversion conversion) {
+    shown_.SetConversion(std::move(conversion));
+    if (hover_) hover_->ForgetFacts();  // the hint shown is in the old characters
+    refreshHint();
+    Invalidate();
+}
+
 void TNongCalendar::SetFont(const TCalFont& font) {
     if (!assign(font_, font)) return;
     QWidget::setFont(ToQFont(font_));

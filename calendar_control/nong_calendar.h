@@ -38,6 +38,7 @@
 #include "calendar_control/hover_hint.h"
 #include "calendar_control/month_grid.h"
 #include "calendar_control/nong_cal_colors.h"
+#include "calendar_control/shown_texts.h"
 #include "qt_text/color_value.h"
 
 class TNongCalendar : public QWidget {
@@ -88,6 +89,11 @@ public:
     // follow: the lunar table (the default) or the true sky.
     calendar::CalendarRule Rule() const { return grid_.Rule(); }
     void SetRule(calendar::CalendarRule rule);
+    // What the texts of the cells, the title, the weekdays and the hint are
+    // turned into before they are shown (GBK to GBK): traditional
+    // characters, say. None, the default, shows them as the engine writes
+    // them.
+    void SetTextConversion(ShownTexts::Conversion conversion);
 
     // The selected date, always a whole day.
     DateTime Date() const { return grid_.Date(); }
@@ -207,8 +213,9 @@ public:
     void SelectCellAt(int x, int y);
     // The hint's facts of a day: Gregorian date with weekday and week
     // number, lunar date, sexagenary year, month and day, and, when the day
-    // has festivals, their text; labelled lines joined by line feeds (GBK).
-    std::string DayHintText(DateTime date) const { return grid_.DayHintText(date, *ftvList_); }
+    // has festivals, their text; labelled lines joined by line feeds (GBK),
+    // as the text conversion shows them.
+    std::string DayHintText(DateTime date) const { return shown_.Once(grid_.DayHintText(date, *ftvList_)); }
     // Raises OnClick.
     virtual void Click();
 
@@ -320,6 +327,7 @@ private:
     std::optional<std::pair<std::uint64_t, std::uint64_t>> masksGatheredAt_;
 
     MonthGrid grid_;
+    ShownTexts shown_;
 
     std::unique_ptr<TNongCalColors> colors_;
     std::unique_ptr<calendar::TFestivalList> ftvList_;

@@ -91,7 +91,7 @@ void TNongCalendar::updateHint(int x, int y) {
         return;
     }
     if (const auto arrow = DaysRect().Contains(x, y) ? std::nullopt : arrowAt(x, y)) {
-        hover_->ShowArrow(*arrow);
+        hover_->ShowArrow(std::string(shown_.Kept(HintOf(*arrow))));
     } else {
         hover_->Hide();
     }

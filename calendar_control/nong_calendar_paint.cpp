@@ -119,7 +119,7 @@ void TNongCalendar::paintTitle() {
         std::snprintf(text, sizeof text, "%04d年%d月", Year(), Month());
         title = text;
     }
-    DrawAligned(title, TitleRect(), taCentre);
+    DrawAligned(shown_.Kept(title), TitleRect(), taCentre);
 
     if (!layoutStyle_.showArrow) return;
     canvas.SetFontColor(colors_->ArrowColor());
@@ -144,7 +144,7 @@ void TNongCalendar::paintWeekdays() {
         if (isSunday(weekday)) canvas.SetFontColor(colors_->SundayColor());
         if (isSaturday(weekday)) canvas.SetFontColor(colors_->SaturdayColor());
         const std::string name = enWeekName_ ? std::string(EnglishDayName(weekday, false)) : WeekdayName(weekday);
-        DrawAligned(name, box, taCentre);
+        DrawAligned(shown_.Kept(name), box, taCentre);
     }
     if (!showGrid_) {
         canvas.Pen() = {font.color, 1};
@@ -225,14 +225,14 @@ void TNongCalendar::DrawLunarText(const TRect& box, DateTime date) {
         text = lunar.day == 1 ? LunarMonthName(lunar.month, lunar.isLeap) : LunarDayName(lunar.day);
     }
     if (!grid_.InShownMonth(date)) canvas.SetFontColor(colors_->TrailingTextColor());
-    placeLine(text, box, layoutStyle_.lunarStyle);
+    placeLine(shown_.Kept(text), box, layoutStyle_.lunarStyle);
 }
 
 void TNongCalendar::DrawFestivalText(const TRect& box, DateTime date) {
     std::int32_t colour = -1;
     const std::string festivals = FestivalText(date, colour);
     if (festivals.empty()) return;
-    const std::string text = ShortenFestivalText(festivals, FtvMaxLen());
+    const std::string text = ShortenFestivalText(shown_.Kept(festivals), FtvMaxLen());
 
     TCalendarCanvas& canvas = *canvas_;
     canvas.SetFont(colors_->FtvTextFont());

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QPixmap>
 #include <chrono>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -338,4 +339,31 @@ TEST(CalendarCanvas, FocusFrameInvertsEveryOtherPixelAndUndoesItself) {
     canvas.Line(2, 0, 6, 0);  // the end point is not drawn
     EXPECT_EQ(canvas.Image().pixel(5, 0), qRgb(255, 0, 0));
     EXPECT_EQ(canvas.Image().pixel(6, 0), before.pixel(6, 0));
+}
+
+// The text conversion the window's language sets: the title, the weekdays,
+// the cells and the hint go through it, each distinct text once however
+// often it is painted, and taken away it leaves the control painting
+// exactly as before.
+TEST(NongCalendarPaint, TextConversionConvertsEachTextOnceAndComesOffCleanly) {
+    RecordingCalendar cal;
+    cal.PaintAll();
+    const QImage plain = cal.Canvas().Image().copy();
+    std::map<std::string, int> asked;
+    cal.SetTextConversion([&asked](std::string_view text) {
+        ++asked[std::string(text)];
+        return "[" + std::string(text) + "]";
+    });
+    cal.PaintAll();
+    cal.PaintAll();
+    // The festival is shortened as it is shown, brackets and all.
+    for (const char* text : {"[2010年9月]", "[星期一]", "[白露]", "[初六]", "[教…"}) {
+        EXPECT_NE(cal.Find(text), nullptr) << text;
+    }
+    for (const auto& [text, times] : asked) EXPECT_EQ(times, 1) << utf8(text);
+    EXPECT_TRUE(utf8(cal.DayHintText(testing_support::at(2010, 9, 13))).starts_with("[公元= 2010年9月13日"));
+
+    cal.SetTextConversion(nullptr);
+    cal.PaintAll();
+    EXPECT_TRUE(cal.Canvas().Image() == plain);
 }
