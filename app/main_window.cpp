@@ -735,14 +735,14 @@ void TForm1::ShowStoredCasting(const journal::JournalEntry& casting) {
         bsSkinComboBox4->setCurrentIndex(heading.manualLine - 1);
     }
 
-    bsSkinRichEdit1->setPlainText(QString::fromStdString(casting.report));
+    bsSkinRichEdit1->ShowText(QString::fromStdString(casting.report));
     shownHeading_ = heading;
     readingPage->ShowStored(QString::fromStdString(casting.reading.value_or(std::string())));
     if (casting.reading) N21Click();
 }
 
 ShownReport TForm1::Shown() {
-    return {shownHeading_, bsSkinRichEdit1->toPlainText(), readingPage->Reading(), bsSkinRichEdit1->font()};
+    return {shownHeading_, bsSkinRichEdit1->toPlainText(), readingPage->Reading(), ReportView::ReportFace()};
 }
 
 HistoryWindow* TForm1::OpenHistory() {
