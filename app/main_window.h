@@ -115,6 +115,9 @@ private:
     // Start-up: the makers' page (unless switched off), today's date, the fields from the clock,
     // the casting record's start values, page 0 and an empty report.
     void FormCreate();
+    // What the first frame leaves out, shown once it is painted: the hidden
+    // calendar (which lays itself out when shown) and the window's icon.
+    void ShowRestAfterFirstPaint();
     // The hidden calendar's properties as the window sets them; its month
     // view is never seen, only its date and computations are used.
     void DescribeCalendar();
@@ -206,5 +209,5 @@ private:
     std::optional<moment::ClockReading> clockCastFrom_;
     HistoryWindow* history_ = nullptr;
     AlmanacWindow* almanac_ = nullptr;
-    bool calendarShown_ = false;
+    bool firstPainted_ = false;
 };

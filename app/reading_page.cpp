@@ -20,8 +20,8 @@ ReadingPage::ReadingPage(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     // The six-line chart's columns line up only in a face whose line
     // figures are as wide as a Chinese character; at 13 pixels its widest
-    // row, the moving line with its change, fits the panel. (Put on with
-    // the first text: the window starts on another page.)
+    // row, the moving line with its change, fits the panel.
+    setFont(ReportView::Face(13));
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
@@ -45,7 +45,7 @@ void ReadingPage::ShowReading() {
     QStringList lines;
     for (const std::string& line : pipeline::ReadingText(shown_, chart_, opening_)) lines.append(QStringFromGbk(line));
     reading_ = lines.join(QLatin1Char('\n'));
-    Write(reading_.isEmpty() ? kNoCastingYet : reading_);
+    setPlainText(reading_.isEmpty() ? kNoCastingYet : reading_);
 }
 
 void ReadingPage::Clear() {
@@ -53,7 +53,7 @@ void ReadingPage::Clear() {
     chart_.reset();
     opening_.clear();
     stale_ = false;
-    Write(kNoCastingYet);
+    setPlainText(kNoCastingYet);
 }
 
 void ReadingPage::ShowStored(const QString& reading) {
@@ -62,12 +62,7 @@ void ReadingPage::ShowStored(const QString& reading) {
     opening_.clear();
     stale_ = false;
     reading_ = reading;
-    Write(reading.isEmpty() ? kNoStoredReading : reading);
-}
-
-void ReadingPage::Write(const QString& text) {
-    ReportView::Wear(*this, ReportView::Face(13));
-    setPlainText(text);
+    setPlainText(reading.isEmpty() ? kNoStoredReading : reading);
 }
 
 QString ReadingPage::Reading() {

@@ -42,8 +42,6 @@ protected:
 
 private:
     void ShowReading();
-    // Shows `text` in the report's face.
-    void Write(const QString& text);
 
     std::optional<reading::Reading> shown_;
     std::optional<liuyao::Chart> chart_;

@@ -11,6 +11,7 @@ ReportView::ReportView(QWidget* parent) : QPlainTextEdit(parent) {
     setUndoRedoEnabled(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFont(Face(14));
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colours.color(QPalette::Button));
     setPalette(colours);
@@ -22,12 +23,7 @@ QFont ReportView::Face(int pixelSize) {
     return font;
 }
 
-void ReportView::Wear(QPlainTextEdit& view, const QFont& face) {
-    if (view.font() != face) view.setFont(face);
-}
-
 void ReportView::Replace(const std::vector<std::string>& lines) {
-    Wear(*this, ReportFace());
     // One edit of the document, whose layout then changes once, not to an
     // empty report and back: the scroll bars end with the range and page
     // they had, so a new report repaints only the text.
@@ -41,9 +37,4 @@ void ReportView::Replace(const std::vector<std::string>& lines) {
     all.select(QTextCursor::Document);
     all.insertText(text);
     all.endEditBlock();
-}
-
-void ReportView::ShowText(const QString& text) {
-    Wear(*this, ReportFace());
-    setPlainText(text);
 }
