@@ -28,9 +28,21 @@ constexpr TColor kNavy = 0x800000;
 const QColor kLuckyPath(0xB0, 0x30, 0x00);
 const QColor kUnluckyPath(0x70, 0x70, 0x70);
 
-QTableWidgetItem* NewCell(const QString& text) {
-    auto* cell = new QTableWidgetItem(text);
-    cell->setTextAlignment(Qt::AlignCenter);
+// The cell at `row` and `column` (row -1: the column's header) showing
+// `text`, made on the first day shown and rewritten on the others.
+QTableWidgetItem* SetCell(QTableWidget* table, int row, int column, const QString& text) {
+    QTableWidgetItem* cell = row < 0 ? table->horizontalHeaderItem(column) : table->item(row, column);
+    if (cell != nullptr) {
+        cell->setText(text);
+        return cell;
+    }
+    cell = new QTableWidgetItem(text);
+    if (row < 0) {
+        table->setHorizontalHeaderItem(column, cell);
+    } else {
+        cell->setTextAlignment(Qt::AlignCenter);
+        table->setItem(row, column, cell);
+    }
     return cell;
 }
 
@@ -148,23 +160,33 @@ void AlmanacWindow::ShowSelectedDay() {
     if (!a->lunarDate.empty()) title += QLatin1Char('\n') + tr("农历%1").arg(ShownDataText(a->lunarDate));
     heading->setText(title);
 
-    while (facts->rowCount() > 0) facts->removeRow(0);
-    for (const almanac::AlmanacLine& line : almanac::AlmanacLines(*a)) {
-        auto* value = new QLabel(ShownDataText(line.value));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setMinimumWidth(valueWidth_);
-        facts->addRow(tr("%1：").arg(ShownDataText(line.label)), value);
+    // The rows are rewritten in place, and only the lines a day has beyond
+    // the last one's are added: making the labels anew made up most of a
+    // day change.
+    const std::vector<almanac::AlmanacLine> lines = almanac::AlmanacLines(*a);
+    const int count = static_cast<int>(lines.size());
+    while (facts->rowCount() > count) facts->removeRow(facts->rowCount() - 1);
+    for (int row = 0; row < count; ++row) {
+        const QString label = tr("%1：").arg(ShownDataText(lines[row].label));
+        const QString value = ShownDataText(lines[row].value);
+        if (row < facts->rowCount()) {
+            static_cast<QLabel*>(facts->itemAt(row, QFormLayout::LabelRole)->widget())->setText(label);
+            static_cast<QLabel*>(facts->itemAt(row, QFormLayout::FieldRole)->widget())->setText(value);
+            continue;
+        }
+        auto* valueLabel = new QLabel(value);
+        valueLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        valueLabel->setMinimumWidth(valueWidth_);
+        facts->addRow(label, valueLabel);
     }
 
     for (int column = 0; column < static_cast<int>(a->hours.size()); ++column) {
         const almanac::HourAlmanac& hour = a->hours[column];
-        hours->setHorizontalHeaderItem(column, new QTableWidgetItem(tr("%1时").arg(ShownDataText(hour.branch))));
-        hours->setItem(0, column, NewCell(ShownDataText(hour.stemBranch)));
-        hours->setItem(1, column, NewCell(ShownDataText(hour.spirit)));
+        SetCell(hours, -1, column, tr("%1时").arg(ShownDataText(hour.branch)));
+        SetCell(hours, 0, column, ShownDataText(hour.stemBranch));
+        SetCell(hours, 1, column, ShownDataText(hour.spirit));
         // Told apart by the engine's word, before it is shown in other characters.
         const bool lucky = QStringFromGbk(hour.path) == QStringLiteral("黄道");
-        QTableWidgetItem* pathCell = NewCell(ShownDataText(hour.path));
-        pathCell->setForeground(lucky ? kLuckyPath : kUnluckyPath);
-        hours->setItem(2, column, pathCell);
+        SetCell(hours, 2, column, ShownDataText(hour.path))->setForeground(lucky ? kLuckyPath : kUnluckyPath);
     }
 }

@@ -79,7 +79,6 @@ private:
 
 TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/yaopan.png")));
     setFixedSize(976, 547);
     move(203, 110);
 
@@ -88,7 +87,7 @@ TForm1::TForm1(ShellServices services, QWidget* parent) : QWidget(parent), servi
     NongCalendar1->setObjectName(QStringLiteral("NongCalendar1"));
     // Nothing of it shows, yet its first layout fits every calendar font and
     // loads their faces, which nothing else on the first paint uses: it is
-    // shown once the window has painted.
+    // shown once the window has painted (ShowRestAfterFirstPaint).
     NongCalendar1->hide();
     DescribeCalendar();
 
@@ -156,10 +155,18 @@ TForm1::~TForm1() { recorder->Finish(); }
 
 void TForm1::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!calendarShown_) {
-        calendarShown_ = true;
-        QMetaObject::invokeMethod(NongCalendar1, &QWidget::show, Qt::QueuedConnection);
+    if (!firstPainted_) {
+        firstPainted_ = true;
+        QMetaObject::invokeMethod(this, &TForm1::ShowRestAfterFirstPaint, Qt::QueuedConnection);
     }
+}
+
+void TForm1::ShowRestAfterFirstPaint() {
+    NongCalendar1->show();
+    // Decoding the icon (and finding the image readers) and handing it to
+    // the window system would hold up the first frame, which it is not
+    // part of; the desktop takes it as readily once the window is up.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/yaopan.png")));
 }
 
 int TForm1::MonthLength(int year, int month) const {

@@ -119,6 +119,9 @@ private:
     void FormCreate();
     // The fixed texts in the program's language.
     void RetranslateUi();
+    // What the first frame leaves out, shown once it is painted: the hidden
+    // calendar (which lays itself out when shown) and the window's icon.
+    void ShowRestAfterFirstPaint();
     // The hidden calendar's properties as the window sets them; its month
     // view is never seen, only its date and computations are used.
     void DescribeCalendar();
@@ -215,5 +218,5 @@ private:
     std::optional<moment::ClockReading> clockCastFrom_;
     HistoryWindow* history_ = nullptr;
     AlmanacWindow* almanac_ = nullptr;
-    bool calendarShown_ = false;
+    bool firstPainted_ = false;
 };

@@ -51,3 +51,11 @@ void InstallFontSubstitutions() {
         if (!families.isEmpty()) QFont::insertSubstitutions(face, families);
     }
 }
+
+void UseChineseFaceAsDefault() {
+    const QString chinese = QStringLiteral("Noto Sans CJK SC");
+    if (!QFontDatabase::hasFamily(chinese)) return;
+    QFont font = QGuiApplication::font();
+    font.setFamilies({chinese});
+    QGuiApplication::setFont(font);
+}

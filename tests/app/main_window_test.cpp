@@ -129,13 +129,15 @@ TEST_F(MainWindowTest, StartsOnTodayWithABlankPageAndAnEmptyReport) {
     EXPECT_EQ(opened, QList<QUrl>{kMakersBlogPage});
     EXPECT_EQ(form->size(), QSize(976, 547));
     EXPECT_EQ(form->windowTitle(), kProductTitle);
-    EXPECT_FALSE(form->windowIcon().pixmap(32, 32).isNull());
     // Every menu of the bar has room on it (none folded behind the overflow).
     EXPECT_LE(form->bsSkinMainMenuBar1->sizeHint().height(), form->bsSkinMainMenuBar1->height());
     for (QAction* menu : form->bsSkinMainMenuBar1->actions()) {
         EXPECT_FALSE(form->bsSkinMainMenuBar1->actionGeometry(menu).isEmpty()) << menu->text().toStdString();
     }
     EXPECT_TRUE(form->EnteredPerson().sex.empty());
+    // The icon comes once the first frame is painted.
+    form->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->windowIcon().pixmap(32, 32).isNull(); }));
 }
 
 // 帮助 > 启动时打开主页, on until switched off, is remembered.
