@@ -2,8 +2,10 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
-#include "text/gbk_utf8.h"
+#include "text/gbk_tables.h"
 
 namespace cli {
 
@@ -26,8 +28,9 @@ void JsonWriter::Separate() {
 
 JsonWriter& JsonWriter::Key(std::string_view key) {
     Separate();
-    Quoted(key);
-    out_ += ':';
+    out_ += '"';
+    out_ += key;
+    out_.append("\":", 2);
     valueBefore_ = false;
     return *this;
 }
@@ -45,7 +48,7 @@ JsonWriter& JsonWriter::GbkString(std::string_view gbk) {
     Separate();
     out_ += '"';
     const std::size_t start = out_.size();
-    text::AppendUtf8FromGbk(gbk, out_);
+    text::tables::AppendUtf8FromGbk(gbk, out_);
     if (PlainUpTo(std::string_view(out_).substr(start)) < out_.size() - start) {
         utf8_.assign(out_, start);
         out_.resize(start);
@@ -99,7 +102,17 @@ constexpr auto kToEscape = [] {
 }  // namespace
 
 std::size_t JsonWriter::PlainUpTo(std::string_view text) {
+    // Eight bytes at a time while none is a control, a quote or a
+    // backslash (a word's byte b is zero exactly when b ^ c is zero, and
+    // under 0x20 exactly when b - 0x20 borrows from its high bit); answers
+    // are long texts and seldom hold one.
+    constexpr std::uint64_t kOnes = 0x0101010101010101, kHighs = kOnes * 0x80;
+    const auto anyBelow = [](std::uint64_t word, std::uint64_t bound) { return (word - kOnes * bound) & ~word & kHighs; };
     std::size_t i = 0;
+    for (std::uint64_t word; i + 8 <= text.size(); i += 8) {
+        std::memcpy(&word, text.data() + i, 8);
+        if (anyBelow(word, 0x20) | anyBelow(word ^ (kOnes * '"'), 1) | anyBelow(word ^ (kOnes * '\\'), 1)) break;
+    }
     while (i < text.size() && !kToEscape[static_cast<unsigned char>(text[i])]) ++i;
     return i;
 }

@@ -14,7 +14,8 @@ public:
     JsonWriter& EndObject() { return Close('}'); }
     JsonWriter& BeginArray() { return Open('['); }
     JsonWriter& EndArray() { return Close(']'); }
-    // The key of the next value in an object.
+    // The key of the next value in an object: one of the program's own
+    // names, written as it is (no key it writes holds a byte to escape).
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view text);
     // A GBK text, written as UTF-8.
