@@ -41,12 +41,7 @@ char* writeUtf8(char32_t c, char* out) {
 
 }  // namespace
 
-void AppendUtf8FromGbk(std::string_view gbk, std::string& utf8) {
-    // Room for the longest result (a single byte may become three), taken
-    // once and cut to what was written: cheaper than growing per character.
-    const std::size_t start = utf8.size();
-    utf8.resize(start + 3 * gbk.size());
-    char* out = utf8.data() + start;
+char* WriteUtf8FromGbk(std::string_view gbk, char* out) {
     for (std::size_t i = 0; i < gbk.size();) {
         const auto lead = static_cast<unsigned char>(gbk[i]);
         if (lead < 0x80) {
@@ -74,7 +69,15 @@ void AppendUtf8FromGbk(std::string_view gbk, std::string& utf8) {
             out = character == 0 ? (*out = '?', out + 1) : writeUtf8(character, out);
         }
     }
-    utf8.resize(static_cast<std::size_t>(out - utf8.data()));
+    return out;
+}
+
+void AppendUtf8FromGbk(std::string_view gbk, std::string& utf8) {
+    // Room for the longest result, taken once and cut to what was written:
+    // cheaper than growing per character.
+    const std::size_t start = utf8.size();
+    utf8.resize(start + MostUtf8Bytes(gbk));
+    utf8.resize(static_cast<std::size_t>(WriteUtf8FromGbk(gbk, utf8.data() + start) - utf8.data()));
 }
 
 std::string Utf8FromGbk(std::string_view gbk) {
