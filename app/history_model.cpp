@@ -99,11 +99,13 @@ void HistoryModel::Search(const QString& query) {
 void HistoryModel::Reload() {
     beginResetModel();
     rows_.clear();
+    indexed_.reset();
     found_.clear();
     next_.reset();
     listEnded_ = false;
     try {
-        if (!query_.empty()) found_ = journal_.Find(query_, order_);
+        if (!query_.empty()) indexed_ = journal_.FindThroughIndex(query_);
+        if (!query_.empty() && !indexed_) found_ = journal_.Find(query_, order_);
     } catch (const journal::JournalError& error) {
         emit readFailed(QString::fromUtf8(error.what()));
     }
@@ -116,10 +118,11 @@ void HistoryModel::Fetch(std::int64_t count) {
     if (!canFetchMore()) return;
     std::vector<journal::JournalEntry> more;
     try {
-        if (query_.empty()) {
+        if (Paged()) {
             // After the last row read, not at a count of rows: SQLite finds
             // the place at once, where an offset walks every row before it.
-            more = journal_.List(next_, static_cast<int>(std::min<std::int64_t>(count, INT_MAX)), order_);
+            more = journal_.List(next_, static_cast<int>(std::min<std::int64_t>(count, INT_MAX)), order_,
+                                 indexed_ ? &*indexed_ : nullptr);
             if (!more.empty()) next_ = journal::CastingJournal::PlaceAfter(more.back(), order_.key);
             listEnded_ = static_cast<std::int64_t>(more.size()) < count;
         } else {
@@ -171,7 +174,7 @@ void HistoryModel::ShowDataTexts() {
 void HistoryModel::ForgetRow(int row) {
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
-    if (!query_.empty()) found_.erase(found_.begin() + row);
+    if (!Paged()) found_.erase(found_.begin() + row);
     endRemoveRows();
 }
 
@@ -219,7 +222,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
 }
 
 bool HistoryModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && (query_.empty() ? !listEnded_ : rows_.size() < found_.size());
+    return !parent.isValid() && (Paged() ? !listEnded_ : rows_.size() < found_.size());
 }
 
 void HistoryModel::fetchMore(const QModelIndex& parent) {

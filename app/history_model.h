@@ -60,6 +60,9 @@ signals:
 private:
     // Reads up to `count` more rows.
     void Fetch(std::int64_t count);
+    // The list is read a page at a time from the journal, not by the ids
+    // a search found.
+    bool Paged() const { return query_.empty() || indexed_; }
 
     // A text and the tooltip that names it in full.
     struct Shown {
@@ -74,11 +77,15 @@ private:
     journal::CastingJournal& journal_;
     std::string query_;               // UTF-8; empty lists every casting
     journal::ListOrder order_{journal::SortKey::Time, false};
-    std::vector<std::int64_t> found_;  // the ids a search found, in order
-    // Where the next batch of an unsearched list starts: taken when a batch
+    // What a search found through the journal's index of characters, read
+    // a page at a time as an unsearched list is; otherwise the ids a
+    // search found, in order.
+    std::optional<journal::IndexFound> indexed_;
+    std::vector<std::int64_t> found_;
+    // Where the next batch of a paged list starts: taken when a batch
     // is read, as a note changed since would no longer place the row.
     std::optional<journal::ListPlace> next_;
-    // An unsearched list has been read to its end: its length is learnt by
+    // A paged list has been read to its end: its length is learnt by
     // reading, as counting a long journal first would keep the window from
     // opening.
     bool listEnded_ = false;

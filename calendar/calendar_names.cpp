@@ -1,5 +1,7 @@
 #include "calendar/calendar_names.h"
 
+#include <array>
+
 namespace calendar {
 namespace {
 
@@ -40,7 +42,13 @@ int cyclePosition(int index, int length) { return (index % length + length) % le
 }  // namespace
 
 std::string GanZhiName(int index) {
-    return std::string(kStemNames[cyclePosition(index, 10)]) + kBranchNames[cyclePosition(index, 12)];
+    // Joined once each: a casting names its pillars, and its chart its lines, by them.
+    static const auto kNames = [] {
+        std::array<std::string, 60> names;
+        for (int i = 0; i < 60; ++i) names[i] = std::string(kStemNames[i % 10]) + kBranchNames[i % 12];
+        return names;
+    }();
+    return kNames[cyclePosition(index, 60)];
 }
 
 std::string AnimalName(int index) { return kAnimalNames[cyclePosition(index, 12)]; }

@@ -10,7 +10,7 @@
 #include "command_line.h"
 #include "json_writer.h"
 #include "messages/catalog.h"
-#include "text/gbk_utf8.h"
+#include "text/gbk_tables.h"
 
 namespace cli {
 namespace {
@@ -19,7 +19,7 @@ using namespace std::chrono;
 using messages::Formatted;
 using messages::Translated;
 
-std::string Utf8(std::string_view gbk) { return text::Utf8FromGbk(gbk); }
+std::string Utf8(std::string_view gbk) { return text::tables::Utf8FromGbk(gbk); }
 
 std::string DateText(sys_days day) {
     const year_month_day d{day};

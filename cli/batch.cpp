@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cast_output.h"
+#include "flat_json_line.h"
 #include "messages/catalog.h"
 #include "pipeline/casting_road.h"
 
@@ -21,21 +22,23 @@ using pipeline::CastRequest;
 using pipeline::kNumberFields;
 using pipeline::kTextFields;
 
-// Fills `request` from the line's keys; the message of the first key it
-// cannot take, or nothing.
-std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
+// Fills `request` from the line's keys, of the full parser's document or
+// of the common shape read alone; the message of the first key it cannot
+// take, or nothing.
+template <class Object>
+std::optional<std::string> ReadKeys(const Object& object, CastRequest& request) {
     for (const auto& item : object.items()) {
         const std::string& key = item.key();
-        const json& value = item.value();
+        const auto& value = item.value();
         if (value.is_null()) continue;  // as if the key were absent
         if (key == "true_solar_time" || key == "summer_time") {
             if (!value.is_boolean()) return Formatted(Translated("%s must be true or false"), key.c_str());
-            (key == "true_solar_time" ? request.trueSolarTime : request.summerTime) = value.get<bool>();
+            (key == "true_solar_time" ? request.trueSolarTime : request.summerTime) = value.template get<bool>();
             continue;
         }
         if (key == "longitude") {
             if (!value.is_number()) return Formatted(Translated("%s must be a number"), key.c_str());
-            request.longitude = value.get<double>();
+            request.longitude = value.template get<double>();
             continue;
         }
         const auto text =
@@ -43,7 +46,7 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
         if (text != kTextFields.end()) {
             // A number is taken as the text it is written as: an age or a number to cast.
             if (value.is_string()) {
-                request.*text->value = value.get<std::string>();
+                request.*text->value = value.template get<std::string>();
             } else if (value.is_number_integer()) {
                 request.*text->value = value.dump();
             } else {
@@ -55,10 +58,10 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
                                          [&](const pipeline::NumberField& f) { return key == f.key; });
         if (number == kNumberFields.end()) return Formatted(Translated("unknown key '%s'"), key.c_str());
         if (!value.is_number_integer()) return Formatted(Translated("%s must be a whole number"), key.c_str());
-        if (value.is_number_unsigned() && value.get<unsigned long long>() > LLONG_MAX) {
+        if (value.is_number_unsigned() && value.template get<unsigned long long>() > LLONG_MAX) {
             return Formatted(Translated("%s is out of range"), key.c_str());
         }
-        request.*number->value = value.get<long long>();
+        request.*number->value = value.template get<long long>();
     }
     return std::nullopt;
 }
@@ -66,10 +69,15 @@ std::optional<std::string> ReadKeys(const json& object, CastRequest& request) {
 }  // namespace
 
 std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now) {
-    json object = json::parse(line, nullptr, false);
-    if (object.is_discarded() || !object.is_object()) return ErrorJson(Translated("the line is no JSON object"));
     CastRequest request;
-    if (auto error = ReadKeys(object, request)) return ErrorJson(*error);
+    // Most lines are read without a document; the parser takes the rest.
+    if (const std::optional<FlatObject> flat = ReadFlatObject(line)) {
+        if (auto error = ReadKeys(*flat, request)) return ErrorJson(*error);
+    } else {
+        const json object = json::parse(line, nullptr, false);
+        if (object.is_discarded() || !object.is_object()) return ErrorJson(Translated("the line is no JSON object"));
+        if (auto error = ReadKeys(object, request)) return ErrorJson(*error);
+    }
     auto cast = pipeline::CastRequested(request, now);
     if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) return ErrorJson(refusal->message);
     const pipeline::CastDone& done = std::get<pipeline::CastDone>(cast);

@@ -4,7 +4,7 @@
 #include "liuyao/chart.h"
 #include "reading/five_elements.h"
 #include "reading/trigrams.h"
-#include "text/gbk_utf8.h"
+#include "text/gbk_tables.h"
 
 namespace cli {
 
@@ -130,7 +130,7 @@ void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note) {
 std::string ReportText(const pipeline::CastValues& values) {
     std::string text;
     for (const std::string& line : values.report) {
-        text::AppendUtf8FromGbk(line, text);
+        text::tables::AppendUtf8FromGbk(line, text);
         text += '\n';
     }
     return text;

@@ -2,32 +2,38 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
-#include "text/gbk_utf8.h"
+#include "text/gbk_tables.h"
 
 namespace cli {
 
 JsonWriter& JsonWriter::Open(char bracket) {
     Separate();
-    out_ += bracket;
+    Put(bracket);
     valueBefore_ = false;
     return *this;
 }
 
 JsonWriter& JsonWriter::Close(char bracket) {
-    out_ += bracket;
+    Put(bracket);
     valueBefore_ = true;
     return *this;
 }
 
 void JsonWriter::Separate() {
-    if (valueBefore_) out_ += ',';
+    if (valueBefore_) Put(',');
 }
 
 JsonWriter& JsonWriter::Key(std::string_view key) {
     Separate();
-    Quoted(key);
-    out_ += ':';
+    char* out = Room(key.size() + 3);
+    *out = '"';
+    std::memcpy(out + 1, key.data(), key.size());
+    out[key.size() + 1] = '"';
+    out[key.size() + 2] = ':';
+    Wrote(key.size() + 3);
     valueBefore_ = false;
     return *this;
 }
@@ -43,45 +49,46 @@ JsonWriter& JsonWriter::GbkString(std::string_view gbk) {
     // Converted in place; the few texts that hold a byte to escape are
     // written again, escaped.
     Separate();
-    out_ += '"';
-    const std::size_t start = out_.size();
-    text::AppendUtf8FromGbk(gbk, out_);
-    if (PlainUpTo(std::string_view(out_).substr(start)) < out_.size() - start) {
-        utf8_.assign(out_, start);
-        out_.resize(start);
+    Put('"');
+    char* start = Room(text::tables::MostUtf8Bytes(gbk));
+    const std::string_view utf8(start, static_cast<std::size_t>(text::tables::WriteUtf8FromGbk(gbk, start) - start));
+    if (PlainUpTo(utf8) < utf8.size()) {
+        utf8_.assign(utf8);
         Escaped(utf8_);
+    } else {
+        Wrote(utf8.size());
     }
-    out_ += '"';
+    Put('"');
     valueBefore_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::Number(long long number) {
     Separate();
-    char text[24];
-    out_.append(text, std::to_chars(text, text + sizeof text, number).ptr);
+    char* out = Room(24);
+    Wrote(static_cast<std::size_t>(std::to_chars(out, out + 24, number).ptr - out));
     valueBefore_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::Real(double number) {
     Separate();
-    char text[32];
-    out_.append(text, std::to_chars(text, text + sizeof text, number).ptr);
+    char* out = Room(32);
+    Wrote(static_cast<std::size_t>(std::to_chars(out, out + 32, number).ptr - out));
     valueBefore_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::Bool(bool value) {
     Separate();
-    out_ += value ? "true" : "false";
+    Put(value ? "true" : "false");
     valueBefore_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::Null() {
     Separate();
-    out_ += "null";
+    Put("null");
     valueBefore_ = true;
     return *this;
 }
@@ -99,15 +106,25 @@ constexpr auto kToEscape = [] {
 }  // namespace
 
 std::size_t JsonWriter::PlainUpTo(std::string_view text) {
+    // Eight bytes at a time while none is a control, a quote or a
+    // backslash (a word's byte b is zero exactly when b ^ c is zero, and
+    // under 0x20 exactly when b - 0x20 borrows from its high bit); answers
+    // are long texts and seldom hold one.
+    constexpr std::uint64_t kOnes = 0x0101010101010101, kHighs = kOnes * 0x80;
+    const auto anyBelow = [](std::uint64_t word, std::uint64_t bound) { return (word - kOnes * bound) & ~word & kHighs; };
     std::size_t i = 0;
+    for (std::uint64_t word; i + 8 <= text.size(); i += 8) {
+        std::memcpy(&word, text.data() + i, 8);
+        if (anyBelow(word, 0x20) | anyBelow(word ^ (kOnes * '"'), 1) | anyBelow(word ^ (kOnes * '\\'), 1)) break;
+    }
     while (i < text.size() && !kToEscape[static_cast<unsigned char>(text[i])]) ++i;
     return i;
 }
 
 void JsonWriter::Quoted(std::string_view text) {
-    out_ += '"';
+    Put('"');
     Escaped(text);
-    out_ += '"';
+    Put('"');
 }
 
 void JsonWriter::Escaped(std::string_view text) {
@@ -115,15 +132,15 @@ void JsonWriter::Escaped(std::string_view text) {
     // Runs that need no escape are copied whole.
     while (!text.empty()) {
         const std::size_t plain = PlainUpTo(text);
-        out_.append(text.substr(0, plain));
+        Put(text.substr(0, plain));
         if (plain == text.size()) break;
         const auto byte = static_cast<unsigned char>(text[plain]);
         if (byte >= 0x20) {
-            out_ += '\\';
-            out_ += static_cast<char>(byte);
+            Put('\\');
+            Put(static_cast<char>(byte));
         } else {
             const char escape[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
-            out_.append(escape, sizeof escape);
+            Put(std::string_view(escape, sizeof escape));
         }
         text.remove_prefix(plain + 1);
     }

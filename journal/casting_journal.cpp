@@ -127,6 +127,12 @@ void Found(sqlite3_context* context, int, sqlite3_value** arguments) {
     sqlite3_result_int(context, found && id >= 0 && id < std::ssize(*found) && (*found)[static_cast<std::size_t>(id)]);
 }
 
+// How many castings found a page of a search looks up one by one, at
+// most: a few milliseconds' reading. Past that, castings found are common
+// enough that a page's worth is met within a few thousand steps of the
+// sort's index.
+constexpr int kLookedUpCastings = 2000;
+
 // Switching to WAL needs the file to itself, and SQLite gives up at once,
 // without the busy wait, while another program holds it, as when two open
 // a new journal together: the switch is tried again within the wait.
@@ -424,13 +430,23 @@ std::int64_t CastingJournal::Count() {
     });
 }
 
-std::vector<JournalEntry> CastingJournal::List(const std::optional<ListPlace>& after, int limit, ListOrder order) {
+std::vector<JournalEntry> CastingJournal::List(const std::optional<ListPlace>& after, int limit, ListOrder order,
+                                               const IndexFound* among) {
     return Reading<std::vector<JournalEntry>>([&] {
         std::vector<JournalEntry> entries;
+        // A few castings found are looked up one by one and sorted; many
+        // are met soon enough walking the sort's index, which a few would
+        // have walked to its end.
+        const std::string select =
+            !among ? kSelect + "WHERE "
+            : among->many ? kSelectColumns + "FROM castings CROSS JOIN castings_search USING (id) WHERE " + kFound + "AND "
+                          : kSelectColumns + "FROM castings_words CROSS JOIN castings ON id = castings_words.rowid WHERE " +
+                                kIndexFound + "AND ";
         // Reads from the key's index into `entries`, up to the limit.
-        const auto read = [&](const std::string& where, const std::string& orderBy, bool bindId) {
-            Statement list(db_, kSelect + where + orderBy + " LIMIT ?");
+        const auto read = [&](const std::string& condition, const std::string& orderBy, bool bindId) {
+            Statement list(db_, select + condition + orderBy + " LIMIT ?");
             int index = 0;
+            if (among) list.Bind(++index, std::string_view(among->many ? among->query : among->phrase));
             if (after) {
                 if (const auto* text = std::get_if<std::string>(&after->sortValue))
                     list.Bind(++index, std::string_view(*text));
@@ -442,7 +458,7 @@ std::vector<JournalEntry> CastingJournal::List(const std::optional<ListPlace>& a
             while (list.Step()) entries.push_back(ReadEntry(list));
         };
         if (!after) {
-            read("", OrderBy(order), false);
+            read("1 ", OrderBy(order), false);
             return entries;
         }
         // After the place: the castings tied with it on the key, then those
@@ -453,8 +469,8 @@ std::vector<JournalEntry> CastingJournal::List(const std::optional<ListPlace>& a
         // (The ties are ordered by id alone: SQLite does not see that an
         // expression's equal values need no sort.)
         const std::string key = SortExpression(order.key), beyond = order.ascending ? " > ? " : " < ? ";
-        read("WHERE " + key + " = ? AND id" + beyond, OrderBy({SortKey::Recorded, order.ascending}), true);
-        if (std::ssize(entries) < limit) read("WHERE " + key + beyond, OrderBy(order), false);
+        read(key + " = ? AND id" + beyond, OrderBy({SortKey::Recorded, order.ascending}), true);
+        if (std::ssize(entries) < limit) read(key + beyond, OrderBy(order), false);
         return entries;
     });
 }
@@ -521,6 +537,20 @@ std::vector<std::int64_t> CastingJournal::Find(std::string_view query, ListOrder
         find.Bind(1, query);
         while (find.Step()) ids.push_back(find.Int(0));
         return ids;
+    });
+}
+
+std::optional<IndexFound> CastingJournal::FindThroughIndex(std::string_view query) {
+    return Reading<std::optional<IndexFound>>([&]() -> std::optional<IndexFound> {
+        if (!IndexAnswers(query) || !HasCharacterIndex(db_)) return std::nullopt;
+        IndexFound found{std::string(query), PhraseOf(query)};
+        // Counted only as far as telling few from many: a common character
+        // is found in half a million castings.
+        Statement count(db_, "SELECT count(*) FROM (SELECT 1 FROM castings_words WHERE " + kIndexFound + "LIMIT ?)");
+        count.Bind(1, std::string_view(found.phrase));
+        count.Bind(2, static_cast<std::int64_t>(kLookedUpCastings) + 1);
+        found.many = count.Step() && count.Int(0) > kLookedUpCastings;
+        return found;
     });
 }
 

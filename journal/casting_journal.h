@@ -77,6 +77,15 @@ struct ListPlace {
     std::int64_t id = 0;
 };
 
+// A search the index of characters answers, to be listed a page at a time.
+struct IndexFound {
+    std::string query;
+    std::string phrase;  // the index's query
+    // More castings found than a page looks up one by one: a page is met
+    // walking the sort's index instead, each casting's search text tested.
+    bool many = false;
+};
+
 enum class WriteFailure {
     None,
     UnknownSchema,  // the journal is open read-only (OpenOutcome::ReadOnlyUnknownSchema)
@@ -130,8 +139,9 @@ public:
     std::int64_t Count();
     // Up to `limit` castings in `order` (newest first unless told), from the
     // list's start or from `after`: a window fetches a screenful at a time
-    // as rows come into view.
-    std::vector<JournalEntry> List(const std::optional<ListPlace>& after, int limit, ListOrder order = {});
+    // as rows come into view. With `among`, only the castings it holds.
+    std::vector<JournalEntry> List(const std::optional<ListPlace>& after, int limit, ListOrder order = {},
+                                   const IndexFound* among = nullptr);
     // The place just after `entry` in a list sorted by `key`, where the
     // next page starts.
     static ListPlace PlaceAfter(const JournalEntry& entry, SortKey key = SortKey::Recorded);
@@ -146,6 +156,11 @@ public:
     // scans the search texts); another order than the recorded one walks
     // the sort's index over them. Fetch the rows shown with Get.
     std::vector<std::int64_t> Find(std::string_view query, ListOrder order = {});
+    // What the index of characters finds for `query`, to be listed a page
+    // at a time (List): the first page of a search of a million castings
+    // shows without every casting found being read and sorted first.
+    // Nothing when the index cannot answer (see Find): Find is asked then.
+    std::optional<IndexFound> FindThroughIndex(std::string_view query);
     std::optional<JournalEntry> Get(std::int64_t id);
 
     // Caps the file at `pages` pages, as a full disk would: for tests of

@@ -58,7 +58,15 @@ std::string StemBranchName(StemBranch stemBranch) { return calendar::GanZhiName(
 
 // The branch of a sexagenary index is its index modulo 12, so the pair at
 // index branch - 1 ends with that branch.
-std::string BranchName(int branch) { return calendar::GanZhiName(branch - 1).substr(2); }
+std::string BranchName(int branch) {
+    // Cut once each: a chart asks two dozen times.
+    static const auto kNames = [] {
+        std::array<std::string, 12> names;
+        for (int b = 0; b < 12; ++b) names[b] = calendar::GanZhiName(b).substr(2);
+        return names;
+    }();
+    return kNames[((branch - 1) % 12 + 12) % 12];
+}
 
 reading::Element ElementOf(StemBranch stemBranch) { return reading::ElementOfBranch(stemBranch.branch); }
 

@@ -32,12 +32,7 @@ Lines AtGeneration(const Lines& pure, int generation) {
     return lines;
 }
 
-}  // namespace
-
-Palace PalaceOf(int upper, int lower) {
-    if (upper < 1 || upper > 8 || lower < 1 || lower > 8) throw std::out_of_range("no such trigram");
-    casting::CastingRecord names;
-    names.SetStartValues();
+Palace SearchPalaces(casting::CastingRecord& names, int upper, int lower) {
     const Lines hexagram = names.TrigramLines(lower) + names.TrigramLines(upper);
     for (int trigram = 1; trigram <= 8; ++trigram) {
         const Lines pure = names.TrigramLines(trigram) + names.TrigramLines(trigram);
@@ -47,6 +42,24 @@ Palace PalaceOf(int upper, int lower) {
     }
     // Every hexagram is in exactly one palace: eight palaces of eight.
     throw std::logic_error("hexagram in no palace");
+}
+
+}  // namespace
+
+Palace PalaceOf(int upper, int lower) {
+    if (upper < 1 || upper > 8 || lower < 1 || lower > 8) throw std::out_of_range("no such trigram");
+    // Searched once for all sixty-four: every chart asks, and the search
+    // builds the trigrams' lines anew.
+    static const auto kPalaces = [] {
+        casting::CastingRecord names;
+        names.SetStartValues();
+        std::array<std::array<Palace, 8>, 8> palaces;
+        for (int u = 1; u <= 8; ++u) {
+            for (int l = 1; l <= 8; ++l) palaces[u - 1][l - 1] = SearchPalaces(names, u, l);
+        }
+        return palaces;
+    }();
+    return kPalaces[upper - 1][lower - 1];
 }
 
 std::string_view GenerationName(Generation generation) { return kGenerationNames[static_cast<int>(generation)]; }

@@ -63,15 +63,17 @@ bool TakeDash(std::string_view& text) {
 std::optional<Refusal> RefuseOutOfRange(const DateFields& date, int hour) {
     const year_month_day asked{year{date.year}, month{static_cast<unsigned>(date.month)},
                                day{static_cast<unsigned>(date.day)}};
-    const std::string first = DateText(kFirstDay), last = DateText(kLastDay);
+    // The range's texts only for a refusal: a batch checks every line.
+    const auto first = [] { return DateText(kFirstDay); };
+    const auto last = [] { return DateText(kLastDay); };
     switch (casting::FaultOf({date.year, date.month, date.day, hour})) {
         case casting::MomentFault::DayOutsideCalendar:
-            return Refusal{Formatted(Translated("date %s lies outside %s to %s"), DateText(asked).c_str(), first.c_str(),
-                                     last.c_str())};
+            return Refusal{Formatted(Translated("date %s lies outside %s to %s"), DateText(asked).c_str(),
+                                     first().c_str(), last().c_str())};
         case casting::MomentFault::NextDayOutsideCalendar:
             return Refusal{Formatted(Translated("hour 23 of %s belongs to %s, outside %s to %s"), DateText(asked).c_str(),
-                                     DateText(year_month_day{sys_days{asked} + days{1}}).c_str(), first.c_str(),
-                                     last.c_str())};
+                                     DateText(year_month_day{sys_days{asked} + days{1}}).c_str(), first().c_str(),
+                                     last().c_str())};
         default:
             // The hour is checked with the other numbers; a day that does
             // not exist the engine names.

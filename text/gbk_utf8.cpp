@@ -1,16 +1,14 @@
 #include "gbk_utf8.h"
 
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstddef>
-#include <cstdint>
+#include <optional>
 
 namespace text {
 namespace {
-
-// kSingleByteCharacters, kPairCharacters, kGbkCodes: glibc iconv's GBK,
-// read out of it at build time. A table look-up per character is several
-// times quicker than iconv's call per text, and batches convert every field
-// of every answer.
-#include "gbk_map.inc"
 
 // An undecodable GBK unit: a lead byte with a valid trail byte counts as one
 // unassigned pair; any other byte stands alone, so an ASCII byte after a
@@ -39,126 +37,111 @@ std::size_t utf8UnitLength(std::string_view rest) {
     return n;
 }
 
-// The character that the GBK unit starting `rest` stands for and its
-// length in bytes, or a character of 0 when GBK assigns it none.
-struct Decoded {
-    char32_t character;
-    std::size_t length;
+// One conversion direction of glibc iconv, opened once per thread and reset
+// before each use so no shift state leaks from one text to the next.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (ok()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts `in`, appending to `out`. At a unit that cannot be converted
+    // `onUnheld` gets the rest of the input and returns how many bytes to
+    // skip, or nothing to stop there.
+    template <typename OnUnheld>
+    void run(std::string_view in, std::string& out, OnUnheld onUnheld) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        char buffer[1024];
+        while (srcLeft > 0) {
+            char* dst = buffer;
+            std::size_t dstLeft = sizeof buffer;
+            const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            const int error = rc == static_cast<std::size_t>(-1) ? errno : 0;
+            out.append(buffer, sizeof buffer - dstLeft);
+            if (error == E2BIG || error == 0) continue;
+            // EILSEQ or EINVAL (a sequence cut off at the end).
+            const std::optional<std::size_t> skip = onUnheld(std::string_view(src, srcLeft));
+            if (!skip) return;
+            const std::size_t n = std::min(*skip, srcLeft);
+            src += n;
+            srcLeft -= n;
+            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+
+private:
+    iconv_t cd_;
 };
 
-Decoded decodeGbk(std::string_view rest) {
-    const auto lead = static_cast<unsigned char>(rest[0]);
-    if (lead < 0x80) return {lead, 1};
-    if (gbkUnitLength(rest) == 2) {
-        const auto trail = static_cast<unsigned char>(rest[1]);
-        return {kPairCharacters[(lead - 0x81) * 191 + (trail - 0x40)], 2};
-    }
-    return {kSingleByteCharacters[lead - 0x80], 1};
+Converter& toUtf8() {
+    thread_local Converter converter("UTF-8", "GBK");
+    return converter;
 }
 
-// Beyond every character: what a byte that begins none decodes to.
-constexpr char32_t kNoCharacter = 0x110000;
-
-// The character the UTF-8 unit of `length` bytes starting `rest` encodes,
-// or kNoCharacter for a byte that begins none and for what iconv refuses
-// though it is shaped right: an overlong form, a surrogate, or a value past
-// U+10FFFF.
-char32_t decodeUtf8(std::string_view rest, std::size_t length) {
-    const auto byte = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(rest[i])); };
-    switch (length) {
-        case 1: return byte(0) < 0x80 ? byte(0) : kNoCharacter;
-        case 2: return (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F);
-        case 3: {
-            const char32_t c = (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
-            return c < 0x800 || (c >= 0xD800 && c < 0xE000) ? kNoCharacter : c;
-        }
-        default: {
-            const char32_t c = (byte(0) & 0x07) << 18 | (byte(1) & 0x3F) << 12 | (byte(2) & 0x3F) << 6 | (byte(3) & 0x3F);
-            return c < 0x10000 || c > 0x10FFFF ? kNoCharacter : c;
-        }
-    }
+Converter& toGbk() {
+    thread_local Converter converter("GBK", "UTF-8");
+    return converter;
 }
 
-// Writes `c`'s UTF-8 at `out`, returning the end.
-char* writeUtf8(char32_t c, char* out) {
-    if (c < 0x80) {
-        *out++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-        *out++ = static_cast<char>(0xC0 | c >> 6);
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {  // GBK's characters are all in the BMP
-        *out++ = static_cast<char>(0xE0 | c >> 12);
-        *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+// Without the GBK table (a C library built without it) only ASCII survives.
+template <typename UnitLength>
+std::string asciiOnly(std::string_view in, UnitLength unitLength) {
+    std::string out;
+    for (std::size_t i = 0; i < in.size(); i += unitLength(in.substr(i))) {
+        out.push_back(static_cast<unsigned char>(in[i]) < 0x80 ? in[i] : '?');
     }
     return out;
 }
 
-// Converts `utf8` onto `gbk`. At a character GBK cannot hold, or a byte
-// that begins no character, `onUnheld` gets the rest of the input and
-// returns whether to go on past that unit.
-template <typename OnUnheld>
-void toGbk(std::string_view utf8, std::string& gbk, OnUnheld onUnheld) {
-    for (std::size_t i = 0; i < utf8.size();) {
-        const std::string_view rest = utf8.substr(i);
-        const std::size_t length = utf8UnitLength(rest);
-        const char32_t c = decodeUtf8(rest, length);
-        const std::uint16_t code = c < 0x80 ? static_cast<std::uint16_t>(c) : c < 0x10000 ? kGbkCodes[c] : 0;
-        if (c >= 0x80 && code == 0) {
-            if (!onUnheld(rest.substr(0, length))) return;
-        } else if (code > 0xFF) {
-            gbk += static_cast<char>(code >> 8);
-            gbk += static_cast<char>(code & 0xFF);
-        } else {
-            gbk += static_cast<char>(code);
-        }
-        i += length;
-    }
-}
-
 }  // namespace
 
-void AppendUtf8FromGbk(std::string_view gbk, std::string& utf8) {
-    // Room for the longest result (a single byte may become three), taken
-    // once and cut to what was written: cheaper than growing per character.
-    const std::size_t start = utf8.size();
-    utf8.resize(start + 3 * gbk.size());
-    char* out = utf8.data() + start;
-    for (std::size_t i = 0; i < gbk.size();) {
-        if (static_cast<unsigned char>(gbk[i]) < 0x80) {
-            *out++ = gbk[i++];
-            continue;
-        }
-        const Decoded unit = decodeGbk(gbk.substr(i));
-        out = unit.character == 0 ? (*out = '?', out + 1) : writeUtf8(unit.character, out);
-        i += unit.length;
-    }
-    utf8.resize(static_cast<std::size_t>(out - utf8.data()));
-}
-
 std::string Utf8FromGbk(std::string_view gbk) {
+    Converter& converter = toUtf8();
+    if (!converter.ok()) return asciiOnly(gbk, gbkUnitLength);
     std::string utf8;
     utf8.reserve(gbk.size() * 3 / 2 + 1);
-    AppendUtf8FromGbk(gbk, utf8);
+    converter.run(gbk, utf8, [&](std::string_view rest) -> std::optional<std::size_t> {
+        utf8.push_back('?');
+        return gbkUnitLength(rest);
+    });
     return utf8;
 }
 
 std::string GbkFromUtf8(std::string_view utf8) {
+    Converter& converter = toGbk();
+    if (!converter.ok()) return asciiOnly(utf8, utf8UnitLength);
     std::string gbk;
     gbk.reserve(utf8.size());
-    toGbk(utf8, gbk, [&](std::string_view) {
-        gbk += '?';
-        return true;
+    converter.run(utf8, gbk, [&](std::string_view rest) -> std::optional<std::size_t> {
+        gbk.push_back('?');
+        return utf8UnitLength(rest);
     });
     return gbk;
 }
 
 StrictGbk GbkFromUtf8Strict(std::string_view utf8) {
     StrictGbk result;
+    Converter& converter = toGbk();
+    if (!converter.ok()) {
+        result.gbk = asciiOnly(utf8, utf8UnitLength);
+        const auto first = std::find_if(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        if (first != utf8.end()) {
+            const std::string_view rest = utf8.substr(static_cast<std::size_t>(first - utf8.begin()));
+            result.unheld = std::string(rest.substr(0, utf8UnitLength(rest)));
+        }
+        return result;
+    }
     result.gbk.reserve(utf8.size());
-    toGbk(utf8, result.gbk, [&](std::string_view unheld) {
-        result.unheld = std::string(unheld);
-        return false;
+    converter.run(utf8, result.gbk, [&](std::string_view rest) -> std::optional<std::size_t> {
+        result.unheld = std::string(rest.substr(0, utf8UnitLength(rest)));
+        return std::nullopt;
     });
     if (!result.ok()) result.gbk.clear();
     return result;

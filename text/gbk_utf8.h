@@ -12,9 +12,6 @@ namespace text {
 // The UTF-8 of GBK bytes. A byte sequence GBK cannot decode (a lone lead
 // byte, an unassigned pair, 0x80, 0xFF) becomes one "?" each.
 std::string Utf8FromGbk(std::string_view gbk);
-// The same, appended to `utf8`: for writers that gather many texts into
-// one buffer without a string for each.
-void AppendUtf8FromGbk(std::string_view gbk, std::string& utf8);
 
 // The GBK bytes of UTF-8 text. Every character GBK cannot hold, and every
 // byte that does not begin a well-formed UTF-8 sequence, becomes one "?".

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "journal/character_index.h"
@@ -140,10 +141,27 @@ TEST_F(CastingJournalTest, TheCharacterIndexFindsWhatAScanFinds) {
                              "天风", "在吗", "\x1f", "\x8a", "\xe8\x8a", "z", "芳王"};
     const journal::ListOrder orders[] = {{}, {journal::SortKey::Recorded, true}, {journal::SortKey::Time, false},
                                          {journal::SortKey::Name, true}};
+    // What the index finds, listed two at a time as the history window
+    // reads it, in each order; the scanned journal's Find in its place.
+    const auto paged = [](CastingJournal& journal, const char* query, journal::ListOrder order) {
+        const auto found = journal.FindThroughIndex(query);
+        if (!found) return journal.Find(query, order);
+        std::vector<std::int64_t> ids;
+        std::optional<journal::ListPlace> after;
+        for (auto page = journal.List(after, 2, order, &*found); !page.empty();
+             page = journal.List(after, 2, order, &*found)) {
+            for (const JournalEntry& entry : page) ids.push_back(entry.id);
+            after = CastingJournal::PlaceAfter(page.back(), order.key);
+        }
+        return ids;
+    };
     const auto found = [&](CastingJournal& journal) {
         std::vector<std::vector<std::int64_t>> all;
         for (const char* query : queries) {
-            for (const journal::ListOrder& order : orders) all.push_back(journal.Find(query, order));
+            for (const journal::ListOrder& order : orders) {
+                all.push_back(journal.Find(query, order));
+                all.push_back(paged(journal, query, order));
+            }
             all.emplace_back();
             journal.ForEach(query, [&](const JournalEntry& entry) { all.back().push_back(entry.id); });
         }
@@ -157,6 +175,32 @@ TEST_F(CastingJournalTest, TheCharacterIndexFindsWhatAScanFinds) {
     ASSERT_EQ(migrated.outcome(), journal::OpenOutcome::Ok) << migrated.message();
     EXPECT_EQ(found(migrated), expected);
     EXPECT_EQ(expected[0].size(), 5u) << "芳: four names and a note hold it, a deleted casting no more";
+    EXPECT_EQ(expected[1], expected[0]);
+}
+
+// Past a couple of thousand castings found, a page is met walking the sort's
+// index rather than looking each one up: the same castings in the same order.
+TEST_F(CastingJournalTest, ManyCastingsFoundArePagedAsFindSortsThem) {
+    CastingJournal journal(file);
+    for (int i = 0; i < 2400; ++i) {
+        JournalEntry entry = Casting(i % 7 ? "王芳" : "李四", "此事能成否");
+        entry.castAt -= (i * 37 % 101) * 60;
+        journal.Record(entry);
+    }
+    const auto found = journal.FindThroughIndex("芳");
+    ASSERT_TRUE(found);
+    ASSERT_TRUE(found->many);
+    for (const journal::ListOrder order : {journal::ListOrder{journal::SortKey::Time, false},
+                                           journal::ListOrder{journal::SortKey::Name, true}}) {
+        std::vector<std::int64_t> ids;
+        std::optional<journal::ListPlace> after;
+        for (auto page = journal.List(after, 500, order, &*found); !page.empty();
+             page = journal.List(after, 500, order, &*found)) {
+            for (const JournalEntry& entry : page) ids.push_back(entry.id);
+            after = CastingJournal::PlaceAfter(page.back(), order.key);
+        }
+        EXPECT_EQ(ids, journal.Find("芳", order));
+    }
 }
 
 TEST_F(CastingJournalTest, EditsNotesAndDeletesAndSaysWhenTheCastingIsGone) {
