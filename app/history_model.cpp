@@ -1,6 +1,8 @@
 #include "history_model.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -66,6 +68,23 @@ const HistoryModel::Shown& HistoryModel::HexagramShown(const std::string& name) 
         }
     }
     return hexagramsShown_.emplace(name, std::move(shown)).first->second;
+}
+
+QString HistoryModel::MethodShown(const std::string& method) const {
+    // The engine's names of its methods, in the words of a window that
+    // does not read Chinese; under Chinese they are shown as data.
+    static constexpr const char* kMethods[] = {
+        QT_TRANSLATE_NOOP("MethodName", "传统起卦"),         QT_TRANSLATE_NOOP("MethodName", "时分起卦"),
+        QT_TRANSLATE_NOOP("MethodName", "日期天干数起卦"),   QT_TRANSLATE_NOOP("MethodName", "日期地支数起卦"),
+        QT_TRANSLATE_NOOP("MethodName", "问话字的笔画数起卦"), QT_TRANSLATE_NOOP("MethodName", "单字笔画数起卦"),
+        QT_TRANSLATE_NOOP("MethodName", "姓名笔画数起卦"),   QT_TRANSLATE_NOOP("MethodName", "手工指定起卦"),
+        QT_TRANSLATE_NOOP("MethodName", "数字起卦")};
+    if (QLocale().language() != QLocale::Chinese) {
+        for (const char* known : kMethods) {
+            if (method == known) return QCoreApplication::translate("MethodName", known);
+        }
+    }
+    return TextShown(method);
 }
 
 const QString& HistoryModel::TextShown(const std::string& text) const {
@@ -201,7 +220,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
         case Time:
             return CastTime(entry) + (entry.AwayFromDefaults() ? kConventionsMark : QString());
         case Name: return QString::fromStdString(entry.name);
-        case Method: return TextShown(entry.method);
+        case Method: return MethodShown(entry.method);
         case Question: return QString::fromStdString(entry.question);
         case Note: return QString::fromStdString(entry.note);
         case Hexagrams:

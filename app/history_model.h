@@ -72,6 +72,8 @@ private:
     // language: a hexagram's, or any other (a method's, a place's).
     const Shown& HexagramShown(const std::string& name) const;
     const QString& TextShown(const std::string& text) const;
+    // A method's name: translated outside Chinese, else as TextShown gives it.
+    QString MethodShown(const std::string& method) const;
     QString TimeTip(const journal::JournalEntry& entry) const;
 
     journal::CastingJournal& journal_;

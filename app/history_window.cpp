@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "casting_recorder.h"
+#include "data_script.h"
 #include "history_model.h"
 #include "journal/journal_export.h"
 #include "save_file.h"
@@ -34,8 +35,7 @@ HistoryWindow::HistoryWindow(CastingRecorder& recorder, ShellServices services, 
     table->horizontalHeader()->setStretchLastSection(true);
     // Fixed widths: fitting them to the contents would read every row.
     for (const auto& [column, width] : {std::pair{HistoryModel::Time, 130}, {HistoryModel::Name, 90},
-                                        {HistoryModel::Method, 150}, {HistoryModel::Question, 150},
-                                        {HistoryModel::Hexagrams, 150}}) {
+                                        {HistoryModel::Method, 150}, {HistoryModel::Question, 150}}) {
         table->setColumnWidth(column, width);
     }
 
@@ -90,6 +90,8 @@ void HistoryWindow::RetranslateUi() {
         button->setAccessibleName(caption);
     }
     model_->RetranslateHeadings();
+    // Names glossed with their pinyin need about half as much room again.
+    table->setColumnWidth(HistoryModel::Hexagrams, NameGlossShown() == reading::NameGloss::None ? 150 : 240);
 }
 
 void HistoryWindow::keyPressEvent(QKeyEvent* event) {

@@ -499,6 +499,54 @@ conventions that turn on the hour and minute are best read under “Astronomical
     </message>
 </context>
 <context>
+    <name>MethodName</name>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>传统起卦</source>
+        <translation>Traditional</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>时分起卦</source>
+        <translation>Hour and minute</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>日期天干数起卦</source>
+        <translation>Date, stem numbers</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>日期地支数起卦</source>
+        <translation>Date, branch numbers</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>问话字的笔画数起卦</source>
+        <translation>Question&apos;s strokes</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>单字笔画数起卦</source>
+        <translation>Character&apos;s strokes</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>姓名笔画数起卦</source>
+        <translation>Name&apos;s strokes</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>手工指定起卦</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>数字起卦</source>
+        <translation>Numbers</translation>
+    </message>
+</context>
+<context>
     <name>ReadingHeading</name>
     <message>
         <location filename="../reading_headings.cpp" line="9"/>

@@ -497,6 +497,54 @@
     </message>
 </context>
 <context>
+    <name>MethodName</name>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>传统起卦</source>
+        <translation>傳統起卦</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>时分起卦</source>
+        <translation>時分起卦</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>日期天干数起卦</source>
+        <translation>日期天干數起卦</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>日期地支数起卦</source>
+        <translation>日期地支數起卦</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>问话字的笔画数起卦</source>
+        <translation>問話字的筆畫數起卦</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>单字笔画数起卦</source>
+        <translation>單字筆畫數起卦</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>姓名笔画数起卦</source>
+        <translation>姓名筆畫數起卦</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>手工指定起卦</source>
+        <translation>手工指定起卦</translation>
+    </message>
+    <message>
+        <location filename="../history_model.cpp" line="75"/>
+        <source>数字起卦</source>
+        <translation>數字起卦</translation>
+    </message>
+</context>
+<context>
     <name>ReadingHeading</name>
     <message>
         <location filename="../reading_headings.cpp" line="9"/>

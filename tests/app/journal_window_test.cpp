@@ -708,7 +708,8 @@ TEST_F(JournalWindowTest, TheHistoryAndAnOpenedCastingFollowTheLanguage) {
     } languages[] = {
         {"zh_TW", {"天水訟 → 天澤履", "問話字的筆畫數起卦", "農曆", "张三", "訟：" + judgment, "【經文】"}, {"兇", "【经文】"}},
         {"zh_HK", {"天水訟 → 天澤履", "問話字的筆畫數起卦", "訟：" + judgment}, {"兇"}},
-        {"en", {"讼 sòng → 履 lǚ", "Sòng · Conflict\n→ Lǚ · Treading", "【Body and Use】", "讼：有孚"}, {"【体用】"}},
+        {"en", {"讼 sòng → 履 lǚ", "Sòng · Conflict\n→ Lǚ · Treading", "Question's strokes", "【Body and Use】", "讼：有孚"},
+         {"【体用】"}},
     };
     for (const auto& l : languages) {
         ApplyLanguage(QLocale(QString::fromLatin1(l.language)));
