@@ -41,7 +41,7 @@ int cyclePosition(int index, int length) { return (index % length + length) % le
 
 }  // namespace
 
-std::string GanZhiName(int index) {
+const std::string& GanZhiName(int index) {
     // Joined once each: a casting names its pillars, and its chart its lines, by them.
     static const auto kNames = [] {
         std::array<std::string, 60> names;

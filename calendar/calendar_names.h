@@ -7,7 +7,8 @@
 namespace calendar {
 
 // `GanZhiName`: stem and branch of a sexagenary index, "甲子" for 0 and 60.
-std::string GanZhiName(int index);
+// One of sixty texts made once, which lives as long as the program.
+const std::string& GanZhiName(int index);
 
 // `AnimalName`: the zodiac animal of a sexagenary index's branch.
 std::string AnimalName(int index);

@@ -27,9 +27,7 @@ ClockTime LocalClock() {
 }
 
 CastingEngine::CastingEngine(DateHolder& calendar, std::function<ClockTime()> clock)
-    : calendar_(calendar), clock_(std::move(clock)) {
-    record_.SetStartValues();
-}
+    : calendar_(calendar), clock_(std::move(clock)), record_(StartRecord()) {}
 
 void CastingEngine::ComputeFacts(const Moment& moment) { ComputeMomentFacts(moment, calendar_, facts_); }
 void CastingEngine::DerivePrimary() { casting::DerivePrimary(record_); }

@@ -86,6 +86,12 @@ public:
     const CastingRecord& record() const { return record_; }
     const MomentFacts& facts() const { return facts_; }
     const std::vector<std::string>& report() const { return report_; }
+    // The same moved out, by an engine that ends with its casting.
+    void TakeLastCasting(CastingRecord& record, MomentFacts& facts, std::vector<std::string>& report) && {
+        record = std::move(record_);
+        facts = std::move(facts_);
+        report = std::move(report_);
+    }
 
 private:
     // Refuses a moment with `fault`, else runs `command`, turning a

@@ -21,10 +21,29 @@ void CastingRecord::SetStartValues() {
 }
 
 int CastingRecord::TrigramOf(std::string_view lines) const {
+    // Compared byte by byte: a casting looks up a dozen trigrams, eight
+    // texts of three bytes each time, and a call to memcmp per text cost
+    // more than its bytes.
+    const auto same = [lines](const std::string& text) {
+        if (text.size() != lines.size()) return false;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != lines[i]) return false;
+        }
+        return true;
+    };
     for (int n = Qian; n <= Kun; ++n) {
-        if (texts[n] == lines) return n;
+        if (same(texts[n])) return n;
     }
     return 0;
+}
+
+const CastingRecord& StartRecord() {
+    static const CastingRecord kStart = [] {
+        CastingRecord record;
+        record.SetStartValues();
+        return record;
+    }();
+    return kStart;
 }
 
 std::string LineTextOf(const HexagramLines& lines, int from) {

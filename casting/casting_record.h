@@ -48,6 +48,7 @@ struct CastingRecord {
     std::optional<ClockTime> Clock;
 
     std::string& TrigramLines(int trigram) { return texts[trigram]; }
+    const std::string& TrigramLines(int trigram) const { return texts[trigram]; }
     std::string& HexagramNames(int k) { return texts[8 + k]; }
     const std::string& HexagramNames(int k) const { return texts[8 + k]; }
     std::string& LineMarks(int line) { return texts[13 + line]; }
@@ -61,6 +62,10 @@ struct CastingRecord {
     // The trigram whose line text is `lines`, 0 when none is.
     int TrigramOf(std::string_view lines) const;
 };
+
+// A record as SetStartValues leaves a new one, made once: for those that
+// only read its line texts and figures, as a chart does.
+const CastingRecord& StartRecord();
 
 // The three lines from..from+2 of a hexagram as a line text.
 std::string LineTextOf(const HexagramLines& lines, int from);

@@ -38,10 +38,14 @@ const auto kMonthNames = NameTable<12>([](int i) { return calendar::LunarMonthNa
 const auto kDayNames = NameTable<30>([](int i) { return calendar::LunarDayName(i); });
 
 // Sets `number` to i when `name` equals the i-th name; leaves it otherwise.
+// A table's names differ, so the search ends at the first that matches.
 template <std::size_t Count>
 void MatchNumber(std::string_view name, const std::array<std::string, Count>& names, int& number) {
     for (std::size_t i = 0; i < Count; ++i) {
-        if (name == names[i]) number = static_cast<int>(i) + 1;
+        if (name == names[i]) {
+            number = static_cast<int>(i) + 1;
+            return;
+        }
     }
 }
 
@@ -95,7 +99,7 @@ void ComputeMomentFacts(const Moment& moment, DateHolder& holder, MomentFacts& f
     const calendar::LunarDate lunar = calendar::SolarToLunar(date, moment.rule);
     const std::string monthName = lunar.year != 0 ? calendar::LunarMonthName(lunar.month, false) : "";
     const std::string dayName = calendar::LunarDayName(lunar.day);
-    facts.LunarDate = lunar.year != 0 ? calendar::ChineseYearText(lunar.year) + monthName + dayName : "";
+    facts.LunarDate = lunar.year != 0 ? calendar::ChineseYearText(lunar.year).append(monthName).append(dayName) : "";
 
     std::string hourStemDay = facts.DayPillarText;
     const calendar::PillarBoundary boundary = rules.pillarBoundary;

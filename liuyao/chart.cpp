@@ -21,11 +21,10 @@ PlacedBranch Placed(StemBranch stemBranch, Element palace) {
     return {stemBranch, element, KinOf(element, palace)};
 }
 
-// The day's ten-day week opens on the 甲 day at or before it; guaku names
-// the two branches that week leaves out.
-std::array<int, 2> VoidBranchesOf(int dayStem, int dayBranch) {
-    const int weekHeadBranch = (dayBranch - dayStem + 12) % 12 + 1;
-    const std::string voids = casting::VoidBranches("甲" + BranchName(weekHeadBranch));
+// The two branches the ten-day week opening on 甲 and `headBranch` leaves
+// out, as guaku names them.
+std::array<int, 2> WeekVoidBranches(int headBranch) {
+    const std::string voids = casting::VoidBranches("甲" + BranchName(headBranch));
     std::array<int, 2> branches{};
     for (int b = 1; b <= 12; ++b) {
         if (voids.substr(0, 2) == BranchName(b)) branches[0] = b;
@@ -33,6 +32,19 @@ std::array<int, 2> VoidBranchesOf(int dayStem, int dayBranch) {
     }
     if (branches[0] == 0 || branches[1] == 0) throw std::logic_error("guaku gave no void branches");
     return branches;
+}
+
+// The day's ten-day week opens on the 甲 day at or before it. A stem and a
+// branch of one parity put that day on an odd branch: six weeks, asked of
+// guaku once each rather than for every chart.
+std::array<int, 2> VoidBranchesOf(int dayStem, int dayBranch) {
+    static const auto kWeeks = [] {
+        std::array<std::array<int, 2>, 6> weeks;
+        for (int w = 0; w < 6; ++w) weeks[w] = WeekVoidBranches(2 * w + 1);
+        return weeks;
+    }();
+    const int weekHeadBranch = (dayBranch - dayStem + 12) % 12 + 1;
+    return kWeeks[(weekHeadBranch - 1) / 2];
 }
 
 }  // namespace
@@ -72,8 +84,7 @@ Chart ComputeChart(const ChartInput& in) {
     chart.ying = YingLine(chart.palace.generation);
     chart.voidBranches = VoidBranchesOf(in.dayStem, in.dayBranch);
 
-    casting::CastingRecord names;
-    names.SetStartValues();
+    const casting::CastingRecord& names = casting::StartRecord();
     const std::string lines = names.TrigramLines(in.lowerTrigram) + names.TrigramLines(in.upperTrigram);
     std::array<bool, 5> present{};
     for (int k = 1; k <= 6; ++k) {

@@ -54,11 +54,11 @@ StemBranch NajiaOf(int upper, int lower, int line) {
     return Table()[trigram - 1][line - 1];
 }
 
-std::string StemBranchName(StemBranch stemBranch) { return calendar::GanZhiName(IndexOf(stemBranch)); }
+const std::string& StemBranchName(StemBranch stemBranch) { return calendar::GanZhiName(IndexOf(stemBranch)); }
 
 // The branch of a sexagenary index is its index modulo 12, so the pair at
 // index branch - 1 ends with that branch.
-std::string BranchName(int branch) {
+const std::string& BranchName(int branch) {
     // Cut once each: a chart asks two dozen times.
     static const auto kNames = [] {
         std::array<std::string, 12> names;

@@ -19,11 +19,11 @@ struct StemBranch {
 // Throws std::out_of_range for a trigram or a line out of range.
 StemBranch NajiaOf(int upper, int lower, int line);
 
-// "甲子"; GBK.
-std::string StemBranchName(StemBranch stemBranch);
+// "甲子"; GBK, made once.
+const std::string& StemBranchName(StemBranch stemBranch);
 
-// "子"; GBK.
-std::string BranchName(int branch);
+// "子"; GBK, made once.
+const std::string& BranchName(int branch);
 
 // The element of the branch.
 reading::Element ElementOf(StemBranch stemBranch);

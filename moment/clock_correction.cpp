@@ -40,26 +40,26 @@ std::string HourText(seconds offset) {
 }  // namespace
 
 std::string ClockText(const ClockReading& r) {
-    // printf's "%04d-%02d-%02d %02d:%02d:%02d" by hand: a batch writes two
-    // of these an answer, and printf's parsing of its format cost more
-    // than the casting's hexagrams.
-    std::string text;
-    text.reserve(19);
-    const auto padded = [&text](int value, std::size_t width) {
-        char digits[16];
-        char* end = std::to_chars(digits, digits + sizeof digits, std::abs(static_cast<long>(value))).ptr;
-        const std::size_t length = static_cast<std::size_t>(end - digits) + (value < 0);
-        if (value < 0) text += '-';  // the sign counts in the width, the zeros come after it
-        if (length < width) text.append(width - length, '0');
-        text.append(digits, end);
+    // printf's "%04d-%02d-%02d %02d:%02d:%02d" by hand: a batch writes
+    // several of these a line, and printf's parsing of its format cost more
+    // than the casting's hexagrams. Written into a buffer wide enough for
+    // six ints and their separators, then copied out once.
+    char text[6 * 12];
+    char* out = text;
+    const auto padded = [&out](int value, long width) {
+        char digits[12];
+        char* const end = std::to_chars(digits, digits + sizeof digits, std::abs(static_cast<long>(value))).ptr;
+        if (value < 0) *out++ = '-';  // the sign counts in the width, the zeros come after it
+        for (long length = (end - digits) + (value < 0); length < width; ++length) *out++ = '0';
+        for (const char* digit = digits; digit != end; ++digit) *out++ = *digit;
     };
     padded(r.year, 4);
     for (const auto& [separator, value] : {std::pair{'-', r.month}, {'-', r.day}, {' ', r.hour}, {':', r.minute},
                                            {':', r.second}}) {
-        text += separator;
+        *out++ = separator;
         padded(value, 2);
     }
-    return text;
+    return std::string(text, out);
 }
 
 const char* CorrectionKey(CorrectionKind kind) {
@@ -85,7 +85,8 @@ std::variant<CorrectedMoment, MomentRefusal> CorrectClock(const ClockReading& cl
     }
 
     CorrectedMoment corrected;
-    const std::string reading = "时钟读数 " + MinuteText(clock);
+    // Written only for a warning: most readings have none.
+    const auto reading = [&clock] { return "时钟读数 " + MinuteText(clock); };
     seconds shift{0};
     if (zone.kind == ZoneReading::Kind::Skipped) {
         // The refusal is printed in the command line's language; the
@@ -98,7 +99,7 @@ std::variant<CorrectedMoment, MomentRefusal> CorrectClock(const ClockReading& cl
         corrected.warnings.push_back(messages::Formatted(kSkipped, MinuteText(clock).c_str(), options.zone.c_str()) +
                                      "，按标准时间起卦");
     } else if (zone.summerOffset != seconds{0}) {
-        corrected.warnings.push_back(reading + " 在夏令时内（" + options.zone + " 拨快" + HourText(zone.summerOffset) +
+        corrected.warnings.push_back(reading() + " 在夏令时内（" + options.zone + " 拨快" + HourText(zone.summerOffset) +
                                      (options.summerTime ? "），已拨回标准时间" : "），未拨回标准时间"));
         if (options.summerTime) {
             shift -= zone.summerOffset;
@@ -106,7 +107,7 @@ std::variant<CorrectedMoment, MomentRefusal> CorrectClock(const ClockReading& cl
         }
     }
     if (zone.kind == ZoneReading::Kind::Doubled && options.summerTime) {
-        corrected.warnings.push_back(reading + " 出现过两次：" + options.zone + " 的钟表在此拨回，按第一次起卦");
+        corrected.warnings.push_back(reading() + " 出现过两次：" + options.zone + " 的钟表在此拨回，按第一次起卦");
     }
 
     if (options.trueSolarTime) {

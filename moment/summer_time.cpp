@@ -22,10 +22,24 @@ ZoneReading ReadingOf(const date::time_zone& zone, const date::sys_info& info, Z
     return {kind, standard, info.offset - standard};
 }
 
+// The zone of `zoneName`. The last one found is kept: a batch reads the
+// same zone line after line, and finding it by name among the database's
+// six hundred cost more than reading the clock in it. The database is
+// loaded once and never reloaded, so a zone found stays where it is.
+const date::time_zone* ZoneNamed(const std::string& zoneName) {
+    thread_local std::string lastName;
+    thread_local const date::time_zone* last = nullptr;
+    if (last == nullptr || zoneName != lastName) {
+        last = date::locate_zone(zoneName);
+        lastName = zoneName;
+    }
+    return last;
+}
+
 }  // namespace
 
 ZoneReading ReadInZone(const std::string& zoneName, local_seconds clock) {
-    const date::time_zone* zone = date::locate_zone(zoneName);
+    const date::time_zone* zone = ZoneNamed(zoneName);
     const date::local_info info = zone->get_info(date::local_seconds{clock.time_since_epoch()});
     switch (info.result) {
         case date::local_info::nonexistent:

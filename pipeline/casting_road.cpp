@@ -10,8 +10,16 @@
 namespace pipeline {
 namespace {
 
-casting::CastingOutcome CastBy(casting::CastingEngine& engine, const Casting& c, const casting::Moment& moment) {
-    const casting::Person person = PersonOf(c);
+// Whether the engine a casting is cast on lives on after it, as the
+// window's does for its next step, or ends with it, giving up what it made.
+enum class EngineAfter { Kept, Ended };
+
+// `counted`, when given, stands for the text the method counts the strokes of.
+casting::CastingOutcome CastBy(casting::CastingEngine& engine, const Casting& c, const casting::Moment& moment,
+                               const std::string* counted) {
+    casting::Person person = PersonOf(c);
+    if (counted && c.method == Method::Name) person.name = *counted;
+    const std::string& text = counted ? *counted : c.text;
     switch (c.method) {
         case Method::Traditional:
             return engine.CastTraditional(person, moment);
@@ -24,9 +32,9 @@ casting::CastingOutcome CastBy(casting::CastingEngine& engine, const Casting& c,
         case Method::Name:
             return engine.CastByName(person, moment);
         case Method::Question:
-            return engine.CastByQuestion(person, moment, c.text);
+            return engine.CastByQuestion(person, moment, text);
         case Method::Character:
-            return engine.CastByCharacter(person, moment, c.text);
+            return engine.CastByCharacter(person, moment, text);
         case Method::Manual:
             return engine.CastManually(person, moment, c.upper, c.lower, c.line);
         case Method::Number:
@@ -44,7 +52,7 @@ Hexagram HexagramOf(const std::string& name, const casting::HexagramLines& lines
 std::optional<reading::Reading> ReadingOf(const casting::CastingRecord& record, const casting::MomentFacts& facts,
                                           casting::StrengthBy strength) {
     try {
-        return reading::ComputeReading(reading::ReadingInputOf(record, facts, strength));
+        return reading::ComputeReading(reading::ReadingInputOf(record, facts, strength), record);
     } catch (const std::invalid_argument&) {
         return std::nullopt;
     }
@@ -59,7 +67,7 @@ std::optional<liuyao::Chart> ChartOf(const casting::CastingRecord& record, const
 }
 
 // The entered text a method counts the strokes of, if it counts any.
-std::string* CountedField(Casting& c) {
+const std::string* CountedField(const Casting& c) {
     switch (c.method) {
         case Method::Name: return &c.name;
         case Method::Question:
@@ -68,57 +76,71 @@ std::string* CountedField(Casting& c) {
     }
 }
 
-struct CountedCasting {
-    Casting casting;
-    std::vector<CountedAs> countedAs;
-};
-
-// `c` with the text its method counts the strokes of in the characters the
-// stroke table knows, or the refusal of one it cannot count.
-std::variant<CountedCasting, casting::CastingOutcome> CountedCastingOf(const Casting& c) {
-    CountedCasting counted{c, {}};
-    std::string* field = CountedField(counted.casting);
-    if (field == nullptr) return counted;
+// The text `c`'s method counts the strokes of, in the characters the stroke
+// table knows (nothing when the method counts none), or the refusal of one
+// it cannot count.
+std::variant<std::optional<CountedText>, casting::CastingOutcome> CountedFieldOf(const Casting& c) {
+    const std::string* field = CountedField(c);
+    if (field == nullptr) return std::nullopt;
     try {
         auto text = CountedTextOf(*field);
         if (const auto* uncounted = std::get_if<UncountedCharacter>(&text)) {
             return casting::CastingOutcome{casting::Refusal::NotChinese, UncountedMessage(*uncounted)};
         }
-        *field = std::move(std::get<CountedText>(text).text);
-        counted.countedAs = std::move(std::get<CountedText>(text).countedAs);
+        return std::optional<CountedText>(std::get<CountedText>(std::move(text)));
     } catch (const std::runtime_error& error) {
         // OpenCC's dictionaries missing: said, rather than counted as 0.
         return casting::CastingOutcome{casting::Refusal::InvalidValue, text::GbkFromUtf8(error.what())};
     }
-    return counted;
 }
 
 casting::Moment MomentAt(const Casting& c, const moment::ClockReading& at) {
     return {at.year, at.month, at.day, at.hour, c.rule, at.minute, c.conventions};
 }
 
-// What the engine's casting produced, read and charted; no notes, no entry.
-std::variant<CastValues, casting::CastingOutcome> ValuesOn(casting::CastingEngine& engine, const Casting& c,
-                                                           const moment::CorrectedMoment& castFrom) {
-    auto counted = CountedCastingOf(c);
+// What the engine's casting produced, read and charted, into `values`, a
+// CastValues made empty where its caller returns it (each move of one
+// moved some forty strings); no notes, no entry. A refusal leaves
+// `values` as it was.
+casting::CastingOutcome ValuesInto(CastValues& values, casting::CastingEngine& engine, EngineAfter after,
+                                   const Casting& c, const moment::CorrectedMoment& castFrom) {
+    auto counted = CountedFieldOf(c);
     if (auto* refused = std::get_if<casting::CastingOutcome>(&counted)) return std::move(*refused);
-    std::vector<CountedAs>& countedAs = std::get<CountedCasting>(counted).countedAs;
-    const casting::CastingOutcome outcome =
-        CastBy(engine, std::get<CountedCasting>(counted).casting, MomentAt(c, castFrom.castFrom));
+    std::optional<CountedText>& countedText = std::get<std::optional<CountedText>>(counted);
+    casting::CastingOutcome outcome =
+        CastBy(engine, c, MomentAt(c, castFrom.castFrom), countedText ? &countedText->text : nullptr);
     if (outcome.refusal != casting::Refusal::None) return outcome;
+    if (countedText) values.countedAs = std::move(countedText->countedAs);
     // The report names the person and the clock reading as entered; its
     // facts are the moment cast from's.
-    if (!castFrom.corrections.empty() || !countedAs.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
+    if (!castFrom.corrections.empty() || !values.countedAs.empty()) engine.WriteReport(PersonOf(c), MomentOf(c));
 
-    CastValues values{engine.record(), engine.facts(), {},       engine.report(),       std::nullopt,
-                      std::nullopt,    std::nullopt,   castFrom, std::move(countedAs), {}};
+    if (after == EngineAfter::Ended) {
+        std::move(engine).TakeLastCasting(values.record, values.facts, values.report);
+    } else {
+        values.record = engine.record();
+        values.facts = engine.facts();
+        values.report = engine.report();
+    }
+    values.moment = castFrom;
     const casting::CastingRecord& r = values.record;
     const casting::HexagramLines* lines[] = {&r.PrimaryLines, &r.NuclearLines, &r.ChangedLines, &r.OppositeLines,
                                              &r.ReversedLines};
     for (int k = 1; k <= 5; ++k) values.hexagrams[k - 1] = HexagramOf(r.HexagramNames(k), *lines[k - 1]);
     values.reading = ReadingOf(r, values.facts, c.conventions.strength);
     values.chart = ChartOf(r, values.facts);
-    return values;
+    return outcome;
+}
+
+// ValuesInto with the boundary notes and, when asked for, the journal's
+// entry: the whole of a casting.
+casting::CastingOutcome CastInto(CastValues& values, casting::CastingEngine& engine, EngineAfter after,
+                                 const Casting& c, const moment::CorrectedMoment& castFrom) {
+    casting::CastingOutcome outcome = ValuesInto(values, engine, after, c, castFrom);
+    if (outcome.refusal != casting::Refusal::None) return outcome;
+    values.boundaries = BoundaryNotes(c, castFrom);
+    if (c.record) values.entry = EntryOfCasting(c, values);
+    return outcome;
 }
 
 // An engine of its own for a casting cast from `castFrom`: its clock reads
@@ -187,38 +209,48 @@ Casting CastingOf(Method method, const casting::Person& person, const casting::M
     return c;
 }
 
+// Each function below returns the one variable it fills, so that it is
+// made where its caller keeps it.
 std::variant<CastValues, casting::CastingOutcome> CastOn(casting::CastingEngine& engine, const Casting& c,
                                                          const moment::CorrectedMoment& castFrom) {
-    auto cast = ValuesOn(engine, c, castFrom);
-    auto* values = std::get_if<CastValues>(&cast);
-    if (!values) return cast;
-    values->boundaries = BoundaryNotes(c, castFrom);
-    if (c.record) values->entry = EntryOfCasting(c, *values);
+    std::variant<CastValues, casting::CastingOutcome> cast;
+    casting::CastingOutcome outcome = CastInto(std::get<CastValues>(cast), engine, EngineAfter::Kept, c, castFrom);
+    if (outcome.refusal != casting::Refusal::None) cast = std::move(outcome);
     return cast;
 }
 
 std::optional<CastValues> CastAside(const Casting& c, const moment::CorrectedMoment& castFrom) {
     OwnEngine own(castFrom);
-    auto cast = ValuesOn(own.engine, c, castFrom);
-    if (auto* values = std::get_if<CastValues>(&cast)) return std::move(*values);
-    return std::nullopt;
+    std::optional<CastValues> aside(std::in_place);
+    if (ValuesInto(*aside, own.engine, EngineAfter::Ended, c, castFrom).refusal != casting::Refusal::None) {
+        aside.reset();
+    }
+    return aside;
 }
 
 std::variant<CastDone, Refusal> CastRequested(const CastRequest& request, const LocalTime& now) {
+    std::variant<CastDone, Refusal> done;
     auto checked = Check(request, now);
-    if (auto* refusal = std::get_if<Refusal>(&checked)) return std::move(*refusal);
-    Casting& c = std::get<Casting>(checked);
+    if (auto* refusal = std::get_if<Refusal>(&checked)) {
+        done = std::move(*refusal);
+        return done;
+    }
+    Casting& c = std::get<CastDone>(done).casting = std::get<Casting>(std::move(checked));
     auto corrected = MomentCastFrom(c);
-    if (auto* refusal = std::get_if<Refusal>(&corrected)) return std::move(*refusal);
+    if (auto* refusal = std::get_if<Refusal>(&corrected)) {
+        done = std::move(*refusal);
+        return done;
+    }
     const moment::CorrectedMoment& castFrom = std::get<moment::CorrectedMoment>(corrected);
     OwnEngine own(castFrom);
-    auto cast = CastOn(own.engine, c, castFrom);
+    const casting::CastingOutcome outcome =
+        CastInto(std::get<CastDone>(done).values, own.engine, EngineAfter::Ended, c, castFrom);
     // The engine speaks GBK and keeps its words as written; the command
     // line prints them in its language.
-    if (auto* refused = std::get_if<casting::CastingOutcome>(&cast)) {
-        return Refusal{messages::Translated(text::Utf8FromGbk(refused->message))};
+    if (outcome.refusal != casting::Refusal::None) {
+        done = Refusal{messages::Translated(text::Utf8FromGbk(outcome.message))};
     }
-    return CastDone{std::move(c), std::get<CastValues>(std::move(cast))};
+    return done;
 }
 
 }  // namespace pipeline

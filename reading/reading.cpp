@@ -10,11 +10,17 @@ namespace {
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
+void CheckInput(const ReadingInput& input) {
+    if (!InRange(input.upperTrigram, 1, kTrigramCount) || !InRange(input.lowerTrigram, 1, kTrigramCount) ||
+        !InRange(input.movingLine, 1, 6) || !InRange(input.monthBranch, 1, 12)) {
+        throw std::invalid_argument("no casting to read");
+    }
+}
+
 // The nuclear and changed hexagrams come from the casting engine's own
 // derivation, so the reading always agrees with the report.
 casting::CastingRecord Derived(const ReadingInput& input) {
-    casting::CastingRecord record;
-    record.SetStartValues();
+    casting::CastingRecord record = casting::StartRecord();
     record.UpperTrigram = input.upperTrigram;
     record.LowerTrigram = input.lowerTrigram;
     record.MovingLine = input.movingLine;
@@ -46,11 +52,12 @@ Element SeasonElement(int monthBranch, bool earthDays) {
 }
 
 Reading ComputeReading(const ReadingInput& input) {
-    if (!InRange(input.upperTrigram, 1, kTrigramCount) || !InRange(input.lowerTrigram, 1, kTrigramCount) ||
-        !InRange(input.movingLine, 1, 6) || !InRange(input.monthBranch, 1, 12)) {
-        throw std::invalid_argument("no casting to read");
-    }
-    const casting::CastingRecord record = Derived(input);
+    CheckInput(input);
+    return ComputeReading(input, Derived(input));
+}
+
+Reading ComputeReading(const ReadingInput& input, const casting::CastingRecord& record) {
+    CheckInput(input);
     auto trigramAt = [&](const casting::HexagramLines& lines, int from) {
         return record.TrigramOf(casting::LineTextOf(lines, from));
     };

@@ -76,4 +76,9 @@ Element SeasonElement(int monthBranch, bool earthDays);
 // holds before any casting).
 Reading ComputeReading(const ReadingInput& input);
 
+// The same from `derived`, a record whose primary, nuclear and changed
+// hexagrams were derived from the input's trigrams and moving line, as a
+// casting's own record is: the reading need not derive them again.
+Reading ComputeReading(const ReadingInput& input, const casting::CastingRecord& derived);
+
 }  // namespace reading

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "casting/hexagram_derivation.h"
 #include "reading/reading_layout.h"
 #include "reading/trigrams.h"
 #include "gbk.h"
@@ -43,6 +44,31 @@ TEST(Reading, TheTrigramHoldingTheMovingLineIsTheUse) {
 TEST(Reading, RefusesARecordWithNoCasting) {
     EXPECT_THROW(reading::ComputeReading(reading::ReadingInputOf({}, {})), std::invalid_argument);
     EXPECT_THROW(reading::ComputeReading({Qian, Li, 7, kYou}), std::invalid_argument);
+    EXPECT_THROW(reading::ComputeReading({Qian, Li, 7, kYou}, casting::StartRecord()), std::invalid_argument);
+}
+
+// Every casting read from the engine's derived record reads as from its
+// numbers alone.
+TEST(Reading, TheCastingsOwnRecordReadsAsItsNumbers) {
+    for (int upper = 1; upper <= 8; ++upper) {
+        for (int lower = 1; lower <= 8; ++lower) {
+            for (int line = 1; line <= 6; ++line) {
+                casting::CastingRecord record = casting::StartRecord();
+                record.UpperTrigram = upper;
+                record.LowerTrigram = lower;
+                record.MovingLine = line;
+                casting::DeriveHexagrams(record);
+                const reading::ReadingInput input{upper, lower, line, kYou};
+                const reading::Reading fromRecord = reading::ComputeReading(input, record);
+                const reading::Reading fromNumbers = reading::ComputeReading(input);
+                for (std::size_t k = 0; k < fromNumbers.relations.size(); ++k) {
+                    EXPECT_EQ(fromRecord.relations[k].trigram, fromNumbers.relations[k].trigram);
+                    EXPECT_EQ(fromRecord.relations[k].word, fromNumbers.relations[k].word);
+                }
+                ASSERT_EQ(fromRecord.changed, fromNumbers.changed) << upper << "/" << lower << "/" << line;
+            }
+        }
+    }
 }
 
 // By season the month's branch names only its season; 土 rules the last 18
