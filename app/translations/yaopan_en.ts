@@ -4,54 +4,54 @@
 <context>
     <name>AlmanacWindow</name>
     <message>
-        <location filename="../almanac_window.cpp" line="108"/>
-        <location filename="../almanac_window.cpp" line="109"/>
+        <location filename="../almanac_window.cpp" line="121"/>
+        <location filename="../almanac_window.cpp" line="122"/>
         <source>万年历</source>
         <translation>Perpetual Calendar</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="110"/>
+        <location filename="../almanac_window.cpp" line="123"/>
         <source>时辰</source>
         <translation>Double hours</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="111"/>
+        <location filename="../almanac_window.cpp" line="124"/>
         <source>干支</source>
         <translation>Stem-branch</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="111"/>
+        <location filename="../almanac_window.cpp" line="124"/>
         <source>值神</source>
         <translation>Duty spirit</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="111"/>
+        <location filename="../almanac_window.cpp" line="124"/>
         <source>黄黑道</source>
         <translation>Yellow/black path</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="112"/>
+        <location filename="../almanac_window.cpp" line="125"/>
         <source>用此日起卦</source>
         <translation>Cast on this day</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="137"/>
+        <location filename="../almanac_window.cpp" line="159"/>
         <source>%1年%2月%3日 %4</source>
         <extracomment>The selected day: year, month, day and weekday.</extracomment>
         <translation>%4, %2/%3/%1</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="138"/>
+        <location filename="../almanac_window.cpp" line="160"/>
         <source>农历%1</source>
         <translation>Lunar date: %1</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="146"/>
+        <location filename="../almanac_window.cpp" line="170"/>
         <source>%1：</source>
         <translation>%1:</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="151"/>
+        <location filename="../almanac_window.cpp" line="185"/>
         <source>%1时</source>
         <translation>%1 hour</translation>
     </message>
@@ -380,52 +380,52 @@ conventions that turn on the hour and minute are best read under “Astronomical
 <context>
     <name>HistoryModel</name>
     <message>
-        <location filename="../history_model.cpp" line="22"/>
+        <location filename="../history_model.cpp" line="26"/>
         <source>起卦时刻：%1</source>
         <translation>Cast from: %1</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="26"/>
+        <location filename="../history_model.cpp" line="30"/>
         <source>西经%1°</source>
         <translation>%1° W</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="26"/>
+        <location filename="../history_model.cpp" line="30"/>
         <source>东经%1°</source>
         <translation>%1° E</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="28"/>
+        <location filename="../history_model.cpp" line="32"/>
         <source>真太阳时：%1</source>
         <translation>True solar time: %1</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="220"/>
+        <location filename="../history_model.cpp" line="237"/>
         <source>时间</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="220"/>
+        <location filename="../history_model.cpp" line="237"/>
         <source>姓名</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="221"/>
+        <location filename="../history_model.cpp" line="238"/>
         <source>起卦方式</source>
         <translation>Method</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="221"/>
+        <location filename="../history_model.cpp" line="238"/>
         <source>问话</source>
         <translation>Question</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="222"/>
+        <location filename="../history_model.cpp" line="239"/>
         <source>本卦 → 变卦</source>
         <translation>Primary → Changed</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="222"/>
+        <location filename="../history_model.cpp" line="239"/>
         <source>备注</source>
         <translation>Note</translation>
     </message>
@@ -473,27 +473,27 @@ conventions that turn on the hour and minute are best read under “Astronomical
         <translation>Export…</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="119"/>
+        <location filename="../history_window.cpp" line="121"/>
         <source>备注：</source>
         <translation>Note:</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="131"/>
+        <location filename="../history_window.cpp" line="133"/>
         <source>删除这次起卦的记录（%1）？删除后无法恢复。</source>
         <translation>Delete the record of this casting (%1)? It cannot be undone.</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="141"/>
+        <location filename="../history_window.cpp" line="143"/>
         <source>导出起卦记录</source>
         <translation>Export Castings</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="141"/>
+        <location filename="../history_window.cpp" line="143"/>
         <source>起卦记录</source>
         <translation>castings</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="146"/>
+        <location filename="../history_window.cpp" line="148"/>
         <source>起卦记录无法写入“%1”。</source>
         <translation>The castings could not be written to “%1”.</translation>
     </message>
@@ -501,47 +501,47 @@ conventions that turn on the hour and minute are best read under “Astronomical
 <context>
     <name>MethodName</name>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="77"/>
         <source>传统起卦</source>
         <translation>Traditional</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="77"/>
         <source>时分起卦</source>
         <translation>Hour and minute</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="78"/>
         <source>日期天干数起卦</source>
         <translation>Date, stem numbers</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="78"/>
         <source>日期地支数起卦</source>
         <translation>Date, branch numbers</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="79"/>
         <source>问话字的笔画数起卦</source>
         <translation>Question&apos;s strokes</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="79"/>
         <source>单字笔画数起卦</source>
         <translation>Character&apos;s strokes</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="80"/>
         <source>姓名笔画数起卦</source>
         <translation>Name&apos;s strokes</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="80"/>
         <source>手工指定起卦</source>
         <translation>Manual</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="81"/>
         <source>数字起卦</source>
         <translation>Numbers</translation>
     </message>
@@ -592,7 +592,7 @@ conventions that turn on the hour and minute are best read under “Astronomical
 <context>
     <name>ReferencePanel</name>
     <message>
-        <location filename="../reference_panel.cpp" line="106"/>
+        <location filename="../reference_panel.cpp" line="111"/>
         <source>八卦干支开悟图</source>
         <translation>Chart of Trigrams, Stems and Branches</translation>
     </message>
@@ -717,472 +717,472 @@ conventions that turn on the hour and minute are best read under “Astronomical
 <context>
     <name>TForm1</name>
     <message>
-        <location filename="../main_window.cpp" line="102"/>
+        <location filename="../main_window.cpp" line="101"/>
         <source>卦象</source>
         <translation>Hexagrams</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="116"/>
+        <location filename="../main_window.cpp" line="115"/>
         <source>八卦干支开悟图</source>
         <translation>Chart of Trigrams, Stems and Branches</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="202"/>
+        <location filename="../main_window.cpp" line="209"/>
         <source>文件</source>
         <translation>File</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="209"/>
+        <location filename="../main_window.cpp" line="216"/>
         <source>时间校正…</source>
         <translation>Time Correction…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="211"/>
+        <location filename="../main_window.cpp" line="218"/>
         <source>口径…</source>
         <translation>Conventions…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="215"/>
+        <location filename="../main_window.cpp" line="222"/>
         <source>查询</source>
         <translation>Look Up</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="218"/>
+        <location filename="../main_window.cpp" line="225"/>
         <source>万年历…</source>
         <translation>Perpetual Calendar…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="221"/>
+        <location filename="../main_window.cpp" line="228"/>
         <source>帮助</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="223"/>
-        <location filename="../main_window.cpp" line="779"/>
+        <location filename="../main_window.cpp" line="230"/>
+        <location filename="../main_window.cpp" line="786"/>
         <source>问题反馈</source>
         <translation>Feedback</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="225"/>
-        <location filename="../main_window.cpp" line="780"/>
+        <location filename="../main_window.cpp" line="232"/>
+        <location filename="../main_window.cpp" line="787"/>
         <source>关于我们</source>
         <translation>About Us</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="227"/>
-        <location filename="../main_window.cpp" line="781"/>
+        <location filename="../main_window.cpp" line="234"/>
+        <location filename="../main_window.cpp" line="788"/>
         <source>理论机制</source>
         <translation>Theory</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="229"/>
+        <location filename="../main_window.cpp" line="236"/>
         <source>最新软件</source>
         <translation>Latest Software</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="232"/>
+        <location filename="../main_window.cpp" line="239"/>
         <source>启动时打开主页</source>
         <translation>Open Home Page at Start</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="237"/>
+        <location filename="../main_window.cpp" line="244"/>
         <source>语言</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="254"/>
+        <location filename="../main_window.cpp" line="261"/>
         <source>时间</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="256"/>
+        <location filename="../main_window.cpp" line="263"/>
         <source>计算</source>
         <translation>Compute</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="257"/>
+        <location filename="../main_window.cpp" line="264"/>
         <source>本卦</source>
         <translation>Primary</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="258"/>
+        <location filename="../main_window.cpp" line="265"/>
         <source>互卦</source>
         <translation>Nuclear</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="259"/>
+        <location filename="../main_window.cpp" line="266"/>
         <source>变卦</source>
         <translation>Changed</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="260"/>
+        <location filename="../main_window.cpp" line="267"/>
         <source>错卦</source>
         <translation>Opposite</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="261"/>
+        <location filename="../main_window.cpp" line="268"/>
         <source>综卦</source>
         <translation>Reversed</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="262"/>
+        <location filename="../main_window.cpp" line="269"/>
         <source>运行</source>
         <translation>Run</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="267"/>
+        <location filename="../main_window.cpp" line="274"/>
         <source>试验</source>
         <translation>Trial</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="276"/>
+        <location filename="../main_window.cpp" line="283"/>
         <source>全选</source>
         <translation>Select All</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="277"/>
+        <location filename="../main_window.cpp" line="284"/>
         <source>复制</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="278"/>
+        <location filename="../main_window.cpp" line="285"/>
         <source>显示象意</source>
         <translation>Show Trigram Images</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="279"/>
+        <location filename="../main_window.cpp" line="286"/>
         <source>显示开悟图</source>
         <translation>Show the Chart</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="280"/>
+        <location filename="../main_window.cpp" line="287"/>
         <source>显示解卦</source>
         <translation>Show the Reading</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="293"/>
+        <location filename="../main_window.cpp" line="300"/>
         <source>导出报告…</source>
         <translation>Export Report…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="295"/>
+        <location filename="../main_window.cpp" line="302"/>
         <source>打印…</source>
         <translation>Print…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="298"/>
+        <location filename="../main_window.cpp" line="305"/>
         <source>记录起卦</source>
         <translation>Record Castings</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="304"/>
+        <location filename="../main_window.cpp" line="311"/>
         <source>退出</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="306"/>
+        <location filename="../main_window.cpp" line="313"/>
         <source>历史记录…</source>
         <translation>History…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="326"/>
+        <location filename="../main_window.cpp" line="333"/>
         <source>工具箱</source>
         <translation>Toolbox</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="343"/>
+        <location filename="../main_window.cpp" line="350"/>
         <source>时间起卦法</source>
         <translation>By time</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="344"/>
+        <location filename="../main_window.cpp" line="351"/>
         <source>传统起卦</source>
         <translation>Traditional</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="345"/>
+        <location filename="../main_window.cpp" line="352"/>
         <source>天干起卦</source>
         <translation>Stems</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="346"/>
+        <location filename="../main_window.cpp" line="353"/>
         <source>时分起卦</source>
         <translation>Clock</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="347"/>
+        <location filename="../main_window.cpp" line="354"/>
         <source>地支起卦</source>
         <translation>Branches</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="348"/>
+        <location filename="../main_window.cpp" line="355"/>
         <source>姓名起卦法</source>
         <translation>By name</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="349"/>
+        <location filename="../main_window.cpp" line="356"/>
         <source>姓名起卦</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="350"/>
+        <location filename="../main_window.cpp" line="357"/>
         <source>单字起卦</source>
         <translation>Character</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="351"/>
+        <location filename="../main_window.cpp" line="358"/>
         <source>问话起卦法</source>
         <translation>By question</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="352"/>
+        <location filename="../main_window.cpp" line="359"/>
         <source>问话起卦</source>
         <translation>Question</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="353"/>
+        <location filename="../main_window.cpp" line="360"/>
         <source>自定起卦法</source>
         <translation>By choice</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="354"/>
+        <location filename="../main_window.cpp" line="361"/>
         <source>自定起卦</source>
         <translation>Manual</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="355"/>
+        <location filename="../main_window.cpp" line="362"/>
         <source>报数起卦</source>
         <translation>Number</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="375"/>
+        <location filename="../main_window.cpp" line="382"/>
         <source>姓名：</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="377"/>
+        <location filename="../main_window.cpp" line="384"/>
         <source>性别：</source>
         <translation>Sex:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="379"/>
-        <location filename="../main_window.cpp" line="403"/>
+        <location filename="../main_window.cpp" line="386"/>
+        <location filename="../main_window.cpp" line="410"/>
         <source>男</source>
         <translation>M</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="381"/>
-        <location filename="../main_window.cpp" line="404"/>
+        <location filename="../main_window.cpp" line="388"/>
+        <location filename="../main_window.cpp" line="411"/>
         <source>女</source>
         <translation>F</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="382"/>
+        <location filename="../main_window.cpp" line="389"/>
         <source>年龄：</source>
         <translation>Age:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="385"/>
+        <location filename="../main_window.cpp" line="392"/>
         <source>公历： </source>
         <translation>Date: </translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="387"/>
-        <location filename="../main_window.cpp" line="406"/>
+        <location filename="../main_window.cpp" line="394"/>
+        <location filename="../main_window.cpp" line="413"/>
         <source>年</source>
         <translation>y</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="389"/>
-        <location filename="../main_window.cpp" line="407"/>
+        <location filename="../main_window.cpp" line="396"/>
+        <location filename="../main_window.cpp" line="414"/>
         <source>月</source>
         <translation>m</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="391"/>
-        <location filename="../main_window.cpp" line="408"/>
+        <location filename="../main_window.cpp" line="398"/>
+        <location filename="../main_window.cpp" line="415"/>
         <source>日</source>
         <translation>d</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="393"/>
-        <location filename="../main_window.cpp" line="409"/>
+        <location filename="../main_window.cpp" line="400"/>
+        <location filename="../main_window.cpp" line="416"/>
         <source>时</source>
         <translation>h</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="395"/>
-        <location filename="../main_window.cpp" line="410"/>
+        <location filename="../main_window.cpp" line="402"/>
+        <location filename="../main_window.cpp" line="417"/>
         <source>分</source>
         <translation>min</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="402"/>
+        <location filename="../main_window.cpp" line="409"/>
         <source>姓名</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="405"/>
+        <location filename="../main_window.cpp" line="412"/>
         <source>年龄</source>
         <translation>Age</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="460"/>
+        <location filename="../main_window.cpp" line="467"/>
         <source>确认起卦</source>
         <translation>Cast</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="472"/>
+        <location filename="../main_window.cpp" line="479"/>
         <source>问话</source>
         <translation>Question</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="474"/>
+        <location filename="../main_window.cpp" line="481"/>
         <source>汉字</source>
         <translation>Chinese character</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="475"/>
+        <location filename="../main_window.cpp" line="482"/>
         <source>数字</source>
         <translation>Number</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="490"/>
         <source>乾</source>
         <translation>Qian</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="490"/>
         <source>兑</source>
         <translation>Dui</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="490"/>
         <source>离</source>
         <translation>Li</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="491"/>
         <source>震</source>
         <translation>Zhen</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="491"/>
         <source>巽</source>
         <translation>Xun</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="491"/>
         <source>坎</source>
         <translation>Kan</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="492"/>
         <source>艮</source>
         <translation>Gen</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="492"/>
         <source>坤</source>
         <translation>Kun</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="486"/>
+        <location filename="../main_window.cpp" line="493"/>
         <source>初爻</source>
         <translation>Line 1</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="486"/>
+        <location filename="../main_window.cpp" line="493"/>
         <source>二爻</source>
         <translation>Line 2</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="486"/>
+        <location filename="../main_window.cpp" line="493"/>
         <source>三爻</source>
         <translation>Line 3</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="487"/>
+        <location filename="../main_window.cpp" line="494"/>
         <source>四爻</source>
         <translation>Line 4</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="487"/>
+        <location filename="../main_window.cpp" line="494"/>
         <source>五爻</source>
         <translation>Line 5</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="487"/>
+        <location filename="../main_window.cpp" line="494"/>
         <source>六爻</source>
         <translation>Line 6</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="502"/>
+        <location filename="../main_window.cpp" line="509"/>
         <source>上卦：</source>
         <translation>Upper:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="502"/>
+        <location filename="../main_window.cpp" line="509"/>
         <source>上卦</source>
         <translation>Upper trigram</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="503"/>
+        <location filename="../main_window.cpp" line="510"/>
         <source>下卦：</source>
         <translation>Lower:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="503"/>
+        <location filename="../main_window.cpp" line="510"/>
         <source>下卦</source>
         <translation>Lower trigram</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="504"/>
+        <location filename="../main_window.cpp" line="511"/>
         <source>动爻：</source>
         <translation>Line:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="504"/>
+        <location filename="../main_window.cpp" line="511"/>
         <source>动爻</source>
         <translation>Moving line</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="511"/>
+        <location filename="../main_window.cpp" line="518"/>
         <source>输入问话内容：</source>
         <translation>Your question:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="511"/>
+        <location filename="../main_window.cpp" line="518"/>
         <source>例如：猜我吃的什么</source>
         <translation>e.g. 猜我吃的什么 (guess what I ate)</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="513"/>
+        <location filename="../main_window.cpp" line="520"/>
         <source>请输入一个汉字：</source>
         <translation>One Chinese character:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="513"/>
+        <location filename="../main_window.cpp" line="520"/>
         <source>可以用做测字</source>
         <translation>for reading a character</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="515"/>
+        <location filename="../main_window.cpp" line="522"/>
         <source>请输入数字：</source>
         <translation>Enter a number:</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="516"/>
+        <location filename="../main_window.cpp" line="523"/>
         <source>例如：QQ号吗 手机号码等</source>
         <translation>e.g. a QQ or phone number</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="782"/>
+        <location filename="../main_window.cpp" line="789"/>
         <source>最新成果</source>
         <translation>Latest Work</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="834"/>
+        <location filename="../main_window.cpp" line="841"/>
         <source>起卦记录未开启：本程序默认不存档，起卦不会记录。
 要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？</source>
         <translation>Recording is off: by default the program keeps nothing, and castings are not recorded.
@@ -1192,78 +1192,78 @@ Turn on “File › Record Castings” to record castings from now on, and open 
 <context>
     <name>TForm2</name>
     <message>
-        <location filename="../information_dialog.cpp" line="71"/>
+        <location filename="../information_dialog.cpp" line="79"/>
         <source>问题反馈</source>
         <translation>Feedback</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="71"/>
-        <location filename="../information_dialog.cpp" line="144"/>
+        <location filename="../information_dialog.cpp" line="79"/>
+        <location filename="../information_dialog.cpp" line="173"/>
         <source>关于我们</source>
         <translation>About Us</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="71"/>
+        <location filename="../information_dialog.cpp" line="79"/>
         <source>验证机制</source>
         <translation>Verification</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="72"/>
+        <location filename="../information_dialog.cpp" line="80"/>
         <source>最新软件</source>
         <translation>Latest Software</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="93"/>
+        <location filename="../information_dialog.cpp" line="101"/>
         <source>理论验证</source>
         <translation>Verifying the theory</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="93"/>
+        <location filename="../information_dialog.cpp" line="101"/>
         <source>典籍对照</source>
         <translation>Against the classics</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="93"/>
+        <location filename="../information_dialog.cpp" line="101"/>
         <source>程序测试</source>
         <translation>Program tests</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="93"/>
+        <location filename="../information_dialog.cpp" line="101"/>
         <source>案例复核</source>
         <translation>Case review</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="103"/>
+        <location filename="../information_dialog.cpp" line="135"/>
         <source>关闭</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="130"/>
+        <location filename="../information_dialog.cpp" line="162"/>
         <source>简介</source>
         <translation>Introduction</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="132"/>
+        <location filename="../information_dialog.cpp" line="164"/>
         <source>作者博客：</source>
         <translation>Blog: </translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="134"/>
+        <location filename="../information_dialog.cpp" line="166"/>
         <source>作品小店：</source>
         <translation>Shop: </translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="167"/>
+        <location filename="../information_dialog.cpp" line="115"/>
         <source>版本</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="173"/>
+        <location filename="../information_dialog.cpp" line="190"/>
         <source>理论验证机制</source>
         <translation>How the Theory Is Verified</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="186"/>
+        <location filename="../information_dialog.cpp" line="203"/>
         <source>最新成果</source>
         <translation>Latest Work</translation>
     </message>

@@ -4,54 +4,54 @@
 <context>
     <name>AlmanacWindow</name>
     <message>
-        <location filename="../almanac_window.cpp" line="108"/>
-        <location filename="../almanac_window.cpp" line="109"/>
+        <location filename="../almanac_window.cpp" line="121"/>
+        <location filename="../almanac_window.cpp" line="122"/>
         <source>万年历</source>
         <translation>萬年曆</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="110"/>
+        <location filename="../almanac_window.cpp" line="123"/>
         <source>时辰</source>
         <translation>時辰</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="111"/>
+        <location filename="../almanac_window.cpp" line="124"/>
         <source>干支</source>
         <translation>干支</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="111"/>
+        <location filename="../almanac_window.cpp" line="124"/>
         <source>值神</source>
         <translation>值神</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="111"/>
+        <location filename="../almanac_window.cpp" line="124"/>
         <source>黄黑道</source>
         <translation>黃黑道</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="112"/>
+        <location filename="../almanac_window.cpp" line="125"/>
         <source>用此日起卦</source>
         <translation>用此日起卦</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="137"/>
+        <location filename="../almanac_window.cpp" line="159"/>
         <source>%1年%2月%3日 %4</source>
         <extracomment>The selected day: year, month, day and weekday.</extracomment>
         <translation>%1年%2月%3日 %4</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="138"/>
+        <location filename="../almanac_window.cpp" line="160"/>
         <source>农历%1</source>
         <translation>農曆%1</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="146"/>
+        <location filename="../almanac_window.cpp" line="170"/>
         <source>%1：</source>
         <translation>%1：</translation>
     </message>
     <message>
-        <location filename="../almanac_window.cpp" line="151"/>
+        <location filename="../almanac_window.cpp" line="185"/>
         <source>%1时</source>
         <translation>%1時</translation>
     </message>
@@ -378,52 +378,52 @@
 <context>
     <name>HistoryModel</name>
     <message>
-        <location filename="../history_model.cpp" line="22"/>
+        <location filename="../history_model.cpp" line="26"/>
         <source>起卦时刻：%1</source>
         <translation>起卦時刻：%1</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="26"/>
+        <location filename="../history_model.cpp" line="30"/>
         <source>西经%1°</source>
         <translation>西經%1°</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="26"/>
+        <location filename="../history_model.cpp" line="30"/>
         <source>东经%1°</source>
         <translation>東經%1°</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="28"/>
+        <location filename="../history_model.cpp" line="32"/>
         <source>真太阳时：%1</source>
         <translation>真太陽時：%1</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="220"/>
+        <location filename="../history_model.cpp" line="237"/>
         <source>时间</source>
         <translation>時間</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="220"/>
+        <location filename="../history_model.cpp" line="237"/>
         <source>姓名</source>
         <translation>姓名</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="221"/>
+        <location filename="../history_model.cpp" line="238"/>
         <source>起卦方式</source>
         <translation>起卦方式</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="221"/>
+        <location filename="../history_model.cpp" line="238"/>
         <source>问话</source>
         <translation>問話</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="222"/>
+        <location filename="../history_model.cpp" line="239"/>
         <source>本卦 → 变卦</source>
         <translation>本卦 → 變卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="222"/>
+        <location filename="../history_model.cpp" line="239"/>
         <source>备注</source>
         <translation>備註</translation>
     </message>
@@ -471,27 +471,27 @@
         <translation>匯出…</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="119"/>
+        <location filename="../history_window.cpp" line="121"/>
         <source>备注：</source>
         <translation>備註：</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="131"/>
+        <location filename="../history_window.cpp" line="133"/>
         <source>删除这次起卦的记录（%1）？删除后无法恢复。</source>
         <translation>刪除這次起卦的記錄（%1）？刪除後無法復原。</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="141"/>
+        <location filename="../history_window.cpp" line="143"/>
         <source>导出起卦记录</source>
         <translation>匯出起卦記錄</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="141"/>
+        <location filename="../history_window.cpp" line="143"/>
         <source>起卦记录</source>
         <translation>起卦記錄</translation>
     </message>
     <message>
-        <location filename="../history_window.cpp" line="146"/>
+        <location filename="../history_window.cpp" line="148"/>
         <source>起卦记录无法写入“%1”。</source>
         <translation>起卦記錄無法寫入「%1」。</translation>
     </message>
@@ -499,47 +499,47 @@
 <context>
     <name>MethodName</name>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="77"/>
         <source>传统起卦</source>
         <translation>傳統起卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="77"/>
         <source>时分起卦</source>
         <translation>時分起卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="78"/>
         <source>日期天干数起卦</source>
         <translation>日期天干數起卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="78"/>
         <source>日期地支数起卦</source>
         <translation>日期地支數起卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="79"/>
         <source>问话字的笔画数起卦</source>
         <translation>問話字的筆畫數起卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="79"/>
         <source>单字笔画数起卦</source>
         <translation>單字筆畫數起卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="80"/>
         <source>姓名笔画数起卦</source>
         <translation>姓名筆畫數起卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="80"/>
         <source>手工指定起卦</source>
         <translation>手工指定起卦</translation>
     </message>
     <message>
-        <location filename="../history_model.cpp" line="75"/>
+        <location filename="../history_model.cpp" line="81"/>
         <source>数字起卦</source>
         <translation>數字起卦</translation>
     </message>
@@ -590,7 +590,7 @@
 <context>
     <name>ReferencePanel</name>
     <message>
-        <location filename="../reference_panel.cpp" line="106"/>
+        <location filename="../reference_panel.cpp" line="111"/>
         <source>八卦干支开悟图</source>
         <translation>八卦干支開悟圖</translation>
     </message>
@@ -715,472 +715,472 @@
 <context>
     <name>TForm1</name>
     <message>
-        <location filename="../main_window.cpp" line="102"/>
+        <location filename="../main_window.cpp" line="101"/>
         <source>卦象</source>
         <translation>卦象</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="116"/>
+        <location filename="../main_window.cpp" line="115"/>
         <source>八卦干支开悟图</source>
         <translation>八卦干支開悟圖</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="202"/>
+        <location filename="../main_window.cpp" line="209"/>
         <source>文件</source>
         <translation>檔案</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="209"/>
+        <location filename="../main_window.cpp" line="216"/>
         <source>时间校正…</source>
         <translation>時間校正…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="211"/>
+        <location filename="../main_window.cpp" line="218"/>
         <source>口径…</source>
         <translation>口徑…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="215"/>
+        <location filename="../main_window.cpp" line="222"/>
         <source>查询</source>
         <translation>查詢</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="218"/>
+        <location filename="../main_window.cpp" line="225"/>
         <source>万年历…</source>
         <translation>萬年曆…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="221"/>
+        <location filename="../main_window.cpp" line="228"/>
         <source>帮助</source>
         <translation>說明</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="223"/>
-        <location filename="../main_window.cpp" line="779"/>
+        <location filename="../main_window.cpp" line="230"/>
+        <location filename="../main_window.cpp" line="786"/>
         <source>问题反馈</source>
         <translation>問題回饋</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="225"/>
-        <location filename="../main_window.cpp" line="780"/>
+        <location filename="../main_window.cpp" line="232"/>
+        <location filename="../main_window.cpp" line="787"/>
         <source>关于我们</source>
         <translation>關於我們</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="227"/>
-        <location filename="../main_window.cpp" line="781"/>
+        <location filename="../main_window.cpp" line="234"/>
+        <location filename="../main_window.cpp" line="788"/>
         <source>理论机制</source>
         <translation>理論機制</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="229"/>
+        <location filename="../main_window.cpp" line="236"/>
         <source>最新软件</source>
         <translation>最新軟體</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="232"/>
+        <location filename="../main_window.cpp" line="239"/>
         <source>启动时打开主页</source>
         <translation>啟動時開啟首頁</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="237"/>
+        <location filename="../main_window.cpp" line="244"/>
         <source>语言</source>
         <translation>語言</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="254"/>
+        <location filename="../main_window.cpp" line="261"/>
         <source>时间</source>
         <translation>時間</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="256"/>
+        <location filename="../main_window.cpp" line="263"/>
         <source>计算</source>
         <translation>計算</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="257"/>
+        <location filename="../main_window.cpp" line="264"/>
         <source>本卦</source>
         <translation>本卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="258"/>
+        <location filename="../main_window.cpp" line="265"/>
         <source>互卦</source>
         <translation>互卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="259"/>
+        <location filename="../main_window.cpp" line="266"/>
         <source>变卦</source>
         <translation>變卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="260"/>
+        <location filename="../main_window.cpp" line="267"/>
         <source>错卦</source>
         <translation>錯卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="261"/>
+        <location filename="../main_window.cpp" line="268"/>
         <source>综卦</source>
         <translation>綜卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="262"/>
+        <location filename="../main_window.cpp" line="269"/>
         <source>运行</source>
         <translation>執行</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="267"/>
+        <location filename="../main_window.cpp" line="274"/>
         <source>试验</source>
         <translation>試驗</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="276"/>
+        <location filename="../main_window.cpp" line="283"/>
         <source>全选</source>
         <translation>全選</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="277"/>
+        <location filename="../main_window.cpp" line="284"/>
         <source>复制</source>
         <translation>複製</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="278"/>
+        <location filename="../main_window.cpp" line="285"/>
         <source>显示象意</source>
         <translation>顯示象意</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="279"/>
+        <location filename="../main_window.cpp" line="286"/>
         <source>显示开悟图</source>
         <translation>顯示開悟圖</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="280"/>
+        <location filename="../main_window.cpp" line="287"/>
         <source>显示解卦</source>
         <translation>顯示解卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="293"/>
+        <location filename="../main_window.cpp" line="300"/>
         <source>导出报告…</source>
         <translation>匯出報告…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="295"/>
+        <location filename="../main_window.cpp" line="302"/>
         <source>打印…</source>
         <translation>列印…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="298"/>
+        <location filename="../main_window.cpp" line="305"/>
         <source>记录起卦</source>
         <translation>記錄起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="304"/>
+        <location filename="../main_window.cpp" line="311"/>
         <source>退出</source>
         <translation>結束</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="306"/>
+        <location filename="../main_window.cpp" line="313"/>
         <source>历史记录…</source>
         <translation>歷史記錄…</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="326"/>
+        <location filename="../main_window.cpp" line="333"/>
         <source>工具箱</source>
         <translation>工具箱</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="343"/>
+        <location filename="../main_window.cpp" line="350"/>
         <source>时间起卦法</source>
         <translation>時間起卦法</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="344"/>
+        <location filename="../main_window.cpp" line="351"/>
         <source>传统起卦</source>
         <translation>傳統起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="345"/>
+        <location filename="../main_window.cpp" line="352"/>
         <source>天干起卦</source>
         <translation>天干起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="346"/>
+        <location filename="../main_window.cpp" line="353"/>
         <source>时分起卦</source>
         <translation>時分起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="347"/>
+        <location filename="../main_window.cpp" line="354"/>
         <source>地支起卦</source>
         <translation>地支起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="348"/>
+        <location filename="../main_window.cpp" line="355"/>
         <source>姓名起卦法</source>
         <translation>姓名起卦法</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="349"/>
+        <location filename="../main_window.cpp" line="356"/>
         <source>姓名起卦</source>
         <translation>姓名起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="350"/>
+        <location filename="../main_window.cpp" line="357"/>
         <source>单字起卦</source>
         <translation>單字起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="351"/>
+        <location filename="../main_window.cpp" line="358"/>
         <source>问话起卦法</source>
         <translation>問話起卦法</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="352"/>
+        <location filename="../main_window.cpp" line="359"/>
         <source>问话起卦</source>
         <translation>問話起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="353"/>
+        <location filename="../main_window.cpp" line="360"/>
         <source>自定起卦法</source>
         <translation>自定起卦法</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="354"/>
+        <location filename="../main_window.cpp" line="361"/>
         <source>自定起卦</source>
         <translation>自定起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="355"/>
+        <location filename="../main_window.cpp" line="362"/>
         <source>报数起卦</source>
         <translation>報數起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="375"/>
+        <location filename="../main_window.cpp" line="382"/>
         <source>姓名：</source>
         <translation>姓名：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="377"/>
+        <location filename="../main_window.cpp" line="384"/>
         <source>性别：</source>
         <translation>性別：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="379"/>
-        <location filename="../main_window.cpp" line="403"/>
+        <location filename="../main_window.cpp" line="386"/>
+        <location filename="../main_window.cpp" line="410"/>
         <source>男</source>
         <translation>男</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="381"/>
-        <location filename="../main_window.cpp" line="404"/>
+        <location filename="../main_window.cpp" line="388"/>
+        <location filename="../main_window.cpp" line="411"/>
         <source>女</source>
         <translation>女</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="382"/>
+        <location filename="../main_window.cpp" line="389"/>
         <source>年龄：</source>
         <translation>年齡：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="385"/>
+        <location filename="../main_window.cpp" line="392"/>
         <source>公历： </source>
         <translation>公曆： </translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="387"/>
-        <location filename="../main_window.cpp" line="406"/>
+        <location filename="../main_window.cpp" line="394"/>
+        <location filename="../main_window.cpp" line="413"/>
         <source>年</source>
         <translation>年</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="389"/>
-        <location filename="../main_window.cpp" line="407"/>
+        <location filename="../main_window.cpp" line="396"/>
+        <location filename="../main_window.cpp" line="414"/>
         <source>月</source>
         <translation>月</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="391"/>
-        <location filename="../main_window.cpp" line="408"/>
+        <location filename="../main_window.cpp" line="398"/>
+        <location filename="../main_window.cpp" line="415"/>
         <source>日</source>
         <translation>日</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="393"/>
-        <location filename="../main_window.cpp" line="409"/>
+        <location filename="../main_window.cpp" line="400"/>
+        <location filename="../main_window.cpp" line="416"/>
         <source>时</source>
         <translation>時</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="395"/>
-        <location filename="../main_window.cpp" line="410"/>
+        <location filename="../main_window.cpp" line="402"/>
+        <location filename="../main_window.cpp" line="417"/>
         <source>分</source>
         <translation>分</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="402"/>
+        <location filename="../main_window.cpp" line="409"/>
         <source>姓名</source>
         <translation>姓名</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="405"/>
+        <location filename="../main_window.cpp" line="412"/>
         <source>年龄</source>
         <translation>年齡</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="460"/>
+        <location filename="../main_window.cpp" line="467"/>
         <source>确认起卦</source>
         <translation>確認起卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="472"/>
+        <location filename="../main_window.cpp" line="479"/>
         <source>问话</source>
         <translation>問話</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="474"/>
+        <location filename="../main_window.cpp" line="481"/>
         <source>汉字</source>
         <translation>漢字</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="475"/>
+        <location filename="../main_window.cpp" line="482"/>
         <source>数字</source>
         <translation>數字</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="490"/>
         <source>乾</source>
         <translation>乾</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="490"/>
         <source>兑</source>
         <translation>兌</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="483"/>
+        <location filename="../main_window.cpp" line="490"/>
         <source>离</source>
         <translation>離</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="491"/>
         <source>震</source>
         <translation>震</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="491"/>
         <source>巽</source>
         <translation>巽</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="484"/>
+        <location filename="../main_window.cpp" line="491"/>
         <source>坎</source>
         <translation>坎</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="492"/>
         <source>艮</source>
         <translation>艮</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="485"/>
+        <location filename="../main_window.cpp" line="492"/>
         <source>坤</source>
         <translation>坤</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="486"/>
+        <location filename="../main_window.cpp" line="493"/>
         <source>初爻</source>
         <translation>初爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="486"/>
+        <location filename="../main_window.cpp" line="493"/>
         <source>二爻</source>
         <translation>二爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="486"/>
+        <location filename="../main_window.cpp" line="493"/>
         <source>三爻</source>
         <translation>三爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="487"/>
+        <location filename="../main_window.cpp" line="494"/>
         <source>四爻</source>
         <translation>四爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="487"/>
+        <location filename="../main_window.cpp" line="494"/>
         <source>五爻</source>
         <translation>五爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="487"/>
+        <location filename="../main_window.cpp" line="494"/>
         <source>六爻</source>
         <translation>六爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="502"/>
+        <location filename="../main_window.cpp" line="509"/>
         <source>上卦：</source>
         <translation>上卦：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="502"/>
+        <location filename="../main_window.cpp" line="509"/>
         <source>上卦</source>
         <translation>上卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="503"/>
+        <location filename="../main_window.cpp" line="510"/>
         <source>下卦：</source>
         <translation>下卦：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="503"/>
+        <location filename="../main_window.cpp" line="510"/>
         <source>下卦</source>
         <translation>下卦</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="504"/>
+        <location filename="../main_window.cpp" line="511"/>
         <source>动爻：</source>
         <translation>動爻：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="504"/>
+        <location filename="../main_window.cpp" line="511"/>
         <source>动爻</source>
         <translation>動爻</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="511"/>
+        <location filename="../main_window.cpp" line="518"/>
         <source>输入问话内容：</source>
         <translation>輸入問話內容：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="511"/>
+        <location filename="../main_window.cpp" line="518"/>
         <source>例如：猜我吃的什么</source>
         <translation>例如：猜我吃的什麼</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="513"/>
+        <location filename="../main_window.cpp" line="520"/>
         <source>请输入一个汉字：</source>
         <translation>請輸入一個漢字：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="513"/>
+        <location filename="../main_window.cpp" line="520"/>
         <source>可以用做测字</source>
         <translation>可以用做測字</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="515"/>
+        <location filename="../main_window.cpp" line="522"/>
         <source>请输入数字：</source>
         <translation>請輸入數字：</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="516"/>
+        <location filename="../main_window.cpp" line="523"/>
         <source>例如：QQ号吗 手机号码等</source>
         <translation>例如：QQ號碼、手機號碼等</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="782"/>
+        <location filename="../main_window.cpp" line="789"/>
         <source>最新成果</source>
         <translation>最新成果</translation>
     </message>
     <message>
-        <location filename="../main_window.cpp" line="834"/>
+        <location filename="../main_window.cpp" line="841"/>
         <source>起卦记录未开启：本程序默认不存档，起卦不会记录。
 要开启“文件 › 记录起卦”，记录今后的起卦，并打开历史记录吗？</source>
         <translation>起卦記錄未開啟：本程式預設不存檔，起卦不會記錄。
@@ -1190,78 +1190,78 @@
 <context>
     <name>TForm2</name>
     <message>
-        <location filename="../information_dialog.cpp" line="71"/>
+        <location filename="../information_dialog.cpp" line="79"/>
         <source>问题反馈</source>
         <translation>問題回饋</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="71"/>
-        <location filename="../information_dialog.cpp" line="144"/>
+        <location filename="../information_dialog.cpp" line="79"/>
+        <location filename="../information_dialog.cpp" line="173"/>
         <source>关于我们</source>
         <translation>關於我們</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="71"/>
+        <location filename="../information_dialog.cpp" line="79"/>
         <source>验证机制</source>
         <translation>驗證機制</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="72"/>
+        <location filename="../information_dialog.cpp" line="80"/>
         <source>最新软件</source>
         <translation>最新軟體</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="93"/>
+        <location filename="../information_dialog.cpp" line="101"/>
         <source>理论验证</source>
         <translation>理論驗證</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="93"/>
+        <location filename="../information_dialog.cpp" line="101"/>
         <source>典籍对照</source>
         <translation>典籍對照</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="93"/>
+        <location filename="../information_dialog.cpp" line="101"/>
         <source>程序测试</source>
         <translation>程式測試</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="93"/>
+        <location filename="../information_dialog.cpp" line="101"/>
         <source>案例复核</source>
         <translation>案例複核</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="103"/>
+        <location filename="../information_dialog.cpp" line="135"/>
         <source>关闭</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="130"/>
+        <location filename="../information_dialog.cpp" line="162"/>
         <source>简介</source>
         <translation>簡介</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="132"/>
+        <location filename="../information_dialog.cpp" line="164"/>
         <source>作者博客：</source>
         <translation>作者部落格：</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="134"/>
+        <location filename="../information_dialog.cpp" line="166"/>
         <source>作品小店：</source>
         <translation>作品小店：</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="167"/>
+        <location filename="../information_dialog.cpp" line="115"/>
         <source>版本</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="173"/>
+        <location filename="../information_dialog.cpp" line="190"/>
         <source>理论验证机制</source>
         <translation>理論驗證機制</translation>
     </message>
     <message>
-        <location filename="../information_dialog.cpp" line="186"/>
+        <location filename="../information_dialog.cpp" line="203"/>
         <source>最新成果</source>
         <translation>最新成果</translation>
     </message>
