@@ -68,39 +68,39 @@ std::string AlmanacText(sys_days day, const almanac::DayAlmanac& a) {
     return out;
 }
 
-void OptionalString(JsonWriter& json, const std::optional<std::string>& text) {
+void OptionalString(JsonWriter& json, const std::optional<std::string>& text, const OutputScript& script) {
     if (text) {
-        json.String(Utf8(*text));
+        json.String(script.Text(*text));
     } else {
         json.Null();
     }
 }
 
-std::string AlmanacJson(sys_days day, const almanac::DayAlmanac& a) {
+std::string AlmanacJson(sys_days day, const almanac::DayAlmanac& a, const OutputScript& script) {
     JsonWriter json;
     json.BeginObject().Key("date").String(DateText(day));
     json.Key("lunar_date");
-    OptionalString(json, a.lunarDate.empty() ? std::nullopt : std::optional(a.lunarDate));
+    OptionalString(json, a.lunarDate.empty() ? std::nullopt : std::optional(a.lunarDate), script);
     json.Key("pillars").BeginObject();
-    json.Key("year").String(Utf8(a.yearPillar)).Key("month").String(Utf8(a.monthPillar));
-    json.Key("day").String(Utf8(a.dayPillar)).EndObject();
-    json.Key("zhixing").String(Utf8(a.officer));
-    json.Key("xiu").String(Utf8(a.mansion)).Key("xiu_luck").String(Utf8(a.mansionLuck));
-    json.Key("chong").BeginObject().Key("stem_branch").String(Utf8(a.clashPillar));
-    json.Key("animal").String(Utf8(a.clashAnimal)).EndObject();
-    json.Key("sha").String(Utf8(a.sha));
-    json.Key("pengzu").BeginArray().String(Utf8(a.stemTaboo)).String(Utf8(a.branchTaboo)).EndArray();
-    json.Key("tianshen").String(Utf8(a.spirit)).Key("tianshen_type").String(Utf8(a.path));
-    json.Key("tai").String(Utf8(a.foetus));
-    json.Key("xi").String(Utf8(a.joy)).Key("fu").String(Utf8(a.fortune)).Key("cai").String(Utf8(a.wealth));
+    json.Key("year").String(script.Text(a.yearPillar)).Key("month").String(script.Text(a.monthPillar));
+    json.Key("day").String(script.Text(a.dayPillar)).EndObject();
+    json.Key("zhixing").String(script.Text(a.officer));
+    json.Key("xiu").String(script.Text(a.mansion)).Key("xiu_luck").String(script.Text(a.mansionLuck));
+    json.Key("chong").BeginObject().Key("stem_branch").String(script.Text(a.clashPillar));
+    json.Key("animal").String(script.Text(a.clashAnimal)).EndObject();
+    json.Key("sha").String(script.Text(a.sha));
+    json.Key("pengzu").BeginArray().String(script.Text(a.stemTaboo)).String(script.Text(a.branchTaboo)).EndArray();
+    json.Key("tianshen").String(script.Text(a.spirit)).Key("tianshen_type").String(script.Text(a.path));
+    json.Key("tai").String(script.Text(a.foetus));
+    json.Key("xi").String(script.Text(a.joy)).Key("fu").String(script.Text(a.fortune)).Key("cai").String(script.Text(a.wealth));
     json.Key("shujiu");
-    OptionalString(json, a.nines);
+    OptionalString(json, a.nines, script);
     json.Key("sanfu");
-    OptionalString(json, a.dogDays);
+    OptionalString(json, a.dogDays, script);
     json.Key("hours").BeginArray();
     for (const almanac::HourAlmanac& hour : a.hours) {
-        json.BeginObject().Key("branch").String(Utf8(hour.branch)).Key("stem_branch").String(Utf8(hour.stemBranch));
-        json.Key("tianshen").String(Utf8(hour.spirit)).Key("tianshen_type").String(Utf8(hour.path)).EndObject();
+        json.BeginObject().Key("branch").String(script.Text(hour.branch)).Key("stem_branch").String(script.Text(hour.stemBranch));
+        json.Key("tianshen").String(script.Text(hour.spirit)).Key("tianshen_type").String(script.Text(hour.path)).EndObject();
     }
     json.EndArray().EndObject();
     return json.Text();
@@ -148,9 +148,10 @@ int PrintAlmanac(const AlmanacRequest& request, const pipeline::LocalTime& today
         // Every day of the range has its almanac: the range was checked.
         const almanac::DayAlmanac a = *almanac::AlmanacOf(day, *rule);
         if (request.json) {
-            out << AlmanacJson(day, a) << '\n';
+            out << AlmanacJson(day, a, request.script) << '\n';
         } else {
-            out << (day == first ? "" : "\n") << AlmanacText(day, a);
+            // Every word of the day's text is the program's: it converts whole.
+            out << (day == first ? "" : "\n") << request.script.TextOfUtf8(AlmanacText(day, a));
         }
     }
     out.flush();

@@ -12,57 +12,57 @@ namespace cli {
 
 namespace {
 
-std::string Utf8(std::string_view gbk) { return text::Utf8FromGbk(gbk); }
-
-void WriteReading(JsonWriter& json, const reading::Reading& r) {
+void WriteReading(JsonWriter& json, const reading::Reading& r, const OutputScript& script) {
     json.BeginObject();
     json.Key("body").Number(r.body).Key("use").Number(r.use);
     json.Key("use_is_upper").Bool(r.useIsUpper);
     json.Key("relations").BeginArray();
     for (const reading::RelationToBodyRow& row : r.relations) {
-        json.BeginObject().Key("heading").String(Utf8(row.heading)).Key("trigram").Number(row.trigram);
-        json.Key("element").String(Utf8(reading::ElementName(row.element))).Key("word").String(Utf8(row.word));
+        json.BeginObject().Key("heading").String(script.Text(row.heading)).Key("trigram").Number(row.trigram);
+        json.Key("element").String(script.Text(reading::ElementName(row.element))).Key("word").String(script.Text(row.word));
         json.EndObject();
     }
     json.EndArray();
-    json.Key("verdict").String(Utf8(r.verdict));
-    json.Key("month_element").String(Utf8(reading::ElementName(r.monthElement)));
-    json.Key("strength").String(Utf8(reading::StrengthName(r.strength)));
+    json.Key("verdict").String(script.Text(r.verdict));
+    json.Key("month_element").String(script.Text(reading::ElementName(r.monthElement)));
+    json.Key("strength").String(script.Text(reading::StrengthName(r.strength)));
+    // The classics are quoted, in either script, as their data has them.
+    const pipeline::TraditionalClassics classics = script.Classics(r);
     json.Key("texts").BeginObject();
-    json.Key("primary").BeginObject().Key("name").String(Utf8(r.primary->name));
-    json.Key("judgment").String(Utf8(r.primary->judgment)).EndObject();
-    json.Key("changed").BeginObject().Key("name").String(Utf8(r.changed->name));
-    json.Key("judgment").String(Utf8(r.changed->judgment)).EndObject();
-    json.Key("moving_line").BeginObject().Key("label").String(Utf8(r.movingStatement.label));
-    json.Key("text").String(Utf8(r.movingStatement.text)).EndObject();
+    json.Key("primary").BeginObject().Key("name").String(text::Utf8FromGbk(classics.primary.name));
+    json.Key("judgment").String(text::Utf8FromGbk(classics.primary.judgment)).EndObject();
+    json.Key("changed").BeginObject().Key("name").String(text::Utf8FromGbk(classics.changed.name));
+    json.Key("judgment").String(text::Utf8FromGbk(classics.changed.judgment)).EndObject();
+    json.Key("moving_line").BeginObject().Key("label").String(text::Utf8FromGbk(classics.movingStatement.label));
+    json.Key("text").String(text::Utf8FromGbk(classics.movingStatement.text)).EndObject();
     json.EndObject();
     json.EndObject();
 }
 
-void WritePlaced(JsonWriter& json, const liuyao::PlacedBranch& placed) {
-    json.Key("stem_branch").String(Utf8(liuyao::StemBranchName(placed.stemBranch)));
-    json.Key("element").String(Utf8(reading::ElementName(placed.element)));
-    json.Key("relation").String(Utf8(liuyao::KinName(placed.kin)));
+void WritePlaced(JsonWriter& json, const liuyao::PlacedBranch& placed, const OutputScript& script) {
+    json.Key("stem_branch").String(script.Text(liuyao::StemBranchName(placed.stemBranch)));
+    json.Key("element").String(script.Text(reading::ElementName(placed.element)));
+    json.Key("relation").String(script.Text(liuyao::KinName(placed.kin)));
 }
 
-void WriteChart(JsonWriter& json, const liuyao::Chart& chart) {
+void WriteChart(JsonWriter& json, const liuyao::Chart& chart, const OutputScript& script) {
     json.BeginObject();
-    json.Key("palace").String(Utf8(reading::TrigramName(chart.palace.trigram)));
-    json.Key("element").String(Utf8(reading::ElementName(chart.element)));
-    json.Key("generation").String(Utf8(liuyao::GenerationName(chart.palace.generation)));
+    json.Key("palace").String(script.Text(reading::TrigramName(chart.palace.trigram)));
+    json.Key("element").String(script.Text(reading::ElementName(chart.element)));
+    json.Key("generation").String(script.Text(liuyao::GenerationName(chart.palace.generation)));
     json.Key("shi").Number(chart.shi).Key("ying").Number(chart.ying);
     json.Key("void").BeginArray();
-    for (int branch : chart.voidBranches) json.String(Utf8(liuyao::BranchName(branch)));
+    for (int branch : chart.voidBranches) json.String(script.Text(liuyao::BranchName(branch)));
     json.EndArray();
     json.Key("lines").BeginArray();
     for (const liuyao::ChartLine& line : chart.lines) {
         json.BeginObject();
-        WritePlaced(json, line.placed);
-        json.Key("spirit").String(Utf8(liuyao::SpiritName(line.spirit))).Key("void").Bool(line.isVoid);
+        WritePlaced(json, line.placed, script);
+        json.Key("spirit").String(script.Text(liuyao::SpiritName(line.spirit))).Key("void").Bool(line.isVoid);
         json.Key("hidden");
         if (line.hidden) {
             json.BeginObject();
-            WritePlaced(json, *line.hidden);
+            WritePlaced(json, *line.hidden, script);
             json.EndObject();
         } else {
             json.Null();
@@ -71,7 +71,7 @@ void WriteChart(JsonWriter& json, const liuyao::Chart& chart) {
     }
     json.EndArray();
     json.Key("changed").BeginObject().Key("line").Number(chart.input.movingLine);
-    WritePlaced(json, chart.changed);
+    WritePlaced(json, chart.changed, script);
     json.EndObject();
     json.EndObject();
 }
@@ -91,7 +91,7 @@ void WriteCastFrom(JsonWriter& json, const pipeline::Casting& c, const moment::C
     json.Key("place");
     const moment::MomentOptions& options = c.momentOptions;
     if (options.trueSolarTime && options.longitude) {
-        json.BeginObject().Key("name").String(Utf8(options.placeName));
+        json.BeginObject().Key("name").String(text::Utf8FromGbk(options.placeName));
         json.Key("longitude").Real(*options.longitude).Key("zone").String(options.zone).EndObject();
     } else {
         json.Null();
@@ -106,38 +106,38 @@ void WriteConventions(JsonWriter& json, const casting::Conventions& conventions)
     json.EndObject();
 }
 
-void WritePillars(JsonWriter& json, const casting::MomentFacts& f) {
+void WritePillars(JsonWriter& json, const casting::MomentFacts& f, const OutputScript& script) {
     json.Key("pillars").BeginObject();
-    json.Key("year").String(Utf8(f.YearPillarText)).Key("month").String(Utf8(f.MonthPillarText));
-    json.Key("day").String(Utf8(f.DayPillarText)).Key("hour").String(Utf8(f.HourPillarText));
+    json.Key("year").String(script.Text(f.YearPillarText)).Key("month").String(script.Text(f.MonthPillarText));
+    json.Key("day").String(script.Text(f.DayPillarText)).Key("hour").String(script.Text(f.HourPillarText));
     json.EndObject();
 }
 
 // The boundary, its moment to the minute, the minutes from the moment cast
 // from to it, and the casting on its other side; on 立春's day, the pillar
 // rule that other side is reckoned by.
-void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note) {
+void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note, const OutputScript& script) {
     json.BeginObject().Key("kind").String(pipeline::BoundaryKey(note.kind));
-    if (note.kind == pipeline::BoundaryKind::Term) json.Key("term").String(Utf8(note.termName));
+    if (note.kind == pipeline::BoundaryKind::Term) json.Key("term").String(script.Text(note.termName));
     json.Key("moment").String(moment::ClockText(note.moment).substr(0, 16));
     json.Key("minutes").Number(note.minutes);
     if (note.pillarBoundary) json.Key("pillar_boundary").String(casting::KeyOf(*note.pillarBoundary));
     json.Key("other").BeginObject();
-    WritePillars(json, note.other.facts);
-    json.Key("hexagrams").BeginObject().Key("primary").String(Utf8(note.other.primary));
-    json.Key("changed").String(Utf8(note.other.changed)).EndObject();
+    WritePillars(json, note.other.facts, script);
+    json.Key("hexagrams").BeginObject().Key("primary").String(script.Text(note.other.primary));
+    json.Key("changed").String(script.Text(note.other.changed)).EndObject();
     json.EndObject().EndObject();
 }
 
 }  // namespace
 
-std::string ReportText(const pipeline::CastValues& values) {
+std::string ReportText(const pipeline::Casting& c, const pipeline::CastValues& values, const OutputScript& script) {
     std::string text;
-    for (const std::string& line : values.report) text += Utf8(line) + "\n";
+    for (const std::string& line : script.Report(values.report, c.name)) text += line + "\n";
     return text;
 }
 
-std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values) {
+std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values, const OutputScript& script) {
     char date[16];
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", c.year, c.month, c.day);
     const pipeline::MethodName& method = pipeline::NameOf(c.method);
@@ -158,7 +158,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("calendar").String(calendar::CalendarRuleName(c.rule));
 
     json.Key("method").BeginObject();
-    json.Key("key").String(method.key).Key("name").String(Utf8(values.record.MethodText));
+    json.Key("key").String(method.key).Key("name").String(script.Text(values.record.MethodText));
     if (method.input == pipeline::MethodInput::Text) json.Key("text").String(text::Utf8FromGbk(c.text));
     if (method.input == pipeline::MethodInput::Trigrams) {
         json.Key("upper").Number(c.upper).Key("lower").Number(c.lower).Key("line").Number(c.line);
@@ -166,11 +166,11 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.EndObject();
 
     json.Key("lunar_date").BeginObject();
-    json.Key("text").String(Utf8(values.facts.LunarDate));
+    json.Key("text").String(script.Text(values.facts.LunarDate));
     json.Key("month").Number(values.facts.LunarMonth).Key("day").Number(values.facts.LunarDay);
     json.EndObject();
 
-    WritePillars(json, values.facts);
+    WritePillars(json, values.facts, script);
 
     const casting::CastingRecord& r = values.record;
     json.Key("trigrams").BeginObject().Key("upper").Number(r.UpperTrigram).Key("lower").Number(r.LowerTrigram);
@@ -180,7 +180,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("hexagrams").BeginObject();
     const char* hexagramKeys[] = {"primary", "nuclear", "changed", "opposite", "reversed"};
     for (std::size_t k = 0; k < values.hexagrams.size(); ++k) {
-        json.Key(hexagramKeys[k]).BeginObject().Key("name").String(Utf8(values.hexagrams[k].name));
+        json.Key(hexagramKeys[k]).BeginObject().Key("name").String(script.Text(values.hexagrams[k].name));
         json.Key("lines").BeginArray();
         for (int value : values.hexagrams[k].lines) json.Number(value);
         json.EndArray().EndObject();
@@ -188,32 +188,34 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.EndObject();
 
     json.Key("report").BeginArray();
-    for (const std::string& line : values.report) json.String(Utf8(line));
+    for (const std::string& line : script.Report(values.report, c.name)) json.String(line);
     json.EndArray();
     json.Key("reading");
     if (values.reading) {
-        WriteReading(json, *values.reading);
+        WriteReading(json, *values.reading, script);
     } else {
         json.Null();
     }
     json.Key("liuyao");
     if (values.chart) {
-        WriteChart(json, *values.chart);
+        WriteChart(json, *values.chart, script);
     } else {
         json.Null();
     }
     json.Key("warnings").BeginArray();
-    for (const std::string& warning : values.moment.warnings) json.String(warning);
+    for (const std::string& warning : values.moment.warnings) json.String(script.TextOfUtf8(warning));
     json.EndArray();
     json.Key("counted_as").BeginArray();
     for (const pipeline::CountedAs& pair : values.countedAs) {
-        json.BeginObject().Key("entered").String(Utf8(pair.entered)).Key("counted").String(Utf8(pair.counted));
+        // The person's characters and those counted in their place, as they are.
+        json.BeginObject().Key("entered").String(text::Utf8FromGbk(pair.entered));
+        json.Key("counted").String(text::Utf8FromGbk(pair.counted));
         json.EndObject();
     }
     json.EndArray();
     WriteConventions(json, c.conventions);
     json.Key("boundaries").BeginArray();
-    for (const pipeline::BoundaryNote& note : values.boundaries) WriteBoundary(json, note);
+    for (const pipeline::BoundaryNote& note : values.boundaries) WriteBoundary(json, note, script);
     json.EndArray();
     json.EndObject();
     return json.Text();

@@ -63,6 +63,9 @@ public:
             std::string traditional = script_conversion::TraditionalName(name);
             if (written != traditional) mended_.push_back({std::move(written), std::move(traditional)});
         }
+        // The forms read 凶 as 兇, "violent"; every 凶 the program writes is
+        // the luck of a verdict or a mansion.
+        mended_.push_back({"兇", "凶"});
         std::ranges::sort(mended_, std::ranges::greater{}, [](const Fixed& m) { return m.from.size(); });
     }
 
@@ -114,20 +117,11 @@ Fixed Cited(std::string_view label, std::string_view text, std::string_view trad
 // The reading's three citations, as ReadingLines writes them, and the
 // traditional data's in their place.
 std::vector<Fixed> CitationsOf(const reading::Reading& reading) {
-    using reading::Script;
-    const reading::HexagramText& primary = *reading.primary;
-    const reading::HexagramText& changed = *reading.changed;
-    const reading::HexagramText& primaryTraditional =
-        reading::HexagramTextOf(primary.upper, primary.lower, Script::Traditional);
-    const reading::HexagramText& changedTraditional =
-        reading::HexagramTextOf(changed.upper, changed.lower, Script::Traditional);
-    const auto moving = std::ranges::find(primary.statements, reading.movingStatement.label,
-                                          &reading::LineStatement::label);
-    const reading::LineStatement& movingTraditional = primaryTraditional.statements.at(moving - primary.statements.begin());
-    return {Cited(primary.name, primary.judgment, primaryTraditional.name, primaryTraditional.judgment),
-            Cited(reading.movingStatement.label, reading.movingStatement.text, movingTraditional.label,
-                  movingTraditional.text),
-            Cited(changed.name, changed.judgment, changedTraditional.name, changedTraditional.judgment)};
+    const TraditionalClassics traditional = TraditionalClassicsOf(reading);
+    return {Cited(reading.primary->name, reading.primary->judgment, traditional.primary.name, traditional.primary.judgment),
+            Cited(reading.movingStatement.label, reading.movingStatement.text, traditional.movingStatement.label,
+                  traditional.movingStatement.text),
+            Cited(reading.changed->name, reading.changed->judgment, traditional.changed.name, traditional.changed.judgment)};
 }
 
 std::vector<Fixed> KeptAsTheyAre(const std::vector<std::string>& gbkWords) {
@@ -137,6 +131,19 @@ std::vector<Fixed> KeptAsTheyAre(const std::vector<std::string>& gbkWords) {
 }
 
 }  // namespace
+
+TraditionalClassics TraditionalClassicsOf(const reading::Reading& reading) {
+    using reading::Script;
+    const reading::HexagramText& primary = *reading.primary;
+    const reading::HexagramText& primaryTraditional =
+        reading::HexagramTextOf(primary.upper, primary.lower, Script::Traditional);
+    // Both scripts list the lines in the same order.
+    const auto moving = std::ranges::find(primary.statements, reading.movingStatement.label,
+                                          &reading::LineStatement::label);
+    return {primaryTraditional,
+            reading::HexagramTextOf(reading.changed->upper, reading.changed->lower, Script::Traditional),
+            primaryTraditional.statements.at(moving - primary.statements.begin())};
+}
 
 std::string TraditionalText(std::string_view gbk, TraditionalForm form) {
     return WritingOf(form).Convert(text::Utf8FromGbk(gbk));

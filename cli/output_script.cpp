@@ -1,0 +1,42 @@
+#include "output_script.h"
+
+#include <stdexcept>
+
+#include "messages/catalog.h"
+
+namespace cli {
+
+std::string OutputScript::TextOfUtf8(std::string_view utf8) const {
+    return form_ ? pipeline::TraditionalText(text::GbkFromUtf8(utf8), *form_) : std::string(utf8);
+}
+
+std::vector<std::string> OutputScript::Report(const std::vector<std::string>& report,
+                                              std::string_view personName) const {
+    if (form_) return pipeline::TraditionalReport(report, personName, *form_);
+    std::vector<std::string> lines;
+    lines.reserve(report.size());
+    for (const std::string& line : report) lines.push_back(text::Utf8FromGbk(line));
+    return lines;
+}
+
+pipeline::TraditionalClassics OutputScript::Classics(const reading::Reading& reading) const {
+    if (form_) return pipeline::TraditionalClassicsOf(reading);
+    return {*reading.primary, *reading.changed, reading.movingStatement};
+}
+
+OutputScript ScriptOf(const MessageLanguage& language, bool json, std::string& warning) {
+    if (language.catalog != "zh_TW" || (json && !language.given)) return {};
+    const OutputScript script(language.locale == "zh_HK" || language.locale == "zh_MO"
+                                  ? pipeline::TraditionalForm::HongKong
+                                  : pipeline::TraditionalForm::Taiwan);
+    // Loaded now, before anything is cast: a casting is never half printed.
+    try {
+        script.Text("");
+    } catch (const std::runtime_error& error) {
+        warning = messages::Formatted(messages::Translated("%s; the texts are printed in Simplified Chinese"), error.what());
+        return {};
+    }
+    return script;
+}
+
+}  // namespace cli
