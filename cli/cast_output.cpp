@@ -133,7 +133,7 @@ void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note, const O
 
 std::string ReportText(const pipeline::Casting& c, const pipeline::CastValues& values, const OutputScript& script) {
     std::string text;
-    for (const std::string& line : script.Report(values.report, c.name)) text += line + "\n";
+    script.EachReportLine(values.report, c.name, [&text](const std::string& line) { text += line + "\n"; });
     return text;
 }
 
@@ -188,7 +188,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.EndObject();
 
     json.Key("report").BeginArray();
-    for (const std::string& line : script.Report(values.report, c.name)) json.String(line);
+    script.EachReportLine(values.report, c.name, [&json](const std::string& line) { json.String(line); });
     json.EndArray();
     json.Key("reading");
     if (values.reading) {

@@ -10,15 +10,6 @@ std::string OutputScript::TextOfUtf8(std::string_view utf8) const {
     return form_ ? pipeline::TraditionalText(text::GbkFromUtf8(utf8), *form_) : std::string(utf8);
 }
 
-std::vector<std::string> OutputScript::Report(const std::vector<std::string>& report,
-                                              std::string_view personName) const {
-    if (form_) return pipeline::TraditionalReport(report, personName, *form_);
-    std::vector<std::string> lines;
-    lines.reserve(report.size());
-    for (const std::string& line : report) lines.push_back(text::Utf8FromGbk(line));
-    return lines;
-}
-
 pipeline::TraditionalClassics OutputScript::Classics(const reading::Reading& reading) const {
     if (form_) return pipeline::TraditionalClassicsOf(reading);
     return {*reading.primary, *reading.changed, reading.movingStatement};

@@ -29,8 +29,17 @@ public:
     }
     // The same for a text the program made that is UTF-8 already.
     std::string TextOfUtf8(std::string_view utf8) const;
-    // The report's lines, UTF-8, the name on the first as typed.
-    std::vector<std::string> Report(const std::vector<std::string>& report, std::string_view personName) const;
+    // Hands `take` each of the report's lines, UTF-8, the name on the first
+    // as typed. Simplified, each line goes straight to `take`: a batch
+    // writes ten thousand reports.
+    template <typename Take>
+    void EachReportLine(const std::vector<std::string>& report, std::string_view personName, Take&& take) const {
+        if (!form_) {
+            for (const std::string& line : report) take(text::Utf8FromGbk(line));
+            return;
+        }
+        for (const std::string& line : pipeline::TraditionalReport(report, personName, *form_)) take(line);
+    }
     // The texts a reading cites, from the data of this script: converting
     // the simplified ones would rewrite the classics' own characters.
     pipeline::TraditionalClassics Classics(const reading::Reading& reading) const;
