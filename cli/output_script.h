@@ -21,8 +21,6 @@ public:
     OutputScript() = default;
     explicit OutputScript(pipeline::TraditionalForm form) : form_(form) {}
 
-    bool traditional() const { return form_.has_value(); }
-
     // A text the program made (GBK), UTF-8 in this script.
     std::string Text(std::string_view gbk) const {
         return form_ ? pipeline::TraditionalText(gbk, *form_) : text::Utf8FromGbk(gbk);
