@@ -68,39 +68,49 @@ std::string AlmanacText(sys_days day, const almanac::DayAlmanac& a) {
     return out;
 }
 
-void OptionalString(JsonWriter& json, const std::optional<std::string>& text) {
+// A text of the almanac's (GBK) in `script`, or null.
+void OptionalString(JsonWriter& json, const std::optional<std::string>& text, const OutputScript& script) {
     if (text) {
-        json.String(Utf8(*text));
+        script.String(json, *text);
     } else {
         json.Null();
     }
 }
 
-std::string AlmanacJson(sys_days day, const almanac::DayAlmanac& a) {
+std::string AlmanacJson(sys_days day, const almanac::DayAlmanac& a, const OutputScript& script) {
     JsonWriter json;
     json.BeginObject().Key("date").String(DateText(day));
     json.Key("lunar_date");
-    OptionalString(json, a.lunarDate.empty() ? std::nullopt : std::optional(a.lunarDate));
+    OptionalString(json, a.lunarDate.empty() ? std::nullopt : std::optional(a.lunarDate), script);
     json.Key("pillars").BeginObject();
-    json.Key("year").String(Utf8(a.yearPillar)).Key("month").String(Utf8(a.monthPillar));
-    json.Key("day").String(Utf8(a.dayPillar)).EndObject();
-    json.Key("zhixing").String(Utf8(a.officer));
-    json.Key("xiu").String(Utf8(a.mansion)).Key("xiu_luck").String(Utf8(a.mansionLuck));
-    json.Key("chong").BeginObject().Key("stem_branch").String(Utf8(a.clashPillar));
-    json.Key("animal").String(Utf8(a.clashAnimal)).EndObject();
-    json.Key("sha").String(Utf8(a.sha));
-    json.Key("pengzu").BeginArray().String(Utf8(a.stemTaboo)).String(Utf8(a.branchTaboo)).EndArray();
-    json.Key("tianshen").String(Utf8(a.spirit)).Key("tianshen_type").String(Utf8(a.path));
-    json.Key("tai").String(Utf8(a.foetus));
-    json.Key("xi").String(Utf8(a.joy)).Key("fu").String(Utf8(a.fortune)).Key("cai").String(Utf8(a.wealth));
+    script.Member(json, "year", a.yearPillar);
+    script.Member(json, "month", a.monthPillar);
+    script.Member(json, "day", a.dayPillar).EndObject();
+    script.Member(json, "zhixing", a.officer);
+    script.Member(json, "xiu", a.mansion);
+    script.Member(json, "xiu_luck", a.mansionLuck);
+    script.Member(json.Key("chong").BeginObject(), "stem_branch", a.clashPillar);
+    script.Member(json, "animal", a.clashAnimal).EndObject();
+    script.Member(json, "sha", a.sha);
+    json.Key("pengzu").BeginArray();
+    script.String(json, a.stemTaboo);
+    script.String(json, a.branchTaboo).EndArray();
+    script.Member(json, "tianshen", a.spirit);
+    script.Member(json, "tianshen_type", a.path);
+    script.Member(json, "tai", a.foetus);
+    script.Member(json, "xi", a.joy);
+    script.Member(json, "fu", a.fortune);
+    script.Member(json, "cai", a.wealth);
     json.Key("shujiu");
-    OptionalString(json, a.nines);
+    OptionalString(json, a.nines, script);
     json.Key("sanfu");
-    OptionalString(json, a.dogDays);
+    OptionalString(json, a.dogDays, script);
     json.Key("hours").BeginArray();
     for (const almanac::HourAlmanac& hour : a.hours) {
-        json.BeginObject().Key("branch").String(Utf8(hour.branch)).Key("stem_branch").String(Utf8(hour.stemBranch));
-        json.Key("tianshen").String(Utf8(hour.spirit)).Key("tianshen_type").String(Utf8(hour.path)).EndObject();
+        script.Member(json.BeginObject(), "branch", hour.branch);
+        script.Member(json, "stem_branch", hour.stemBranch);
+        script.Member(json, "tianshen", hour.spirit);
+        script.Member(json, "tianshen_type", hour.path).EndObject();
     }
     json.EndArray().EndObject();
     return json.Text();
@@ -148,9 +158,10 @@ int PrintAlmanac(const AlmanacRequest& request, const pipeline::LocalTime& today
         // Every day of the range has its almanac: the range was checked.
         const almanac::DayAlmanac a = *almanac::AlmanacOf(day, *rule);
         if (request.json) {
-            out << AlmanacJson(day, a) << '\n';
+            out << AlmanacJson(day, a, request.script) << '\n';
         } else {
-            out << (day == first ? "" : "\n") << AlmanacText(day, a);
+            // Every word of the day's text is the program's: it converts whole.
+            request.script.Put(out << (day == first ? "" : "\n"), AlmanacText(day, a));
         }
     }
     out.flush();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "output_script.h"
 #include "pipeline/cast_request.h"
 
 namespace cli {
@@ -13,6 +14,7 @@ namespace cli {
 struct AlmanacRequest {
     std::optional<std::string> date, from, to, calendar;  // as typed
     bool json = false;
+    OutputScript script;
 };
 
 // Prints the almanac of the day or days asked for, `today` when none is

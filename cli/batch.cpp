@@ -68,7 +68,7 @@ std::optional<std::string> ReadKeys(const Object& object, CastRequest& request) 
 
 }  // namespace
 
-std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now) {
+std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now, const OutputScript& script) {
     CastRequest request;
     // Most lines are read without a document; the parser takes the rest.
     if (const std::optional<FlatObject> flat = ReadFlatObject(line)) {
@@ -81,10 +81,10 @@ std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& no
     auto cast = pipeline::CastRequested(request, now);
     if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) return ErrorJson(refusal->message);
     const pipeline::CastDone& done = std::get<pipeline::CastDone>(cast);
-    return CastingJson(done.casting, done.values);
+    return CastingJson(done.casting, done.values, script);
 }
 
-bool RunBatch(std::istream& in, std::ostream& out) {
+bool RunBatch(std::istream& in, std::ostream& out, const OutputScript& script) {
     // Answers go out in large writes, and whenever reading on would wait,
     // so a program that feeds one line at a time gets each answer at once.
     constexpr std::size_t kWriteSize = 1 << 16;
@@ -112,7 +112,7 @@ bool RunBatch(std::istream& in, std::ostream& out) {
         } else {
             // The count holds the newline unless the input ended first.
             const auto length = static_cast<std::size_t>(in.gcount()) - (in.eof() ? 0 : 1);
-            answers += AnswerBatchLine(std::string_view(line.data(), length), pipeline::LocalNow());
+            answers += AnswerBatchLine(std::string_view(line.data(), length), pipeline::LocalNow(), script);
         }
         answers += '\n';
         if (answers.size() >= kWriteSize || in.rdbuf()->in_avail() <= 0) writeAnswers();

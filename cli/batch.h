@@ -8,13 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "output_script.h"
 #include "pipeline/cast_request.h"
 
 namespace cli {
 
 // The casting's object for a JSON object keyed like the long options, or
 // {"error": why}. Any bytes at all get one of the two.
-std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now);
+std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now, const OutputScript& script = {});
 
 // The longest line a batch reads, newline excluded. A request is a few
 // hundred bytes; a longer line answers with an error, in constant memory.
@@ -22,6 +23,6 @@ inline constexpr std::size_t kMaxBatchLineBytes = 65536;
 
 // Answers every line of `in` on `out`, and stops at the first answer `out`
 // fails to take; false when reading `in` failed.
-bool RunBatch(std::istream& in, std::ostream& out);
+bool RunBatch(std::istream& in, std::ostream& out, const OutputScript& script = {});
 
 }  // namespace cli

@@ -4,61 +4,63 @@
 #include "liuyao/chart.h"
 #include "reading/five_elements.h"
 #include "reading/trigrams.h"
-#include "text/gbk_tables.h"
 
 namespace cli {
 
 namespace {
 
-void WriteReading(JsonWriter& json, const reading::Reading& r) {
+void WriteReading(JsonWriter& json, const reading::Reading& r, const OutputScript& script) {
     json.BeginObject();
     json.Key("body").Number(r.body).Key("use").Number(r.use);
     json.Key("use_is_upper").Bool(r.useIsUpper);
     json.Key("relations").BeginArray();
     for (const reading::RelationToBodyRow& row : r.relations) {
-        json.BeginObject().Key("heading").GbkString(row.heading).Key("trigram").Number(row.trigram);
-        json.Key("element").GbkString(reading::ElementName(row.element)).Key("word").GbkString(row.word);
-        json.EndObject();
+        script.Member(json.BeginObject(), "heading", row.heading).Key("trigram").Number(row.trigram);
+        script.Member(json, "element", reading::ElementName(row.element));
+        script.Member(json, "word", row.word).EndObject();
     }
     json.EndArray();
-    json.Key("verdict").GbkString(r.verdict);
-    json.Key("month_element").GbkString(reading::ElementName(r.monthElement));
-    json.Key("strength").GbkString(reading::StrengthName(r.strength));
+    script.Member(json, "verdict", r.verdict);
+    script.Member(json, "month_element", reading::ElementName(r.monthElement));
+    script.Member(json, "strength", reading::StrengthName(r.strength));
+    // The classics are quoted, in either script, as their data has them:
+    // written as they are, never converted.
+    const pipeline::TraditionalClassics classics = script.Classics(r);
     json.Key("texts").BeginObject();
-    json.Key("primary").BeginObject().Key("name").GbkString(r.primary->name);
-    json.Key("judgment").GbkString(r.primary->judgment).EndObject();
-    json.Key("changed").BeginObject().Key("name").GbkString(r.changed->name);
-    json.Key("judgment").GbkString(r.changed->judgment).EndObject();
-    json.Key("moving_line").BeginObject().Key("label").GbkString(r.movingStatement.label);
-    json.Key("text").GbkString(r.movingStatement.text).EndObject();
+    json.Key("primary").BeginObject().Key("name").GbkString(classics.primary.name);
+    json.Key("judgment").GbkString(classics.primary.judgment).EndObject();
+    json.Key("changed").BeginObject().Key("name").GbkString(classics.changed.name);
+    json.Key("judgment").GbkString(classics.changed.judgment).EndObject();
+    json.Key("moving_line").BeginObject().Key("label").GbkString(classics.movingStatement.label);
+    json.Key("text").GbkString(classics.movingStatement.text).EndObject();
     json.EndObject();
     json.EndObject();
 }
 
-void WritePlaced(JsonWriter& json, const liuyao::PlacedBranch& placed) {
-    json.Key("stem_branch").GbkString(liuyao::StemBranchName(placed.stemBranch));
-    json.Key("element").GbkString(reading::ElementName(placed.element));
-    json.Key("relation").GbkString(liuyao::KinName(placed.kin));
+void WritePlaced(JsonWriter& json, const liuyao::PlacedBranch& placed, const OutputScript& script) {
+    script.Member(json, "stem_branch", liuyao::StemBranchName(placed.stemBranch));
+    script.Member(json, "element", reading::ElementName(placed.element));
+    script.Member(json, "relation", liuyao::KinName(placed.kin));
 }
 
-void WriteChart(JsonWriter& json, const liuyao::Chart& chart) {
+void WriteChart(JsonWriter& json, const liuyao::Chart& chart, const OutputScript& script) {
     json.BeginObject();
-    json.Key("palace").GbkString(reading::TrigramName(chart.palace.trigram));
-    json.Key("element").GbkString(reading::ElementName(chart.element));
-    json.Key("generation").GbkString(liuyao::GenerationName(chart.palace.generation));
+    script.Member(json, "palace", reading::TrigramName(chart.palace.trigram));
+    script.Member(json, "element", reading::ElementName(chart.element));
+    script.Member(json, "generation", liuyao::GenerationName(chart.palace.generation));
     json.Key("shi").Number(chart.shi).Key("ying").Number(chart.ying);
     json.Key("void").BeginArray();
-    for (int branch : chart.voidBranches) json.GbkString(liuyao::BranchName(branch));
+    for (int branch : chart.voidBranches) script.String(json, liuyao::BranchName(branch));
     json.EndArray();
     json.Key("lines").BeginArray();
     for (const liuyao::ChartLine& line : chart.lines) {
         json.BeginObject();
-        WritePlaced(json, line.placed);
-        json.Key("spirit").GbkString(liuyao::SpiritName(line.spirit)).Key("void").Bool(line.isVoid);
+        WritePlaced(json, line.placed, script);
+        script.Member(json, "spirit", liuyao::SpiritName(line.spirit)).Key("void").Bool(line.isVoid);
         json.Key("hidden");
         if (line.hidden) {
             json.BeginObject();
-            WritePlaced(json, *line.hidden);
+            WritePlaced(json, *line.hidden, script);
             json.EndObject();
         } else {
             json.Null();
@@ -67,7 +69,7 @@ void WriteChart(JsonWriter& json, const liuyao::Chart& chart) {
     }
     json.EndArray();
     json.Key("changed").BeginObject().Key("line").Number(chart.input.movingLine);
-    WritePlaced(json, chart.changed);
+    WritePlaced(json, chart.changed, script);
     json.EndObject();
     json.EndObject();
 }
@@ -102,41 +104,38 @@ void WriteConventions(JsonWriter& json, const casting::Conventions& conventions)
     json.EndObject();
 }
 
-void WritePillars(JsonWriter& json, const casting::MomentFacts& f) {
+void WritePillars(JsonWriter& json, const casting::MomentFacts& f, const OutputScript& script) {
     json.Key("pillars").BeginObject();
-    json.Key("year").GbkString(f.YearPillarText).Key("month").GbkString(f.MonthPillarText);
-    json.Key("day").GbkString(f.DayPillarText).Key("hour").GbkString(f.HourPillarText);
+    script.Member(json, "year", f.YearPillarText);
+    script.Member(json, "month", f.MonthPillarText);
+    script.Member(json, "day", f.DayPillarText);
+    script.Member(json, "hour", f.HourPillarText);
     json.EndObject();
 }
 
 // The boundary, its moment to the minute, the minutes from the moment cast
 // from to it, and the casting on its other side; on 立春's day, the pillar
 // rule that other side is reckoned by.
-void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note) {
+void WriteBoundary(JsonWriter& json, const pipeline::BoundaryNote& note, const OutputScript& script) {
     json.BeginObject().Key("kind").String(pipeline::BoundaryKey(note.kind));
-    if (note.kind == pipeline::BoundaryKind::Term) json.Key("term").GbkString(note.termName);
+    if (note.kind == pipeline::BoundaryKind::Term) script.Member(json, "term", note.termName);
     json.Key("moment").String(moment::ClockText(note.moment).substr(0, 16));
     json.Key("minutes").Number(note.minutes);
     if (note.pillarBoundary) json.Key("pillar_boundary").String(casting::KeyOf(*note.pillarBoundary));
     json.Key("other").BeginObject();
-    WritePillars(json, note.other.facts);
-    json.Key("hexagrams").BeginObject().Key("primary").GbkString(note.other.primary);
-    json.Key("changed").GbkString(note.other.changed).EndObject();
+    WritePillars(json, note.other.facts, script);
+    script.Member(json.Key("hexagrams").BeginObject(), "primary", note.other.primary);
+    script.Member(json, "changed", note.other.changed).EndObject();
     json.EndObject().EndObject();
 }
 
 }  // namespace
 
-std::string ReportText(const pipeline::CastValues& values) {
-    std::string text;
-    for (const std::string& line : values.report) {
-        text::tables::AppendUtf8FromGbk(line, text);
-        text += '\n';
-    }
-    return text;
+std::string ReportText(const pipeline::Casting& c, const pipeline::CastValues& values, const OutputScript& script) {
+    return script.ReportText(values.report, c.name);
 }
 
-std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values) {
+std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values, const OutputScript& script) {
     const std::string date = moment::ClockText(pipeline::ClockOf(c)).substr(0, 10);
     const pipeline::MethodName& method = pipeline::NameOf(c.method);
 
@@ -156,7 +155,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("calendar").String(calendar::CalendarRuleName(c.rule));
 
     json.Key("method").BeginObject();
-    json.Key("key").String(method.key).Key("name").GbkString(values.record.MethodText);
+    script.Member(json.Key("key").String(method.key), "name", values.record.MethodText);
     if (method.input == pipeline::MethodInput::Text) json.Key("text").GbkString(c.text);
     if (method.input == pipeline::MethodInput::Trigrams) {
         json.Key("upper").Number(c.upper).Key("lower").Number(c.lower).Key("line").Number(c.line);
@@ -164,11 +163,11 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.EndObject();
 
     json.Key("lunar_date").BeginObject();
-    json.Key("text").GbkString(values.facts.LunarDate);
+    script.Member(json, "text", values.facts.LunarDate);
     json.Key("month").Number(values.facts.LunarMonth).Key("day").Number(values.facts.LunarDay);
     json.EndObject();
 
-    WritePillars(json, values.facts);
+    WritePillars(json, values.facts, script);
 
     const casting::CastingRecord& r = values.record;
     json.Key("trigrams").BeginObject().Key("upper").Number(r.UpperTrigram).Key("lower").Number(r.LowerTrigram);
@@ -178,7 +177,7 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.Key("hexagrams").BeginObject();
     const char* hexagramKeys[] = {"primary", "nuclear", "changed", "opposite", "reversed"};
     for (std::size_t k = 0; k < values.hexagrams.size(); ++k) {
-        json.Key(hexagramKeys[k]).BeginObject().Key("name").GbkString(values.hexagrams[k].name);
+        script.Member(json.Key(hexagramKeys[k]).BeginObject(), "name", values.hexagrams[k].name);
         json.Key("lines").BeginArray();
         for (int value : values.hexagrams[k].lines) json.Number(value);
         json.EndArray().EndObject();
@@ -186,32 +185,33 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     json.EndObject();
 
     json.Key("report").BeginArray();
-    for (const std::string& line : values.report) json.GbkString(line);
+    script.WriteReport(json, values.report, c.name);
     json.EndArray();
     json.Key("reading");
     if (values.reading) {
-        WriteReading(json, *values.reading);
+        WriteReading(json, *values.reading, script);
     } else {
         json.Null();
     }
     json.Key("liuyao");
     if (values.chart) {
-        WriteChart(json, *values.chart);
+        WriteChart(json, *values.chart, script);
     } else {
         json.Null();
     }
     json.Key("warnings").BeginArray();
-    for (const std::string& warning : values.moment.warnings) json.String(warning);
+    for (const std::string& warning : values.moment.warnings) script.StringOfUtf8(json, warning);
     json.EndArray();
     json.Key("counted_as").BeginArray();
     for (const pipeline::CountedAs& pair : values.countedAs) {
+        // The person's characters and those counted in their place, as they are.
         json.BeginObject().Key("entered").GbkString(pair.entered).Key("counted").GbkString(pair.counted);
         json.EndObject();
     }
     json.EndArray();
     WriteConventions(json, c.conventions);
     json.Key("boundaries").BeginArray();
-    for (const pipeline::BoundaryNote& note : values.boundaries) WriteBoundary(json, note);
+    for (const pipeline::BoundaryNote& note : values.boundaries) WriteBoundary(json, note, script);
     json.EndArray();
     json.EndObject();
     return json.Text();

@@ -4,15 +4,19 @@
 
 #include <string>
 
+#include "output_script.h"
 #include "pipeline/casting_road.h"
 
 namespace cli {
 
 // The report's lines, each ended by a newline.
-std::string ReportText(const pipeline::CastValues& values);
+std::string ReportText(const pipeline::Casting& casting, const pipeline::CastValues& values,
+                       const OutputScript& script);
 
-// The casting as one JSON object on one line, without a newline.
-std::string CastingJson(const pipeline::Casting& casting, const pipeline::CastValues& values);
+// The casting as one JSON object on one line, without a newline; its keys
+// are the same in either script.
+std::string CastingJson(const pipeline::Casting& casting, const pipeline::CastValues& values,
+                        const OutputScript& script);
 
 // {"error": message} on one line.
 std::string ErrorJson(const std::string& message);

@@ -78,8 +78,6 @@ std::optional<std::string> LangGiven(int argc, const char* const* argv) {
 }  // namespace
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
-    // Where the language is known, and whether it was asked for: the
-    // Traditional forms of the report's and the JSON's texts follow it.
     MessageLanguage language = LanguageOfEnvironment();
     if (const auto lang = LangGiven(argc, argv)) {
         const auto catalog = CatalogNamed(*lang);
@@ -184,6 +182,12 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return kExitBadInput;
     }
 
+    // The script the texts go out in: the text's follows the language, the
+    // JSON's only an explicit --lang.
+    std::string scriptWarning;
+    const OutputScript script = ScriptOf(language, json || batch, scriptWarning);
+    if (!scriptWarning.empty()) err << "yaopan-cast: " << scriptWarning << '\n';
+
     if ((from || to) && !almanac) {
         err << "yaopan-cast: " << Translated("--from and --to give the almanac's days; give them with --almanac") << '\n';
         return kExitBadInput;
@@ -201,7 +205,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             err << "yaopan-cast: " << Translated("--almanac reads a day; give only --date (or --from and --to), --calendar and --json") << '\n';
             return kExitBadInput;
         }
-        return PrintAlmanac({request.date, from, to, request.calendar, json}, pipeline::LocalNow(), out, err);
+        return PrintAlmanac({request.date, from, to, request.calendar, json, script}, pipeline::LocalNow(), out, err);
     }
     if (search && !history) {
         err << "yaopan-cast: " << Translated("--search searches the journal; give it with --history") << '\n';
@@ -212,7 +216,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             err << "yaopan-cast: " << Translated("--history lists the journal; give no casting options and no --batch") << '\n';
             return kExitBadInput;
         }
-        const bool listed = ListJournal(search, json, out, err);
+        const bool listed = ListJournal(search, json, out, err, script);
         out.flush();
         if (!out) err << "yaopan-cast: " << Translated("standard output failed") << '\n';
         return !listed ? kExitJournal : out ? 0 : kExitInputOutput;
@@ -223,7 +227,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             err << "yaopan-cast: " << Translated("--batch reads every casting from standard input; give no casting options") << '\n';
             return kExitBadInput;
         }
-        const bool read = RunBatch(in, out);
+        const bool read = RunBatch(in, out, script);
         if (!read) err << "yaopan-cast: " << Translated("standard input failed") << '\n';
         if (!out) err << "yaopan-cast: " << Translated("standard output failed") << '\n';
         return read && out ? 0 : kExitInputOutput;
@@ -235,9 +239,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return kExitBadInput;
     }
     const pipeline::CastDone& done = std::get<pipeline::CastDone>(cast);
-    // The texts are Simplified: the Traditional forms, for `language`'s zh_TW
-    // catalog (the text always, the JSON when `language.given`), go here.
-    out << (json ? CastingJson(done.casting, done.values) + "\n" : ReportText(done.values));
+    out << (json ? CastingJson(done.casting, done.values, script) + "\n" : ReportText(done.casting, done.values, script));
     out.flush();
     if (!out) {
         err << "yaopan-cast: " << Translated("standard output failed") << '\n';

@@ -20,9 +20,11 @@ std::string LocalTimeText(std::int64_t castAt) {
     return text;
 }
 
-void WriteLine(const journal::JournalEntry& e, std::ostream& out) {
-    out << LocalTimeText(e.castAt) << '\t' << e.name << '\t' << e.method << '\t' << e.hexagrams[journal::Primary]
-        << " → " << e.hexagrams[journal::Changed] << '\n';
+void WriteLine(const journal::JournalEntry& e, std::ostream& out, const OutputScript& script) {
+    out << LocalTimeText(e.castAt) << '\t' << e.name << '\t';
+    script.Put(out, e.method) << '\t';
+    script.Put(out, e.hexagrams[journal::Primary]) << " → ";
+    script.Put(out, e.hexagrams[journal::Changed]) << '\n';
 }
 
 }  // namespace
@@ -36,7 +38,8 @@ bool RecordInJournal(const journal::JournalEntry& entry, std::ostream& err) {
     return result.ok();
 }
 
-bool ListJournal(const std::optional<std::string>& search, bool json, std::ostream& out, std::ostream& err) {
+bool ListJournal(const std::optional<std::string>& search, bool json, std::ostream& out, std::ostream& err,
+                 const OutputScript& script) {
     journal::CastingJournal journal(journal::DefaultJournalFile(), journal::Access::ReadOnly);
     if (!journal.message().empty()) err << "yaopan-cast: " << journal.message() << '\n';
     if (journal.outcome() == journal::OpenOutcome::Unreadable) return false;
@@ -46,7 +49,7 @@ bool ListJournal(const std::optional<std::string>& search, bool json, std::ostre
         // Each casting goes out as it is read; a read that fails midway
         // leaves what went out before it, and the exit status says so.
         journal.ForEach(search.value_or(""), [&](const journal::JournalEntry& entry) {
-            array ? array->Add(entry) : WriteLine(entry, out);
+            array ? array->Add(entry) : WriteLine(entry, out, script);
         });
     } catch (const journal::JournalError& error) {
         err << "yaopan-cast: " << messages::Formatted(messages::Translated("the journal could not be read: %s"), error.what())

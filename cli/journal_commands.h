@@ -7,6 +7,7 @@
 #include <string>
 
 #include "journal/journal_entry.h"
+#include "output_script.h"
 
 namespace cli {
 
@@ -16,9 +17,12 @@ namespace cli {
 bool RecordInJournal(const journal::JournalEntry& entry, std::ostream& err);
 
 // Lists the stored castings newest first, those `search` finds when given:
-// a line each (time, name, method, primary → changed hexagram), or the
-// journal's JSON export, each as it is read. A journal not yet created
-// lists nothing and is not created; false when it could not be read.
-bool ListJournal(const std::optional<std::string>& search, bool json, std::ostream& out, std::ostream& err);
+// a line each (time, name, method, primary → changed hexagram; the method
+// and the hexagrams in `script`), or the journal's JSON export, each as it
+// is read: the export is the journal's record and keeps the texts as
+// stored. A journal not yet created lists nothing and is not created;
+// false when it could not be read.
+bool ListJournal(const std::optional<std::string>& search, bool json, std::ostream& out, std::ostream& err,
+                 const OutputScript& script = {});
 
 }  // namespace cli

@@ -64,6 +64,9 @@ public:
             std::string traditional = script_conversion::TraditionalName(name);
             if (written != traditional) mended_.push_back({std::move(written), std::move(traditional)});
         }
+        // The forms read 凶 as 兇, "violent"; every 凶 the program writes is
+        // the luck of a verdict or a mansion.
+        mended_.push_back({"兇", "凶"});
         std::ranges::sort(mended_, std::ranges::greater{}, [](const Fixed& m) { return m.from.size(); });
     }
 
@@ -112,21 +115,27 @@ Fixed Cited(std::string_view label, std::string_view text, std::string_view trad
             text::Utf8FromGbk(traditionalLabel) + "：" + text::Utf8FromGbk(traditionalText)};
 }
 
+// The traditional data's texts of a primary hexagram, its changed
+// hexagram and the statement of its moving line (1..6).
+TraditionalClassics ClassicsOf(const reading::HexagramText& primary, int movingLine,
+                               const reading::HexagramText& changed) {
+    using reading::Script;
+    const reading::HexagramText& primaryTraditional =
+        reading::HexagramTextOf(primary.upper, primary.lower, Script::Traditional);
+    return {primaryTraditional, reading::HexagramTextOf(changed.upper, changed.lower, Script::Traditional),
+            primaryTraditional.statements.at(movingLine - 1)};
+}
+
 // The three citations ReadingLines writes for a primary hexagram, the
 // statement of its moving line (1..6) and its changed hexagram, and the
 // traditional data's in their place.
 std::vector<Fixed> CitationsOf(const reading::HexagramText& primary, int movingLine,
                                const reading::HexagramText& changed) {
-    using reading::Script;
-    const reading::HexagramText& primaryTraditional =
-        reading::HexagramTextOf(primary.upper, primary.lower, Script::Traditional);
-    const reading::HexagramText& changedTraditional =
-        reading::HexagramTextOf(changed.upper, changed.lower, Script::Traditional);
+    const TraditionalClassics traditional = ClassicsOf(primary, movingLine, changed);
     const reading::LineStatement& moving = primary.statements.at(movingLine - 1);
-    const reading::LineStatement& movingTraditional = primaryTraditional.statements.at(movingLine - 1);
-    return {Cited(primary.name, primary.judgment, primaryTraditional.name, primaryTraditional.judgment),
-            Cited(moving.label, moving.text, movingTraditional.label, movingTraditional.text),
-            Cited(changed.name, changed.judgment, changedTraditional.name, changedTraditional.judgment)};
+    return {Cited(primary.name, primary.judgment, traditional.primary.name, traditional.primary.judgment),
+            Cited(moving.label, moving.text, traditional.movingStatement.label, traditional.movingStatement.text),
+            Cited(changed.name, changed.judgment, traditional.changed.name, traditional.changed.judgment)};
 }
 
 // The texts of the hexagram the journal names `utf8Name`, none for a name
@@ -143,6 +152,10 @@ std::vector<Fixed> KeptAsTheyAre(const std::vector<std::string>& gbkWords) {
 }
 
 }  // namespace
+
+TraditionalClassics TraditionalClassicsOf(const reading::Reading& reading) {
+    return ClassicsOf(*reading.primary, reading.input.movingLine, *reading.changed);
+}
 
 std::string TraditionalText(std::string_view gbk, TraditionalForm form) {
     return WritingOf(form).Convert(text::Utf8FromGbk(gbk));

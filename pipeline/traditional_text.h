@@ -35,6 +35,15 @@ std::string TraditionalText(std::string_view gbk, TraditionalForm form);
 std::vector<std::string> TraditionalReport(const std::vector<std::string>& report, std::string_view personName,
                                            TraditionalForm form);
 
+// The classic texts a reading cites, as the traditional data has them:
+// the primary's and the changed hexagram's, and the moving line's.
+struct TraditionalClassics {
+    const reading::HexagramText& primary;
+    const reading::HexagramText& changed;
+    const reading::LineStatement& movingStatement;
+};
+TraditionalClassics TraditionalClassicsOf(const reading::Reading& reading);
+
 // ReadingText's lines in traditional characters. The characters of the
 // opening's 【笔画】 section (`countedAs`) are the person's own and the ones
 // counted in their place: they stay as they are.

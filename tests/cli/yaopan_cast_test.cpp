@@ -489,7 +489,12 @@ TEST_F(YaopanCastJournal, RecordedCastingsAreListedNewestFirstAndFound) {
                                                         "[^\n]+\t某人\t[^\n]+\n")))
         << listed.out;
 
+    // Under Traditional the program's words are, the name stays as typed;
+    // the JSON export is the journal's record, as stored.
+    EXPECT_NE(RunCastIn({"LANG=zh_TW.UTF-8"}, {"--history"}).out.find("\t李四\t手工指定起卦\t天澤履 → 乾為天\n"),
+              std::string::npos);
     const std::string json = RunCast({"--history", "--json"}).out;
+    EXPECT_EQ(RunCast({"--history", "--json", "--lang", "zh_TW"}).out, json);
     EXPECT_EQ(json, journal::ToJson(journal::CastingJournal(journal::DefaultJournalFile()).List({}, 3)) + "\n");
     const nlohmann::json stored = nlohmann::json::parse(json);
     ASSERT_EQ(stored.size(), 2u);
@@ -644,4 +649,64 @@ TEST(YaopanCast, OnlyMessagesFollowTheLanguage) {
     const std::vector<std::string> args = With({"--json"});
     EXPECT_EQ(RunCastIn({"LANG=zh_TW.UTF-8"}, args).out, RunCast(args).out);
     EXPECT_EQ(RunCastIn({"LANG=en_US.UTF-8"}, With({})).out, RunCast(With({})).out);
+}
+
+// Under a Traditional language the report and the almanac are Traditional,
+// Taiwan's forms (床) for --lang zh_TW and Hong Kong's (牀) for its locale;
+// the JSON only when --lang asks, its classic texts the proofread data's
+// (凶, not OpenCC's 兇). The name stays as typed.
+TEST(YaopanCast, TheProgramsTextsFollowATraditionalLanguageAndTheJsonsAnExplicitOne) {
+    const std::vector<std::string> cast = {"--name", "张三", "--method", "manual", "--upper", "3", "--lower", "5",
+                                           "--line", "4",    "--date",   "2024-01-20", "--hour", "9"};
+    const std::vector<std::string> day = {"--almanac", "--date", "2024-01-09"};  // 申不安床, 翼 凶
+    const std::string batchLine = R"({"name":"张三","method":"manual","upper":3,"lower":5,"line":4,"date":"2024-01-20","hour":9})";
+    const auto with = [](std::vector<std::string> args, const std::vector<std::string>& more) {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    const struct {
+        std::vector<std::string> locale, lang;
+        const char* bed;  // the almanac's 床 as written, "" for Simplified
+        bool traditionalJson;
+    } rows[] = {
+        {{}, {"--lang", "zh_TW"}, "申不安床", true},
+        {{"LANG=zh_HK.UTF-8"}, {"--lang", "zh_TW"}, "申不安床", true},
+        {{"LANG=zh_HK.UTF-8"}, {}, "申不安牀", false},
+        {{"LC_MESSAGES=zh_MO.UTF-8"}, {}, "申不安牀", false},
+        {{"LANG=zh_TW.UTF-8"}, {}, "申不安床", false},
+        {{"LANG=en_US.UTF-8"}, {}, "", false},
+        {{"LANG=zh_TW.UTF-8"}, {"--lang", "zh_CN"}, "", false},
+    };
+    const reading::HexagramText& ding = reading::HexagramTextOf(3, 5, reading::Script::Traditional);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.locale) + testing::PrintToString(row.lang));
+        const std::string report = RunCastIn(row.locale, with(cast, row.lang)).out;
+        const std::string almanac = RunCastIn(row.locale, with(day, row.lang)).out;
+        if (*row.bed == '\0') {
+            EXPECT_EQ(report, RunCast(cast).out);
+            EXPECT_EQ(almanac, RunCast(day).out);
+        } else {
+            EXPECT_EQ(report.substr(0, report.find('\n')), "  姓名： 张三  性別：   年齡： ");
+            EXPECT_NE(report.find("農曆：二零二三年臘月初十\n"), std::string::npos) << report;
+            EXPECT_NE(report.find("火風鼎      澤天夬      山風蠱"), std::string::npos) << report;
+            EXPECT_NE(almanac.find(row.bed), std::string::npos) << almanac;
+        }
+        std::vector<nlohmann::json> json;
+        for (const auto& args : {with(cast, {"--json"}), with(day, {"--json"})}) {
+            const std::string printed = RunCastIn(row.locale, with(args, row.lang)).out;
+            EXPECT_EQ(printed == RunCast(args).out, !row.traditionalJson) << printed;
+            json.push_back(nlohmann::json::parse(printed));
+        }
+        // A batch answers in the script --json prints in.
+        EXPECT_EQ(nlohmann::json::parse(RunCastIn(row.locale, with({"--batch"}, row.lang), batchLine + "\n").out), json[0]);
+        if (!row.traditionalJson) continue;
+        EXPECT_EQ(json[0]["person"]["name"], "张三");
+        EXPECT_EQ(json[0]["hexagrams"]["changed"]["name"], "山風蠱");
+        EXPECT_EQ(json[0]["report"][3], "  農曆：二零二三年臘月初十");
+        EXPECT_EQ(json[0]["reading"]["texts"]["primary"]["judgment"], utf8(std::string(ding.judgment)));
+        EXPECT_EQ(json[0]["reading"]["texts"]["changed"]["name"], "蠱");
+        EXPECT_EQ(json[0]["reading"]["texts"]["moving_line"]["text"], "鼎折足，覆公餗，其形渥，凶。");
+        EXPECT_EQ(json[1]["pengzu"][1], "申不安床鬼祟入房");
+        EXPECT_EQ(json[1]["xiu_luck"], "凶");
+    }
 }
