@@ -6,7 +6,6 @@
 #include <climits>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 
 #include "convention_texts.h"
 #include "data_script.h"
@@ -37,28 +36,13 @@ QString CorrectionText(const journal::JournalEntry& entry, const QString& place)
 // time, which its tooltip names.
 const QString kConventionsMark = QStringLiteral(" ※");
 
-// `utf8` in the traditional form shown, none under any other language or
-// without OpenCC's data (the text is then shown as kept).
-std::optional<QString> TraditionalShown(const std::string& utf8) {
-    const std::optional<pipeline::TraditionalForm> form = TraditionalFormShown();
-    if (!form) return std::nullopt;
-    try {
-        return QString::fromStdString(pipeline::TraditionalText(GbkFromQString(QString::fromStdString(utf8)), *form));
-    } catch (const std::runtime_error& error) {
-        qWarning("%s", error.what());
-        return std::nullopt;
-    }
-}
-
 }  // namespace
 
 const HistoryModel::Shown& HistoryModel::HexagramShown(const std::string& name) const {
     const auto known = hexagramsShown_.find(name);
     if (known != hexagramsShown_.end()) return known->second;
-    Shown shown{QString::fromStdString(name), {}};
-    if (const std::optional<QString> traditional = TraditionalShown(name)) {
-        shown.text = *traditional;
-    } else if (NameGlossShown() == reading::NameGloss::PinyinAndEnglish) {
+    Shown shown{ShownDataText(QString::fromStdString(name)), {}};
+    if (NameGlossShown() == reading::NameGloss::PinyinAndEnglish) {
         // 蛊 gǔ fits the column; the tooltip gives the English name.
         if (const auto trigrams = reading::TrigramsOfHexagram(GbkFromQString(shown.text))) {
             const reading::NameForms forms = reading::HexagramNameForms(trigrams->upper, trigrams->lower);
@@ -90,7 +74,7 @@ QString HistoryModel::MethodShown(const std::string& method) const {
 const QString& HistoryModel::TextShown(const std::string& text) const {
     const auto known = textsShown_.find(text);
     if (known != textsShown_.end()) return known->second;
-    return textsShown_.emplace(text, TraditionalShown(text).value_or(QString::fromStdString(text))).first->second;
+    return textsShown_.emplace(text, ShownDataText(QString::fromStdString(text))).first->second;
 }
 
 QString HistoryModel::TimeTip(const journal::JournalEntry& entry) const {

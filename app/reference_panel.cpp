@@ -74,7 +74,7 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
     captions->setParent(panel.bsSkinPageControl1->tabBar());
     panel.bsSkinPageControl1->tabBar()->setStyle(captions);
     QList<QWidget*> sheets;
-    for (const TrigramText& text : TrigramTexts()) {
+    for (const TrigramText& text : TrigramHeads()) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("bsSkinTabSheet%1").arg(sheets.size() + 1));
         (new QVBoxLayout(sheet))->setContentsMargins(0, 0, 0, 0);
@@ -109,15 +109,17 @@ ReferencePanel BuildReferencePanel(QWidget* body) {
 
 void RetranslateReferencePanel(const ReferencePanel& panel) {
     panel.Image1->setAccessibleName(QCoreApplication::translate("ReferencePanel", "八卦干支开悟图"));
-    // The tabs' captions and the texts already written into them.
+    // The tabs' captions, and the texts once they have been written into
+    // their tabs: before that the texts are not read at all.
     QTabWidget* tabs = panel.bsSkinPageControl1;
+    const QList<TrigramText> heads = TrigramHeads();
+    for (qsizetype i = 0; i < heads.size(); ++i) {
+        tabs->setTabText(static_cast<int>(i), ShownDataText(heads[i].name));
+        tabs->setTabToolTip(static_cast<int>(i), TrigramNaming(heads[i]));
+    }
+    if (!tabs->widget(0)->findChild<FittedTextLabel*>(LabelName(0))) return;
     const QList<TrigramText> texts = TrigramTexts();
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        const int tab = static_cast<int>(i);
-        tabs->setTabText(tab, ShownDataText(texts[i].name));
-        tabs->setTabToolTip(tab, TrigramNaming(texts[i]));
-        if (auto* label = tabs->widget(tab)->findChild<FittedTextLabel*>(LabelName(i))) {
-            label->SetFittedText(ShownLines(texts[i]));
-        }
+        tabs->widget(static_cast<int>(i))->findChild<FittedTextLabel*>(LabelName(i))->SetFittedText(ShownLines(texts[i]));
     }
 }

@@ -5,22 +5,32 @@
 #include "reading/hexagram_names.h"
 #include "resource_text.h"
 
+namespace {
+
+struct Source {
+    int trigram;
+    const char* name;
+    const char* resource;
+};
+constexpr Source kTabOrder[] = {
+    {1, "乾", ":/trigram_texts/qian.txt"}, {6, "坎", ":/trigram_texts/kan.txt"},
+    {7, "艮", ":/trigram_texts/gen.txt"},  {4, "震", ":/trigram_texts/zhen.txt"},
+    {5, "巽", ":/trigram_texts/xun.txt"},  {3, "离", ":/trigram_texts/li.txt"},
+    {8, "坤", ":/trigram_texts/kun.txt"},  {2, "兑", ":/trigram_texts/dui.txt"},
+};
+
+}  // namespace
+
+QList<TrigramText> TrigramHeads() {
+    QList<TrigramText> heads;
+    for (const Source& source : kTabOrder) heads.append({source.trigram, QString::fromUtf8(source.name), {}});
+    return heads;
+}
+
 QList<TrigramText> TrigramTexts() {
-    struct Source {
-        int trigram;
-        const char* name;
-        const char* resource;
-    };
-    static constexpr Source kTabOrder[] = {
-        {1, "乾", ":/trigram_texts/qian.txt"}, {6, "坎", ":/trigram_texts/kan.txt"},
-        {7, "艮", ":/trigram_texts/gen.txt"},  {4, "震", ":/trigram_texts/zhen.txt"},
-        {5, "巽", ":/trigram_texts/xun.txt"},  {3, "离", ":/trigram_texts/li.txt"},
-        {8, "坤", ":/trigram_texts/kun.txt"},  {2, "兑", ":/trigram_texts/dui.txt"},
-    };
-    QList<TrigramText> texts;
-    for (const Source& source : kTabOrder) {
-        texts.append({source.trigram, QString::fromUtf8(source.name),
-                      ResourceText(QString::fromLatin1(source.resource)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)});
+    QList<TrigramText> texts = TrigramHeads();
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        texts[i].lines = ResourceText(QString::fromLatin1(kTabOrder[i].resource)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     return texts;
 }

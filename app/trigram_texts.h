@@ -15,6 +15,8 @@ struct TrigramText {
 // The eight texts in the order of the reference panel's tabs:
 // 乾 坎 艮 震 巽 离 坤 兑. A missing resource gives an empty line list.
 QList<TrigramText> TrigramTexts();
+// The same without their lines, which are not read: for the tabs' captions.
+QList<TrigramText> TrigramHeads();
 
 // Under English the trigram by its character, pinyin and English name
 // ("乾 qián (Heaven)"); empty in the other languages, whose readers know it
