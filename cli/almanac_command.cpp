@@ -113,7 +113,7 @@ std::string AlmanacJson(sys_days day, const almanac::DayAlmanac& a, const Output
         script.Member(json, "tianshen_type", hour.path).EndObject();
     }
     json.EndArray().EndObject();
-    return json.Text();
+    return json.Take();
 }
 
 // The first and last day asked for, or why they cannot be.

@@ -5,6 +5,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "cast_output.h"
@@ -68,20 +69,23 @@ std::optional<std::string> ReadKeys(const Object& object, CastRequest& request) 
 
 }  // namespace
 
-std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now, const OutputScript& script) {
+std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now, const OutputScript& script,
+                            std::string before) {
     CastRequest request;
     // Most lines are read without a document; the parser takes the rest.
     if (const std::optional<FlatObject> flat = ReadFlatObject(line)) {
-        if (auto error = ReadKeys(*flat, request)) return ErrorJson(*error);
+        if (auto error = ReadKeys(*flat, request)) return ErrorJson(*error, std::move(before));
     } else {
         const json object = json::parse(line, nullptr, false);
-        if (object.is_discarded() || !object.is_object()) return ErrorJson(Translated("the line is no JSON object"));
-        if (auto error = ReadKeys(object, request)) return ErrorJson(*error);
+        if (object.is_discarded() || !object.is_object()) {
+            return ErrorJson(Translated("the line is no JSON object"), std::move(before));
+        }
+        if (auto error = ReadKeys(object, request)) return ErrorJson(*error, std::move(before));
     }
     auto cast = pipeline::CastRequested(request, now);
-    if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) return ErrorJson(refusal->message);
+    if (auto* refusal = std::get_if<pipeline::Refusal>(&cast)) return ErrorJson(refusal->message, std::move(before));
     const pipeline::CastDone& done = std::get<pipeline::CastDone>(cast);
-    return CastingJson(done.casting, done.values, script);
+    return CastingJson(done.casting, done.values, script, std::move(before));
 }
 
 bool RunBatch(std::istream& in, std::ostream& out, const OutputScript& script) {
@@ -108,11 +112,13 @@ bool RunBatch(std::istream& in, std::ostream& out, const OutputScript& script) {
             if (!writeAnswers()) break;
             in.clear();
             in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-            answers += ErrorJson(Formatted(Translated("line longer than %zu bytes"), kMaxBatchLineBytes));
+            answers = ErrorJson(Formatted(Translated("line longer than %zu bytes"), kMaxBatchLineBytes),
+                                std::move(answers));
         } else {
             // The count holds the newline unless the input ended first.
             const auto length = static_cast<std::size_t>(in.gcount()) - (in.eof() ? 0 : 1);
-            answers += AnswerBatchLine(std::string_view(line.data(), length), pipeline::LocalNow(), script);
+            answers = AnswerBatchLine(std::string_view(line.data(), length), pipeline::LocalNow(), script,
+                                      std::move(answers));
         }
         answers += '\n';
         if (answers.size() >= kWriteSize || in.rdbuf()->in_avail() <= 0) writeAnswers();

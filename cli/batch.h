@@ -14,8 +14,10 @@
 namespace cli {
 
 // The casting's object for a JSON object keyed like the long options, or
-// {"error": why}. Any bytes at all get one of the two.
-std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now, const OutputScript& script = {});
+// {"error": why}, after `before` (the answers so far, so that they all go
+// into one string). Any bytes at all get one of the two.
+std::string AnswerBatchLine(std::string_view line, const pipeline::LocalTime& now, const OutputScript& script = {},
+                            std::string before = {});
 
 // The longest line a batch reads, newline excluded. A request is a few
 // hundred bytes; a longer line answers with an error, in constant memory.

@@ -1,5 +1,7 @@
 #include "cast_output.h"
 
+#include <utility>
+
 #include "json_writer.h"
 #include "liuyao/chart.h"
 #include "reading/five_elements.h"
@@ -135,11 +137,12 @@ std::string ReportText(const pipeline::Casting& c, const pipeline::CastValues& v
     return script.ReportText(values.report, c.name);
 }
 
-std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values, const OutputScript& script) {
+std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& values, const OutputScript& script,
+                        std::string before) {
     const std::string date = moment::ClockText(pipeline::ClockOf(c)).substr(0, 10);
     const pipeline::MethodName& method = pipeline::NameOf(c.method);
 
-    JsonWriter json;
+    JsonWriter json(std::move(before));
     json.BeginObject();
     json.Key("person").BeginObject();
     json.Key("name").GbkString(c.name);
@@ -214,13 +217,13 @@ std::string CastingJson(const pipeline::Casting& c, const pipeline::CastValues& 
     for (const pipeline::BoundaryNote& note : values.boundaries) WriteBoundary(json, note, script);
     json.EndArray();
     json.EndObject();
-    return json.Text();
+    return json.Take();
 }
 
-std::string ErrorJson(const std::string& message) {
-    JsonWriter json;
+std::string ErrorJson(const std::string& message, std::string before) {
+    JsonWriter json(std::move(before));
     json.BeginObject().Key("error").String(message).EndObject();
-    return json.Text();
+    return json.Take();
 }
 
 }  // namespace cli

@@ -13,12 +13,13 @@ namespace cli {
 std::string ReportText(const pipeline::Casting& casting, const pipeline::CastValues& values,
                        const OutputScript& script);
 
-// The casting as one JSON object on one line, without a newline; its keys
-// are the same in either script.
+// The casting as one JSON object on one line, without a newline, after
+// `before` (a batch's answers so far); its keys are the same in either
+// script.
 std::string CastingJson(const pipeline::Casting& casting, const pipeline::CastValues& values,
-                        const OutputScript& script);
+                        const OutputScript& script, std::string before = {});
 
-// {"error": message} on one line.
-std::string ErrorJson(const std::string& message);
+// {"error": message} on one line, after `before`.
+std::string ErrorJson(const std::string& message, std::string before = {});
 
 }  // namespace cli

@@ -1,97 +1,94 @@
 #include "json_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 
 #include "text/gbk_tables.h"
 
 namespace cli {
 
+void JsonWriter::Grow(std::size_t n) {
+    // An answer's length, about, at a time: the string's own capacity grows
+    // by doubling, and the room is filled in once, not a batch's whole
+    // buffer at each answer.
+    out_.resize(size_ + std::max(n, std::size_t{4096}));
+}
+
 JsonWriter& JsonWriter::Open(char bracket) {
-    Separate();
-    Put(bracket);
+    char* out = Separated(Room(2));
+    *out = bracket;
+    size_ = static_cast<std::size_t>(out + 1 - out_.data());
     valueBefore_ = false;
     return *this;
 }
 
 JsonWriter& JsonWriter::Close(char bracket) {
-    Put(bracket);
+    *Room(1) = bracket;
+    Wrote(1);
     valueBefore_ = true;
     return *this;
 }
 
-void JsonWriter::Separate() {
-    if (valueBefore_) Put(',');
-}
-
-JsonWriter& JsonWriter::Key(std::string_view key) {
-    Separate();
-    char* out = Room(key.size() + 3);
-    *out = '"';
-    std::memcpy(out + 1, key.data(), key.size());
-    out[key.size() + 1] = '"';
-    out[key.size() + 2] = ':';
-    Wrote(key.size() + 3);
-    valueBefore_ = false;
-    return *this;
-}
-
 JsonWriter& JsonWriter::String(std::string_view text) {
-    Separate();
-    Quoted(text);
+    char* out = Separated(Room(2));
+    *out = '"';
+    size_ = static_cast<std::size_t>(out + 1 - out_.data());
+    Escaped(text);
+    *Room(1) = '"';
+    Wrote(1);
     valueBefore_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::GbkString(std::string_view gbk) {
-    // Converted in place; the few texts that hold a byte to escape are
-    // written again, escaped.
-    Separate();
-    Put('"');
-    char* start = Room(text::tables::MostUtf8Bytes(gbk));
-    const std::string_view utf8(start, static_cast<std::size_t>(text::tables::WriteUtf8FromGbk(gbk, start) - start));
-    if (PlainUpTo(utf8) < utf8.size()) {
-        utf8_.assign(utf8);
-        Escaped(utf8_);
-    } else {
-        Wrote(utf8.size());
+    // Converted in place. Only an ASCII character can need an escape, so a
+    // text without one needs no second look; the others are looked at, and
+    // the few that need it written again, escaped.
+    char* out = Separated(Room(text::tables::MostUtf8Bytes(gbk) + 3));
+    *out++ = '"';
+    char* const start = out;
+    bool heldAscii = false;
+    out = text::tables::WriteUtf8FromGbk(gbk, start, &heldAscii);
+    const std::string_view utf8(start, static_cast<std::size_t>(out - start));
+    if (heldAscii && PlainUpTo(utf8) < utf8.size()) {
+        const std::string escaped(utf8);
+        size_ = static_cast<std::size_t>(start - out_.data());
+        Escaped(escaped);
+        out = Room(1);
     }
-    Put('"');
+    *out = '"';
+    size_ = static_cast<std::size_t>(out + 1 - out_.data());
     valueBefore_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::Number(long long number) {
-    Separate();
-    char* out = Room(24);
-    Wrote(static_cast<std::size_t>(std::to_chars(out, out + 24, number).ptr - out));
+    char* out = Separated(Room(25));
+    size_ = static_cast<std::size_t>(std::to_chars(out, out + 24, number).ptr - out_.data());
     valueBefore_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::Real(double number) {
-    Separate();
-    char* out = Room(32);
-    Wrote(static_cast<std::size_t>(std::to_chars(out, out + 32, number).ptr - out));
+    char* out = Separated(Room(33));
+    size_ = static_cast<std::size_t>(std::to_chars(out, out + 32, number).ptr - out_.data());
     valueBefore_ = true;
     return *this;
 }
 
-JsonWriter& JsonWriter::Bool(bool value) {
-    Separate();
-    Put(value ? "true" : "false");
+JsonWriter& JsonWriter::Word(std::string_view literal) {
+    char* out = Separated(Room(literal.size() + 1));
+    std::memcpy(out, literal.data(), literal.size());
+    size_ = static_cast<std::size_t>(out + literal.size() - out_.data());
     valueBefore_ = true;
     return *this;
 }
 
-JsonWriter& JsonWriter::Null() {
-    Separate();
-    Put("null");
-    valueBefore_ = true;
-    return *this;
-}
+JsonWriter& JsonWriter::Bool(bool value) { return Word(value ? "true" : "false"); }
+
+JsonWriter& JsonWriter::Null() { return Word("null"); }
 
 namespace {
 
@@ -121,12 +118,6 @@ std::size_t JsonWriter::PlainUpTo(std::string_view text) {
     return i;
 }
 
-void JsonWriter::Quoted(std::string_view text) {
-    Put('"');
-    Escaped(text);
-    Put('"');
-}
-
 void JsonWriter::Escaped(std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     // Runs that need no escape are copied whole.
@@ -136,8 +127,8 @@ void JsonWriter::Escaped(std::string_view text) {
         if (plain == text.size()) break;
         const auto byte = static_cast<unsigned char>(text[plain]);
         if (byte >= 0x20) {
-            Put('\\');
-            Put(static_cast<char>(byte));
+            const char escape[] = {'\\', static_cast<char>(byte)};
+            Put(std::string_view(escape, sizeof escape));
         } else {
             const char escape[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
             Put(std::string_view(escape, sizeof escape));

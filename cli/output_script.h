@@ -29,7 +29,8 @@ public:
         return form_ ? json.String(pipeline::TraditionalText(gbk, *form_)) : json.GbkString(gbk);
     }
     // The member `key` of `json`'s object, a text the program made (GBK).
-    JsonWriter& Member(JsonWriter& json, std::string_view key, std::string_view gbk) const {
+    template <std::size_t N>
+    JsonWriter& Member(JsonWriter& json, const char (&key)[N], std::string_view gbk) const {
         return String(json.Key(key), gbk);
     }
     // A text the program made that is UTF-8 already, as a string of `json`.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace text::tables {
 namespace {
@@ -11,15 +12,29 @@ namespace {
 // it at build time.
 #include "gbk_map.inc"
 
-// Each pair's UTF-8, worked out once: its bytes from the lowest up, its
-// length in the top byte; 0 where the pair stands for no character.
+// Each pair's UTF-8, worked out once: its bytes, then how many there are;
+// "?" where the pair stands for no character, as iconv writes it. The
+// four bytes are stored together, the count after the text, so that the
+// loop below copies them in one move and steps over the count.
+struct PairUtf8 {
+    char bytes[3];
+    unsigned char length;
+};
+static_assert(sizeof(PairUtf8) == 4);
+
 constexpr auto kPairUtf8 = [] {
-    std::array<std::uint32_t, std::size(kPairCharacters)> utf8{};
+    std::array<PairUtf8, std::size(kPairCharacters)> utf8{};
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const std::uint32_t c = kPairCharacters[i];
-        if (c == 0) continue;
-        utf8[i] = c < 0x800 ? (2u << 24 | (0x80 | (c & 0x3F)) << 8 | (0xC0 | c >> 6))
-                            : (3u << 24 | (0x80 | (c & 0x3F)) << 16 | (0x80 | (c >> 6 & 0x3F)) << 8 | (0xE0 | c >> 12));
+        if (c == 0) {
+            utf8[i] = {{'?', 0, 0}, 1};
+        } else if (c < 0x800) {
+            utf8[i] = {{static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F)), 0}, 2};
+        } else {  // GBK's characters are all in the BMP
+            utf8[i] = {{static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                        static_cast<char>(0x80 | (c & 0x3F))},
+                       3};
+        }
     }
     return utf8;
 }();
@@ -31,7 +46,7 @@ char* writeUtf8(char32_t c, char* out) {
     } else if (c < 0x800) {
         *out++ = static_cast<char>(0xC0 | c >> 6);
         *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {  // GBK's characters are all in the BMP
+    } else {
         *out++ = static_cast<char>(0xE0 | c >> 12);
         *out++ = static_cast<char>(0x80 | (c >> 6 & 0x3F));
         *out++ = static_cast<char>(0x80 | (c & 0x3F));
@@ -41,34 +56,36 @@ char* writeUtf8(char32_t c, char* out) {
 
 }  // namespace
 
-char* WriteUtf8FromGbk(std::string_view gbk, char* out) {
-    for (std::size_t i = 0; i < gbk.size();) {
-        const auto lead = static_cast<unsigned char>(gbk[i]);
+char* WriteUtf8FromGbk(std::string_view gbk, char* out, bool* heldAscii) {
+    const auto* in = reinterpret_cast<const unsigned char*>(gbk.data());
+    const auto* const end = in + gbk.size();
+    bool ascii = false;
+    while (in < end) {
+        const unsigned lead = *in;
         if (lead < 0x80) {
-            *out++ = gbk[i++];
+            *out++ = static_cast<char>(lead);
+            ++in;
+            ascii = true;
             continue;
         }
         // A lead byte with a valid trail byte is one unit, assigned or not
         // (as iconv skips it); any other byte stands alone, so an ASCII
         // byte after a stray lead byte survives.
-        const auto trail = i + 1 < gbk.size() ? static_cast<unsigned char>(gbk[i + 1]) : 0;
-        if (lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
-            const std::uint32_t utf8OfPair = kPairUtf8[(lead - 0x81) * 191 + (trail - 0x40)];
-            i += 2;
-            if (utf8OfPair == 0) {
-                *out++ = '?';
-                continue;
-            }
-            out[0] = static_cast<char>(utf8OfPair);
-            out[1] = static_cast<char>(utf8OfPair >> 8);
-            out[2] = static_cast<char>(utf8OfPair >> 16);
-            out += utf8OfPair >> 24;
+        const unsigned trail = in + 1 < end ? in[1] : 0;
+        if (lead - 0x81 < 0x7E && trail - 0x40 < 0xBF && trail != 0x7F) {
+            // The room for three bytes a GBK byte leaves the fourth's
+            // store, the count's, in bounds; the next write covers it.
+            const PairUtf8& pair = kPairUtf8[(lead - 0x81) * 191 + (trail - 0x40)];
+            std::memcpy(out, &pair, sizeof pair);
+            out += pair.length;
+            in += 2;
         } else {
             const char32_t character = kSingleByteCharacters[lead - 0x80];
-            i += 1;
+            ++in;
             out = character == 0 ? (*out = '?', out + 1) : writeUtf8(character, out);
         }
     }
+    if (heldAscii) *heldAscii = ascii;
     return out;
 }
 

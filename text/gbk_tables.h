@@ -15,7 +15,9 @@ namespace text::tables {
 constexpr std::size_t MostUtf8Bytes(std::string_view gbk) { return 3 * gbk.size(); }
 // Writes the UTF-8 of `gbk` at `out`, which has room for MostUtf8Bytes,
 // and gives its end: for writers that gather many texts into one buffer.
-char* WriteUtf8FromGbk(std::string_view gbk, char* out);
+// `heldAscii`, if given, tells whether any character was ASCII: a text of
+// Chinese characters alone holds no byte a format like JSON escapes.
+char* WriteUtf8FromGbk(std::string_view gbk, char* out, bool* heldAscii = nullptr);
 // Utf8FromGbk's bytes appended to `utf8`.
 void AppendUtf8FromGbk(std::string_view gbk, std::string& utf8);
 std::string Utf8FromGbk(std::string_view gbk);

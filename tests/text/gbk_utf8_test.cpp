@@ -101,4 +101,19 @@ TEST(GbkUtf8, ShapedButIllFormedUtf8IsOneUnheldUnit) {
     for (const auto& [in, out] : cases) EXPECT_EQ(text::GbkFromUtf8(in), out);
 }
 
+TEST(GbkUtf8, WritingTellsWhetherAnyCharacterWasAscii) {
+    // A JSON writer skips its look for bytes to escape on texts without
+    // one; a trail byte of 0x5C is no backslash of its own.
+    const std::pair<std::string, bool> cases[] = {
+        {gbk("天火同人"), false}, {"", false},        {"\x81\x5C", false}, {"\x80", false},
+        {gbk("某\"人"), true},   {gbk("人\\"), true}, {"\x81", false},     {"\x81\"", true},
+    };
+    for (const auto& [text, ascii] : cases) {
+        std::string out(text::tables::MostUtf8Bytes(text), '\0');
+        bool heldAscii = !ascii;
+        text::tables::WriteUtf8FromGbk(text, out.data(), &heldAscii);
+        EXPECT_EQ(heldAscii, ascii) << text;
+    }
+}
+
 }  // namespace
