@@ -5,11 +5,11 @@
 namespace reading {
 namespace {
 
-constexpr int kElements = 5;
+constexpr int kElementCount = 5;
 
 constexpr int Index(Element element) { return static_cast<int>(element); }
 
-constexpr std::array<std::string_view, kElements> kElementNames = {"木", "火", "土", "金", "水"};
+constexpr std::array<std::string_view, kElementCount> kElementNames = {"木", "火", "土", "金", "水"};
 
 // Branches 1..12 from 子.
 constexpr std::array<Element, 12> kBranchElements = {
@@ -23,9 +23,9 @@ constexpr std::array<std::string_view, 5> kStrengthNames = {"旺", "相", "休",
 
 }  // namespace
 
-bool Generates(Element from, Element to) { return (Index(from) + 1) % kElements == Index(to); }
+bool Generates(Element from, Element to) { return (Index(from) + 1) % kElementCount == Index(to); }
 
-bool Overcomes(Element from, Element to) { return (Index(from) + 2) % kElements == Index(to); }
+bool Overcomes(Element from, Element to) { return (Index(from) + 2) % kElementCount == Index(to); }
 
 std::string_view ElementName(Element element) { return kElementNames[Index(element)]; }
 

@@ -12,9 +12,9 @@ namespace {
 
 // Upper trigram, lower trigram (empty for a trigram's own row), Chinese
 // name, pinyin, English name.
-using Row = std::array<const char*, 5>;
+using NameRow = std::array<const char*, 5>;
 
-constexpr Row kRows[] = {
+constexpr NameRow kRows[] = {
 #include "hexagram_names_en.inc"
 };
 
@@ -23,7 +23,7 @@ bool IsTrigram(int trigram) { return trigram >= 1 && trigram <= kTrigramCount; }
 // `lower` 0 keys a trigram's own row, since TrigramNamed gives 0 for its
 // empty field.
 NameForms NamesKeyed(int upper, int lower) {
-    for (const Row& row : kRows) {
+    for (const NameRow& row : kRows) {
         if (TrigramNamed(row[0]) == upper && TrigramNamed(row[1]) == lower) return {row[2], row[3], row[4]};
     }
     throw std::logic_error("no names kept for trigrams " + std::to_string(upper) + " and " + std::to_string(lower));

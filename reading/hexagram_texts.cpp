@@ -13,17 +13,17 @@ namespace {
 // statement for each line; the last two fields are null but for 乾 and 坤.
 constexpr int kFields = 18;
 constexpr int kFirstStatement = 4;
-using Row = std::array<const char*, kFields>;
+using TextRow = std::array<const char*, kFields>;
 
-constexpr Row kSimplifiedRows[] = {
+constexpr TextRow kSimplifiedRows[] = {
 #include "hexagram_texts.inc"
 };
 
-constexpr Row kTraditionalRows[] = {
+constexpr TextRow kTraditionalRows[] = {
 #include "hexagram_texts_traditional.inc"
 };
 
-HexagramText FromRow(const Row& row) {
+HexagramText FromRow(const TextRow& row) {
     HexagramText text{TrigramNamed(row[0]), TrigramNamed(row[1]), row[2], row[3], {}};
     for (int field = kFirstStatement; field < kFields && row[field] != nullptr; field += 2) {
         text.statements.push_back({row[field], row[field + 1]});
@@ -31,9 +31,9 @@ HexagramText FromRow(const Row& row) {
     return text;
 }
 
-std::vector<HexagramText> FromRows(std::span<const Row> rows) {
+std::vector<HexagramText> FromRows(std::span<const TextRow> rows) {
     std::vector<HexagramText> all;
-    for (const Row& row : rows) all.push_back(FromRow(row));
+    for (const TextRow& row : rows) all.push_back(FromRow(row));
     return all;
 }
 

@@ -7,8 +7,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 build=$root/build-fuzz
+# YAOPAN_UNITY_BUILD=ON: unity builds, as the test command makes its trees.
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DYAOPAN_FUZZ=ON >/dev/null
+  -DYAOPAN_FUZZ=ON -DCMAKE_UNITY_BUILD="${YAOPAN_UNITY_BUILD:-OFF}" >/dev/null
 names=(get_bihua wsxy kjxy kong diju batch_line)
 # Just the fuzzers and what they link, not the tree's programs and tables.
 cmake --build "$build" -j "$(nproc)" --target "${names[@]/#/fuzz_}"

@@ -10,16 +10,12 @@
 
 #include "qt_text/font_faces.h"
 #include "calendar_control/nong_calendar.h"
+#include "dates.h"
 #include "gbk.h"
 
 using testing_support::gbk;
 
 namespace {
-
-calendar::DateTime Day(int y, unsigned m, unsigned d) {
-    using namespace std::chrono;
-    return calendar::DateTimeOf(year{y} / month{m} / day{d});
-}
 
 std::string Nines(int count) {
     std::string text;
@@ -29,7 +25,7 @@ std::string Nines(int count) {
 
 TEST(NongCalendarLayout, DefaultClientOf300By210) {
     TNongCalendar cal;
-    cal.SetDate(Day(2010, 9, 13));
+    cal.SetDate(testing_support::at(2010, 9, 13));
     cal.show();  // window creation lays out
     EXPECT_EQ(cal.CellWidth(), 42);
     EXPECT_EQ(cal.CellHeight(), 26);
@@ -63,7 +59,7 @@ TEST(NongCalendarLayout, DefaultClientOf300By210) {
 // face: size s fits, size s + 1 does not.
 TEST(NongCalendarLayout, FittedFontsAreTheLargestThatFit) {
     TNongCalendar cal;
-    cal.SetDate(Day(2010, 9, 13));
+    cal.SetDate(testing_support::at(2010, 9, 13));
     cal.resize(630, 420);
     cal.UpdateLayout();
     struct Fitted {

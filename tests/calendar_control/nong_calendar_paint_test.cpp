@@ -30,11 +30,11 @@ struct DrawnText {
 };
 
 // Records every text the paint draws, with where and in which colour.
-class RecordingCalendar : public TNongCalendar {
+class DrawingRecorder : public TNongCalendar {
 public:
     std::vector<DrawnText> drawn;
 
-    RecordingCalendar() {
+    DrawingRecorder() {
         SetDate(testing_support::at(2010, 9, 13));
         show();  // creates the window: the layout runs
     }
@@ -76,7 +76,7 @@ TEST(NongCalendarPaint, TitleFollowsChineseEarThenEnWeekName) {
     };
     for (const Case& c : {Case{false, false, "2010年9月"}, Case{true, false, "庚寅(虎)年乙酉月"},
                           Case{false, true, "September 2010"}, Case{true, true, "庚寅(虎)年乙酉月"}}) {
-        RecordingCalendar cal;
+        DrawingRecorder cal;
         cal.SetChineseEar(c.chineseEar);
         cal.SetEnWeekName(c.enWeekName);
         cal.PaintAll();
@@ -100,7 +100,7 @@ TEST(NongCalendarPaint, WeekdayBandInBothColumnOrders) {
         {true, true, {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"}, 6, 5},
     };
     for (const Case& c : cases) {
-        RecordingCalendar cal;
+        DrawingRecorder cal;
         cal.SetUseISO8601(c.iso);
         cal.SetEnWeekName(c.english);
         cal.PaintAll();
@@ -117,7 +117,7 @@ TEST(NongCalendarPaint, WeekdayBandInBothColumnOrders) {
 }
 
 TEST(NongCalendarPaint, LunarLineChoiceAndColours) {
-    RecordingCalendar cal;
+    DrawingRecorder cal;
     TNongCalColors& colors = cal.CalColors();
     colors.SetLunarTermColor(0x123456);
     colors.SetTrailingTextColor(0x654321);
@@ -151,7 +151,7 @@ TEST(NongCalendarPaint, LunarLineChoiceAndColours) {
 }
 
 TEST(NongCalendarPaint, DayNumbersSelectedAndTrailingColours) {
-    RecordingCalendar cal;
+    DrawingRecorder cal;
     TNongCalColors& colors = cal.CalColors();
     colors.SetTrailingTextColor(0x654321);
     colors.SetHightlightTextColor(0x0A0B0C);
@@ -175,7 +175,7 @@ TEST(NongCalendarPaint, DayNumbersSelectedAndTrailingColours) {
 TEST(NongCalendarPaint, FestivalLineAndTheSharedBox) {
     // 10 September is 教师节; 13 September has no festival.
     for (const TNongCalStyle style : {csRight, csBottom}) {
-        RecordingCalendar cal;
+        DrawingRecorder cal;
         cal.SetLunarCalStyle(style);
         cal.PaintAll();
         const auto textsOf = [&](calendar::DateTime d) {
@@ -216,7 +216,7 @@ TEST(NongCalendarPaint, FestivalShortening) {
 
 TEST(NongCalendarPaint, VerticalLinesWriteAtMostThreeCharacters) {
     // The texts a cell draws after its day number, up to the next cell's.
-    const auto linesOf = [](const RecordingCalendar& cal, calendar::DateTime date, int dayNumber) {
+    const auto linesOf = [](const DrawingRecorder& cal, calendar::DateTime date, int dayNumber) {
         const TRect cell = cal.CellRectOfDate(date);
         std::vector<DrawnText> lines;
         bool inCell = false;
@@ -227,7 +227,7 @@ TEST(NongCalendarPaint, VerticalLinesWriteAtMostThreeCharacters) {
         }
         return lines;
     };
-    RecordingCalendar cal;
+    DrawingRecorder cal;
     cal.resize(600, 480);
     cal.SetShowVertical(true);
     cal.SetDate(testing_support::at(2020, 5, 23));  // the first day of 闰四月
@@ -252,7 +252,7 @@ TEST(NongCalendarPaint, VerticalLinesWriteAtMostThreeCharacters) {
 }
 
 TEST(NongCalendarPaint, Pixels) {
-    RecordingCalendar cal;
+    DrawingRecorder cal;
     cal.SetDate(Today());
     TNongCalColors& colors = cal.CalColors();
     colors.SetHightlightBackColor(0x00C000);
@@ -295,7 +295,7 @@ TEST(NongCalendarPaint, Pixels) {
 }
 
 TEST(NongCalendarPaint, OnlyWhatMeetsTheRegionIsDrawn) {
-    RecordingCalendar cal;
+    DrawingRecorder cal;
     const TRect cell = cal.CellRectOfDate(testing_support::at(2010, 9, 15));
     cal.drawn.clear();
     cal.Paint(QRegion(cell.ToQRect()));
@@ -309,7 +309,7 @@ TEST(NongCalendarPaint, OnlyWhatMeetsTheRegionIsDrawn) {
 TEST(NongCalendarPaint, AnySizePaintsAndZeroCellsDrawNoDays) {
     const QSize sizes[] = {{0, 0}, {1, 1}, {9, 1}, {6, 7}, {7, 8}, {3000, 12}, {12, 2000}, {1, 900}};
     for (const QSize size : sizes) {
-        RecordingCalendar cal;
+        DrawingRecorder cal;
         cal.resize(size);
         cal.PaintAll();
         if (cal.CellWidth() == 0 || cal.CellHeight() == 0) {
@@ -346,7 +346,7 @@ TEST(CalendarCanvas, FocusFrameInvertsEveryOtherPixelAndUndoesItself) {
 // often it is painted, and taken away it leaves the control painting
 // exactly as before.
 TEST(NongCalendarPaint, TextConversionConvertsEachTextOnceAndComesOffCleanly) {
-    RecordingCalendar cal;
+    DrawingRecorder cal;
     cal.PaintAll();
     const QImage plain = cal.Canvas().Image().copy();
     std::map<std::string, int> asked;

@@ -13,19 +13,15 @@
 
 #include "calendar/week_number.h"
 #include "qt_text/gbk_qt.h"
+#include "dates.h"
 #include "gbk.h"
 
 using testing_support::gbk;
 
 namespace {
 
-calendar::DateTime Day(int y, unsigned m, unsigned d) {
-    using namespace std::chrono;
-    return calendar::DateTimeOf(year{y} / month{m} / day{d});
-}
-
 // Records the repaint requests the control makes.
-class RecordingCalendar : public TNongCalendar {
+class RepaintRecorder : public TNongCalendar {
 public:
     int wholeRepaints = 0;
     std::vector<TRect> rects;
@@ -114,7 +110,7 @@ TEST(NongCalendarProperties, SettersRepaintAndOnlySevenLayOut) {
         {"ShadowFont", [](TNongCalendar& c) { c.SetShadowFont(true); }, false},
     };
     for (const Case& c : cases) {
-        RecordingCalendar cal;
+        RepaintRecorder cal;
         cal.UpdateLayout();
         // A hidden control gets no resize event, so only a layout run sees
         // the new size.
@@ -133,7 +129,7 @@ TEST(NongCalendarProperties, SettersRepaintAndOnlySevenLayOut) {
 TEST(NongCalendarProperties, ScalesNearZeroOrNotNumbersAreIgnored) {
     for (double scale : {0.0, 0.0009, -0.000999, std::numeric_limits<double>::quiet_NaN(),
                          std::numeric_limits<double>::infinity()}) {
-        RecordingCalendar cal;
+        RepaintRecorder cal;
         cal.SetVerticalScale(scale);
         cal.SetHorizonScale(scale);
         EXPECT_EQ(cal.VerticalScale(), 4.0) << scale;
@@ -150,7 +146,7 @@ TEST(NongCalendarProperties, CalColorsCopiesOnlyItsShareOfTheSet) {
     for (int i = 0; i < kCalColorCount; ++i) source.SetColor(i, 0x010101u * static_cast<TColor>(i + 1));
     for (int i = 0; i < kCalFontCount; ++i) source.SetFont(i, TCalFont{"X", 0, 0x123456, 30 + i, fsItalic});
 
-    RecordingCalendar cal;
+    RepaintRecorder cal;
     const TNongCalColors before = cal.CalColors();
     cal.SetCalColors(source);
     for (int i = 0; i < kCalColorCount; ++i) {
@@ -188,7 +184,7 @@ TEST(NongCalendarProperties, FtvListIsCopiedAndReadByTheFestivalOperations) {
     TNongCalendar cal;
     calendar::TFestivalList list;
     ASSERT_TRUE(list.AddFestival(0, "0914", 0x00FF00, gbk("试验日")));
-    const auto date = Day(2010, 9, 14);
+    const auto date = testing_support::at(2010, 9, 14);
     EXPECT_EQ(cal.FestivalText(date).find(gbk("试验日")), std::string::npos);
     cal.SetFtvList(list);
     std::int32_t colour = -1;
@@ -201,7 +197,7 @@ TEST(NongCalendarProperties, FtvListIsCopiedAndReadByTheFestivalOperations) {
 
 TEST(NongCalendarProperties, WeekNumberFollowsUseISO8601) {
     TNongCalendar cal;
-    const auto sunday = Day(2010, 1, 3);
+    const auto sunday = testing_support::at(2010, 1, 3);
     ASSERT_NE(calendar::WeekNumber(sunday, false), calendar::WeekNumber(sunday, true));
     EXPECT_EQ(cal.WeekNumber(sunday), calendar::WeekNumber(sunday, false));
     cal.SetUseISO8601(true);
@@ -225,42 +221,42 @@ TEST(NongCalendarDate, YearsOutside1900To2100AreRefused) {
         bool accepted;
     };
     const Case cases[] = {
-        {Day(1900, 1, 1), true},   {Day(2100, 12, 31), true}, {Day(1899, 12, 31), false},
-        {Day(2101, 1, 1), false},  {Day(2100, 12, 31) + 0.99, true},
+        {testing_support::at(1900, 1, 1), true},   {testing_support::at(2100, 12, 31), true}, {testing_support::at(1899, 12, 31), false},
+        {testing_support::at(2101, 1, 1), false},  {testing_support::at(2100, 12, 31) + 0.99, true},
         {std::numeric_limits<double>::quiet_NaN(), false},   {1e300, false},
     };
     for (const Case& c : cases) {
         TNongCalendar cal;
-        cal.SetDate(Day(2010, 9, 13));
+        cal.SetDate(testing_support::at(2010, 9, 13));
         QSignalSpy changes(&cal, &TNongCalendar::OnChange);
         cal.SetDate(c.date);
         EXPECT_EQ(changes.count(), c.accepted ? 1 : 0) << c.date;
-        EXPECT_EQ(cal.Date(), c.accepted ? std::floor(c.date) : Day(2010, 9, 13)) << c.date;
+        EXPECT_EQ(cal.Date(), c.accepted ? std::floor(c.date) : testing_support::at(2010, 9, 13)) << c.date;
     }
 }
 
 TEST(NongCalendarDate, TheTimeOfDayIsDroppedAndTheSameDayChangesNothing) {
     TNongCalendar cal;
-    cal.SetDate(Day(2010, 9, 13));
+    cal.SetDate(testing_support::at(2010, 9, 13));
     QSignalSpy changes(&cal, &TNongCalendar::OnChange);
-    cal.SetDate(Day(2010, 9, 13) + 0.75);
+    cal.SetDate(testing_support::at(2010, 9, 13) + 0.75);
     EXPECT_EQ(changes.count(), 0);
-    cal.SetDate(Day(2010, 9, 14) + 0.5);
-    EXPECT_EQ(cal.Date(), Day(2010, 9, 14));
+    cal.SetDate(testing_support::at(2010, 9, 14) + 0.5);
+    EXPECT_EQ(cal.Date(), testing_support::at(2010, 9, 14));
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(changes.at(0).at(0).value<TNongCalendar*>(), &cal);
 }
 
 TEST(NongCalendarDate, OnChangeSeesTheNewState) {
     TNongCalendar cal;
-    cal.SetDate(Day(2010, 9, 13));
+    cal.SetDate(testing_support::at(2010, 9, 13));
     std::vector<double> seen;
     QObject::connect(&cal, &TNongCalendar::OnChange, [&](TNongCalendar* sender) {
         seen = {sender->Date(), double(sender->Year()), double(sender->Month()), double(sender->Day()),
                 sender->FirstGridDate()};
     });
-    cal.SetDate(Day(2011, 3, 31));
-    EXPECT_EQ(seen, (std::vector<double>{Day(2011, 3, 31), 2011, 3, 31, Day(2011, 2, 27)}));
+    cal.SetDate(testing_support::at(2011, 3, 31));
+    EXPECT_EQ(seen, (std::vector<double>{testing_support::at(2011, 3, 31), 2011, 3, 31, testing_support::at(2011, 2, 27)}));
 }
 
 TEST(NongCalendarDate, SetYearClampsAndShortensTheLastDay) {
@@ -270,9 +266,9 @@ TEST(NongCalendarDate, SetYearClampsAndShortensTheLastDay) {
         double expected;
     };
     const Case cases[] = {
-        {Day(2012, 2, 29), 2013, Day(2013, 2, 28)}, {Day(2012, 2, 29), 2016, Day(2016, 2, 29)},
-        {Day(2010, 9, 13), 2200, Day(2100, 9, 13)}, {Day(2010, 9, 13), -7, Day(1900, 9, 13)},
-        {Day(2012, 2, 29), 1900, Day(1900, 2, 28)},  // 1900 is no leap year
+        {testing_support::at(2012, 2, 29), 2013, testing_support::at(2013, 2, 28)}, {testing_support::at(2012, 2, 29), 2016, testing_support::at(2016, 2, 29)},
+        {testing_support::at(2010, 9, 13), 2200, testing_support::at(2100, 9, 13)}, {testing_support::at(2010, 9, 13), -7, testing_support::at(1900, 9, 13)},
+        {testing_support::at(2012, 2, 29), 1900, testing_support::at(1900, 2, 28)},  // 1900 is no leap year
     };
     for (const Case& c : cases) {
         TNongCalendar cal;
@@ -289,11 +285,11 @@ TEST(NongCalendarDate, FirstGridDateInBothWeekModes) {
         double first;
     };
     const Case cases[] = {
-        {Day(2010, 9, 13), false, Day(2010, 8, 29)},
-        {Day(2010, 9, 13), true, Day(2010, 8, 30)},
-        {Day(2010, 8, 20), false, Day(2010, 7, 25)},  // 1 August is a Sunday: a whole week early
-        {Day(2010, 2, 10), true, Day(2010, 1, 25)},   // 1 February is a Monday
-        {Day(2010, 2, 10), false, Day(2010, 1, 31)},
+        {testing_support::at(2010, 9, 13), false, testing_support::at(2010, 8, 29)},
+        {testing_support::at(2010, 9, 13), true, testing_support::at(2010, 8, 30)},
+        {testing_support::at(2010, 8, 20), false, testing_support::at(2010, 7, 25)},  // 1 August is a Sunday: a whole week early
+        {testing_support::at(2010, 2, 10), true, testing_support::at(2010, 1, 25)},   // 1 February is a Monday
+        {testing_support::at(2010, 2, 10), false, testing_support::at(2010, 1, 31)},
     };
     for (const Case& c : cases) {
         TNongCalendar cal;
@@ -302,8 +298,8 @@ TEST(NongCalendarDate, FirstGridDateInBothWeekModes) {
         EXPECT_EQ(cal.FirstGridDate(), c.first) << c.selected << (c.iso ? " iso" : "");
     }
     TNongCalendar cal;
-    cal.SetDate(Day(2010, 9, 13));
-    EXPECT_EQ(cal.FirstGridDate() + 41, Day(2010, 10, 9));
+    cal.SetDate(testing_support::at(2010, 9, 13));
+    EXPECT_EQ(cal.FirstGridDate() + 41, testing_support::at(2010, 10, 9));
 }
 
 // Every month of the range: the grid starts on the column-0 weekday with one
@@ -314,8 +310,8 @@ TEST(NongCalendarDate, EveryMonthLeadsWithOneToSevenDays) {
         cal.SetUseISO8601(iso);
         for (int y = 1900; y <= 2100; ++y) {
             for (unsigned m = 1; m <= 12; ++m) {
-                cal.SetDate(Day(y, m, 15));
-                const double leading = Day(y, m, 1) - cal.FirstGridDate();
+                cal.SetDate(testing_support::at(y, m, 15));
+                const double leading = testing_support::at(y, m, 1) - cal.FirstGridDate();
                 ASSERT_TRUE(leading >= 1 && leading <= 7) << y << "-" << m;
                 const std::chrono::weekday wd{calendar::kDateTimeEpoch +
                                               std::chrono::days(static_cast<int>(cal.FirstGridDate()))};
@@ -327,11 +323,11 @@ TEST(NongCalendarDate, EveryMonthLeadsWithOneToSevenDays) {
 
 TEST(NongCalendarDate, CellRectOfDate) {
     TNongCalendar cal;
-    cal.SetDate(Day(2010, 9, 13));
+    cal.SetDate(testing_support::at(2010, 9, 13));
     cal.UpdateLayout();
-    EXPECT_EQ(cal.CellRectOfDate(Day(2010, 8, 29)), (TRect{0, 52, 42, 78}));
-    EXPECT_EQ(cal.CellRectOfDate(Day(2010, 9, 13)), (TRect{42, 104, 84, 130}));
-    EXPECT_EQ(cal.CellRectOfDate(Day(2010, 10, 9)), (TRect{252, 182, 294, 208}));
+    EXPECT_EQ(cal.CellRectOfDate(testing_support::at(2010, 8, 29)), (TRect{0, 52, 42, 78}));
+    EXPECT_EQ(cal.CellRectOfDate(testing_support::at(2010, 9, 13)), (TRect{42, 104, 84, 130}));
+    EXPECT_EQ(cal.CellRectOfDate(testing_support::at(2010, 10, 9)), (TRect{252, 182, 294, 208}));
     for (double far : {std::numeric_limits<double>::quiet_NaN(), 1e300, -1e300}) {
         const TRect r = cal.CellRectOfDate(far);  // far off, but no overflow
         EXPECT_EQ(r.Width(), 42);
@@ -340,22 +336,22 @@ TEST(NongCalendarDate, CellRectOfDate) {
 }
 
 TEST(NongCalendarDate, RepaintRequestsOfADateChange) {
-    RecordingCalendar cal;
-    cal.SetDate(Day(2010, 9, 13));
+    RepaintRecorder cal;
+    cal.SetDate(testing_support::at(2010, 9, 13));
     cal.UpdateLayout();
     cal.Forget();
 
-    cal.SetDate(Day(2010, 10, 20));  // another grid: title and grid
+    cal.SetDate(testing_support::at(2010, 10, 20));  // another grid: title and grid
     EXPECT_EQ(cal.rects, (std::vector<TRect>{cal.TitleRect(), cal.DaysRect()}));
     cal.Forget();
 
-    cal.SetDate(Day(2010, 10, 21));  // same grid: the new cell (no cell was painted selected yet)
-    EXPECT_EQ(cal.rects, (std::vector<TRect>{TRect{}, cal.CellRectOfDate(Day(2010, 10, 21))}));
+    cal.SetDate(testing_support::at(2010, 10, 21));  // same grid: the new cell (no cell was painted selected yet)
+    EXPECT_EQ(cal.rects, (std::vector<TRect>{TRect{}, cal.CellRectOfDate(testing_support::at(2010, 10, 21))}));
     cal.Forget();
 
     cal.SetChineseEar(true);
     cal.Forget();
-    cal.SetDate(Day(2010, 10, 5));  // the month pillar may change inside a month
+    cal.SetDate(testing_support::at(2010, 10, 5));  // the month pillar may change inside a month
     EXPECT_EQ(cal.rects.back(), cal.TitleRect());
     EXPECT_EQ(cal.wholeRepaints, 0);
 }
