@@ -9,11 +9,9 @@
 namespace liuyao {
 namespace {
 
-struct TrigramNajia {
-    const char* name;
-    const char* inner[3];
-    const char* outer[3];
-};
+// A trigram's name, then the stems and branches of its three lines as the
+// inner trigram and of its three as the outer one.
+using TrigramNajia = std::array<const char*, 7>;
 
 constexpr TrigramNajia kTable[] = {
 #include "najia.inc"
@@ -35,10 +33,7 @@ const std::array<std::array<StemBranch, 6>, 8>& Table() {
     static const auto table = [] {
         std::array<std::array<StemBranch, 6>, 8> read{};
         for (int t = 0; t < 8; ++t) {
-            for (int k = 0; k < 3; ++k) {
-                read[t][k] = Named(kTable[t].inner[k]);
-                read[t][k + 3] = Named(kTable[t].outer[k]);
-            }
+            for (int k = 0; k < 6; ++k) read[t][k] = Named(kTable[t][k + 1]);
         }
         return read;
     }();

@@ -12,11 +12,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$root/scripts/install-deps.sh" test
-wine_missing=""
-if ! wine_log=$("$root/scripts/install-deps.sh" wine 2>&1); then
-  wine_missing=$wine_log
-fi
-if [ -n "$wine_log" ]; then echo "$wine_log"; fi
+# Wine is needed only for the DLL's run near the end: it installs while the
+# trees build, since a mirror's i386 side may take minutes of tries. A run
+# that stops early still waits for it, so apt is never left half done.
+wine_log=$(mktemp)
+"$root/scripts/install-deps.sh" wine >"$wine_log" 2>&1 &
+wine_install=$!
+trap 'wait "$wine_install" 2>/dev/null || true; rm -f "$wine_log"' EXIT
 
 # Unity builds: each compiler run takes several of a target's files, so the
 # headers they share (Qt, GoogleTest, the JSON library) are read once for
@@ -44,6 +46,11 @@ cmake --build "$root/build-sanitize" -j "$jobs" --target guaku "${sanitized_test
 (cd "$root/build-sanitize" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -E '^(app|scripts\.|layering\.)')
 
 echo "== guaku.dll for 32-bit Windows, under Wine"
+wine_missing=""
+if ! wait "$wine_install"; then
+  wine_missing=$(cat "$wine_log")
+fi
+if [ -s "$wine_log" ]; then cat "$wine_log"; fi
 if [ -z "$wine_missing" ]; then
   "$root/scripts/test-windows-dll.sh"
 else
