@@ -54,8 +54,9 @@ private:
     }
     void Grow(std::size_t n);
     void Wrote(std::size_t n) { size_ += n; }
-    // The comma a member or element after another needs, written at `out`;
-    // the end of what was written.
+    // Where a value goes that is written at `out`: after the comma a member
+    // or element after another needs. The comma is stored either way, one
+    // store instead of a branch; where none is due, the value overwrites it.
     char* Separated(char* out) {
         *out = ',';
         return out + valueBefore_;
