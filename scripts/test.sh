@@ -24,9 +24,15 @@ trap 'wait "$wine_install" 2>/dev/null || true; rm -f "$wine_log"' EXIT
 # headers they share (Qt, GoogleTest, the JSON library) are read once for
 # them all; a whole build takes about half the time.
 unity=(-DCMAKE_UNITY_BUILD=ON)
+# Line tables only, not full debugging information (the trees' default): a
+# failure's backtrace still names files and lines, and compiling takes a
+# quarter less time.
+release_line_tables=("-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG")
+debug_line_tables=(-DCMAKE_C_FLAGS_DEBUG=-g1 -DCMAKE_CXX_FLAGS_DEBUG=-g1)
 
 echo "== build and test"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${unity[@]}" >/dev/null
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${unity[@]}" "${release_line_tables[@]}" \
+  >/dev/null
 cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
@@ -40,7 +46,7 @@ sanitized_tests=(guaku_test guaku_c_caller text_test casting_test calendar_test 
   calendar_control_test smooth_text_test pipeline_test cli_test liuyao_test almanac_test script_conversion_test
   places_test moment_test)
 cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DYAOPAN_SANITIZE=ON \
-  -DYAOPAN_BUILD_BENCH=OFF "${unity[@]}" >/dev/null
+  -DYAOPAN_BUILD_BENCH=OFF "${unity[@]}" "${debug_line_tables[@]}" >/dev/null
 cmake --build "$root/build-sanitize" -j "$jobs" --target guaku "${sanitized_tests[@]}"
 # The scripts' and the folder map's checks run no compiled code: once, above.
 (cd "$root/build-sanitize" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -E '^(app|scripts\.|layering\.)')
