@@ -13,9 +13,9 @@ namespace {
 #include "gbk_map.inc"
 
 // Each pair's UTF-8, worked out once: its bytes, then how many there are;
-// "?" where the pair stands for no character, as iconv writes it. The
-// four bytes are stored together, the count after the text, so that the
-// loop below copies them in one move and steps over the count.
+// "?" where the pair stands for no character, as the lenient conversions
+// write it. The four bytes are stored together, the count after the text,
+// so that the loop below copies them in one move and steps over the count.
 struct PairUtf8 {
     char bytes[3];
     unsigned char length;
